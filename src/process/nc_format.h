@@ -1,0 +1,42 @@
+#pragma once
+// Number formats of the NC dialect and the one lenient reader of entry boxes.
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+// A binary double can land a hair under the whole number it stands for
+// (1.005 * 1000 == 1004.9999999999999). Before every floor that decides NC
+// output, a value this close (relative) to the next whole number counts as it.
+inline constexpr double kNcEpsilon = 1e-9;
+
+// floor(x) where a value within kNcEpsilon below a whole number counts as it.
+double NcFloor(double x);
+
+// Cuts x to three decimals by floor and writes it without trailing zeros:
+// "0", "0.15", "-0.5", "12.5", "100". The caller's variable takes the cut
+// value, so later arithmetic of a generator on it uses what was written.
+std::string FormatNcNumber(double& x);
+// For computed values that no later line reuses.
+std::string FormatNcNumber(double&& x);
+// Single-precision fields (C, StartC, EndC) keep their own kind.
+std::string FormatNcNumber(float& x);
+
+// Whole part by floor, a leading "0" below 10 ("05", "12"); replaces the
+// caller's variable with the whole part.
+std::string FormatTwoDigit(double& n);
+std::string FormatTwoDigit(double&& n);
+
+// Shortest text (at most 15 significant digits) of a double, no exponent for
+// the magnitudes in use, locale independent: 5 -> "5", -0.5 -> "-0.5".
+std::string ShortestNumberText(double x);
+
+// The lenient reader of every entry box: blanks, tabs and line feeds anywhere
+// are ignored, then the leading number (sign, digits, point, digits, exponent)
+// is taken; text without a leading number reads as 0.
+double ReadNumber(std::string_view text);
+
+// Whether an entry box counts as filled (the calculators test this).
+bool IsEmptyEntry(std::string_view text);
+
+}  // namespace quillon

@@ -1,0 +1,3 @@
+#include "frmMain.h"
+
+void InstallCalculatorCommands(frmMain& main) { (void)main; }

@@ -1,0 +1,3 @@
+#include "frmMain.h"
+
+void InstallHelpCommands(frmMain& main) { (void)main; }

@@ -1,0 +1,97 @@
+#pragma once
+// The main window: MDI area, menu tree, toolbar and status bar built from the
+// tables in app/, the documents, and the application-wide records.
+//
+// Feature modules (ProcessCommands.cpp, TransformCommands.cpp, ...) never add
+// methods here: they bind their menu controls with setCommand() and use the
+// accessors below.
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/settings.h"
+#include "process/kept_state.h"
+#include "process/machine_parameters.h"
+#include "process/process_command.h"
+
+class QAction;
+class QMdiArea;
+class frmDocument;
+class Interaction;
+
+namespace quillon {
+class CuttingConditionTable;
+}
+
+class frmMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  // places.appFolder is the folder of the program (data/ lives there).
+  frmMain(quillon::SettingsStore& store, Interaction& interaction, quillon::SettingPlaces places,
+          QWidget* parent = nullptr);
+  ~frmMain() override;
+
+  // Start-up steps after construction; commandLine is the raw command line
+  // (the quote rule is applied here).
+  void load(const QString& commandLine);
+
+  // --- documents
+  frmDocument* ActiveDocument() const;
+  QList<frmDocument*> documents() const;
+  QMdiArea* mdiArea() const;
+  void ArrangeDocuments();
+  void ShowDocumentMenus();
+  void HideDocumentMenus();
+
+  // Puts text (one byte per character, "\n" line ends) at the caret of
+  // ActiveDocument, replacing its selection, as one undo step; the caret ends
+  // after it. Without a document: the " 91 error " warning, returns false.
+  bool InsertNcText(const std::string& text);
+  // Applies a command's output (at caret / after caret / appended at end) to
+  // ActiveDocument as one undo step. Reports 91 without a document.
+  bool ApplyProcessOutput(const quillon::ProcessOutput& output);
+  // The warning of the process commands: title " 13 error ", its message.
+  void ReportProcessError(int number);
+
+  // --- commands: menu items and toolbar buttons share one handler
+  QAction* action(const QString& controlName, int index = 0) const;
+  void setCommand(const QString& controlName, std::function<void(int index)> handler);
+
+  // --- application-wide records
+  Interaction& interaction() { return m_interaction; }
+  quillon::SettingsStore& store() { return m_store; }
+  const quillon::SettingPlaces& places() const { return m_places; }
+  QString appFolder() const;
+  quillon::AppSettings& appSettings() { return m_settings; }
+  quillon::MachineParameters& machine() { return m_machine; }
+  quillon::KeptState& kept() { return m_kept; }
+  quillon::CuttingConditionTable& cuttingConditions() { return *m_conditions; }
+
+ signals:
+  // A document's text control received the focus (modeless tools come to front).
+  void documentFocused(frmDocument* document);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  struct Impl;
+  quillon::SettingsStore& m_store;
+  Interaction& m_interaction;
+  quillon::SettingPlaces m_places;
+  quillon::AppSettings m_settings;
+  quillon::MachineParameters m_machine;
+  quillon::KeptState m_kept;
+  std::unique_ptr<quillon::CuttingConditionTable> m_conditions;
+  std::unique_ptr<Impl> m_impl;
+};
+
+// Feature modules, each in its own file, bind their commands at start.
+void InstallEditingCommands(frmMain& main);     // clipboard, undo, Insert menu, templates, printing, fonts
+void InstallProcessCommands(frmMain& main);     // Process menu
+void InstallTransformCommands(frmMain& main);   // find/replace, size shift, renumbering, auto number
+void InstallCalculatorCommands(frmMain& main);  // Point calculation menu, spindle speed, calculator
+void InstallHelpCommands(frmMain& main);        // Help menu and About

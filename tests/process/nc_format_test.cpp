@@ -1,0 +1,104 @@
+// FormatNcNumber / FormatTwoDigit / ReadNumber: the words every generator writes.
+#include <gtest/gtest.h>
+
+#include "process/nc_format.h"
+
+namespace quillon {
+namespace {
+
+struct FormatCase {
+  const char* name;
+  double value;
+  const char* text;
+  double cut;  // what the caller's variable holds afterwards
+};
+
+// Guards against: wrong truncation direction, trailing zeros, "-0", and
+// binary doubles landing a hair under a thousandth.
+class FormatNcNumberTest : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatNcNumberTest, WritesAndCutsTheCallersVariable) {
+  const auto& c = GetParam();
+  double x = c.value;
+  EXPECT_EQ(FormatNcNumber(x), c.text);
+  EXPECT_DOUBLE_EQ(x, c.cut);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, FormatNcNumberTest,
+    ::testing::Values(FormatCase{"Zero", 0, "0", 0}, FormatCase{"BelowAThousandth", 0.0004, "0", 0},
+                      FormatCase{"TruncatesDown", 1.9999, "1.999", 1.999},
+                      FormatCase{"NegativeTinyFloorsAway", -0.0004, "-0.001", -0.001},
+                      FormatCase{"NegativeHalf", -0.5, "-0.5", -0.5}, FormatCase{"MinusOne", -1, "-1", -1},
+                      FormatCase{"Half", 0.5, "0.5", 0.5}, FormatCase{"Whole", 150, "150", 150},
+                      FormatCase{"Fraction", 0.15, "0.15", 0.15}, FormatCase{"TwelveAndHalf", 12.5, "12.5", 12.5},
+                      FormatCase{"NegativeFloor", -1.2345, "-1.235", -1.235},
+                      FormatCase{"PositiveFloor", 1.2345, "1.234", 1.234},
+                      FormatCase{"ThreeDecimals", 12.34567, "12.345", 12.345},
+                      // 1.005 * 1000 == 1004.9999999999999 in binary
+                      FormatCase{"TypedThousandthsSurvive", 1.005, "1.005", 1.005},
+                      // -49.7 + 0.3 == -49.400000000000006
+                      FormatCase{"SumJustBelow", -49.7 + 0.3, "-49.4", -49.4},
+                      // 4.1 - 0.1 == 3.9999999999999996
+                      FormatCase{"DifferenceJustBelow", 4.1 - 0.1, "4", 4},
+                      FormatCase{"Hundred", 100, "100", 100}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FormatNcNumberTest, SinglePrecisionFieldKeepsItsKind) {
+  float c = 0.3f;  // C is single precision; (C + 0.5) * 2 stays single
+  float contour = 40.0f - (c + 0.5f) * 2.0f;
+  EXPECT_EQ(FormatNcNumber(contour), "38.4");
+  EXPECT_EQ(FormatNcNumber(c), "0.3");
+}
+
+struct TwoDigitCase {
+  const char* name;
+  double value;
+  const char* text;
+};
+
+// Guards against: missing leading zero, rounding instead of floor.
+class FormatTwoDigitTest : public ::testing::TestWithParam<TwoDigitCase> {};
+
+TEST_P(FormatTwoDigitTest, Writes) {
+  double n = GetParam().value;
+  EXPECT_EQ(FormatTwoDigit(n), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, FormatTwoDigitTest,
+                         ::testing::Values(TwoDigitCase{"Zero", 0, "00"}, TwoDigitCase{"Floors", 7.9, "07"},
+                                           TwoDigitCase{"Ten", 10, "10"}, TwoDigitCase{"ThreeDigits", 123, "123"},
+                                           TwoDigitCase{"Five", 5, "05"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FormatTwoDigitTest, ReplacesTheCallersVariable) {
+  double n = 7.9;
+  FormatTwoDigit(n);
+  EXPECT_EQ(n, 7);
+}
+
+struct ReadCase {
+  const char* name;
+  const char* text;
+  double value;
+};
+
+// Guards against: locale-dependent parsing, blanks inside numbers, garbage
+// after the number, and texts that are not numbers.
+class ReadNumberTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadNumberTest, ReadsTheLeadingNumber) { EXPECT_DOUBLE_EQ(ReadNumber(GetParam().text), GetParam().value); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Lenient, ReadNumberTest,
+    ::testing::Values(ReadCase{"Empty", "", 0}, ReadCase{"Letters", "abc", 0}, ReadCase{"Plain", "12.5", 12.5},
+                      ReadCase{"BlanksInside", " 1 2 . 5 ", 12.5}, ReadCase{"TabsAndLineFeeds", "\t-3\n.5", -3.5},
+                      ReadCase{"TrailingText", "40mm", 40}, ReadCase{"Exponent", "1.5e3", 1500},
+                      ReadCase{"ExponentWithoutDigits", "2e", 2}, ReadCase{"LeadingPoint", ".5", 0.5},
+                      ReadCase{"NegativeLeadingPoint", "-.25", -0.25}, ReadCase{"TrailingPoint", "100.", 100},
+                      ReadCase{"PlusSign", "+7", 7}, ReadCase{"SignOnly", "-", 0}, ReadCase{"SecondPoint", "1.2.3", 1.2},
+                      ReadCase{"Comma", "1,5", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace quillon
