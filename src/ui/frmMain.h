@@ -72,6 +72,8 @@ class frmMain : public QMainWindow {
  signals:
   // A document's text control received the focus (modeless tools come to front).
   void documentFocused(frmDocument* document);
+  // A document window was created (New, Open, recent file, command line).
+  void documentCreated(frmDocument* document);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
