@@ -1,0 +1,68 @@
+#pragma once
+// The pieces every generated block is built from: header, tool-data lines,
+// tool-request lines, tool words, sequence name, spindle speed, return lines
+// and the closing TAB line. Generators append whole lines ("\n" line ends)
+// to a std::string; each helper writes one NC line or one word group.
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "process/process_command.h"
+
+namespace quillon {
+
+// Appends line and a line end.
+void Line(std::string& nc, std::string_view line);
+
+// "(-----< " title " >-----)"
+std::string HeaderLine(std::string_view title);
+
+// A line holding a single TAB closes every block.
+void TabLine(std::string& nc);
+
+// One variable of the second tool-data line: the name after "VTL"/"VGR"
+// ("A2", "D", "W", "L") and its value.
+struct ToolDataWord {
+  std::string_view suffix;
+  double value;
+};
+
+// The two tool-data lines written when ToolFrom is set:
+//   "NOEX VTLIN[t]=kind VTLFN[t]=1 VTLA1[t]=angle1"  (no VTLA1 word without angle1)
+//   "NOEX VTLA2[t]=.. VTLL[t]=.."
+// With TG set the family is VGR (per tool group) instead of VTL (per tool).
+// Writes nothing when ToolFrom is clear.
+void AppendToolDataLines(std::string& nc, ProcessContext& ctx, int kind, std::optional<int> angle1,
+                         std::initializer_list<ToolDataWord> second);
+
+// Lathe-tool request on a multi-tasking machine: "N000 MT=501" (or
+// "N000 MT=1 TG=5") then "N000 " AtcMacroType. Nothing without Tallix.
+void WriteRotaryToolSelectL(std::string& nc, ProcessContext& ctx);
+// Rotary-tool request: the kind follows TurretType (1 -> "01"/1, else "03"/3).
+void WriteRotaryToolSelect(std::string& nc, ProcessContext& ctx);
+
+// Tool words of the tool call: " T050505" / " TL=050505" (copies of the
+// two-digit tool number) or " TG=5 OG=1" with tool groups.
+std::string ToolWords(ProcessContext& ctx, int copies = 3);
+
+// "NT05": the sequence name of a tool's block.
+std::string SequenceName(ProcessContext& ctx);
+
+// The surface-speed rule of the turning blocks: only when V > 0,
+// SpindleSpeed = floor(1000 * V / 3.14 / d / 10) * 10; a zero reference
+// diameter then fails with ProcessError 11. V <= 0 keeps the last speed.
+void UpdateSpindleSpeed(ProcessContext& ctx, double d);
+// The same formula computed whatever V is (drills, rotary tools); d == 0 -> 11.
+double SpeedFromDiameter(double v, double d);
+
+// Return lines of the roughing form:
+//   Tallix: "N000 G00 X{AppX} G97 S{S} M63", "N000 G21 HP=4 M05 M63 M09"
+//   else:   "N000 G00 X{HomeX} Z{HomeZ} G97 S{S} M63"
+// With continuation the first words are "N000     X" instead of "N000 G00 X".
+void AppendReturnLines(std::string& nc, ProcessContext& ctx, bool continuation = false);
+
+// " G97 S{SpindleSpeed}"
+std::string G97Words(ProcessContext& ctx);
+
+}  // namespace quillon
