@@ -1,12 +1,247 @@
+// quillon-nc generate: one process command run on an empty document, with
+// the dialog filled from flags instead of a user.
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "app/settings.h"
 #include "cli/cli_verbs.h"
+#include "document/process_output.h"
+#include "document/text_file.h"
+#include "process/cutting_conditions.h"
+#include "process/machine_parameters.h"
+#include "process/process_error.h"
+#include "process/process_run.h"
 
 namespace quillon::cli {
 
-int RunGenerate(const Args&, std::ostream&, std::ostream& err) {
-  err << "generate: not available yet\n";
-  return kExitUsage;
+namespace {
+
+using Assignment = std::pair<std::string, std::string>;
+
+struct GenerateRequest {
+  bool list = false;
+  std::string command;
+  std::optional<std::string> material;
+  std::vector<Assignment> machine;
+  std::vector<Assignment> sets;
+  std::vector<Assignment> kept;
+  std::optional<std::string> spindleSpeed;
+};
+
+// Thrown while reading the flags; becomes exit 2 with its one-line reason.
+struct UsageError {
+  std::string reason;
+};
+
+Assignment SplitAssignment(const std::string& flag, const std::string& text) {
+  auto eq = text.find('=');
+  if (eq == std::string::npos || eq == 0) throw UsageError{flag + " needs NAME=VALUE, got \"" + text + "\""};
+  return {text.substr(0, eq), text.substr(eq + 1)};
+}
+
+GenerateRequest ParseRequest(const Args& args) {
+  GenerateRequest r;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string flag = args[i];
+    std::optional<std::string> inlineValue;
+    if (flag.starts_with("--")) {
+      if (auto eq = flag.find('='); eq != std::string::npos) {
+        inlineValue = flag.substr(eq + 1);
+        flag.resize(eq);
+      }
+    }
+    auto value = [&]() -> std::string {
+      if (inlineValue) return *inlineValue;
+      if (i + 1 >= args.size()) throw UsageError{flag + " needs a value"};
+      return args[++i];
+    };
+    if (flag == "--list") r.list = true;
+    else if (flag == "--material") r.material = value();
+    else if (flag == "--machine") r.machine.push_back(SplitAssignment(flag, value()));
+    else if (flag == "--set") r.sets.push_back(SplitAssignment(flag, value()));
+    else if (flag == "--kept") r.kept.push_back(SplitAssignment(flag, value()));
+    else if (flag == "--spindle-speed") r.spindleSpeed = value();
+    else if (flag.starts_with("-")) throw UsageError{"unknown flag " + flag};
+    else if (!r.command.empty()) throw UsageError{"one COMMAND only, got " + r.command + " and " + flag};
+    else r.command = flag;
+  }
+  if (!r.list && r.command.empty()) throw UsageError{"COMMAND missing (--list prints them)"};
+  return r;
+}
+
+double StrictNumber(const std::string& what, const std::string& text) {
+  auto value = ParseStrictNumber(text);
+  if (!value) throw UsageError{what + " needs a number, got \"" + text + "\""};
+  return *value;
+}
+
+// The folder of the running program: data/ lives beside it. Tests run the
+// verb inside their own executable and name the folder in QUILLON_APP_DIR.
+std::string AppFolder() {
+  if (const char* dir = std::getenv("QUILLON_APP_DIR"); dir && *dir) return dir;
+  std::error_code ec;
+  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec) return exe.parent_path().string();
+  return std::filesystem::current_path(ec).string();
+}
+
+void SetKept(KeptState& kept, const Assignment& a) {
+  // clang-format off
+  static constexpr std::pair<const char*, std::optional<double> KeptState::*> kKept[] = {
+    // name        member
+    {"PZero",      &KeptState::PZero},
+    {"Length",     &KeptState::Length},
+    {"JawLength",  &KeptState::JawLength},
+    {"JawFace",    &KeptState::JawFace},
+    {"MaterialOD", &KeptState::MaterialOD},
+    {"MaterialID", &KeptState::MaterialID},
+  };
+  // clang-format on
+  for (const auto& [name, member] : kKept)
+    if (a.first == name) {
+      kept.*member = StrictNumber("--kept " + a.first, a.second);
+      return;
+    }
+  throw UsageError{"--kept does not know " + a.first};
+}
+
+// One of two words: the first chooses true.
+bool Choice(const Assignment& a, const char* yes, const char* no) {
+  if (a.second == yes) return true;
+  if (a.second == no) return false;
+  throw UsageError{"--set " + a.first + " takes " + yes + " or " + no + ", got \"" + a.second + "\""};
+}
+
+void SetProcessField(ProcessDialogValues& v, const ProcessDialogSetup& setup, const std::string& command,
+                     const Assignment& a) {
+  auto refuseHidden = [&](std::string_view control) {
+    if (!ProcessBoxVisible(setup, control))
+      throw UsageError{command + " hides " + std::string(control) + ", so it cannot be set"};
+  };
+  if (a.first == "Spindle") {
+    for (auto control : {"Spindle", "SpindleCW", "SpindleCCW"}) refuseHidden(control);
+    v.spindleCW = Choice(a, "CW", "CCW");
+    return;
+  }
+  if (a.first == "Coolant") {
+    for (auto control : {"Coolant", "CoolantON", "CoolantOFF"}) refuseHidden(control);
+    v.coolantOn = Choice(a, "ON", "OFF");
+    return;
+  }
+  for (const char* box : kProcessBoxes)
+    if (a.first == box) {
+      refuseHidden(box);
+      v.texts[box] = a.second;
+      return;
+    }
+  throw UsageError{"--set does not know " + a.first + " for " + command};
+}
+
+void SetUgcField(UgcDialogValues& v, const Assignment& a) {
+  // clang-format off
+  static constexpr std::pair<const char*, std::string UgcDialogValues::*> kBoxes[] = {
+    // name          box
+    {"PZero",        &UgcDialogValues::Text9},
+    {"Length",       &UgcDialogValues::Text3},
+    {"CenterLength", &UgcDialogValues::Text8},
+    {"JawLength",    &UgcDialogValues::Text1},
+    {"MaterialOD",   &UgcDialogValues::Text5},
+    {"CenterD",      &UgcDialogValues::Text7},
+    {"JawFace",      &UgcDialogValues::Text2},
+    {"MaterialID",   &UgcDialogValues::Text4},
+    {"CenterHoleD",  &UgcDialogValues::Text6},
+  };
+  // clang-format on
+  for (const auto& [name, box] : kBoxes)
+    if (a.first == name) {
+      v.*box = a.second;
+      return;
+    }
+  if (a.first == "Grasp") v.OD = Choice(a, "OD", "ID");
+  else if (a.first == "Spindle") v.MainSpindle = Choice(a, "Main", "Sub");
+  else if (a.first == "Tailstock") v.Check1 = Choice(a, "1", "0");
+  else if (a.first == "FaceDrawing") v.Check2 = Choice(a, "1", "0");
+  else throw UsageError{"--set does not know " + a.first + " for ProcessUGC"};
+}
+
+}  // namespace
+
+int RunGenerate(const Args& args, std::ostream& out, std::ostream& err) {
+  try {
+    const GenerateRequest request = ParseRequest(args);
+    if (request.list) {
+      for (const ProcessCommand* row : AllProcessCommands()) out << row->name << "\n";
+      return kExitOk;
+    }
+    const ProcessCommand* command = FindProcessCommand(request.command);
+    if (!command) throw UsageError{"unknown command " + request.command + " (--list prints them)"};
+
+    ProcessContext ctx;
+    const MemorySettingsStore noSettings;
+    ctx.machine = LoadMachineParameters(noSettings, SettingPlaces{AppFolder(), {}});
+    for (const auto& [key, value] : request.machine)
+      if (!SetMachineParameter(ctx.machine, key, value))
+        throw UsageError{"--machine " + key + "=" + value + " is not a machine parameter"};
+    for (const auto& a : request.kept) SetKept(ctx.kept, a);
+    if (request.spindleSpeed) ctx.kept.SpindleSpeed = StrictNumber("--spindle-speed", *request.spindleSpeed);
+
+    // Every flag is checked before anything runs, so bad usage never hides
+    // behind a process error.
+    ProcessDialogSetup setup;
+    UgcDialogValues ugc;
+    switch (command->dialog) {
+      case CommandDialog::Process:
+        if (command->setup) setup = command->setup(ctx.kept);
+        {
+          ProcessDialogValues probe;
+          for (const auto& a : request.sets) SetProcessField(probe, setup, request.command, a);
+        }
+        break;
+      case CommandDialog::MaterialInput:
+        for (const auto& a : request.sets) SetUgcField(ugc, a);
+        break;
+      case CommandDialog::None:
+        if (!request.sets.empty()) throw UsageError{request.command + " has no dialog, so --set does not apply"};
+        break;
+    }
+
+    // The table is empty until a material is loaded, exactly as at start-up;
+    // "Material Input" loads the machine's material file by itself.
+    CuttingConditionTable table;
+    if (request.material || command->dialog == CommandDialog::MaterialInput) {
+      const std::string path = request.material ? *request.material : ctx.machine.CsvFileName;
+      if (std::string message = ApplyCuttingConditionLoad(table, LoadCuttingConditionTable(path)); !message.empty())
+        err << message << "\n";
+    }
+
+    ProcessOutput output;
+    try {
+      switch (command->dialog) {
+        case CommandDialog::Process: {
+          ProcessDialogValues values = PrepareProcessDialog(*command, setup, table);
+          for (const auto& a : request.sets) SetProcessField(values, setup, request.command, a);
+          output = RunProcessCommand(*command, values, ctx);
+          break;
+        }
+        case CommandDialog::MaterialInput: output = RunMaterialInput(*command, ugc, ctx); break;
+        case CommandDialog::None: output = RunPlainCommand(*command, ctx); break;
+      }
+    } catch (const ProcessError& e) {
+      err << ProcessErrorMessage(e.number) << "\n";
+      return kExitProcessError;
+    }
+    const AppliedText document = ApplyProcessOutput({}, 0, 0, output);
+    out << ApplyLineEnds(document.text, LineEndStyle::CrLf);
+    return kExitOk;
+  } catch (const UsageError& e) {
+    err << "generate: " << e.reason << "\n";
+    return kExitUsage;
+  }
 }
 
 }  // namespace quillon::cli
