@@ -1,0 +1,64 @@
+// Help pages and About texts: every Help item finds its page (also from a
+// folder with blanks), and the version text follows the build's version.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "help/help_topics.h"
+
+namespace quillon {
+namespace {
+
+std::string SourceDataFolder() {
+  const char* tests = std::getenv("QUILLON_TEST_DATA");
+  return std::string(tests ? tests : ".") + "/../data";
+}
+
+TEST(HelpTopicsTest, EveryHelpItemHasAShippedPage) {
+  const std::string data = SourceDataFolder();
+  std::vector<std::string> controls;
+  for (const auto& topic : HelpTopics()) {
+    controls.emplace_back(topic.control);
+    const std::string path = HelpPagePath(data, topic.baseName);
+    EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
+  }
+  EXPECT_EQ(controls, (std::vector<std::string>{"GcodeHelp", "McodeHelp", "VariableHelp", "MnemonicHelp",
+                                                "QuillonHelp"}));
+}
+
+TEST(HelpTopicsTest, FolderWithBlanksStaysOnePath) {
+  // The path is handed over whole, never split at blanks by a shell.
+  EXPECT_EQ(HelpPagePath("/opt/my tools/quillon", "G-code"), "/opt/my tools/quillon/help/G-code.html");
+  const auto dir = std::filesystem::temp_directory_path() / "quillon help test" / "help";
+  std::filesystem::create_directories(dir);
+  std::ofstream(dir / "Mnemonic.html") << "<html></html>";
+  const std::string app = (std::filesystem::temp_directory_path() / "quillon help test").string();
+  EXPECT_TRUE(std::filesystem::is_regular_file(HelpPagePath(app, FindHelpTopic("MnemonicHelp")->baseName)));
+  std::filesystem::remove_all(dir.parent_path());
+}
+
+TEST(HelpTopicsTest, UnknownControlHasNoTopic) { EXPECT_EQ(FindHelpTopic("mnuHelpAbout"), nullptr); }
+
+TEST(AboutTest, VersionText) { EXPECT_EQ(AboutVersionText(), "Version 2.2.6"); }
+
+TEST(HelpPagesTest, PagesLinkToEachOther) {
+  // A broken link would leave the reader on an empty page.
+  const std::string data = SourceDataFolder();
+  for (const auto& from : HelpTopics()) {
+    std::ifstream in(HelpPagePath(data, from.baseName));
+    std::stringstream page;
+    page << in.rdbuf();
+    const std::string html = page.str();
+    for (std::size_t pos = 0; (pos = html.find("href=\"", pos)) != std::string::npos;) {
+      pos += 6;
+      const std::string target = html.substr(pos, html.find('"', pos) - pos);
+      EXPECT_TRUE(std::filesystem::is_regular_file(data + "/help/" + target)) << from.baseName << " -> " << target;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quillon
