@@ -32,5 +32,18 @@ class Interaction {
   virtual bool launch(const QString& program, const QStringList& arguments, QString* error) = 0;
 };
 
+// The real one: Qt file dialogs and message boxes, QProcess::startDetached.
+class QtInteraction : public Interaction {
+ public:
+  FileDialogResult askOpenFile(QWidget* parent, const QString& caption, const QString& startFolder,
+                               const QString& fileName, const QString& filter) override;
+  FileDialogResult askSaveFile(QWidget* parent, const QString& caption, const QString& startFolder,
+                               const QString& fileName, const QString& filter) override;
+  Answer question(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
+                  MessageIcon icon) override;
+  void message(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) override;
+  bool launch(const QString& program, const QStringList& arguments, QString* error) override;
+};
+
 // Converts "All Files (*.*)|*.*|Main File (*.min)|*.min" into Qt's filter list.
 QStringList ConvertDialogFilter(const QString& filter);

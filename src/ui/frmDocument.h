@@ -4,9 +4,20 @@
 #include <QPlainTextEdit>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "document/text_file.h"
+
+// Document text is bytes; in Qt each byte is the Latin-1 character of the same
+// value. A CR LF pair becomes one line end ("\n"). A CR that is not part of a
+// line end would become a line break inside QTextDocument, so it is shown as
+// the visible symbol U+240D and comes back as the byte 13 when read. Read the
+// text with frmDocument::text(), not toPlainText(), which turns byte 0xA0 into
+// a blank.
+QString ProgramTextToQt(std::string_view bytes);
+std::string QtToProgramText(const QString& text);
 
 class frmDocument : public QWidget {
   Q_OBJECT
@@ -22,6 +33,12 @@ class frmDocument : public QWidget {
   bool DataChanged() const;
   void setDataChanged(bool changed);
 
+  // The file behind the document as the user named it (the caption is the
+  // upper-cased path, which names another file on case-sensitive systems).
+  // Empty for an untitled document.
+  QString filePath() const { return m_filePath; }
+  void setFilePath(const QString& path) { m_filePath = path; }
+
   quillon::LineEndStyle lineEndStyle() const { return m_lineEnds; }
   void setLineEndStyle(quillon::LineEndStyle style) { m_lineEnds = style; }
 
@@ -36,11 +53,33 @@ class frmDocument : public QWidget {
   // text as one undo step, keeps the scroll position, leaves the caret at
   // caretAfter (an offset in the new text). Sets DataChanged.
   void replaceRange(int start, int length, const std::string& text, int caretAfter);
+  // As replaceRange, and appends appendAtEnd to the end of the text, all in
+  // the same undo step.
+  void replaceRangeAndAppend(int start, int length, const std::string& text, int caretAfter,
+                             const std::string& appendAtEnd);
+
+  // Replaces the whole text without an undo step (loading a file).
+  void loadText(const std::string& text);
+
+  // The screen font; a name the system does not have falls back to its
+  // fixed-pitch font at the same size.
+  void applyScreenFont(const QString& name, int pointSize);
+
+  // Asked before the window closes; false keeps it open. Without one the
+  // window closes at once.
+  std::function<bool(frmDocument&)> closeQuery;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  signals:
   void textFocused(frmDocument* self);
+  // The Insert key switched between inserting and overwriting.
+  void overwriteModeChanged(frmDocument* self, bool overwrite);
 
  private:
   QString m_caption;
+  QString m_filePath;
   quillon::LineEndStyle m_lineEnds = quillon::LineEndStyle::CrLf;
 };

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "app/recent_files.h"
 #include "app/settings.h"
 #include "process/kept_state.h"
 #include "process/machine_parameters.h"
@@ -44,6 +45,26 @@ class frmMain : public QMainWindow {
   void ArrangeDocuments();
   void ShowDocumentMenus();
   void HideDocumentMenus();
+  // New: an empty "UntitledN" document.
+  frmDocument* CreateUntitledDocument();
+  // Opens path as a document (no size check) and adds it to the recent files.
+  // A path that does not exist gives an empty document under that caption
+  // (the file appears on Save); a file that cannot be read shows a message
+  // and gives no window (nullptr).
+  frmDocument* OpenDocumentFile(const QString& path);
+  // Saves doc to path (temporary file renamed over the target); on success
+  // the caption becomes the upper-cased path and DataChanged is cleared.
+  bool SaveDocumentFile(frmDocument* doc, const QString& path);
+  // The save dialog; "" when cancelled. Updates SavePathName.
+  QString AskSaveFileName(const QString& defaultName);
+  void AddRecentFile(const QString& path);
+  // Shows or hides the six rotary-tool items that depend on Tallix.
+  void applyTallixMenus(bool tallix);
+  // The file-name field of the shared open/save dialog keeps the last name.
+  QString lastDialogFileName() const;
+  void setLastDialogFileName(const QString& name);
+  // Whether a document window closed since a document's text last had the focus.
+  bool pendingRearrangement() const;
 
   // Puts text (one byte per character, "\n" line ends) at the caret of
   // ActiveDocument, replacing its selection, as one undo step; the caret ends
@@ -58,6 +79,11 @@ class frmMain : public QMainWindow {
   // --- commands: menu items and toolbar buttons share one handler
   QAction* action(const QString& controlName, int index = 0) const;
   void setCommand(const QString& controlName, std::function<void(int index)> handler);
+  // Runs a command as its menu item would (disabled items and document
+  // commands without a document do nothing).
+  void runCommand(const QString& controlName, int index = 0);
+  // Toolbar position 1..22 (separators included).
+  QAction* toolbarAction(int position) const;
 
   // --- application-wide records
   Interaction& interaction() { return m_interaction; }
@@ -80,6 +106,28 @@ class frmMain : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void buildMenus();
+  void buildToolbar();
+  void buildStatusBar();
+  void bindShellCommands();
+  void updateClockPanels();
+  void updateInsertPanel();
+  void dispatch(const QString& controlName, int index);
+  void enableDocumentCommands();
+  frmDocument* createDocumentWindow(const QString& caption);
+  quillon::RecentFileList recentFiles() const;
+  void setRecentFiles(const quillon::RecentFileList& list);
+  bool saveActive();
+  bool saveActiveAs();
+  bool queryCloseDocument(frmDocument& doc);
+  void tileDocuments(Qt::Orientation along);
+  void mnuFileNew_Click();
+  void mnuFileOpen_Click();
+  void mnuFileClose_Click();
+  void mnuFileSave_Click();
+  void mnuFileSaveAs_Click();
+  void mnuFileRecentFile_Click(int index);
+
   struct Impl;
   quillon::SettingsStore& m_store;
   Interaction& m_interaction;

@@ -1,0 +1,14 @@
+#include "app/command_line.h"
+
+namespace quillon {
+
+std::string CommandLinePath(std::string_view commandLine) {
+  auto first = commandLine.find('"');
+  if (first == std::string_view::npos) return std::string(commandLine);
+  std::string_view rest = commandLine.substr(first + 1);
+  auto second = rest.find('"');
+  if (second != std::string_view::npos) rest = rest.substr(0, second);
+  return std::string(rest);
+}
+
+}  // namespace quillon

@@ -1,0 +1,63 @@
+#pragma once
+// The main window's menu tree, toolbar and status-bar panels as data: the
+// window builds its menus by walking these tables, and tests check them.
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace quillon {
+
+// Start state and behaviour of one menu item.
+enum MenuFlag : unsigned {
+  kMenuDisabled = 1u << 0,   // disabled until a document exists
+  kMenuHidden = 1u << 1,     // hidden until the recent-file list fills it
+  kMenuChecked = 1u << 2,    // carries a check mark at start
+  kMenuCheckable = 1u << 3,  // can carry a check mark
+  kMenuSubmenu = 1u << 4,    // opens the rows of the next level below it
+};
+
+struct MenuItem {
+  int level;                  // 0: a menu of the bar; 1: its items; 2, 3: nested submenus
+  std::string_view name;      // control name (shared by the rows of a control array)
+  int index;                  // index within a control array; 0 for plain items
+  std::string_view caption;   // "&" marks the access key; "-" is a separator
+  std::string_view shortcut;  // portable key text ("Ctrl+O", "F3"); empty for none
+  unsigned flags;             // MenuFlag bits
+};
+
+// The whole tree in display order: each item follows its parent, children of a
+// submenu are the following rows of a deeper level.
+std::span<const MenuItem> MenuTree();
+const MenuItem* FindMenuItem(std::string_view name, int index = 0);
+inline bool IsSeparator(const MenuItem& item) { return item.caption == "-"; }
+
+// Menus of the bar that exist only once a document has been created or opened.
+std::span<const std::string_view> DocumentMenus();
+// The twelve commands that work on a document; any New or Open enables them.
+std::span<const std::string_view> DocumentCommands();
+// Commands that need a document to act on; with none open they do nothing.
+bool NeedsDocument(std::string_view controlName);
+// Items whose visibility follows Tallix at start (the parameter dialog sets all
+// six rotary items later).
+std::span<const std::string_view> TallixStartItems();
+std::span<const std::string_view> TallixItems();
+
+// One of the 22 toolbar positions; a separator has an empty key.
+struct ToolbarButton {
+  int position;              // 1..22, left to right
+  std::string_view key;      // the button's key (blanks included)
+  std::string_view toolTip;
+  std::string_view command;  // the menu control it shares its command with
+  bool document;             // hidden until a document exists
+};
+std::span<const ToolbarButton> ToolbarButtons();
+inline bool IsSeparator(const ToolbarButton& button) { return button.key.empty(); }
+
+struct StatusPanel {
+  std::string_view key;      // also the panel's object name
+  std::string_view text;     // design text
+  std::string_view toolTip;
+};
+std::span<const StatusPanel> StatusPanels();
+
+}  // namespace quillon

@@ -1,0 +1,27 @@
+// Quillon: editor for the NC programs of Tessaly lathes.
+#include <QApplication>
+#include <QDir>
+#include <QStringList>
+
+#include "Interaction.h"
+#include "QtSettingsStore.h"
+#include "frmMain.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Quillon"));
+  QApplication::setApplicationName(QStringLiteral("Quillon"));
+
+  quillon::SettingPlaces places;
+  places.appFolder = QDir::toNativeSeparators(QApplication::applicationDirPath()).toStdString();
+  places.homeFolder = QDir::homePath().toStdString();
+
+  QtSettingsStore store;
+  QtInteraction interaction;
+  frmMain window(store, interaction, places);
+  // The shell has already split the line; joining it again gives the one
+  // command-line text the start-up rule expects.
+  window.load(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
+  window.show();
+  return QApplication::exec();
+}
