@@ -1,7 +1,128 @@
 #include "process/process_command.h"
+#include "process_rotary/measuring.h"
 
 namespace quillon {
 
-std::span<const ProcessCommand> MeasuringCommands() { return {}; }
+namespace {
+
+// Every measuring dialog is pre-filled from the sensor's row.
+constexpr int kSensorRow = 34;
+
+ProcessOutput GenerateMeasuerInD(ProcessContext& ctx) { return GenerateMeasurement(ctx, Measurement::InD); }
+ProcessOutput GenerateMeasuerInR(ProcessContext& ctx) { return GenerateMeasurement(ctx, Measurement::InR); }
+ProcessOutput GenerateMeasuerOutD(ProcessContext& ctx) { return GenerateMeasurement(ctx, Measurement::OutD); }
+ProcessOutput GenerateMeasuerOutR(ProcessContext& ctx) { return GenerateMeasurement(ctx, Measurement::OutR); }
+
+// clang-format off
+// The inside measurements and the outside radius need only the target.
+ProcessDialogSetup TargetOnlySetup(std::string caption, std::string sensorLabel, std::string offsetLabel) {
+  return {.caption = std::move(caption),
+          .labels = {{"Label1", std::move(sensorLabel)},
+                     {"LabelV", std::move(offsetLabel)},
+                     {"LabelU", "OK"},
+                     {"LabelW", "NG"},
+                     {"LabelEnd", "Target position "},
+                     {"LabelF", ""},      {"LabelF2", ""},
+                     {"LabelD", ""},      {"LabelD2", ""},
+                     {"LabelL", ""},      {"LabelL2", ""},
+                     {"LabelC", ""},      {"LabelC2", ""},
+                     {"LabelStart", ""},  {"LabelStartX", ""}, {"LabelStartZ", ""}, {"LabelStartC", ""},
+                     {"LabelEndC", ""}},
+          .hidden = {"F", "D", "L", "C", "StartX", "StartZ", "StartC", "EndC"},
+          .shown = {},
+          .toolTips = {},
+          .row = kSensorRow,
+          .prefill = {}};
+}
+
+ProcessDialogSetup SetupMeasuerInD(const KeptState&) {
+  return TargetOnlySetup("I.D.diameter measurement ", "Sensor number", "Tool compensation ");
+}
+
+ProcessDialogSetup SetupMeasuerInR(const KeptState&) {
+  return TargetOnlySetup("I.D.Radius measurement ", "Sensor number ", "Tool compensation ");
+}
+
+ProcessDialogSetup SetupMeasuerOutR(const KeptState&) {
+  return TargetOnlySetup(" O.D.Radius measurement ", "Sensor number", "Compensation No");
+}
+
+// The outside diameter is measured from a start point the user gives.
+ProcessDialogSetup SetupMeasuerOutD(const KeptState&) {
+  return {.caption = "O.D.Diameter measurement ",
+          .labels = {{"Label1", "Sensor number "},
+                     {"LabelV", "Tool compensation "},
+                     {"LabelU", "OK"},
+                     {"LabelW", "NG"},
+                     {"LabelEnd", "Target position "},
+                     {"LabelF", ""},      {"LabelF2", ""},
+                     {"LabelD", ""},      {"LabelD2", ""},
+                     {"LabelL", ""},      {"LabelL2", ""},
+                     {"LabelC", ""},      {"LabelC2", ""},
+                     {"LabelStartC", ""},
+                     {"LabelEndC", ""}},
+          .hidden = {"F", "D", "L", "C", "StartC", "EndC"},
+          .shown = {},
+          .toolTips = {},
+          .row = kSensorRow,
+          .prefill = {}};
+}
+
+ProcessDialogSetup SetupMeasuerZeroCaxis(const KeptState&) {
+  return {.caption = "C-axis Auto zero offset",
+          .labels = {{"Label1", "Sensor number "},
+                     {"LabelV", "Applochi distance "},
+                     {"LabelF", "Shift angle "},
+                     {"LabelW", "Groove angle "},
+                     {"LabelD", "Applochi angle"},
+                     {"LabelC", "2 times touch"},
+                     {"LabelEnd", "Target position "},
+                     {"LabelU", ""},      {"LabelU2", ""},
+                     {"LabelL", ""},      {"LabelL2", ""},
+                     {"LabelStartC", ""},
+                     {"LabelEndX", ""}},
+          .hidden = {"U", "L", "StartC", "EndX"},
+          .shown = {},
+          .toolTips = {{"C", " omit  possible "}},
+          .row = kSensorRow,
+          .prefill = {}};
+}
+
+ProcessDialogSetup SetupMeasuerZeroZaxis(const KeptState&) {
+  return {.caption = "Z-axis Auto zero offset ",
+          .labels = {{"Label1", "Sensor number "},
+                     {"LabelU", "OK"},
+                     {"LabelW", "NG"},
+                     {"LabelD", "App. amount "},
+                     {"LabelL", "Over amount "},
+                     {"LabelC", "2 times touch"},
+                     {"LabelEnd", "Target position "},
+                     {"LabelV", ""},      {"Labelv2", ""},
+                     {"LabelF", ""},      {"LabelF2", ""},
+                     {"LabelStartC", ""},
+                     {"LabelEndX", ""},
+                     {"LabelEndC", ""}},
+          .hidden = {"V", "F", "StartC", "EndX", "EndC"},
+          .shown = {},
+          .toolTips = {{"U", " omit  possible "}, {"W", " omit  possible "}, {"C", "Omit  possible "}},
+          .row = kSensorRow,
+          .prefill = {}};
+}
+
+constexpr ProcessCommand kMeasuringCommands[] = {
+  // name                       dialog                  set-up                  generator
+  {"ProcessMeasuerInD",         CommandDialog::Process, SetupMeasuerInD,        GenerateMeasuerInD},
+  {"ProcessMeasuerInR",         CommandDialog::Process, SetupMeasuerInR,        GenerateMeasuerInR},
+  {"ProcessMeasuerOutD",        CommandDialog::Process, SetupMeasuerOutD,       GenerateMeasuerOutD},
+  {"ProcessMeasuerOutR",        CommandDialog::Process, SetupMeasuerOutR,       GenerateMeasuerOutR},
+  {"ProcessMeasuerOutside",     CommandDialog::None,    nullptr,                GenerateMeasuerOutside},
+  {"ProcessMeasuerZeroCaxis",   CommandDialog::Process, SetupMeasuerZeroCaxis,  GenerateMeasuerZeroCaxis},
+  {"ProcessMeasuerZeroZaxis",   CommandDialog::Process, SetupMeasuerZeroZaxis,  GenerateMeasuerZeroZaxis},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const ProcessCommand> MeasuringCommands() { return kMeasuringCommands; }
 
 }  // namespace quillon
