@@ -1,0 +1,550 @@
+// The process forms on their own: frmProcess, the "Parameter" dialog and
+// "User Graphic Command", driven offscreen.
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ScriptedInteraction.h"
+#include "UgcDrawing.h"
+#include "frmProcess.h"
+#include "frmProcessSetup.h"
+#include "frmUGC.h"
+#include "process/cutting_conditions.h"
+#include "process/machine_parameters.h"
+#include "process/process_run.h"
+#include "test_process_support.h"
+
+namespace {
+
+template <typename T = QWidget>
+T* Child(const QWidget& parent, const QString& name) {
+  return parent.findChild<T*>(name);
+}
+
+// Shows a dialog modelessly and makes it the active window, so focus and keys
+// behave as for a user.
+void ShowActive(QWidget& w) {
+  w.show();
+  QApplication::setActiveWindow(&w);
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
+QString MaterialFile() { return QString::fromLocal8Bit(qgetenv("QUILLON_TEST_DATA")) + "/ui/test_process_material.csv"; }
+
+}  // namespace
+
+class ProcessFormsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // ---------------------------------------------------------------- frmProcess
+
+  // Guards against: a fresh dialog that does not start from its design state
+  // (a caption typed wrong, a box hidden or shown that should not be).
+  void freshDialogShowsDesignState_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");  // labels only
+    QTest::addColumn<bool>("shown");
+    auto row = [](const char* control, const char* caption, bool shown) {
+      QTest::newRow(control) << QString::fromLatin1(control) << QString::fromLatin1(caption) << shown;
+    };
+    row("Label1", "Tool No.", true);
+    row("Label2", "T", true);
+    row("LabelV", "Speed(m/min)", true);
+    row("Labelv2", "V", true);
+    row("LabelF", "Feed", true);
+    row("LabelF2", "F", true);
+    row("LabelD", "Step", true);
+    row("LabelD2", "D", true);
+    row("LabelL", "Step 2", true);
+    row("LabelL2", "L", true);
+    row("LabelU", "Finish Stock", true);
+    row("LabelU2", "U", true);
+    row("LabelW", "Finish Stock Z", true);
+    row("LabelW2", "W", true);
+    row("LabelC", "Chamfer", true);
+    row("LabelC2", "C", true);
+    row("LabelB", "B Axis Angle", false);
+    row("LabelB2", "B", false);
+    row("LabelSZ", "Z", false);
+    row("LabelStart", "Start Point", true);
+    row("LabelStartX", "X", true);
+    row("LabelStartZ", "Z", true);
+    row("LabelStartC", "C", true);
+    row("LabelEnd", "End Point", true);
+    row("LabelEndX", "X", true);
+    row("LabelEndZ", "Z", true);
+    row("LabelEndC", "C", true);
+    row("LabelAttn", "", true);
+    row("LabelHint", "For change input position useTAB Key", true);
+    for (const char* box : quillon::kProcessBoxes)
+      row(box, "", std::string_view(box) != "B" && std::string_view(box) != "SZ");
+  }
+  void freshDialogShowsDesignState() {
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(bool, shown);
+    frmProcess dialog;
+    QWidget* w = Child(dialog, control);
+    QVERIFY2(w, qPrintable(control));
+    QCOMPARE(w->isVisibleTo(&dialog), shown);
+    if (auto* label = qobject_cast<QLabel*>(w)) QCOMPARE(label->text(), caption);
+    if (auto* box = qobject_cast<QLineEdit*>(w)) QVERIFY(box->text().isEmpty());
+  }
+
+  // Guards against: buttons and option frames that say something else.
+  void buttonsAndOptionsCarryTheirCaptions_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Command1") << "Command1" << "O  K";
+    QTest::newRow("Command2") << "Command2" << "Cancel";
+    QTest::newRow("SpindleCW") << "SpindleCW" << "CW";
+    QTest::newRow("SpindleCCW") << "SpindleCCW" << "CCW";
+    QTest::newRow("CoolantON") << "CoolantON" << "ON";
+    QTest::newRow("CoolantOFF") << "CoolantOFF" << "OFF";
+    QTest::newRow("frame Spindle") << "FrameSpindle" << "Spindle";
+    QTest::newRow("frame Coolant") << "FrameCoolant" << "Coolant";
+  }
+  void buttonsAndOptionsCarryTheirCaptions() {
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    frmProcess dialog;
+    QWidget* w = Child(dialog, control);
+    QVERIFY2(w, qPrintable(control));
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) QCOMPARE(b->text(), caption);
+    if (auto* g = qobject_cast<QGroupBox*>(w)) QCOMPARE(g->title(), caption);
+  }
+
+  // Guards against: Enter walking to the wrong box, or moving the focus out
+  // of a box where it should do nothing (or closing the dialog).
+  void enterMovesTheFocus_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("tool to speed") << "ToolNumber" << "V";
+    QTest::newRow("speed to feed") << "V" << "F";
+    QTest::newRow("feed to stock, past D and L") << "F" << "U";
+    QTest::newRow("step stays") << "D" << "D";
+    QTest::newRow("stock stays") << "U" << "U";
+    QTest::newRow("end point stays") << "EndZ" << "EndZ";
+  }
+  void enterMovesTheFocus() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    frmProcess dialog;
+    ShowActive(dialog);
+    dialog.box(from)->setFocus();
+    QTest::keyClick(dialog.box(from), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), dialog.box(to));
+    QVERIFY(dialog.isVisible());
+  }
+
+  // Guards against: a typed value appended to the old one instead of replacing it.
+  void focusSelectsTheWholeText_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("tool") << "ToolNumber" << "5";
+    QTest::newRow("speed with decimals") << "V" << "150.5";
+    QTest::newRow("end C") << "EndC" << "-90";
+    QTest::newRow("empty box") << "StartX" << "";
+  }
+  void focusSelectsTheWholeText() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    frmProcess dialog;
+    dialog.box(box)->setText(text);
+    ShowActive(dialog);
+    dialog.box(QStringLiteral("C"))->setFocus();
+    dialog.box(box)->setFocus(Qt::MouseFocusReason);
+    QTest::qWait(20);
+    QCOMPARE(dialog.box(box)->selectedText(), text);
+    QTest::keyClicks(dialog.box(box), QStringLiteral("7"));
+    QCOMPARE(dialog.box(box)->text(), QStringLiteral("7"));
+  }
+
+  // Guards against: a set-up silently naming controls the form lacks, and
+  // captions, hiding, showing or tool tips not reaching the controls.
+  void setupReachesTheControls() {
+    quillon::ProcessDialogSetup setup;
+    setup.caption = "M Drill Slant ";
+    setup.labels = {{"LabelU", "Drill diameter "}, {"LabelAttn", "Attention :X axis is radius command."},
+                    {"LabelCZ", "Zero movement amount "}, {"EndZ2", ""}};
+    setup.hidden = {"EndZ", "LabelEndZ"};
+    setup.shown = {"B", "LabelB", "LabelB2", "SZ", "LabelSZ", "EndZ2"};
+    setup.toolTips = {{"U", "M3=2.6 M4=3.4"}};
+    frmProcess dialog;
+    QVERIFY(dialog.applySetup(setup).isEmpty());
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("M Drill Slant "));
+    QCOMPARE(Child<QLabel>(dialog, "LabelU")->text(), QStringLiteral("Drill diameter "));
+    QCOMPARE(Child<QLabel>(dialog, "LabelAttn")->text(), QStringLiteral("Attention :X axis is radius command."));
+    QVERIFY(!dialog.box("EndZ")->isVisibleTo(&dialog));
+    QVERIFY(dialog.box("B")->isVisibleTo(&dialog));
+    QVERIFY(dialog.box("SZ")->isVisibleTo(&dialog));
+    QCOMPARE(dialog.box("U")->toolTip(), QStringLiteral("M3=2.6 M4=3.4"));
+  }
+
+  // Guards against: a misspelt control name in a set-up going unnoticed.
+  void unknownControlsAreReported_data() {
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("label") << "labels" << "LabelQ";
+    QTest::newRow("caption on a box") << "labels" << "StartX";
+    QTest::newRow("hidden") << "hidden" << "EndY";
+    QTest::newRow("shown") << "shown" << "Labelb";
+    QTest::newRow("tool tip") << "toolTips" << "Q";
+    QTest::newRow("pre-fill of a label") << "prefill" << "LabelU";
+  }
+  void unknownControlsAreReported() {
+    QFETCH(QString, where);
+    QFETCH(QString, name);
+    const std::string n = name.toStdString();
+    quillon::ProcessDialogSetup setup;
+    if (where == "labels") setup.labels = {{n, "x"}};
+    if (where == "hidden") setup.hidden = {n};
+    if (where == "shown") setup.shown = {n};
+    if (where == "toolTips") setup.toolTips = {{n, "x"}};
+    if (where == "prefill") setup.prefill = {{n, "x"}};
+    frmProcess dialog;
+    QCOMPARE(dialog.applySetup(setup), QStringList{name});
+  }
+
+  // Guards against: a command row whose set-up names a control this form
+  // does not have (the label would silently keep its design caption).
+  void everyCommandSetupFitsTheForm() {
+    int checked = 0;
+    for (const quillon::ProcessCommand* row : quillon::AllProcessCommands()) {
+      if (!row->setup) continue;
+      frmProcess dialog;
+      const QStringList unknown = dialog.applySetup(row->setup(quillon::KeptState{}));
+      QVERIFY2(unknown.isEmpty(), qPrintable(QString::fromLatin1(row->name.data(), row->name.size()) + ": " +
+                                             unknown.join(QStringLiteral(", "))));
+      ++checked;
+    }
+    qInfo("%d command set-ups checked", checked);
+  }
+
+  // Guards against: the option pairs or a box getting lost between the core's
+  // values and the form (and back).
+  void valuesRoundTrip_data() {
+    QTest::addColumn<bool>("cw");
+    QTest::addColumn<bool>("coolantOn");
+    QTest::newRow("CW, coolant on") << true << true;
+    QTest::newRow("CCW, coolant on") << false << true;
+    QTest::newRow("CW, coolant off") << true << false;
+    QTest::newRow("CCW, coolant off") << false << false;
+  }
+  void valuesRoundTrip() {
+    QFETCH(bool, cw);
+    QFETCH(bool, coolantOn);
+    quillon::ProcessDialogValues in;
+    int i = 0;
+    for (const char* box : quillon::kProcessBoxes) in.texts[box] = std::to_string(++i) + "." + box;
+    in.spindleCW = cw;
+    in.coolantOn = coolantOn;
+    frmProcess dialog;
+    dialog.setValues(in);
+    QCOMPARE(Child<QRadioButton>(dialog, "SpindleCCW")->isChecked(), !cw);
+    QCOMPARE(Child<QRadioButton>(dialog, "CoolantOFF")->isChecked(), !coolantOn);
+    const quillon::ProcessDialogValues out = dialog.values();
+    QCOMPARE(out.texts, in.texts);  // hidden B and SZ included
+    QCOMPARE(out.spindleCW, cw);
+    QCOMPARE(out.coolantOn, coolantOn);
+  }
+
+  // Guards against: OK and Cancel swapped, or Cancel handing back values.
+  void okAndCancelEndTheDialog_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("result");
+    QTest::newRow("O  K accepts") << "Command1" << int(QDialog::Accepted);
+    QTest::newRow("Cancel rejects") << "Command2" << int(QDialog::Rejected);
+  }
+  void okAndCancelEndTheDialog() {
+    QFETCH(QString, button);
+    QFETCH(int, result);
+    frmProcess dialog;
+    AnswerModal([button](QWidget* d) { Press(d, qPrintable(button)); });
+    QCOMPARE(dialog.exec(), result);
+  }
+
+  // -------------------------------------------------------- frmProcessSetup
+
+  // Guards against: the dialog showing something other than the record it
+  // edits (fresh installation defaults).
+  void parameterDialogShowsFreshDefaults_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");   // boxes
+    QTest::addColumn<bool>("checked");   // check boxes and options
+    auto box = [](const char* c, const char* t) { QTest::newRow(c) << QString::fromLatin1(c) << QString::fromLatin1(t) << false; };
+    auto mark = [](const char* c, bool on) { QTest::newRow(c) << QString::fromLatin1(c) << QString() << on; };
+    box("txtMaxS", "2500");
+    box("txtHomeX", "500");
+    box("txtHomeZ", "500");
+    box("txtAppX", "200");
+    box("txtAppZ", "50");
+    mark("ChkZentor", true);
+    mark("ChkPanel", true);
+    mark("ChkToolFrom", true);
+    mark("chkToolLife", false);
+    mark("ChkTallix", false);
+    mark("ChkBturret", false);
+    mark("ChkMeasuer", false);
+    mark("ChkDoor", false);
+    mark("ChkLoadMoniter", false);
+    mark("H1", false);
+    mark("H2", true);
+    mark("M321", false);
+    mark("M421", true);
+    mark("M441", false);
+  }
+  void parameterDialogShowsFreshDefaults() {
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(bool, checked);
+    quillon::MemorySettingsStore store;
+    quillon::MachineParameters machine = quillon::LoadMachineParameters(store, {"/opt/quillon", "/home/op"});
+    frmProcessSetup dialog(machine, store);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Parameter"));
+    QWidget* w = Child(dialog, control);
+    QVERIFY2(w, qPrintable(control));
+    if (auto* b = qobject_cast<QLineEdit*>(w)) QCOMPARE(b->text(), text);
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) QCOMPARE(b->isChecked(), checked);
+  }
+
+  // Guards against: the index position asked (or not) on the wrong kind of
+  // machine, and the tool-request options usable without Tallix.
+  void tallixDisplayRule_data() {
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<bool>("click");
+    QTest::addColumn<bool>("tallix");  // what the dialog then shows
+    QTest::newRow("off, as opened") << false << false << false;
+    QTest::newRow("off, then checked") << false << true << true;
+    QTest::newRow("on, as opened") << true << false << true;
+    QTest::newRow("on, then cleared") << true << true << false;
+  }
+  void tallixDisplayRule() {
+    QFETCH(bool, stored);
+    QFETCH(bool, click);
+    QFETCH(bool, tallix);
+    quillon::MemorySettingsStore store;
+    quillon::MachineParameters machine;
+    machine.Tallix = stored;
+    frmProcessSetup dialog(machine, store);
+    if (click) Child<QCheckBox>(dialog, "ChkTallix")->click();
+    QCOMPARE(Child(dialog, "txtHomeX")->isVisibleTo(&dialog), !tallix);
+    QCOMPARE(Child(dialog, "txtHomeZ")->isVisibleTo(&dialog), !tallix);
+    QCOMPARE(Child(dialog, "LabelAppZ")->isVisibleTo(&dialog), !tallix);
+    QCOMPARE(Child<QLabel>(dialog, "LabelAppX")->text(), tallix ? QStringLiteral("G21 HP=4") : QStringLiteral("X"));
+    for (const char* name : {"TurretH", "AtcMacro", "H1", "H2", "M321", "M421", "M441"})
+      QVERIFY2(Child(dialog, name)->isEnabled() == tallix, name);
+    QCOMPARE(machine.Tallix, stored);  // nothing reaches the record before OK
+  }
+
+  // Guards against: OK storing other values than the dialog shows, a
+  // non-number making trouble instead of 0, or keys written out of order.
+  void parameterOkStoresTheDialog_data() {
+    QTest::addColumn<QString>("storedMacro");
+    QTest::addColumn<QString>("choose");  // option clicked; empty = none
+    QTest::addColumn<QString>("maxS");
+    QTest::addColumn<QString>("expectedMacro");
+    QTest::addColumn<QString>("expectedMaxS");
+    QTest::newRow("M441 chosen") << "M421" << "M441" << "3000" << "M441" << "3000";
+    QTest::newRow("M321 chosen") << "M421" << "M321" << "3000" << "M321" << "3000";
+    QTest::newRow("unknown macro stored shows as M441") << "M999" << "" << "3000" << "M441" << "3000";
+    QTest::newRow("text after the number dropped") << "M421" << "" << "1800rpm" << "M421" << "1800";
+    QTest::newRow("blank speed stored as 0") << "M421" << "" << "" << "M421" << "0";
+    QTest::newRow("text without a number stored as 0") << "M421" << "" << "max" << "M421" << "0";
+  }
+  void parameterOkStoresTheDialog() {
+    QFETCH(QString, storedMacro);
+    QFETCH(QString, choose);
+    QFETCH(QString, maxS);
+    QFETCH(QString, expectedMacro);
+    QFETCH(QString, expectedMaxS);
+    quillon::MemorySettingsStore store;
+    quillon::MachineParameters machine;
+    machine.AtcMacroType = storedMacro.toStdString();
+    machine.Tallix = true;  // the macro options take input only with Tallix
+    frmProcessSetup dialog(machine, store);
+    if (!choose.isEmpty()) Child<QRadioButton>(dialog, choose)->click();
+    Child<QLineEdit>(dialog, "txtMaxS")->setText(maxS);
+    Child<QCheckBox>(dialog, "ChkDoor")->click();
+    Child<QRadioButton>(dialog, "H1")->click();
+    Child<QPushButton>(dialog, "Command1")->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(QString::fromStdString(machine.AtcMacroType), expectedMacro);
+    QCOMPARE(QString::fromStdString(*store.get("Parameter", "AtcMacroType")), expectedMacro);
+    QCOMPARE(QString::fromStdString(*store.get("Parameter", "MaxS")), expectedMaxS);
+    QCOMPARE(QString::fromStdString(*store.get("Parameter", "AutoDoor")), QStringLiteral("True"));
+    QCOMPARE(QString::fromStdString(*store.get("Parameter", "TurretType")), QStringLiteral("1"));
+    QStringList order;
+    for (const auto& [n, key] : store.writeOrder()) order << QString::fromStdString(key.second);
+    QCOMPARE(order, QStringList({"MaxS", "HomeX", "HomeZ", "AppX", "AppZ", "TG", "ZentorQ500", "Tallix", "Bturret",
+                                 "Measuer", "PanelChk", "AutoDoor", "TurretType", "AtcMacroType", "ToolFrom",
+                                 "LoadMoniter"}));
+  }
+
+  // Guards against: Cancel leaking what was clicked into the record or the store.
+  void parameterCancelChangesNothing() {
+    quillon::MemorySettingsStore store;
+    quillon::MachineParameters machine;
+    frmProcessSetup dialog(machine, store);
+    Child<QCheckBox>(dialog, "ChkTallix")->click();
+    Child<QLineEdit>(dialog, "txtAppZ")->setText("75");
+    Child<QPushButton>(dialog, "Command2")->click();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(machine.Tallix, false);
+    QCOMPARE(machine.AppZ, 50.0);
+    QVERIFY(store.values().empty());
+  }
+
+  // ------------------------------------------------------------------ frmUGC
+
+  // Guards against: the tailstock switch enabling the wrong boxes, or the
+  // colours and the centre drawing not following it.
+  void tailstockDecidesWhichBoxesTakeInput_data() {
+    QTest::addColumn<bool>("tailstock");
+    QTest::newRow("with tailstock") << true;
+    QTest::newRow("without tailstock") << false;
+  }
+  void tailstockDecidesWhichBoxesTakeInput() {
+    QFETCH(bool, tailstock);
+    quillon::MachineParameters machine;
+    quillon::CuttingConditionTable table;
+    ScriptedInteraction ui;
+    frmUGC dialog(machine, table, ui);
+    auto* check1 = Child<QCheckBox>(dialog, "Check1");
+    QCOMPARE(check1->text(), QStringLiteral("With Tailstock"));
+    if (tailstock != check1->isChecked()) check1->click();
+    const QColor white = dialog.palette().color(QPalette::Active, QPalette::Base);
+    const QColor grey = dialog.palette().color(QPalette::Active, QPalette::Button);
+    auto* materialId = Child<QLineEdit>(dialog, "Text4");
+    QCOMPARE(materialId->isEnabled(), !tailstock);
+    QCOMPARE(materialId->palette().color(QPalette::Disabled, QPalette::Base), tailstock ? grey : white);
+    for (const char* centre : {"Text8", "Text7", "Text6"}) {
+      auto* box = Child<QLineEdit>(dialog, centre);
+      QVERIFY2(box->isEnabled() == tailstock, centre);
+      QVERIFY2(box->palette().color(QPalette::Disabled, QPalette::Base) == (tailstock ? white : grey), centre);
+    }
+    QCOMPARE(dialog.drawing()->centerVisible(), tailstock);
+  }
+
+  // Guards against: the drawing highlighting another dimension than the
+  // box being typed into, or keeping the highlight after leaving it.
+  void focusedBoxHighlightsItsDimension_data() {
+    QTest::addColumn<int>("box");
+    for (int i = 1; i <= 9; ++i) QTest::newRow(qPrintable(QStringLiteral("Text%1").arg(i))) << i;
+  }
+  void focusedBoxHighlightsItsDimension() {
+    QFETCH(int, box);
+    quillon::MachineParameters machine;
+    quillon::CuttingConditionTable table;
+    ScriptedInteraction ui;
+    frmUGC dialog(machine, table, ui);
+    Child<QCheckBox>(dialog, "Check1")->setChecked(true);  // the centre boxes take focus only then
+    if (box == 4) Child<QCheckBox>(dialog, "Check1")->setChecked(false);
+    ShowActive(dialog);
+    Child<QLineEdit>(dialog, QStringLiteral("Text%1").arg(box))->setFocus();
+    QCOMPARE(dialog.drawing()->highlight(), box);
+    Child<QPushButton>(dialog, "Material")->setFocus();
+    QCOMPARE(dialog.drawing()->highlight(), 0);
+  }
+
+  // Guards against: Enter in the jaw length jumping on while it is still empty.
+  void enterAfterJawLength_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("filled moves to jaw face") << "30" << "Text2";
+    QTest::newRow("empty stays") << "" << "Text1";
+  }
+  void enterAfterJawLength() {
+    QFETCH(QString, text);
+    QFETCH(QString, focus);
+    quillon::MachineParameters machine;
+    quillon::CuttingConditionTable table;
+    ScriptedInteraction ui;
+    frmUGC dialog(machine, table, ui);
+    ShowActive(dialog);
+    auto* jaw = Child<QLineEdit>(dialog, "Text1");
+    jaw->setText(text);
+    jaw->setFocus();
+    QTest::keyClick(jaw, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), Child(dialog, focus));
+    QVERIFY(dialog.isVisible());
+  }
+
+  // Guards against: the material picker starting elsewhere, losing the
+  // choice, not reloading the table, or swallowing a file it cannot read.
+  void materialSelect_data() {
+    QTest::addColumn<QString>("pick");  // empty = cancelled
+    QTest::addColumn<bool>("changes");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("material file picked") << MaterialFile() << true << false;
+    QTest::newRow("dialog cancelled") << QString() << false << false;
+    QTest::newRow("file that cannot be read") << QStringLiteral("/nonexistent/NONE.CSV") << true << true;
+  }
+  void materialSelect() {
+    QFETCH(QString, pick);
+    QFETCH(bool, changes);
+    QFETCH(bool, reported);
+    quillon::MachineParameters machine;
+    machine.CsvPathName = "/opt/quillon/ cutting  condition ";
+    machine.CsvFileName = "/opt/quillon/ cutting  condition /S45C.CSV";
+    quillon::CuttingConditionTable table;
+    table.setCell(5, 3, "99");  // a previous material
+    ScriptedInteraction ui;
+    if (!pick.isEmpty()) ui.openAnswers.push_back(ScriptedInteraction::pick(pick));
+    frmUGC dialog(machine, table, ui);
+    QCOMPARE(Child<QLineEdit>(dialog, "CsvFile")->text(), QStringLiteral("/opt/quillon/ cutting  condition /S45C.CSV"));
+    Child<QPushButton>(dialog, "Material")->click();
+    QCOMPARE(ui.openStartFolders, std::vector<QString>{QStringLiteral("/opt/quillon/ cutting  condition ")});
+    QCOMPARE(ui.openFilters, std::vector<QString>{QStringLiteral("CSV Files(*.csv)|*.csv|All Files(*.*)|*.*")});
+    const QString file = changes ? pick : QStringLiteral("/opt/quillon/ cutting  condition /S45C.CSV");
+    QCOMPARE(QString::fromStdString(machine.CsvFileName), file);
+    QCOMPARE(Child<QLineEdit>(dialog, "CsvFile")->text(), file);
+    QCOMPARE(QString::fromStdString(machine.CsvPathName), file.left(file.lastIndexOf('/')));
+    QCOMPARE(ui.messages.size(), size_t(reported ? 1 : 0));
+    // The test material has tool 5 in row 5; a failed or cancelled load keeps the old table.
+    QCOMPARE(table.cell(5, 3), std::string(changes && !reported ? "5" : "99"));
+  }
+
+  // Guards against: a box or option lost between the form and the core.
+  void ugcValuesRoundTrip_data() {
+    QTest::addColumn<bool>("od");
+    QTest::addColumn<bool>("main");
+    QTest::addColumn<bool>("tailstock");
+    QTest::addColumn<bool>("face");
+    QTest::newRow("OD, main, plain") << true << true << false << false;
+    QTest::newRow("ID, sub, tailstock, face") << false << false << true << true;
+    QTest::newRow("OD, sub, face") << true << false << false << true;
+  }
+  void ugcValuesRoundTrip() {
+    QFETCH(bool, od);
+    QFETCH(bool, main);
+    QFETCH(bool, tailstock);
+    QFETCH(bool, face);
+    quillon::UgcDialogValues in{"1", "2", "3", "4", "5", "6", "7", "8", "9", od, main, tailstock, face};
+    quillon::MachineParameters machine;
+    quillon::CuttingConditionTable table;
+    ScriptedInteraction ui;
+    frmUGC dialog(machine, table, ui);
+    dialog.setValues(in);
+    QCOMPARE(dialog.drawing()->centerVisible(), tailstock);
+    const quillon::UgcDialogValues out = dialog.values();
+    QCOMPARE(QString::fromStdString(out.Text1 + out.Text2 + out.Text3 + out.Text4 + out.Text5 + out.Text6 + out.Text7 +
+                                    out.Text8 + out.Text9),
+             QStringLiteral("123456789"));
+    QCOMPARE(out.OD, od);
+    QCOMPARE(out.MainSpindle, main);
+    QCOMPARE(out.Check1, tailstock);
+    QCOMPARE(out.Check2, face);
+  }
+};
+
+QTEST_MAIN(ProcessFormsTest)
+#include "test_process_forms.moc"
