@@ -1,0 +1,78 @@
+// quillon-nc generate outside the golden files: the flags it refuses and the
+// command list.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "cli/cli_verbs.h"
+
+namespace quillon::cli {
+namespace {
+
+struct UsageCase {
+  const char* name;
+  Args args;
+  const char* reason;  // part of the one-line reason on standard error
+};
+
+// Guards against bad flags being ignored (a silently dropped --set would
+// generate a block the user did not ask for) instead of exiting with 2.
+class GenerateUsageTest : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(GenerateUsageTest, ExitsTwoWithOneLineReason) {
+  const auto& c = GetParam();
+  std::ostringstream out, err;
+  EXPECT_EQ(RunGenerate(c.args, out, err), kExitUsage);
+  EXPECT_EQ(out.str(), "");
+  const std::string text = err.str();
+  EXPECT_NE(text.find(c.reason), std::string::npos) << text;
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(text.find('\n'), text.size() - 1) << "one line: " << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flags, GenerateUsageTest,
+    ::testing::Values(
+        UsageCase{"NoCommand", {}, "COMMAND missing"},
+        UsageCase{"UnknownCommand", {"ProcessNothing"}, "unknown command ProcessNothing"},
+        UsageCase{"TwoCommands", {"ProcessMT1", "ProcessMT3"}, "one COMMAND only"},
+        UsageCase{"UnknownFlag", {"ProcessMT1", "--colour"}, "unknown flag --colour"},
+        UsageCase{"FlagWithoutValue", {"ProcessUGC", "--set"}, "--set needs a value"},
+        UsageCase{"SetWithoutEquals", {"ProcessUGC", "--set", "PZero"}, "NAME=VALUE"},
+        UsageCase{"UnknownMachineKey", {"ProcessMT1", "--machine", "Spindles=2"}, "not a machine parameter"},
+        UsageCase{"MachineFlagNotAFlag", {"ProcessMT1", "--machine", "TG=maybe"}, "not a machine parameter"},
+        UsageCase{"KeptNotANumber", {"ProcessMT1", "--kept", "PZero=abc"}, "needs a number"},
+        UsageCase{"UnknownKept", {"ProcessMT1", "--kept", "Width=3"}, "--kept does not know Width"},
+        UsageCase{"SpindleSpeedNotANumber", {"ProcessMT1", "--spindle-speed", "fast"}, "needs a number"},
+        UsageCase{"SetOnCommandWithoutDialog", {"ProcessMT3", "--set", "V=150"}, "has no dialog"},
+        UsageCase{"UgcUnknownBox", {"ProcessUGC", "--set", "StartX=10"}, "does not know StartX"},
+        UsageCase{"UgcGraspWord", {"ProcessUGC", "--set", "Grasp=Middle"}, "takes OD or ID"},
+        UsageCase{"UgcSpindleWord", {"ProcessUGC", "--set", "Spindle=CW"}, "takes Main or Sub"},
+        UsageCase{"UgcTailstockWord", {"ProcessUGC", "--set", "Tailstock=yes"}, "takes 1 or 0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Guards against --list missing a family's rows or printing extra text.
+TEST(GenerateListTest, PrintsEveryCommandNameOnItsOwnLine) {
+  std::ostringstream out, err;
+  ASSERT_EQ(RunGenerate({"--list"}, out, err), kExitOk);
+  const std::string text = out.str();
+  for (const char* name : {"ProcessUGC\n", "ProcessMT1\n", "ProcessMT3\n"})
+    EXPECT_NE(text.find(name), std::string::npos) << name;
+  EXPECT_EQ(err.str(), "");
+  EXPECT_EQ(text.back(), '\n');
+  EXPECT_EQ(text.find(' '), std::string::npos);
+}
+
+// Guards against the "--flag=value" spelling being read differently from
+// "--flag value".
+TEST(GenerateFlagSpellingTest, InlineValueEqualsSeparateValue) {
+  std::ostringstream a, b, errA, errB;
+  ASSERT_EQ(RunGenerate({"ProcessMT1", "--machine=TG=True"}, a, errA), kExitOk);
+  ASSERT_EQ(RunGenerate({"ProcessMT1", "--machine", "TG=True"}, b, errB), kExitOk);
+  EXPECT_EQ(a.str(), "N000 MT=1 TG=");
+  EXPECT_EQ(a.str(), b.str());
+}
+
+}  // namespace
+}  // namespace quillon::cli

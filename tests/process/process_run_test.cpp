@@ -1,0 +1,187 @@
+// The flow every front end uses: pre-fill, run, keep; and where output lands.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "document/process_output.h"
+#include "process/process_error.h"
+#include "process/process_run.h"
+
+namespace quillon {
+namespace {
+
+// Rows 1..4 filler, row 5 a roughing row choosing CCW and coolant off.
+const std::string kOneRow5 =
+    "h1\r\nh2\r\n"
+    "a,b,1,0,1,1,1,1,1,1,1,1\r\na,b,2,0,1,1,1,1,1,1,1,1\r\na,b,3,0,1,1,1,1,1,1,1,1\r\na,b,4,0,1,1,1,1,1,1,1,1\r\n"
+    "Rough OD,CNMG,5,1,0,150,0.3,3,0,0.4,0.1,1\r\n";
+
+CuttingConditionTable TableWithRow5() {
+  CuttingConditionTable table;
+  EXPECT_EQ(ApplyCuttingConditionLoad(table, ParseCuttingConditionTable(kOneRow5, "t.csv")), "");
+  return table;
+}
+
+const ProcessCommand kDummy{"ProcessDummy", CommandDialog::Process, nullptr, nullptr};
+
+// Guards against the dialog opening without a material, and against the
+// set-up's pre-fills being overwritten by the row (they come after it).
+TEST(PrepareProcessDialogTest, RowFirstThenPrefill) {
+  ProcessDialogSetup setup;
+  setup.row = 5;
+  setup.prefill = {{"EndX", "80"}, {"StartZ", "0"}, {"V", "99"}};
+  ProcessDialogValues v = PrepareProcessDialog(kDummy, setup, TableWithRow5());
+  EXPECT_EQ(v.text("ToolNumber"), "5");
+  EXPECT_FALSE(v.spindleCW);
+  EXPECT_FALSE(v.coolantOn);
+  EXPECT_EQ(v.text("F"), "0.3");
+  EXPECT_EQ(v.text("V"), "99");
+  EXPECT_EQ(v.text("EndX"), "80");
+  EXPECT_EQ(v.text("StartZ"), "0");
+}
+
+TEST(PrepareProcessDialogTest, NoMaterialIsError13BeforeTheDialog) {
+  ProcessDialogSetup setup;
+  setup.row = 5;
+  try {
+    PrepareProcessDialog(kDummy, setup, CuttingConditionTable{});
+    FAIL() << "no error";
+  } catch (const ProcessError& e) {
+    EXPECT_EQ(e.number, kErrCuttingCondition);
+  }
+}
+
+TEST(PrepareProcessDialogTest, WithoutRowNeedsNoMaterial) {
+  ProcessDialogSetup setup;
+  setup.prefill = {{"StartZ", "0"}};
+  ProcessDialogValues v = PrepareProcessDialog(kDummy, setup, CuttingConditionTable{});
+  EXPECT_EQ(v.text("StartZ"), "0");
+  EXPECT_EQ(v.text("ToolNumber"), "");
+}
+
+struct VisibleCase {
+  const char* name;
+  std::vector<std::string> hidden, shown;
+  const char* box;
+  bool visible;
+};
+
+// Guards against B and SZ counting as visible when a set-up does not show
+// them, and against hidden boxes being settable.
+class ProcessBoxVisibleTest : public ::testing::TestWithParam<VisibleCase> {};
+
+TEST_P(ProcessBoxVisibleTest, FollowsDesignAndSetup) {
+  const auto& c = GetParam();
+  ProcessDialogSetup setup;
+  setup.hidden = c.hidden;
+  setup.shown = c.shown;
+  EXPECT_EQ(ProcessBoxVisible(setup, c.box), c.visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, ProcessBoxVisibleTest,
+                         ::testing::Values(VisibleCase{"PlainBox", {}, {}, "StartX", true},
+                                           VisibleCase{"HiddenBox", {"L", "EndC"}, {}, "L", false},
+                                           VisibleCase{"BHiddenByDesign", {}, {}, "B", false},
+                                           VisibleCase{"SZHiddenByDesign", {}, {}, "SZ", false},
+                                           VisibleCase{"BShown", {}, {"B", "SZ"}, "B", true},
+                                           VisibleCase{"SZShownThenHidden", {"SZ"}, {"SZ"}, "SZ", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Test generators: one leaves a spindle speed, one fails after changing it.
+ProcessOutput Succeeds(ProcessContext& ctx) {
+  ctx.kept.SpindleSpeed = 1030;
+  return {"block for " + ctx.command + "\n", "", ""};
+}
+ProcessOutput FailsHalfWay(ProcessContext& ctx) {
+  ctx.kept.SpindleSpeed = 1;
+  throw ProcessError(kErrDivisionByZero);
+}
+
+ProcessDialogValues Typed() {
+  ProcessDialogValues v;
+  v.texts = {{"ToolNumber", "5"}, {"B", "45"}, {"SZ", "-10"}, {"C", "12.3"}};
+  v.spindleCW = false;
+  return v;
+}
+
+struct RunCase {
+  const char* name;
+  ProcessCommand command;
+  bool fails;
+  double spindleAfter;
+  bool keepsZeroShift;
+};
+
+// Guards against a failing generator leaving half-updated kept state, the
+// last confirmed dialog being lost when generating fails, and the zero shift
+// being kept for commands that are not slant commands.
+class RunProcessCommandTest : public ::testing::TestWithParam<RunCase> {};
+
+TEST_P(RunProcessCommandTest, KeepsWhatTheDialogConfirmed) {
+  const auto& c = GetParam();
+  ProcessContext ctx;
+  ctx.kept.SpindleSpeed = 450;
+  if (c.fails) {
+    EXPECT_THROW(RunProcessCommand(c.command, Typed(), ctx), ProcessError);
+  } else {
+    ProcessOutput out = RunProcessCommand(c.command, Typed(), ctx);
+    EXPECT_EQ(out.atCaret, "block for " + std::string(c.command.name) + "\n");
+  }
+  EXPECT_EQ(ctx.kept.SpindleSpeed, c.spindleAfter);
+  EXPECT_EQ(ctx.kept.LastInput.B, 45);
+  EXPECT_EQ(ctx.kept.LastInput.SZ, -10);
+  EXPECT_EQ(ctx.kept.LastInput.SpindleCode, " M04 M63");
+  const auto shift = ctx.kept.ZeroShiftX.find(std::string(c.command.name));
+  if (c.keepsZeroShift) {
+    ASSERT_NE(shift, ctx.kept.ZeroShiftX.end());
+    EXPECT_EQ(shift->second, 12.3);  // as typed, not via single precision
+  } else {
+    EXPECT_EQ(shift, ctx.kept.ZeroShiftX.end());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, RunProcessCommandTest,
+    ::testing::Values(
+        RunCase{"Turning", {"ProcessRoughOD", CommandDialog::Process, nullptr, Succeeds}, false, 1030, false},
+        RunCase{"Slant", {"ProcessMDrillSlant", CommandDialog::Process, nullptr, Succeeds}, false, 1030, true},
+        RunCase{"FailingTurning", {"ProcessDrillU", CommandDialog::Process, nullptr, FailsHalfWay}, true, 450, false},
+        RunCase{"FailingSlant", {"ProcessMTapSlant", CommandDialog::Process, nullptr, FailsHalfWay}, true, 450,
+                true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ApplyCase {
+  const char* name;
+  const char* text;
+  std::size_t selStart, selLength;
+  ProcessOutput output;
+  const char* result;
+  std::size_t caret;
+};
+
+// Guards against the caret landing after the whole insertion (the user's
+// machining belongs between head and end) and against the subprogram being
+// put at the caret instead of the end.
+class ApplyProcessOutputTest : public ::testing::TestWithParam<ApplyCase> {};
+
+TEST_P(ApplyProcessOutputTest, ReplacesSelectionAndAppends) {
+  const auto& c = GetParam();
+  AppliedText applied = ApplyProcessOutput(c.text, c.selStart, c.selLength, c.output);
+  EXPECT_EQ(applied.text, c.result);
+  EXPECT_EQ(applied.caret, c.caret);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, ApplyProcessOutputTest,
+    ::testing::Values(
+        ApplyCase{"EmptyDocument", "", 0, 0, {"head\n", "end\n", "sub\n"}, "head\nend\nsub\n", 5},
+        ApplyCase{"CaretInText", "ab\ncd\n", 3, 0, {"H\n", "E\n", "S\n"}, "ab\nH\nE\ncd\nS\n", 5},
+        ApplyCase{"SelectionReplaced", "ab\nXX\ncd\n", 3, 3, {"H\n", "", ""}, "ab\nH\ncd\n", 5},
+        ApplyCase{"AppendAfterUnterminatedLastLine", "ab", 0, 0, {"", "", "\tsub\n"}, "ab\tsub\n", 0},
+        ApplyCase{"BareRequestCaretAfterIt", "x\n", 2, 0, {"N000 MT=3 TG=", "", ""}, "x\nN000 MT=3 TG=", 15},
+        ApplyCase{"SelectionPastTheEndCut", "abc", 2, 50, {"Z", "", ""}, "abZ", 3},
+        ApplyCase{"StartPastTheEndAppends", "abc", 9, 0, {"Z", "", ""}, "abcZ", 4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace quillon
