@@ -1,3 +1,276 @@
-#include "frmMain.h"
+// Clipboard and undo, the Insert menu, the G-code and M-code templates,
+// printing and fonts.
+#include "EditingCommands.h"
 
-void InstallEditingCommands(frmMain& main) { (void)main; }
+#include <QAction>
+#include <QClipboard>
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPageSetupDialog>
+#include <QPointer>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSet>
+#include <QTextDocument>
+
+#include "Interaction.h"
+#include "PrintSetting.h"
+#include "Printing.h"
+#include "document/print_layout.h"
+#include "document/text_file.h"
+#include "frmDocument.h"
+#include "frmMain.h"
+#include "process/process_error.h"
+#include "templates/code_templates.h"
+
+namespace {
+
+const QString kAppTitle = QStringLiteral("Quillon");
+const QString kInsertFileFilter =
+    QStringLiteral("All Files (*.*)|*.*|LIB File (*.lib)|*.lib|System Sub (*.ssb)|*.ssb");
+const QString kTooBigMessage =
+    QStringLiteral(" this  file は size が big きすぎるため Open ことが can not do  . ");
+const QString kCannotOpenMessage = QStringLiteral("  file が Open けません.");
+const QString kNoPrinterQuestion =
+    QStringLiteral("No printer is installed.\nDo you want to write the listing to a PDF file instead?");
+const QString kCannotPrintMessage = QStringLiteral("Can not print.");
+const QString kPdfFilter = QStringLiteral("PDF File (*.pdf)|*.pdf");
+// A file that exists but cannot be read: the controller-era "path/file access error".
+constexpr int kErrFileAccess = 75;
+
+EditingPlatform DefaultPlatform() {
+  EditingPlatform p;
+  p.today = [] {
+    const QDate d = QDate::currentDate();
+    return quillon::CalendarDate{d.year(), d.month(), d.day()};
+  };
+  p.chooseFont = [](QWidget* parent, const QFont& initial) -> std::optional<QFont> {
+    bool ok = false;
+    QFont chosen = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok) return std::nullopt;
+    return chosen;
+  };
+  p.choosePrinterOrientation = [](QWidget* parent, int orientation) -> std::optional<int> {
+    QPrinter printer;
+    printer.setPageOrientation(orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QPageSetupDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return printer.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+  };
+  p.hasPrinter = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
+  return p;
+}
+
+std::string ClipboardBytes() { return QtToProgramText(QGuiApplication::clipboard()->text()); }
+
+void SetClipboardBytes(const std::string& bytes) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  clipboard->setText(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string SelectedBytes(const frmDocument& doc) {
+  return doc.text().substr(static_cast<std::size_t>(doc.selStart()), static_cast<std::size_t>(doc.selLength()));
+}
+
+// Reads a whole file; nullopt when it cannot be opened.
+std::optional<std::string> ReadFileBytes(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray bytes = file.readAll();
+  return bytes.toStdString();
+}
+
+// Undo and redo follow the active document's own history.
+class UndoTracker : public QObject {
+ public:
+  explicit UndoTracker(frmMain& main) : QObject(&main), m_window(&main) {
+    connect(main.mdiArea(), &QMdiArea::subWindowActivated, this, [this] { update(); });
+    connect(&main, &frmMain::documentCreated, this, [this](frmDocument* doc) { watch(doc); });
+    connect(&main, &frmMain::documentFocused, this, [this] { update(); });
+  }
+
+  void update() {
+    // While the main window is being destroyed its sub-windows still report
+    // activations; by then it is no longer a frmMain.
+    auto* main = qobject_cast<frmMain*>(m_window);
+    if (!main) return;
+    frmDocument* doc = main->ActiveDocument();
+    QTextDocument* text = doc ? doc->txtText->document() : nullptr;
+    if (QAction* undo = main->action(QStringLiteral("mnuEditUndo")))
+      undo->setEnabled(text && text->isUndoAvailable());
+    if (QAction* redo = main->action(QStringLiteral("mnuEditRedo")))
+      redo->setEnabled(text && text->isRedoAvailable());
+  }
+
+ private:
+  void watch(frmDocument* doc) {
+    QTextDocument* text = doc->txtText->document();
+    connect(text, &QTextDocument::undoAvailable, this, [this] { update(); });
+    connect(text, &QTextDocument::redoAvailable, this, [this] { update(); });
+    // A closed document leaves the items to the next active one (or none).
+    connect(doc, &QObject::destroyed, this, [this] { update(); }, Qt::QueuedConnection);
+    update();
+  }
+
+  QWidget* m_window;
+};
+
+void InstallClipboardCommands(frmMain& main) {
+  main.setCommand(QStringLiteral("mnuEditCopy"), [&main](int) {
+    frmDocument* doc = main.ActiveDocument();
+    if (!doc) return;
+    SetClipboardBytes(SelectedBytes(*doc));
+  });
+  main.setCommand(QStringLiteral("mnuEditCut"), [&main](int) {
+    frmDocument* doc = main.ActiveDocument();
+    if (!doc) return;
+    SetClipboardBytes(SelectedBytes(*doc));
+    // The document's own history makes the cut undoable in place.
+    const int start = doc->selStart();
+    if (doc->selLength() > 0) doc->replaceRange(start, doc->selLength(), std::string(), start);
+  });
+  main.setCommand(QStringLiteral("mnuEditPaste"), [&main](int) {
+    if (!main.ActiveDocument()) return;
+    main.InsertNcText(ClipboardBytes());
+  });
+  main.setCommand(QStringLiteral("mnuEditUndo"), [&main](int) {
+    if (frmDocument* doc = main.ActiveDocument()) doc->txtText->undo();
+  });
+  main.setCommand(QStringLiteral("mnuEditRedo"), [&main](int) {
+    if (frmDocument* doc = main.ActiveDocument()) doc->txtText->redo();
+  });
+  auto* tracker = new UndoTracker(main);
+  tracker->update();
+}
+
+void InstallInsertCommands(frmMain& main) {
+  main.setCommand(QStringLiteral("mnuInsertComment"), [&main](int) {
+    // Only read: the application folder is not the user's to write into, and
+    // a missing comment file simply inserts nothing.
+    const QString path = main.appFolder() + QStringLiteral("/Comment.txt");
+    if (!QFileInfo::exists(path)) return;
+    const auto bytes = ReadFileBytes(path);
+    if (!bytes) {
+      main.ReportProcessError(kErrFileAccess);
+      return;
+    }
+    main.InsertNcText(quillon::DecodeProgramBytes(*bytes).text);
+  });
+
+  main.setCommand(QStringLiteral("mnuInsertDate"), [&main](int) {
+    main.InsertNcText(quillon::InsertDateText(EditingPlatformHooks().today()));
+  });
+
+  main.setCommand(QStringLiteral("mnuInsertFile"), [&main](int) {
+    quillon::AppSettings& settings = main.appSettings();
+    const FileDialogResult chosen = main.interaction().askOpenFile(
+        &main, QString(), QString::fromStdString(settings.InsertPathName), QString(), kInsertFileFilter);
+    if (!chosen.accepted) return;
+    settings.InsertPathName = chosen.folder.toStdString();
+    if (chosen.path.isEmpty()) return;
+    const QFileInfo info(chosen.path);
+    if (info.exists() && info.size() > static_cast<qint64>(quillon::kMaxProgramFileBytes)) {
+      main.interaction().message(&main, kAppTitle, kTooBigMessage, MessageIcon::None);
+      return;
+    }
+    const auto bytes = ReadFileBytes(chosen.path);
+    if (!bytes) {
+      main.interaction().message(&main, kAppTitle, chosen.path + kCannotOpenMessage, MessageIcon::None);
+      return;
+    }
+    main.InsertNcText(quillon::DecodeProgramBytes(*bytes).text);
+  });
+}
+
+void InstallTemplateCommands(frmMain& main) {
+  QSet<QString> bound;
+  for (const quillon::CodeTemplate& t : quillon::CodeTemplateTable()) {
+    const QString name = QString::fromLatin1(t.control.data(), static_cast<qsizetype>(t.control.size()));
+    if (bound.contains(name)) continue;
+    bound.insert(name);
+    const std::string control(t.control);
+    // A single item has index 0; an array passes the index of the item chosen.
+    const bool array = t.index != 0;
+    main.setCommand(name, [&main, control, array](int index) {
+      if (auto text = quillon::CodeTemplateText(control, array ? index : 0)) main.InsertNcText(*text);
+    });
+  }
+}
+
+void PrintActiveDocument(frmMain& main) {
+  frmDocument* doc = main.ActiveDocument();
+  if (!doc) return;
+  const quillon::AppSettings& settings = main.appSettings();
+  const quillon::CalendarDate today = EditingPlatformHooks().today();
+  QPrinter printer(QPrinter::HighResolution);
+  if (!EditingPlatformHooks().hasPrinter()) {
+    const Answer answer =
+        main.interaction().question(&main, kAppTitle, kNoPrinterQuestion, Buttons::YesNo, MessageIcon::Exclamation);
+    if (answer != Answer::Yes) return;
+    QString name = QFileInfo(doc->isUntitled() ? doc->caption() : doc->filePath()).completeBaseName();
+    if (name.isEmpty()) name = doc->caption();
+    const FileDialogResult target = main.interaction().askSaveFile(
+        &main, QString(), QString::fromStdString(settings.SavePathName), name + QStringLiteral(".pdf"), kPdfFilter);
+    if (!target.accepted || target.path.isEmpty()) return;
+    MakePdfPrinter(printer, target.path);
+  }
+  if (!PrintListing(printer, settings, doc->caption(), today, doc->text()))
+    main.interaction().message(&main, kAppTitle, kCannotPrintMessage, MessageIcon::Exclamation);
+}
+
+void InstallPrintCommands(frmMain& main) {
+  main.setCommand(QStringLiteral("mnuFilePrint"), [&main](int) { PrintActiveDocument(main); });
+
+  auto setting = std::make_shared<QPointer<PrintSetting>>();
+  main.setCommand(QStringLiteral("mnuFilePrinterSetup"), [&main, setting](int) {
+    if (!*setting) {
+      *setting = new PrintSetting(main.appSettings(), &main);
+      (*setting)->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    (*setting)->load();
+    (*setting)->show();
+    (*setting)->raise();
+    (*setting)->activateWindow();
+  });
+
+  main.setCommand(QStringLiteral("mnuFileFont"), [&main](int) {
+    quillon::AppSettings& settings = main.appSettings();
+    QFont initial(QString::fromStdString(settings.ScreenFontName));
+    if (settings.ScreenFontSize > 0) initial.setPointSize(settings.ScreenFontSize);
+    const auto chosen = EditingPlatformHooks().chooseFont(&main, initial);
+    if (!chosen) return;
+    settings.ScreenFontName = chosen->family().toStdString();
+    settings.ScreenFontSize = quillon::RoundHalfEven(chosen->pointSizeF());
+    if (frmDocument* doc = main.ActiveDocument()) {
+      QFont font(chosen->family());
+      font.setPointSize(settings.ScreenFontSize);
+      font.setBold(chosen->bold());
+      font.setItalic(chosen->italic());
+      font.setUnderline(chosen->underline());
+      font.setStrikeOut(chosen->strikeOut());
+      doc->txtText->setFont(font);
+    }
+  });
+}
+
+}  // namespace
+
+EditingPlatform& EditingPlatformHooks() {
+  static EditingPlatform hooks = DefaultPlatform();
+  return hooks;
+}
+
+void ResetEditingPlatformHooks() { EditingPlatformHooks() = DefaultPlatform(); }
+
+void InstallEditingCommands(frmMain& main) {
+  InstallClipboardCommands(main);
+  InstallInsertCommands(main);
+  InstallTemplateCommands(main);
+  InstallPrintCommands(main);
+}
