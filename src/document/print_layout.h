@@ -16,23 +16,23 @@ inline constexpr double kPrintWrapReserveMm = 10.0;
 inline constexpr double kMinPrintLineHeightMm = 1.0;
 
 struct PrintPageSetup {
-  double printableWidthMm = 0;   // printable area of the page, as the printer reports it
+  double printableWidthMm = 0;  // printable area of the page, as the printer reports it
   double printableHeightMm = 0;
-  double textHeightMm = 0;       // height of one text line ("A") in the print font
-  int leftMerge = 10;            // millimetres
-  int rightMerge = 0;            // millimetres
-  int printLineNo = 1;           // 2: two columns; anything else: one
+  double textHeightMm = 0;  // height of one text line ("A") in the print font
+  int leftMerge = 10;       // millimetres
+  int rightMerge = 0;       // millimetres
+  int printLineNo = 1;      // 2: two columns; anything else: one
 };
 
 // Width in millimetres of a text printed in the print font.
 using TextWidthMm = std::function<double(std::string_view)>;
 
 struct PrintMetrics {
-  int lineHeight = 0;        // text height rounded to whole mm, never below 1
-  int linesPerPage = 0;      // whole printable height / lineHeight
-  int printWidth = 0;        // right edge of the printed area, from the printable area's left edge
-  int usableWidth = 0;       // width a program line may fill in one column
-  double lineAdvance = 0;    // how far each printed line moves down (one text line, at least 1 mm)
+  int lineHeight = 0;      // text height rounded to whole mm, never below 1
+  int linesPerPage = 0;    // whole printable height / lineHeight
+  int printWidth = 0;      // right edge of the printed area, from the printable area's left edge
+  int usableWidth = 0;     // width a program line may fill in one column
+  double lineAdvance = 0;  // how far each printed line moves down (one text line, at least 1 mm)
 };
 
 struct PrintText {

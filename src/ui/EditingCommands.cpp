@@ -31,10 +31,8 @@
 namespace {
 
 const QString kAppTitle = QStringLiteral("Quillon");
-const QString kInsertFileFilter =
-    QStringLiteral("All Files (*.*)|*.*|LIB File (*.lib)|*.lib|System Sub (*.ssb)|*.ssb");
-const QString kTooBigMessage =
-    QStringLiteral(" this  file は size が big きすぎるため Open ことが can not do  . ");
+const QString kInsertFileFilter = QStringLiteral("All Files (*.*)|*.*|LIB File (*.lib)|*.lib|System Sub (*.ssb)|*.ssb");
+const QString kTooBigMessage = QStringLiteral(" this  file は size が big きすぎるため Open ことが can not do  . ");
 const QString kCannotOpenMessage = QStringLiteral("  file が Open けません.");
 const QString kNoPrinterQuestion =
     QStringLiteral("No printer is installed.\nDo you want to write the listing to a PDF file instead?");
@@ -102,10 +100,8 @@ class UndoTracker : public QObject {
     if (!main) return;
     frmDocument* doc = main->ActiveDocument();
     QTextDocument* text = doc ? doc->txtText->document() : nullptr;
-    if (QAction* undo = main->action(QStringLiteral("mnuEditUndo")))
-      undo->setEnabled(text && text->isUndoAvailable());
-    if (QAction* redo = main->action(QStringLiteral("mnuEditRedo")))
-      redo->setEnabled(text && text->isRedoAvailable());
+    if (QAction* undo = main->action(QStringLiteral("mnuEditUndo"))) undo->setEnabled(text && text->isUndoAvailable());
+    if (QAction* redo = main->action(QStringLiteral("mnuEditRedo"))) redo->setEnabled(text && text->isRedoAvailable());
   }
 
  private:
@@ -114,7 +110,8 @@ class UndoTracker : public QObject {
     connect(text, &QTextDocument::undoAvailable, this, [this] { update(); });
     connect(text, &QTextDocument::redoAvailable, this, [this] { update(); });
     // A closed document leaves the items to the next active one (or none).
-    connect(doc, &QObject::destroyed, this, [this] { update(); }, Qt::QueuedConnection);
+    connect(
+        doc, &QObject::destroyed, this, [this] { update(); }, Qt::QueuedConnection);
     update();
   }
 
@@ -163,9 +160,8 @@ void InstallInsertCommands(frmMain& main) {
     main.InsertNcText(quillon::DecodeProgramBytes(*bytes).text);
   });
 
-  main.setCommand(QStringLiteral("mnuInsertDate"), [&main](int) {
-    main.InsertNcText(quillon::InsertDateText(EditingPlatformHooks().today()));
-  });
+  main.setCommand(QStringLiteral("mnuInsertDate"),
+                  [&main](int) { main.InsertNcText(quillon::InsertDateText(EditingPlatformHooks().today())); });
 
   main.setCommand(QStringLiteral("mnuInsertFile"), [&main](int) {
     quillon::AppSettings& settings = main.appSettings();

@@ -27,8 +27,7 @@ void MakePdfPrinter(QPrinter& printer, const QString& path) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
   printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
-                         QPageLayout::Millimeter);
+  printer.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm), QPageLayout::Millimeter);
 }
 
 QFont SetupPrinterPage(QPrinter& printer, const quillon::AppSettings& settings) {

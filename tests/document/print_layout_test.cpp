@@ -1,12 +1,13 @@
 // The page layout of printed listings, measured with a fixed-pitch font so
 // every position follows by hand: each character is 2 mm wide.
+#include "document/print_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "document/date_text.h"
-#include "document/print_layout.h"
 
 namespace quillon {
 namespace {
@@ -63,22 +64,21 @@ TEST_P(PrintMetricsTest, ComputesPageValues) {
   EXPECT_GE(m.lineAdvance, kMinPrintLineHeightMm);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pages, PrintMetricsTest,
-    ::testing::Values(
-        // 4.5 -> 4 (even); floor(277/4) = 69; 190.5 -> 190 (even); 190 - 10 = 180
-        MetricsCase{"HalfMillimetreRoundsDownToEven", 190.5, 277, 4.5, 10, 0, 1, 4, 69, 190, 180},
-        // 5.5 -> 6 (even); floor(277/6) = 46; 191.5 -> 192
-        MetricsCase{"HalfMillimetreRoundsUpToEven", 191.5, 277, 5.5, 10, 0, 1, 6, 46, 192, 182},
-        // 190 - 15 = 175; usable 175 - 20 = 155
-        MetricsCase{"RightMarginComesOffTheWidth", 190, 277, 4, 20, 15, 1, 4, 69, 175, 155},
-        // (190 - 10) / 2 - 1 = 89
-        MetricsCase{"TwoColumnsHalveTheWidthLessOne", 190, 277, 4, 10, 0, 2, 4, 69, 190, 89},
-        // (190 - 15) / 2 - 1 = 86.5 -> 86
-        MetricsCase{"TwoColumnWidthRoundsHalfToEven", 190, 277, 4, 15, 0, 2, 4, 69, 190, 86},
-        // 0.3 would round to 0 mm; held at 1 mm, floor(40/1) = 40
-        MetricsCase{"TinyFontKeepsOneMillimetre", 60, 40, 0.3, 10, 0, 1, 1, 40, 60, 50}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Pages, PrintMetricsTest,
+                         ::testing::Values(
+                             // 4.5 -> 4 (even); floor(277/4) = 69; 190.5 -> 190 (even); 190 - 10 = 180
+                             MetricsCase{"HalfMillimetreRoundsDownToEven", 190.5, 277, 4.5, 10, 0, 1, 4, 69, 190, 180},
+                             // 5.5 -> 6 (even); floor(277/6) = 46; 191.5 -> 192
+                             MetricsCase{"HalfMillimetreRoundsUpToEven", 191.5, 277, 5.5, 10, 0, 1, 6, 46, 192, 182},
+                             // 190 - 15 = 175; usable 175 - 20 = 155
+                             MetricsCase{"RightMarginComesOffTheWidth", 190, 277, 4, 20, 15, 1, 4, 69, 175, 155},
+                             // (190 - 10) / 2 - 1 = 89
+                             MetricsCase{"TwoColumnsHalveTheWidthLessOne", 190, 277, 4, 10, 0, 2, 4, 69, 190, 89},
+                             // (190 - 15) / 2 - 1 = 86.5 -> 86
+                             MetricsCase{"TwoColumnWidthRoundsHalfToEven", 190, 277, 4, 15, 0, 2, 4, 69, 190, 86},
+                             // 0.3 would round to 0 mm; held at 1 mm, floor(40/1) = 40
+                             MetricsCase{"TinyFontKeepsOneMillimetre", 60, 40, 0.3, 10, 0, 1, 1, 40, 60, 50}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
 // Guards against a missing header or rule on a listing with no text.
@@ -141,8 +141,10 @@ INSTANTIATE_TEST_SUITE_P(
         WrapCase{"LineThatJustFitsIsWhole", Digits(20) + "\n", {Digits(20)}, {16}},
         WrapCase{"OneCharacterTooManyBreaks", Digits(21) + "\nX\n", {Digits(20), "0", "X"}, {16, 20, 24}},
         // 45 = 20 + 20 + 5, continuing from the first character that did not fit.
-        WrapCase{"LongLineContinuesOnNextLines", Digits(45) + "\n",
-                 {Digits(20), Digits(40).substr(20), Digits(45).substr(40)}, {16, 20, 24}},
+        WrapCase{"LongLineContinuesOnNextLines",
+                 Digits(45) + "\n",
+                 {Digits(20), Digits(40).substr(20), Digits(45).substr(40)},
+                 {16, 20, 24}},
         WrapCase{"LastLineWithoutLineEndIsWhole", "G00\n" + Digits(45), {"G00", Digits(45)}, {16, 20}},
         // The first pass still breaks; once no line end is left the rest goes whole.
         WrapCase{"SingleLineWithoutLineEndBreaksOnce", Digits(45), {Digits(20), Digits(45).substr(20)}, {16, 20}}),
@@ -237,15 +239,13 @@ struct MarginCase {
 class MarginEntryTest : public ::testing::TestWithParam<MarginCase> {};
 
 // Guards against margins that are not whole millimetres or fail on bad text.
-TEST_P(MarginEntryTest, ReadsWholeMillimetres) {
-  EXPECT_EQ(MarginFromEntry(GetParam().entry), GetParam().value);
-}
+TEST_P(MarginEntryTest, ReadsWholeMillimetres) { EXPECT_EQ(MarginFromEntry(GetParam().entry), GetParam().value); }
 
 INSTANTIATE_TEST_SUITE_P(Entries, MarginEntryTest,
                          ::testing::Values(MarginCase{"Whole", "12", 12}, MarginCase{"HalfToEvenDown", "12.5", 12},
                                            MarginCase{"HalfToEvenUp", "13.5", 14}, MarginCase{"Fraction", "7.6", 8},
-                                           MarginCase{"LeadingNumberOnly", "7mm", 7}, MarginCase{"NotANumber", "abc", 0},
-                                           MarginCase{"Empty", "", 0}),
+                                           MarginCase{"LeadingNumberOnly", "7mm", 7},
+                                           MarginCase{"NotANumber", "abc", 0}, MarginCase{"Empty", "", 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
@@ -267,7 +267,8 @@ TEST_P(DateTextTest, WritesDotDates) {
 
 INSTANTIATE_TEST_SUITE_P(Dates, DateTextTest,
                          ::testing::Values(DateCase{"Summer", {2004, 7, 17}, "2004.07.17", "DATE : 2004.07.17\n"},
-                                           DateCase{"FirstOfFebruary", {2004, 2, 1}, "2004.02.01", "DATE : 2004.02.01\n"},
+                                           DateCase{
+                                               "FirstOfFebruary", {2004, 2, 1}, "2004.02.01", "DATE : 2004.02.01\n"},
                                            DateCase{"YearEnd", {2025, 12, 31}, "2025.12.31", "DATE : 2025.12.31\n"}),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,10 +1,10 @@
 // The template lookup the G-code and M-code menus rely on.
+#include "templates/code_templates.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <utility>
-
-#include "templates/code_templates.h"
 
 namespace quillon {
 namespace {
@@ -27,26 +27,24 @@ TEST_P(CodeTemplateLookupTest, FindsTextByControlAndIndex) {
 
 INSTANTIATE_TEST_SUITE_P(
     Items, CodeTemplateLookupTest,
-    ::testing::Values(
-        LookupCase{"TurretA", "mnuGcode", 13, "G13\n"},
-        LookupCase{"TurretB", "mnuGcode", 14, "G14\n"},
-        LookupCase{"TurretIndexBelowListed", "mnuGcode", 12, std::nullopt},
-        LookupCase{"TurretIndexZero", "mnuGcode", 0, std::nullopt},
-        LookupCase{"CompFirst", "mnuGcodeComp", 1, " G41"},
-        LookupCase{"CompLast", "mnuGcodeComp", 6, " G19"},
-        LookupCase{"CompPastEnd", "mnuGcodeComp", 7, std::nullopt},
-        LookupCase{"RaskContinuationLine", "mnuGcodeRask", 2, "$    G84 XA= DA= FA= XB= DB= FB=\n"},
-        LookupCase{"RaskPastEnd", "mnuGcodeRask", 10, std::nullopt},
-        LookupCase{"MapLast", "mnuGcodeMap", 14, "N000 G180\n"},
-        LookupCase{"MapPastEnd", "mnuGcodeMap", 15, std::nullopt},
-        LookupCase{"SingleItemWithLineEnd", "GcodeG71", 0, "N000 G71 X Z H D F\n"},
-        LookupCase{"SingleItemWithoutLineEnd", "GcodeTailstock", 0, "N000 G152 W"},
-        LookupCase{"SingleItemGivenAnIndex", "GcodeG71", 1, std::nullopt},
-        LookupCase{"SubChuckCloseIsM249", "McodeChuckSubClose", 0, " M249"},
-        LookupCase{"SubChuckOpenIsM248", "McodeChuckSubOpen", 0, " M248"},
-        LookupCase{"SpindleAddsM63", "McodeSpindleM03", 0, " M03 M63"},
-        LookupCase{"UnknownControl", "mnuFileOpen", 0, std::nullopt},
-        LookupCase{"SubmenuHasNoText", "GcodeRask", 0, std::nullopt}),
+    ::testing::Values(LookupCase{"TurretA", "mnuGcode", 13, "G13\n"}, LookupCase{"TurretB", "mnuGcode", 14, "G14\n"},
+                      LookupCase{"TurretIndexBelowListed", "mnuGcode", 12, std::nullopt},
+                      LookupCase{"TurretIndexZero", "mnuGcode", 0, std::nullopt},
+                      LookupCase{"CompFirst", "mnuGcodeComp", 1, " G41"},
+                      LookupCase{"CompLast", "mnuGcodeComp", 6, " G19"},
+                      LookupCase{"CompPastEnd", "mnuGcodeComp", 7, std::nullopt},
+                      LookupCase{"RaskContinuationLine", "mnuGcodeRask", 2, "$    G84 XA= DA= FA= XB= DB= FB=\n"},
+                      LookupCase{"RaskPastEnd", "mnuGcodeRask", 10, std::nullopt},
+                      LookupCase{"MapLast", "mnuGcodeMap", 14, "N000 G180\n"},
+                      LookupCase{"MapPastEnd", "mnuGcodeMap", 15, std::nullopt},
+                      LookupCase{"SingleItemWithLineEnd", "GcodeG71", 0, "N000 G71 X Z H D F\n"},
+                      LookupCase{"SingleItemWithoutLineEnd", "GcodeTailstock", 0, "N000 G152 W"},
+                      LookupCase{"SingleItemGivenAnIndex", "GcodeG71", 1, std::nullopt},
+                      LookupCase{"SubChuckCloseIsM249", "McodeChuckSubClose", 0, " M249"},
+                      LookupCase{"SubChuckOpenIsM248", "McodeChuckSubOpen", 0, " M248"},
+                      LookupCase{"SpindleAddsM63", "McodeSpindleM03", 0, " M03 M63"},
+                      LookupCase{"UnknownControl", "mnuFileOpen", 0, std::nullopt},
+                      LookupCase{"SubmenuHasNoText", "GcodeRask", 0, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Guards against a control typed twice (the second row would never be reached)

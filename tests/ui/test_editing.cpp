@@ -117,15 +117,21 @@ class TestEditing : public QObject {
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("caret");
     // "N001 G00 X10": "G00" is at 5..8; " M08" replaces it, caret 5 + 4 = 9.
-    QTest::newRow("selection replaced") << "N001 G00 X10\n" << 5 << 3 << "McodeCoolantStanderdOn"
-                                        << "N001  M08 X10\n" << 9;
+    QTest::newRow("selection replaced") << "N001 G00 X10\n"
+                                        << 5 << 3 << "McodeCoolantStanderdOn"
+                                        << "N001  M08 X10\n"
+                                        << 9;
     // Caret at the end of the block line (12): the M code extends that line.
-    QTest::newRow("appended to line") << "N001 G00 X10\n" << 12 << 0 << "McodeCoolantStanderdOn"
-                                      << "N001 G00 X10 M08\n" << 16;
+    QTest::newRow("appended to line") << "N001 G00 X10\n"
+                                      << 12 << 0 << "McodeCoolantStanderdOn"
+                                      << "N001 G00 X10 M08\n"
+                                      << 16;
     // The G71 line and its line end on an empty line: caret at the next line's start (19).
-    QTest::newRow("line end kept") << "\nN002" << 0 << 0 << "GcodeG71" << "N000 G71 X Z H D F\n\nN002" << 19;
+    QTest::newRow("line end kept") << "\nN002" << 0 << 0 << "GcodeG71"
+                                   << "N000 G71 X Z H D F\n\nN002" << 19;
     // Two lines of the date item inserted mid-text: "DATE : 2004.07.17\n" is 18 characters.
-    QTest::newRow("multi-line at caret") << "AB" << 1 << 0 << "mnuInsertDate" << "ADATE : 2004.07.17\nB" << 19;
+    QTest::newRow("multi-line at caret") << "AB" << 1 << 0 << "mnuInsertDate"
+                                         << "ADATE : 2004.07.17\nB" << 19;
   }
   void insertionAtCaret() {
     QFETCH(QString, before);
@@ -180,10 +186,14 @@ class TestEditing : public QObject {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("edited");
     // "N001 G00 X100 Z5": "X100" is at 9..13.
-    QTest::newRow("cut") << "cut" << "N001 G00  Z5\n";
-    QTest::newRow("paste") << "paste" << "N001 G00 X100 Z5\nM08";
-    QTest::newRow("generated block") << "block" << "N001 G00 X100 Z5\nN000 G85 NAP1 D U W F\n";
-    QTest::newRow("typing") << "type" << "N001 G00 X100 Z5\nT";
+    QTest::newRow("cut") << "cut"
+                         << "N001 G00  Z5\n";
+    QTest::newRow("paste") << "paste"
+                           << "N001 G00 X100 Z5\nM08";
+    QTest::newRow("generated block") << "block"
+                                     << "N001 G00 X100 Z5\nN000 G85 NAP1 D U W F\n";
+    QTest::newRow("typing") << "type"
+                            << "N001 G00 X100 Z5\nT";
   }
   void undoRedo() {
     QFETCH(QString, edit);
@@ -226,10 +236,10 @@ class TestEditing : public QObject {
   void undoStepsBackThroughSeveralEdits() {
     Session s;
     frmDocument* doc = s.document("N001\n", 5, 0);
-    s.run("GcodeG28");                  // "N001\nN000 G28\n"
-    s.run("McodeCoolantStanderdOn");    // "N001\nN000 G28\n M08"
+    s.run("GcodeG28");                // "N001\nN000 G28\n"
+    s.run("McodeCoolantStanderdOn");  // "N001\nN000 G28\n M08"
     doc->setSelection(0, 4);
-    s.run("mnuEditCut");                // "\nN000 G28\n M08"
+    s.run("mnuEditCut");  // "\nN000 G28\n M08"
     QCOMPARE(Bytes(doc->text()), QString("\nN000 G28\n M08"));
     s.run("mnuEditUndo");
     QCOMPARE(Bytes(doc->text()), QString("N001\nN000 G28\n M08"));
@@ -615,8 +625,9 @@ class TestEditing : public QObject {
     frmDocument* doc = s.document(LongProgram());
     const QString keep = qEnvironmentVariable("QUILLON_KEEP_PRINTS");
     const QString folder = keep.isEmpty() ? s.tmp.path() : keep;
-    const QString pdf = answer == "bad path" ? s.tmp.path() + "/no/such/folder/x.pdf"
-                                             : folder + "/" + QString(QTest::currentDataTag()).replace(' ', '-') + ".pdf";
+    const QString pdf = answer == "bad path"
+                            ? s.tmp.path() + "/no/such/folder/x.pdf"
+                            : folder + "/" + QString(QTest::currentDataTag()).replace(' ', '-') + ".pdf";
     QFile::remove(pdf);
     s.ui.answers.push_back(answer == "no" ? Answer::No : Answer::Yes);
     s.ui.saveAnswers.push_back(ScriptedInteraction::pick(pdf));
