@@ -60,15 +60,24 @@ GenerateRequest ParseRequest(const Args& args) {
       if (i + 1 >= args.size()) throw UsageError{flag + " needs a value"};
       return args[++i];
     };
-    if (flag == "--list") r.list = true;
-    else if (flag == "--material") r.material = value();
-    else if (flag == "--machine") r.machine.push_back(SplitAssignment(flag, value()));
-    else if (flag == "--set") r.sets.push_back(SplitAssignment(flag, value()));
-    else if (flag == "--kept") r.kept.push_back(SplitAssignment(flag, value()));
-    else if (flag == "--spindle-speed") r.spindleSpeed = value();
-    else if (flag.starts_with("-")) throw UsageError{"unknown flag " + flag};
-    else if (!r.command.empty()) throw UsageError{"one COMMAND only, got " + r.command + " and " + flag};
-    else r.command = flag;
+    if (flag == "--list")
+      r.list = true;
+    else if (flag == "--material")
+      r.material = value();
+    else if (flag == "--machine")
+      r.machine.push_back(SplitAssignment(flag, value()));
+    else if (flag == "--set")
+      r.sets.push_back(SplitAssignment(flag, value()));
+    else if (flag == "--kept")
+      r.kept.push_back(SplitAssignment(flag, value()));
+    else if (flag == "--spindle-speed")
+      r.spindleSpeed = value();
+    else if (flag.starts_with("-"))
+      throw UsageError{"unknown flag " + flag};
+    else if (!r.command.empty())
+      throw UsageError{"one COMMAND only, got " + r.command + " and " + flag};
+    else
+      r.command = flag;
   }
   if (!r.list && r.command.empty()) throw UsageError{"COMMAND missing (--list prints them)"};
   return r;
@@ -162,11 +171,16 @@ void SetUgcField(UgcDialogValues& v, const Assignment& a) {
       v.*box = a.second;
       return;
     }
-  if (a.first == "Grasp") v.OD = Choice(a, "OD", "ID");
-  else if (a.first == "Spindle") v.MainSpindle = Choice(a, "Main", "Sub");
-  else if (a.first == "Tailstock") v.Check1 = Choice(a, "1", "0");
-  else if (a.first == "FaceDrawing") v.Check2 = Choice(a, "1", "0");
-  else throw UsageError{"--set does not know " + a.first + " for ProcessUGC"};
+  if (a.first == "Grasp")
+    v.OD = Choice(a, "OD", "ID");
+  else if (a.first == "Spindle")
+    v.MainSpindle = Choice(a, "Main", "Sub");
+  else if (a.first == "Tailstock")
+    v.Check1 = Choice(a, "1", "0");
+  else if (a.first == "FaceDrawing")
+    v.Check2 = Choice(a, "1", "0");
+  else
+    throw UsageError{"--set does not know " + a.first + " for ProcessUGC"};
 }
 
 }  // namespace
@@ -228,8 +242,12 @@ int RunGenerate(const Args& args, std::ostream& out, std::ostream& err) {
           output = RunProcessCommand(*command, values, ctx);
           break;
         }
-        case CommandDialog::MaterialInput: output = RunMaterialInput(*command, ugc, ctx); break;
-        case CommandDialog::None: output = RunPlainCommand(*command, ctx); break;
+        case CommandDialog::MaterialInput:
+          output = RunMaterialInput(*command, ugc, ctx);
+          break;
+        case CommandDialog::None:
+          output = RunPlainCommand(*command, ctx);
+          break;
       }
     } catch (const ProcessError& e) {
       err << ProcessErrorMessage(e.number) << "\n";

@@ -45,8 +45,8 @@ class CsvReader {
 
   struct Record {
     std::vector<std::string> fields;
-    bool blank = false;     // the line held nothing but blanks
-    std::string problem;    // why the record could not be read
+    bool blank = false;   // the line held nothing but blanks
+    std::string problem;  // why the record could not be read
   };
 
   Record readRecord() {

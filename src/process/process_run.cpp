@@ -39,8 +39,7 @@ bool ProcessBoxVisible(const ProcessDialogSetup& setup, std::string_view box) {
 
 bool IsSlantCommand(std::string_view name) { return name.ends_with("Slant"); }
 
-ProcessOutput RunProcessCommand(const ProcessCommand& command, const ProcessDialogValues& values,
-                                ProcessContext& ctx) {
+ProcessOutput RunProcessCommand(const ProcessCommand& command, const ProcessDialogValues& values, ProcessContext& ctx) {
   ctx.input = ReadProcessInput(values);
   ctx.kept.LastInput = ctx.input;
   // The text as typed, not the single-precision C, so it pre-fills back unchanged.

@@ -22,8 +22,7 @@ bool ProcessBoxVisible(const ProcessDialogSetup& setup, std::string_view box);
 // confirmed dialog (and, for a slant command, its zero shift X from C) even
 // when generating fails, then generates. ctx.kept takes what the generator
 // leaves only when it succeeds. Throws ProcessError.
-ProcessOutput RunProcessCommand(const ProcessCommand& command, const ProcessDialogValues& values,
-                                ProcessContext& ctx);
+ProcessOutput RunProcessCommand(const ProcessCommand& command, const ProcessDialogValues& values, ProcessContext& ctx);
 
 // After OK in frmUGC.
 ProcessOutput RunMaterialInput(const ProcessCommand& command, const UgcDialogValues& values, ProcessContext& ctx);

@@ -56,10 +56,10 @@ std::string BuildOugcText(UgcValues& v, const UgcDialogValues& d) {
   Line(t, "N000 CLEAR");
   Line(t, "N000 DEF WORK" + sub);
   Line(t, "N000 PS RC,[" + FormatNcNumber(Fix(v.PZero)) + ",0],[" + FormatNcNumber(v.Length) + "," +
-            FormatNcNumber(v.MaterialOD) + "]");
+              FormatNcNumber(v.MaterialOD) + "]");
   if (v.MaterialID > 0)
     Line(t, "N000 PS RC,[" + FormatNcNumber(v.PZero) + ",0],[" + FormatNcNumber(v.Length) + "," +
-              FormatNcNumber(v.MaterialID) + "],0");
+                FormatNcNumber(v.MaterialID) + "],0");
   Line(t, "N000 END");
   if (d.Check2) {
     Line(t, "N000 DEF WORKF" + sub);

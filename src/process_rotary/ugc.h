@@ -11,15 +11,15 @@ namespace quillon {
 
 // The numbers the dialog's boxes stand for, read the way OK reads them.
 struct UgcValues {
-  double PZero = 0;          // Text9
-  double Length = 0;         // Text3, whole-number part
-  double CenterLength = 0;   // Text8
-  double JawLength = 0;      // Text1
-  double MaterialOD = 0;     // Text5, whole-number part
-  double CenterD = 0;        // Text7
-  double JawFace = 0;        // Text2
-  double MaterialID = 0;     // Text4, whole-number part
-  double CenterHoleD = 0;    // Text6
+  double PZero = 0;         // Text9
+  double Length = 0;        // Text3, whole-number part
+  double CenterLength = 0;  // Text8
+  double JawLength = 0;     // Text1
+  double MaterialOD = 0;    // Text5, whole-number part
+  double CenterD = 0;       // Text7
+  double JawFace = 0;       // Text2
+  double MaterialID = 0;    // Text4, whole-number part
+  double CenterHoleD = 0;   // Text6
 };
 UgcValues ReadUgcValues(const UgcDialogValues& dialog);
 

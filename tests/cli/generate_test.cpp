@@ -46,6 +46,12 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"UnknownKept", {"ProcessMT1", "--kept", "Width=3"}, "--kept does not know Width"},
         UsageCase{"SpindleSpeedNotANumber", {"ProcessMT1", "--spindle-speed", "fast"}, "needs a number"},
         UsageCase{"SetOnCommandWithoutDialog", {"ProcessMT3", "--set", "V=150"}, "has no dialog"},
+        // Boxes the dialog hides cannot be typed into, so they cannot be set;
+        // refused before the material is looked at.
+        UsageCase{"HiddenBox", {"ProcessRoughOD", "--set", "L=3"}, "ProcessRoughOD hides L"},
+        UsageCase{"BoxHiddenByDesign", {"ProcessRoughOD", "--set", "B=45"}, "ProcessRoughOD hides B"},
+        UsageCase{"UnknownBox", {"ProcessRoughOD", "--set", "Q=1"}, "does not know Q"},
+        UsageCase{"SpindleWord", {"ProcessRoughOD", "--set", "Spindle=Main"}, "takes CW or CCW"},
         UsageCase{"UgcUnknownBox", {"ProcessUGC", "--set", "StartX=10"}, "does not know StartX"},
         UsageCase{"UgcGraspWord", {"ProcessUGC", "--set", "Grasp=Middle"}, "takes OD or ID"},
         UsageCase{"UgcSpindleWord", {"ProcessUGC", "--set", "Spindle=CW"}, "takes Main or Sub"},

@@ -54,11 +54,11 @@ std::vector<std::string> SplitArgs(const std::string& line, std::string& problem
 }
 
 struct GoldenCase {
-  std::string path;      // the file
-  std::string name;      // test name made from its path
+  std::string path;  // the file
+  std::string name;  // test name made from its path
   Args args;
   int exit = kExitOk;
-  std::string stderrText;  // expected standard error, without its line end
+  std::string stderrText;  // expected standard error, lines joined by "\n", no final line end
   std::string expected;    // expected standard output with "\n" line ends
   std::string problem;     // why the file could not be read
 };
@@ -89,12 +89,16 @@ GoldenCase ReadGoldenFile(const fs::path& file, const fs::path& root) {
   while (std::getline(lines, line)) {
     if (!sawExpect) {
       if (line.empty() || line[0] == '#') continue;
-      if (line.starts_with("args:")) argsText += " " + line.substr(5);
-      else if (line.starts_with("exit:")) c.exit = std::atoi(line.c_str() + 5);
+      if (line.starts_with("args:"))
+        argsText += " " + line.substr(5);
+      else if (line.starts_with("exit:"))
+        c.exit = std::atoi(line.c_str() + 5);
       else if (line.starts_with("stderr:")) {
+        if (sawStderr) c.stderrText += "\n";
         sawStderr = true;
-        c.stderrText = ReplaceAll(line.substr(line.size() > 7 && line[7] == ' ' ? 8 : 7), "{data}", data);
-      } else if (line == "--- expect") sawExpect = true;
+        c.stderrText += ReplaceAll(line.substr(line.size() > 7 && line[7] == ' ' ? 8 : 7), "{data}", data);
+      } else if (line == "--- expect")
+        sawExpect = true;
       else {
         c.problem = "unknown line before \"--- expect\": " + line;
         return c;
@@ -112,7 +116,6 @@ GoldenCase ReadGoldenFile(const fs::path& file, const fs::path& root) {
     c.problem = "needs \"--- expect\" and \"--- end\" lines";
     return c;
   }
-  if (!sawStderr) c.stderrText.clear();
   c.args = SplitArgs(ReplaceAll(argsText, "{data}", data), c.problem);
   if (c.args.empty() && c.problem.empty()) c.problem = "no args";
   for (const auto& l : block) c.expected += l + "\n";
@@ -175,6 +178,7 @@ TEST(GoldenDiscovery, FindsTheCasesOfBothFolders) {
   };
   EXPECT_GE(count("process_rotary_golden_ugc"), 5);
   EXPECT_GE(count("process_rotary_golden_mt"), 4);
+  EXPECT_GE(count("process_golden_"), 2);
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 // The material table: loading it whole or not at all, and the dialog pre-fill.
+#include "process/cutting_conditions.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -6,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "process/cutting_conditions.h"
 #include "process/process_error.h"
 
 namespace quillon {
@@ -65,7 +66,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "",
                  {{1, 1, "P1"}, {1, 3, "5"}, {1, 4, "1"}, {1, 12, "1"}, {2, 3, ""}}},
         // Only rows 1..34 come from the file; records 35..40 are not read.
-        LoadCase{"FortyRecords", kHeadings + Records(40), "",
+        LoadCase{"FortyRecords",
+                 kHeadings + Records(40),
+                 "",
                  {{1, 3, "1"}, {34, 3, "34"}, {34, 1, "P34"}, {35, 3, ""}, {40, 3, ""}}},
         // Records after the 34th are not read, so a broken one there is harmless.
         LoadCase{"BrokenRecordAfterThe34th", kHeadings + Records(34) + "short,record\r\n", "", {{34, 3, "34"}}},
@@ -81,28 +84,48 @@ INSTANTIATE_TEST_SUITE_P(
                  kHeadings + "  P1 ,\tTool\t, 5 ,0,1, 150 ,0.3,3,0,0.4,0.1, 1  \r\n",
                  "",
                  {{1, 1, "P1"}, {1, 2, "Tool"}, {1, 3, "5"}, {1, 6, "150"}, {1, 12, "1"}}},
-        LoadCase{"EmptyFieldsKept", kHeadings + "P1,,5,0,1,,0.3,3,0,0.4,0.1,\r\n", "",
+        LoadCase{"EmptyFieldsKept",
+                 kHeadings + "P1,,5,0,1,,0.3,3,0,0.4,0.1,\r\n",
+                 "",
                  {{1, 2, ""}, {1, 3, "5"}, {1, 6, ""}, {1, 12, ""}}},
-        LoadCase{"BlankLinesAreNoRecords", kHeadings + Record(1) + "\r\n   \r\n" + Record(2), "",
+        LoadCase{"BlankLinesAreNoRecords",
+                 kHeadings + Record(1) + "\r\n   \r\n" + Record(2),
+                 "",
                  {{1, 3, "1"}, {2, 3, "2"}, {3, 3, ""}}},
-        LoadCase{"LfLineEnds", "h1\nh2\nP1,T,7,1,2,90,0.1,1,0,0,0,0\nP2,T,8,0,1,80,0.1,1,0,0,0,0\n", "",
+        LoadCase{"LfLineEnds",
+                 "h1\nh2\nP1,T,7,1,2,90,0.1,1,0,0,0,0\nP2,T,8,0,1,80,0.1,1,0,0,0,0\n",
+                 "",
                  {{1, 3, "7"}, {1, 5, "2"}, {2, 3, "8"}}},
         LoadCase{"LoneCrLineEnds", "h1\rh2\rP1,T,7,1,2,90,0.1,1,0,0,0,0\r", "", {{1, 3, "7"}}},
         // Bytes stay bytes: a Latin-1 name is copied as it stands.
-        LoadCase{"EightBitTextKept", kHeadings + "Schrupp \xE4u\xDF" "en,T,5,0,1,150,0.3,3,0,0.4,0.1,1\r\n", "",
-                 {{1, 1, "Schrupp \xE4u\xDF" "en"}}},
-        LoadCase{"ShortRecord", kHeadings + Record(1) + "P2,Tool,2,0,1,150,0.3,3,0,0.4,0.1\r\n" + Record(3),
-                 "mat.csv, line 4: the record has 11 fields; every record needs 12.", {}},
-        LoadCase{"LongRecord", kHeadings + "P1,Tool,1,0,1,150,0.3,3,0,0.4,0.1,1,\r\n",
-                 "mat.csv, line 3: the record has 13 fields; every record needs 12.", {}},
+        LoadCase{"EightBitTextKept",
+                 kHeadings + "Schrupp \xE4u\xDF"
+                             "en,T,5,0,1,150,0.3,3,0,0.4,0.1,1\r\n",
+                 "",
+                 {{1, 1,
+                   "Schrupp \xE4u\xDF"
+                   "en"}}},
+        LoadCase{"ShortRecord",
+                 kHeadings + Record(1) + "P2,Tool,2,0,1,150,0.3,3,0,0.4,0.1\r\n" + Record(3),
+                 "mat.csv, line 4: the record has 11 fields; every record needs 12.",
+                 {}},
+        LoadCase{"LongRecord",
+                 kHeadings + "P1,Tool,1,0,1,150,0.3,3,0,0.4,0.1,1,\r\n",
+                 "mat.csv, line 3: the record has 13 fields; every record needs 12.",
+                 {}},
         // The line is the one the record starts on, even after a quoted line end.
         LoadCase{"ShortRecordAfterQuotedLineEnd",
                  kHeadings + "\"a\nb\",T,1,0,1,1,1,1,1,1,1,1\r\nP2,T,2\r\n",
-                 "mat.csv, line 5: the record has 3 fields; every record needs 12.", {}},
-        LoadCase{"UnclosedQuote", kHeadings + Record(1) + "\"P2,Tool,2,0,1,150,0.3,3,0,0.4,0.1,1\r\n",
-                 "mat.csv, line 4: a quoted field has no closing quote.", {}},
-        LoadCase{"TextAfterClosingQuote", kHeadings + "\"P1\"x,Tool,1,0,1,150,0.3,3,0,0.4,0.1,1\r\n",
-                 "mat.csv, line 3: text follows a closing quote.", {}}),
+                 "mat.csv, line 5: the record has 3 fields; every record needs 12.",
+                 {}},
+        LoadCase{"UnclosedQuote",
+                 kHeadings + Record(1) + "\"P2,Tool,2,0,1,150,0.3,3,0,0.4,0.1,1\r\n",
+                 "mat.csv, line 4: a quoted field has no closing quote.",
+                 {}},
+        LoadCase{"TextAfterClosingQuote",
+                 kHeadings + "\"P1\"x,Tool,1,0,1,150,0.3,3,0,0.4,0.1,1\r\n",
+                 "mat.csv, line 3: text follows a closing quote.",
+                 {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Guards against a failed load leaving a mix of two materials.
@@ -146,12 +169,11 @@ TEST_P(CuttingConditionUnreadableTest, SaysWhichFile) {
   EXPECT_FALSE(load.table.loaded());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, CuttingConditionUnreadableTest,
-    ::testing::Values(UnreadableCase{"Missing", "/nonexistent/ cutting  condition /S45C.CSV"},
-                      UnreadableCase{"AFolder", std::filesystem::temp_directory_path().string()},
-                      UnreadableCase{"EmptyName", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Paths, CuttingConditionUnreadableTest,
+                         ::testing::Values(UnreadableCase{"Missing", "/nonexistent/ cutting  condition /S45C.CSV"},
+                                           UnreadableCase{"AFolder", std::filesystem::temp_directory_path().string()},
+                                           UnreadableCase{"EmptyName", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Guards against a shipped material file that would stop a command or shift
 // its rows: every file loads, has all 34 rows, numbers where numbers belong.
@@ -169,8 +191,8 @@ TEST_P(ShippedMaterialTest, LoadsEveryRowWithNumbers) {
     EXPECT_NO_THROW(LoadCuttingConditionRow(load.table, row)) << "row " << row;
   }
   // The rows of every process command carry a tool.
-  for (int row : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27,
-                  30, 33, 34})
+  for (int row :
+       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 30, 33, 34})
     EXPECT_NE(load.table.cell(row, 3), "0") << "row " << row;
 }
 
@@ -195,8 +217,7 @@ class CuttingConditionRowTest : public ::testing::TestWithParam<RowCase> {};
 TEST_P(CuttingConditionRowTest, ChoosesOptionsAndCopiesTexts) {
   const auto& c = GetParam();
   CuttingConditionTable table;
-  const std::string record =
-      std::string("P,T,5.25,") + c.column4 + "," + c.column5 + ",150,0.30,3,1.5,0.4,0.1,C1\r\n";
+  const std::string record = std::string("P,T,5.25,") + c.column4 + "," + c.column5 + ",150,0.30,3,1.5,0.4,0.1,C1\r\n";
   ASSERT_EQ(ApplyCuttingConditionLoad(table, ParseCuttingConditionTable(kHeadings + Records(4) + record, "m")), "");
   ProcessDialogValues v = LoadCuttingConditionRow(table, 5);
   EXPECT_EQ(v.spindleCW, c.spindleCW);

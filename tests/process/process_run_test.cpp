@@ -1,11 +1,12 @@
 // The flow every front end uses: pre-fill, run, keep; and where output lands.
+#include "process/process_run.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "document/process_output.h"
 #include "process/process_error.h"
-#include "process/process_run.h"
 
 namespace quillon {
 namespace {
@@ -146,8 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"Turning", {"ProcessRoughOD", CommandDialog::Process, nullptr, Succeeds}, false, 1030, false},
         RunCase{"Slant", {"ProcessMDrillSlant", CommandDialog::Process, nullptr, Succeeds}, false, 1030, true},
         RunCase{"FailingTurning", {"ProcessDrillU", CommandDialog::Process, nullptr, FailsHalfWay}, true, 450, false},
-        RunCase{"FailingSlant", {"ProcessMTapSlant", CommandDialog::Process, nullptr, FailsHalfWay}, true, 450,
-                true}),
+        RunCase{"FailingSlant", {"ProcessMTapSlant", CommandDialog::Process, nullptr, FailsHalfWay}, true, 450, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ApplyCase {
@@ -173,14 +173,14 @@ TEST_P(ApplyProcessOutputTest, ReplacesSelectionAndAppends) {
 
 INSTANTIATE_TEST_SUITE_P(
     Edits, ApplyProcessOutputTest,
-    ::testing::Values(
-        ApplyCase{"EmptyDocument", "", 0, 0, {"head\n", "end\n", "sub\n"}, "head\nend\nsub\n", 5},
-        ApplyCase{"CaretInText", "ab\ncd\n", 3, 0, {"H\n", "E\n", "S\n"}, "ab\nH\nE\ncd\nS\n", 5},
-        ApplyCase{"SelectionReplaced", "ab\nXX\ncd\n", 3, 3, {"H\n", "", ""}, "ab\nH\ncd\n", 5},
-        ApplyCase{"AppendAfterUnterminatedLastLine", "ab", 0, 0, {"", "", "\tsub\n"}, "ab\tsub\n", 0},
-        ApplyCase{"BareRequestCaretAfterIt", "x\n", 2, 0, {"N000 MT=3 TG=", "", ""}, "x\nN000 MT=3 TG=", 15},
-        ApplyCase{"SelectionPastTheEndCut", "abc", 2, 50, {"Z", "", ""}, "abZ", 3},
-        ApplyCase{"StartPastTheEndAppends", "abc", 9, 0, {"Z", "", ""}, "abcZ", 4}),
+    ::testing::Values(ApplyCase{"EmptyDocument", "", 0, 0, {"head\n", "end\n", "sub\n"}, "head\nend\nsub\n", 5},
+                      ApplyCase{"CaretInText", "ab\ncd\n", 3, 0, {"H\n", "E\n", "S\n"}, "ab\nH\nE\ncd\nS\n", 5},
+                      ApplyCase{"SelectionReplaced", "ab\nXX\ncd\n", 3, 3, {"H\n", "", ""}, "ab\nH\ncd\n", 5},
+                      ApplyCase{"AppendAfterUnterminatedLastLine", "ab", 0, 0, {"", "", "\tsub\n"}, "ab\tsub\n", 0},
+                      ApplyCase{
+                          "BareRequestCaretAfterIt", "x\n", 2, 0, {"N000 MT=3 TG=", "", ""}, "x\nN000 MT=3 TG=", 15},
+                      ApplyCase{"SelectionPastTheEndCut", "abc", 2, 50, {"Z", "", ""}, "abZ", 3},
+                      ApplyCase{"StartPastTheEndAppends", "abc", 9, 0, {"Z", "", ""}, "abcZ", 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
