@@ -268,8 +268,9 @@ class ProcessFormsTest : public QObject {
     QFETCH(QString, button);
     QFETCH(int, result);
     frmProcess dialog;
-    AnswerModal([button](QWidget* d) { Press(d, qPrintable(button)); });
+    ModalAnswer answer([button](QWidget* d) { Press(d, qPrintable(button)); });
     QCOMPARE(dialog.exec(), result);
+    QVERIFY(answer.seen());
   }
 
   // -------------------------------------------------------- frmProcessSetup

@@ -9,20 +9,41 @@
 #include <functional>
 #include <memory>
 
-// Runs answer(dialog) on the first modal dialog that appears; sets *seen when
-// it did. Gives up after about two seconds so a missing dialog fails the test
-// instead of hanging it.
-inline void AnswerModal(std::function<void(QWidget*)> answer, bool* seen = nullptr, int triesLeft = 200) {
-  QTimer::singleShot(10, [answer = std::move(answer), seen, triesLeft]() mutable {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal) {
-      if (triesLeft > 0) AnswerModal(std::move(answer), seen, triesLeft - 1);
-      return;
-    }
-    if (seen) *seen = true;
-    answer(modal);
-  });
-}
+// Answers the first modal dialog that appears with answer(dialog), like a
+// user would, inside the dialog's own event loop. Polling stops when the
+// answer ran, after about two seconds, or when this object goes away, so a
+// dialog that never came cannot be answered by a later test.
+class ModalAnswer {
+ public:
+  explicit ModalAnswer(std::function<void(QWidget*)> answer) : m_state(std::make_shared<State>()) {
+    m_state->answer = std::move(answer);
+    Poll(m_state, 200);
+  }
+  ~ModalAnswer() { m_state->alive = false; }
+  ModalAnswer(const ModalAnswer&) = delete;
+  ModalAnswer& operator=(const ModalAnswer&) = delete;
+  bool seen() const { return m_state->seen; }
+
+ private:
+  struct State {
+    std::function<void(QWidget*)> answer;
+    bool alive = true;
+    bool seen = false;
+  };
+  static void Poll(std::shared_ptr<State> state, int triesLeft) {
+    QTimer::singleShot(10, [state, triesLeft] {
+      if (!state->alive || state->seen) return;
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal) {
+        if (triesLeft > 0) Poll(state, triesLeft - 1);
+        return;
+      }
+      state->seen = true;
+      state->answer(modal);
+    });
+  }
+  std::shared_ptr<State> m_state;
+};
 
 inline void SetBox(QWidget* dialog, const char* name, const QString& text) {
   QLineEdit* box = dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
