@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPageSetupDialog>
@@ -84,7 +86,9 @@ std::optional<std::string> ReadFileBytes(const QString& path) {
   return bytes.toStdString();
 }
 
-// Undo and redo follow the active document's own history.
+// Undo and redo follow the active document's own history; the clipboard keys
+// typed in a document run the menu commands, so pasted text takes the same
+// way into the program as every insertion.
 class UndoTracker : public QObject {
  public:
   explicit UndoTracker(frmMain& main) : QObject(&main), m_window(&main) {
@@ -112,7 +116,20 @@ class UndoTracker : public QObject {
     // A closed document leaves the items to the next active one (or none).
     connect(
         doc, &QObject::destroyed, this, [this] { update(); }, Qt::QueuedConnection);
+    doc->txtText->installEventFilter(this);
     update();
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)) {
+        // Not taken by the text control: the window's shortcut runs instead.
+        event->ignore();
+        return true;
+      }
+    }
+    return QObject::eventFilter(watched, event);
   }
 
   QWidget* m_window;

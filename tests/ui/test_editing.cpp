@@ -233,6 +233,22 @@ class TestEditing : public QObject {
     QVERIFY(!s.enabled("mnuEditRedo"));
   }
 
+  // Guards against the paste key bypassing the program's insertion: a lone
+  // CR must stay a byte of the line, not become a line break.
+  void pasteKeyGoesThroughTheCommand() {
+    Session s;
+    s.main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s.main.get()));
+    frmDocument* doc = s.document("N001\n", 4, 0);
+    doc->txtText->setFocus();
+    QGuiApplication::clipboard()->setText("A\rB");
+    QTest::keySequence(doc->txtText, QKeySequence::Paste);
+    QCOMPARE(Bytes(doc->text()), QString("N001A\rB\n"));
+    QCOMPARE(doc->selStart(), 7);
+    QTest::keySequence(doc->txtText, QKeySequence::Undo);
+    QCOMPARE(Bytes(doc->text()), QString("N001\n"));
+  }
+
   void undoStepsBackThroughSeveralEdits() {
     Session s;
     frmDocument* doc = s.document("N001\n", 5, 0);
