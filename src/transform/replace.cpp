@@ -1,0 +1,34 @@
+#include "transform/replace.h"
+
+namespace quillon {
+
+ReplaceStep ReplaceAtSelection(std::size_t start, std::string_view findText, std::string_view replaceText) {
+  return ReplaceStep{TextEdit{start, findText.size(), std::string(replaceText)}, start + replaceText.size()};
+}
+
+ReplaceRun ReplaceAll(std::string_view text, std::size_t searchPos, std::string_view findText,
+                      std::string_view replaceText) {
+  ReplaceRun run;
+  run.searchPos = searchPos;
+  if (findText.empty() || searchPos > text.size()) {
+    run.text = std::string(text);
+    return run;
+  }
+  std::string& out = run.text;
+  out.reserve(text.size() + (replaceText.size() > findText.size() ? text.size() / 4 : 0));
+  std::size_t pos = searchPos;
+  out.append(text.substr(0, pos));
+  for (;;) {
+    const std::size_t p = text.find(findText, pos);
+    if (p == std::string_view::npos) break;
+    out.append(text.substr(pos, p - pos));
+    out.append(replaceText);
+    pos = p + findText.size();
+    ++run.count;
+    run.caret = run.searchPos = out.size();
+  }
+  out.append(text.substr(pos));
+  return run;
+}
+
+}  // namespace quillon

@@ -1,0 +1,200 @@
+#include "transform/search_steps.h"
+
+#include <algorithm>
+#include <string>
+
+#include "transform/replace.h"
+#include "transform/size_shift.h"
+#include "transform/working_tail.h"
+
+namespace quillon {
+namespace {
+
+struct EndMessageRow {
+  SearchEnd end;
+  const char* title;
+  const char* counted;   // after the count; nullptr: the tool counts nothing
+  const char* notFound;  // after the quoted find text
+};
+
+// clang-format off
+// end                        title                 count text                         not-found text
+constexpr EndMessageRow kEndMessages[] = {
+    {SearchEnd::FindNext,      "Find",              nullptr,                           " not find."},
+    {SearchEnd::MenuNextFind,  " Fund ",            " time  change しました . ",        "は見つかりませんでした . "},
+    {SearchEnd::ReplaceChange, "Character列Change", " Time Changeしました.",            " 見つかりませんでした."},
+    {SearchEnd::ReplaceSkip,   "Replace",           " times replaced.",                 " not find."},
+    {SearchEnd::ShiftChange,   "DataChange",        " Time DataをChangeしました.",       " 見つかりません."},
+    {SearchEnd::ShiftSkip,     "Size Shift",        " times size shifted.",             " not find."},
+};
+// clang-format on
+
+const char* kShiftImpossibleTitle = "Size Shift";
+
+SearchEnd ChangeEnd(ChangeTool tool) {
+  return tool == ChangeTool::Replace ? SearchEnd::ReplaceChange : SearchEnd::ShiftChange;
+}
+SearchEnd SkipEnd(ChangeTool tool) {
+  return tool == ChangeTool::Replace ? SearchEnd::ReplaceSkip : SearchEnd::ShiftSkip;
+}
+
+// The end-of-search message ends the run.
+void EndRun(StepOutcome& outcome, SearchEnd end, SearchState& state) {
+  outcome.message = EndOfSearchMessage(end, state.replaceCount, state.findText);
+  state.firstFind = true;
+  state.replaceCount = 0;
+}
+
+std::size_t LineOf(std::string_view text, std::size_t position) {
+  const auto head = text.substr(0, position);
+  return 1 + static_cast<std::size_t>(std::count(head.begin(), head.end(), '\n'));
+}
+
+}  // namespace
+
+ToolMessage EndOfSearchMessage(SearchEnd end, std::size_t count, std::string_view findText) {
+  const auto* row = std::find_if(std::begin(kEndMessages), std::end(kEndMessages),
+                                 [end](const EndMessageRow& r) { return r.end == end; });
+  ToolMessage message{row->title, {}};
+  if (count != 0 && row->counted)
+    message.text = std::to_string(count) + row->counted;
+  else
+    message.text = "\"" + Latin1ToUtf8(findText) + "\"" + row->notFound;
+  return message;
+}
+
+ToolMessage ShiftImpossibleMessage(std::size_t line, std::string_view oldWord, std::string_view calculation) {
+  return {kShiftImpossibleTitle, "Line " + std::to_string(line) + ": \"" + Latin1ToUtf8(oldWord) +
+                                     "\" cannot be calculated with \"" + Latin1ToUtf8(calculation) +
+                                     "\". Nothing changed."};
+}
+
+std::optional<Match> FindAfterEdit(std::string_view text, const std::optional<TextEdit>& edit,
+                                   std::size_t searchPos, std::string_view findText) {
+  if (!edit) return FindNextOccurrence(text, searchPos, findText);
+  const std::size_t written = edit->text.size();
+  if (searchPos >= edit->start + written) {
+    auto match = FindNextOccurrence(text, searchPos - written + edit->length, findText);
+    if (match) match->start = match->start - edit->length + written;
+    return match;
+  }
+  if (searchPos < edit->start) {
+    // Not a position the steps use; correct, just not narrow.
+    return FindNextOccurrence(ApplyEdit(text, *edit), searchPos, findText);
+  }
+  const detail::WorkingTail tail(edit->text.substr(searchPos - edit->start),
+                                 text.substr(edit->start + edit->length));
+  const std::size_t p = tail.find(findText);
+  if (p == std::string_view::npos) return std::nullopt;
+  return Match{searchPos + p, findText.size()};
+}
+
+StepOutcome FindStep(std::string_view text, SearchState& state, bool fromTop) {
+  if (fromTop) state.searchPos = 0;
+  StepOutcome outcome;
+  if (auto match = FindNextOccurrence(text, state.searchPos, state.findText)) {
+    state.searchPos = match->start + match->length;
+    outcome.select = match;
+  } else {
+    EndRun(outcome, SearchEnd::FindNext, state);
+  }
+  return outcome;
+}
+
+StepOutcome MenuNextFindStep(std::string_view text, SearchState& state, std::size_t caret) {
+  state.searchPos = caret + 1;
+  StepOutcome outcome;
+  if (auto match = FindNextOccurrence(text, state.searchPos, state.findText)) {
+    state.searchPos = match->start + match->length;
+    outcome.select = match;
+  } else {
+    outcome.message = EndOfSearchMessage(SearchEnd::MenuNextFind, state.replaceCount, state.findText);
+  }
+  return outcome;
+}
+
+StepOutcome ChangeStep(ChangeTool tool, std::string_view text, Match selection, SearchState& state, bool fromTop) {
+  if (fromTop) state.searchPos = 0;
+  StepOutcome outcome;
+  if (state.firstFind) {
+    state.firstFind = false;
+  } else if (SelectionSpells(text, selection, state.findText)) {
+    if (tool == ChangeTool::Replace) {
+      ReplaceStep step = ReplaceAtSelection(selection.start, state.findText, state.replaceText);
+      outcome.edit = std::move(step.edit);
+      outcome.caretAfterEdit = step.searchPos;
+      state.searchPos = step.searchPos;
+      ++state.replaceCount;
+    } else {
+      ShiftStep step = ShiftValueAtSelection(text, selection.start, state.findText,
+                                             ParseShiftCalculation(state.replaceText));
+      state.searchPos = step.searchPos;
+      if (step.outcome == ShiftOutcome::Impossible) {
+        outcome.message = ShiftImpossibleMessage(LineOf(text, selection.start), step.oldWord, state.replaceText);
+        return outcome;
+      }
+      if (step.edit) {
+        outcome.caretAfterEdit = step.edit->start + step.edit->text.size();
+        outcome.edit = std::move(step.edit);
+        ++state.replaceCount;
+      }
+    }
+  } else if (!fromTop) {
+    state.searchPos = std::min(selection.start, text.size());
+  }
+
+  if (auto match = FindAfterEdit(text, outcome.edit, state.searchPos, state.findText)) {
+    state.searchPos = match->start + match->length;
+    outcome.select = match;
+  } else {
+    EndRun(outcome, ChangeEnd(tool), state);
+  }
+  return outcome;
+}
+
+StepOutcome SkipStep(ChangeTool tool, std::string_view text, SearchState& state, bool fromTop) {
+  if (fromTop) state.searchPos = 0;
+  StepOutcome outcome;
+  if (auto match = FindNextOccurrence(text, state.searchPos, state.findText)) {
+    state.searchPos = match->start + match->length;
+    outcome.select = match;
+  } else {
+    EndRun(outcome, SkipEnd(tool), state);
+  }
+  return outcome;
+}
+
+StepOutcome AllChangeStep(ChangeTool tool, std::string_view text, SearchState& state, bool fromTop) {
+  if (fromTop) state.searchPos = 0;
+  StepOutcome outcome;
+  std::string changed;
+  std::size_t count = 0;
+  if (tool == ChangeTool::Replace) {
+    ReplaceRun run = ReplaceAll(text, state.searchPos, state.findText, state.replaceText);
+    count = run.count;
+    state.searchPos = run.searchPos;
+    outcome.caretAfterEdit = run.caret;
+    changed = std::move(run.text);
+  } else {
+    ShiftRun run = ShiftAll(text, state.searchPos, state.findText, ParseShiftCalculation(state.replaceText));
+    state.searchPos = run.searchPos;
+    if (run.failure) {
+      outcome.select = Match{run.failure->position, state.findText.size()};
+      outcome.message = ShiftImpossibleMessage(run.failure->line, run.failure->oldWord, state.replaceText);
+      state.firstFind = true;
+      state.replaceCount = 0;
+      return outcome;
+    }
+    count = run.count;
+    outcome.caretAfterEdit = run.caret;
+    changed = std::move(run.text);
+  }
+  if (count > 0) {
+    outcome.edit = ChangedSpan(text, changed);
+    state.replaceCount += count;
+  }
+  EndRun(outcome, SkipEnd(tool), state);
+  return outcome;
+}
+
+}  // namespace quillon

@@ -1,0 +1,88 @@
+#pragma once
+// Size shift: arithmetic on the number that follows an address word
+// (X, Z, S, SB=, DA ...), one occurrence at a time or all at once.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "transform/search.h"
+
+namespace quillon {
+
+enum class ShiftOperation { Add, Multiply, Divide };
+
+struct ShiftCalculation {
+  ShiftOperation operation = ShiftOperation::Add;
+  double operand = 0.0;
+};
+
+// "*0.8" multiplies, "/2" divides, anything else ("10", "+10", "-10") adds
+// its leading number; text without a number reads as 0.
+ShiftCalculation ParseShiftCalculation(std::string_view calculation);
+
+// The old value with the calculation applied; none for a division by zero.
+std::optional<double> ApplyShiftCalculation(double value, const ShiftCalculation& calculation);
+
+// An address word's number is read from at most this many characters.
+inline constexpr std::size_t kShiftScanLength = 10;
+
+struct ShiftScan {
+  std::string numberText;  // sign, digits and points taken; empty: no number
+  bool equals = false;     // an "=" stood among them (SB=12.5) and is written again
+  std::size_t consumed = 0;  // characters after the address word the new word replaces
+};
+
+// Reads the characters that follow an address word (at most
+// kShiftScanLength of them are looked at).
+ShiftScan ScanShiftNumber(std::string_view following);
+
+// Beyond this a double no longer carries the three decimals the word keeps.
+inline constexpr double kLargestShiftResult = 1e15;
+
+// The value rounded to three decimals (halves away from zero, judged on its
+// 15 significant digits) in its shortest text: 80, -0.2, 6.25, 0.5, -0.5;
+// none when it is not finite or too large to write.
+std::optional<std::string> FormatShiftValue(double value);
+
+enum class ShiftOutcome { NoNumber, Shifted, Impossible };
+
+// The new word for one occurrence of findText followed by `following`.
+struct ShiftWord {
+  ShiftOutcome outcome = ShiftOutcome::NoNumber;
+  std::size_t consumed = 0;  // characters after the address word replaced
+  std::string word;          // findText, "=" when kept, the new number
+};
+ShiftWord ShiftWordFor(std::string_view findText, std::string_view following, const ShiftCalculation& calculation);
+
+// One step on the occurrence of findText at start (the selection).
+struct ShiftStep {
+  ShiftOutcome outcome = ShiftOutcome::NoNumber;
+  std::optional<TextEdit> edit;  // Shifted only
+  std::size_t searchPos = 0;     // just after the occurrence's first character
+  std::string oldWord;           // the address word and the characters it consumed
+};
+ShiftStep ShiftValueAtSelection(std::string_view text, std::size_t start, std::string_view findText,
+                                const ShiftCalculation& calculation);
+
+// Where an all-at-once run met a value it cannot calculate; nothing changes then.
+struct ShiftFailure {
+  std::size_t line = 0;                 // 1-based line of the occurrence
+  std::string oldWord;                  // as it stands in the text
+  std::size_t position = 0;             // of the occurrence in the text
+};
+
+struct ShiftRun {
+  std::string text;           // the whole new text (the input when it failed)
+  std::size_t count = 0;      // words changed
+  std::size_t caret = 0;      // end of the last changed word in the new text
+  std::size_t searchPos = 0;  // where the run's search stands afterwards
+  std::optional<ShiftFailure> failure;
+};
+
+// Every occurrence from searchPos on in one pass. After a change the search
+// goes on behind the written word, so the run always ends.
+ShiftRun ShiftAll(std::string_view text, std::size_t searchPos, std::string_view findText,
+                  const ShiftCalculation& calculation);
+
+}  // namespace quillon

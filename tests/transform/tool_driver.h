@@ -1,0 +1,76 @@
+#pragma once
+// A document stand-in for the search dialogs' tests: a text and a
+// selection that take a step's outcome the way frmDocument does.
+#include <string>
+#include <vector>
+
+#include "transform/search_steps.h"
+
+namespace quillon::testing_support {
+
+struct FakeDocument {
+  std::string text;
+  Match selection;
+  std::vector<std::string> messages;  // "title|text"
+
+  void apply(const StepOutcome& outcome) {
+    if (outcome.edit) {
+      text = ApplyEdit(text, *outcome.edit);
+      selection = Match{outcome.caretAfterEdit, 0};
+    }
+    if (outcome.select) selection = *outcome.select;
+    if (outcome.message) messages.push_back(outcome.message->title + "|" + outcome.message->text);
+  }
+};
+
+// Presses buttons in order: C Change, S Skip, A All Change, F Find (frmFind),
+// N the Next Find command; a "^" before a letter ticks "from top" for that
+// press. The user meanwhile: "@7" puts the caret at 7, "#Z" types Z there.
+inline void Press(ChangeTool tool, FakeDocument& doc, SearchState& state, const std::string& presses) {
+  bool fromTop = false;
+  for (std::size_t k = 0; k < presses.size(); ++k) {
+    const char p = presses[k];
+    switch (p) {
+      case '@': {
+        std::size_t caret = 0;
+        while (k + 1 < presses.size() && presses[k + 1] >= '0' && presses[k + 1] <= '9')
+          caret = caret * 10 + static_cast<std::size_t>(presses[++k] - '0');
+        doc.selection = Match{caret, 0};
+        continue;
+      }
+      case '#':
+        doc.text.replace(doc.selection.start, doc.selection.length, 1, presses[++k]);
+        doc.selection = Match{doc.selection.start + 1, 0};
+        continue;
+      case '^':
+        fromTop = true;
+        continue;
+      case 'C':
+        doc.apply(ChangeStep(tool, doc.text, doc.selection, state, fromTop));
+        break;
+      case 'S':
+        doc.apply(SkipStep(tool, doc.text, state, fromTop));
+        break;
+      case 'A':
+        doc.apply(AllChangeStep(tool, doc.text, state, fromTop));
+        break;
+      case 'F':
+        doc.apply(FindStep(doc.text, state, fromTop));
+        break;
+      case 'N':
+        doc.apply(MenuNextFindStep(doc.text, state, doc.selection.start));
+        break;
+      default:
+        break;
+    }
+    fromTop = false;
+  }
+}
+
+inline std::string Joined(const std::vector<std::string>& messages) {
+  std::string all;
+  for (const auto& m : messages) all += (all.empty() ? "" : " / ") + m;
+  return all;
+}
+
+}  // namespace quillon::testing_support
