@@ -153,6 +153,7 @@ void frmDocument::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+  emit unloaded(this);
 }
 
 bool frmDocument::eventFilter(QObject* watched, QEvent* event) {

@@ -75,6 +75,8 @@ class frmDocument : public QWidget {
 
  signals:
   void textFocused(frmDocument* self);
+  // The window agreed to close (its close query let it go).
+  void unloaded(frmDocument* self);
   // The Insert key switched between inserting and overwriting.
   void overwriteModeChanged(frmDocument* self, bool overwrite);
 

@@ -111,10 +111,9 @@ frmMain::frmMain(quillon::SettingsStore& store, Interaction& interaction, quillo
 frmMain::~frmMain() {
   // The windows die after this object's members: they must not call back.
   m_impl->mdi->disconnect(this);
-  for (QMdiSubWindow* window : m_impl->mdi->subWindowList()) {
-    window->disconnect(this);
-    if (window->widget()) window->widget()->disconnect(this);
-  }
+  // Closed windows awaiting deletion are no longer in the area's list.
+  for (QMdiSubWindow* window : m_impl->mdi->findChildren<QMdiSubWindow*>()) window->disconnect(this);
+  for (frmDocument* doc : m_impl->mdi->findChildren<frmDocument*>()) doc->disconnect(this);
 }
 
 // ---------------------------------------------------------------- building
@@ -421,10 +420,8 @@ frmDocument* frmMain::createDocumentWindow(const QString& caption) {
   doc->closeQuery = [this](frmDocument& d) { return queryCloseDocument(d); };
   QMdiSubWindow* window = m_impl->mdi->addSubWindow(doc);
   window->setAttribute(Qt::WA_DeleteOnClose);
-  connect(window, &QObject::destroyed, this, [this] {
-    m_impl->pendingRearrangement = true;
-    updateInsertPanel();
-  });
+  connect(doc, &frmDocument::unloaded, this, [this] { m_impl->pendingRearrangement = true; });
+  connect(window, &QObject::destroyed, this, [this] { updateInsertPanel(); });
   connect(doc, &frmDocument::textFocused, this, [this](frmDocument* d) {
     if (m_impl->pendingRearrangement) {
       ArrangeDocuments();
