@@ -434,13 +434,14 @@ frmDocument* frmMain::createDocumentWindow(const QString& caption) {
   window->show();
   m_impl->mdi->setActiveSubWindow(window);
   doc->txtText->setFocus();
-  emit documentCreated(doc);
   return doc;
 }
 
 frmDocument* frmMain::CreateUntitledDocument() {
   ++m_impl->untitledCounter;
-  return createDocumentWindow(kUntitled + QString::number(m_impl->untitledCounter));
+  frmDocument* doc = createDocumentWindow(kUntitled + QString::number(m_impl->untitledCounter));
+  emit documentCreated(doc);
+  return doc;
 }
 
 void frmMain::mnuFileNew_Click() {
@@ -491,6 +492,7 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
   enableDocumentCommands();
   doc->setDataChanged(false);
   AddRecentFile(path);
+  emit documentCreated(doc);
   return doc;
 }
 

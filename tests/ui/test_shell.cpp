@@ -3,7 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDate>
 #include <QFile>
+#include <QFontMetrics>
+#include <QLocale>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -236,7 +239,8 @@ class ShellTest : public QObject {
     s.w->machine().CsvFileName = "/new/S50C.CSV";
     s.w->move(Pixels(1500, *s.w), s.w->y());
     if (minimized) s.w->setWindowState(Qt::WindowMinimized);
-    QVERIFY(s.w->close());
+    s.w->runCommand(QStringLiteral("mnuFileExit"));
+    QVERIFY(!s.w->isVisible());
     QCOMPARE(s.stored("RecentFile1"), file.toStdString());
     if (minimized) {
       QCOMPARE(s.stored("MainLeft"), std::string("3000"));
@@ -697,6 +701,59 @@ class ShellTest : public QObject {
     s.w->setCommand(QStringLiteral("ProcessMCircleFace"), [&ran](int) { ran = true; });
     s.w->runCommand(QStringLiteral("ProcessMCircleFace"));
     QVERIFY(!ran);
+  }
+
+  void dialogFilter_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("qt");
+    QTest::newRow("open") << "All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb"
+                          << QStringList{"All Files (*)", "Main File (*.min)", "System Sub (*.ssb)"};
+    QTest::newRow("pattern not in the text") << "Programs|*.min;*.ssb" << QStringList{"Programs (*.min *.ssb)"};
+    QTest::newRow("odd count ignores the tail") << "LIB File (*.lib)|*.lib|Broken" << QStringList{"LIB File (*.lib)"};
+  }
+  // Guards against: "*.*" hiding files without a dot, or the pattern lost from a filter.
+  void dialogFilter() {
+    QFETCH(QString, filter);
+    QFETCH(QStringList, qt);
+    QCOMPARE(ConvertDialogFilter(filter), qt);
+  }
+
+  // Guards against: status panels missing or the clock panels left empty.
+  void statusPanels() {
+    Shell s;
+    s.start();
+    QStringList names;
+    for (const char* key : {"Memo", "INS", "CAPS", "NUM", "Date", "Time"}) {
+      auto* label = s.w->findChild<QLabel*>(QLatin1String(key));
+      QVERIFY2(label, key);
+      names << label->objectName();
+    }
+    QCOMPARE(s.w->findChild<QLabel*>(QStringLiteral("INS"))->toolTip(), QStringLiteral("Insrt Key"));
+    QCOMPARE(s.w->findChild<QLabel*>(QStringLiteral("Date"))->text(),
+             QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    QVERIFY(!s.w->findChild<QLabel*>(QStringLiteral("Time"))->text().isEmpty());
+  }
+
+  // Guards against: listeners told about a document before its text and name are in place,
+  // and a font of another system leaving the text in a proportional face.
+  void documentCreatedCarriesTheLoadedText() {
+    const QString file = path(QStringLiteral("created.min"));
+    WriteFile(file, "O9\r\n");
+    Shell s;
+    s.start();
+    std::string seen;
+    QString seenPath;
+    QObject::connect(s.w.get(), &frmMain::documentCreated, [&](frmDocument* d) {
+      seen = d->text();
+      seenPath = d->filePath();
+    });
+    s.w->OpenDocumentFile(file);
+    QCOMPARE(seen, std::string("O9\n"));
+    QCOMPARE(seenPath, file);
+    const QFont font = s.w->ActiveDocument()->txtText->font();
+    QCOMPARE(font.pointSize(), 14);
+    const QFontMetrics metrics(font);
+    QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('W')));
   }
 
   // Guards against: the settings file landing in the user's real config folder,
