@@ -21,12 +21,12 @@ std::string FirstOffsetWord(ProcessContext& ctx) {
 // An outside groove is cut from above StartX, an inside groove from below:
 // clearances change sign, compensation sides and chamfer angles swap.
 struct GrooveSide {
-  double direction;        // +1 outside, -1 inside
-  const char* firstComp;   // corner chamfering the edge at StartZ
+  double direction;       // +1 outside, -1 inside
+  const char* firstComp;  // corner chamfering the edge at StartZ
   const char* firstAngle;
   const char* secondComp;  // corner chamfering the edge at EndZ
   const char* secondAngle;
-  const char* cancel;      // compensation cancel direction
+  const char* cancel;  // compensation cancel direction
 };
 constexpr GrooveSide kOutside{+1, " G41", " A-45", " G42", " A-135", " I-1"};
 constexpr GrooveSide kInside{-1, " G42", " A45", " G41", " A135", " I1"};
@@ -43,8 +43,8 @@ ProcessOutput SideGroove(ProcessContext& ctx, std::string nc, const GrooveSide& 
     Line(nc, SequenceName(ctx) + "     Z" + Nc(in.StartZ + in.W));
   }
   Line(nc, "N000 G96 S" + Nc(in.V));
-  Line(nc, "N000 G73 X" + Nc(in.EndX + s * in.U) + " Z" + Nc(in.EndZ - in.W) + " D" + Nc(in.D) + " K" +
-               Nc(in.L - 0.5) + " F" + Nc(in.F) + CycleOffsetWord(ctx));
+  Line(nc, "N000 G73 X" + Nc(in.EndX + s * in.U) + " Z" + Nc(in.EndZ - in.W) + " D" + Nc(in.D) + " K" + Nc(in.L - 0.5) +
+               " F" + Nc(in.F) + CycleOffsetWord(ctx));
   // Each chamfer starts 0.5 mm beyond its edge, also when C is 0.
   Line(nc, "N000 G00 Z" + Nc(in.StartZ - in.C - 0.5));
   Line(nc, "N000 G01 X" + Nc(in.StartX + s * 1) + side.firstComp + " F0.3");
@@ -131,8 +131,8 @@ ProcessOutput ProcessGrooveFace_Click(ProcessContext& ctx) {
   WriteRotaryToolSelectL(nc, ctx);
   Line(nc, "N000 G00 X" + Nc(in.StartX + in.U) + " Z" + Nc(m.AppZ) + ToolCallWords(ctx, kHighGear));
   Line(nc, SequenceName(ctx) + "     Z" + Nc(in.StartZ + 2) + G96Words(ctx));
-  Line(nc, "N000 G74 X" + Nc(in.EndX - in.U) + " Z" + Nc(in.EndZ + in.W) + " D" + Nc(in.D) + " I" +
-               Nc(in.L - 0.5) + " F" + Nc(in.F) + CycleOffsetWord(ctx));
+  Line(nc, "N000 G74 X" + Nc(in.EndX - in.U) + " Z" + Nc(in.EndZ + in.W) + " D" + Nc(in.D) + " I" + Nc(in.L - 0.5) +
+               " F" + Nc(in.F) + CycleOffsetWord(ctx));
   Line(nc, "N000 G00 X" + Nc(in.StartX - ChamferClearance(in.C)));
   Line(nc, "N000 G01 Z" + Nc(in.StartZ + 0.5) + " G42 F0.3");
   Line(nc, "N000     X" + Nc(in.StartX) + " A135 F" + Nc(in.F));

@@ -156,7 +156,8 @@ ProcessOutput ProcessRoughFaceOD_Click(ProcessContext& ctx) {
   WriteRotaryToolSelectL(nc, ctx);
   Line(nc, "N000 G00 X" + Nc(materialOD + 6) + " Z" + Nc(ctx.machine.AppZ) + ToolCallWords(ctx, kLowGear));
   // Facing runs at 0.8 times the turning feed.
-  if (face - in.StartZ > in.L) {
+  const double faceStock = face - in.StartZ;
+  if (faceStock > in.L) {
     // More face stock than one cut: the face roughing cycle.
     Line(nc, SequenceName(ctx) + "     Z" + Nc(face) + G96Words(ctx));
     Line(nc, "N000 G85 NAP1 D" + Nc(in.L) + " W" + Nc(in.W) + " F" + Nc(in.F * 0.8));

@@ -1,6 +1,6 @@
-#include "process/turning_generators.h"
-
 #include <utility>
+
+#include "process/turning_generators.h"
 
 namespace quillon {
 

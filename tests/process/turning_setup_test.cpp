@@ -31,11 +31,13 @@ bool Has(const std::vector<std::string>& list, const char* name) {
 // Guards against rows missing from the table, out of menu order, or reaching
 // the wrong cutting-condition row (the table's rows 1..16 follow the menu).
 TEST(TurningCommandsTest, SixteenRowsInMenuOrderWithTheirCuttingConditionRows) {
+  // clang-format off
   const std::vector<std::string> expected = {
       "ProcessDrillHss",     "ProcessDrillU",     "ProcessRoughFaceOD", "ProcessRoughFace",
       "ProcessRoughOD",      "ProcessRoughID",    "ProcessFinishFaceOD", "ProcessFinishFace",
       "ProcessFinishOD",     "ProcessFinishID",   "ProcessGrooveFace",  "ProcessGrooveOD",
       "ProcessGrooveID",     "ProcessThreadFace", "ProcessThreadOD",    "ProcessThreadID"};
+  // clang-format on
   const auto rows = TurningCommands();
   ASSERT_EQ(rows.size(), expected.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -72,6 +74,7 @@ TEST_P(TurningSetupTest, ConfiguresTheDialog) {
   for (const char* box : c.visible) EXPECT_FALSE(Has(setup.hidden, box)) << box << " should stay";
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, TurningSetupTest,
     ::testing::Values(
@@ -122,6 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"LabelU", " Drill  diameter "}, {"LabelD", "App."}, {"LabelL", "Thre"}},
                   {"C", "W", "StartX", "StartC", "EndX", "EndC"}, {"U", "D", "L"}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(TurningSetupTest, FaceAndOutsideRoughingShowsTheFaceEndBox) {
   const ProcessDialogSetup setup = Row("ProcessRoughFaceOD").setup(KeptState{});
@@ -152,6 +156,7 @@ TEST_P(TurningPrefillTest, FillsFromTheKeptMaterial) {
   EXPECT_EQ(AsMap(Row(c.command).setup(kept).prefill), c.expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, TurningPrefillTest,
     ::testing::Values(
@@ -180,6 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
         PrefillCase{"DrillHss", "ProcessDrillHss", true, {{"StartZ", "2.5"}}},
         PrefillCase{"DrillUBeforeMaterial", "ProcessDrillU", false, {{"StartZ", ""}}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct SpeedCase {
   const char* name;
@@ -210,6 +216,7 @@ TEST_P(TurningSpeedTest, LeavesTheSpindleSpeed) {
   EXPECT_EQ(ctx.kept.SpindleSpeed, c.expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, TurningSpeedTest,
     ::testing::Values(
@@ -232,6 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
         SpeedCase{"DrillU", "ProcessDrillU", 120, 0, 0, 20, 1910},
         SpeedCase{"DrillHssWithoutSpeed", "ProcessDrillHss", 0, 0, 0, 20, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Guards against a block being half written when the reference diameter is
 // zero: the error comes before any text.
