@@ -85,6 +85,10 @@ const CodeSet& GeneratorCodes() {
     ProcessInput oneHole = BaseInput();
     oneHole.C = 0;
     inputs.push_back(oneHole);
+    ProcessInput plain = BaseInput();  // every optional word off at once (G181 instead of G183)
+    plain.D = plain.L = plain.W = plain.SZ = 0;
+    plain.C = 0;
+    inputs.push_back(plain);
 
     for (const ProcessCommand* command : AllProcessCommands()) {
       for (int flags = 0; flags < 64; flags += (flags < 16 ? 1 : 16)) {
