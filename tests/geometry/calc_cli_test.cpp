@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CalcCliTest, ::testing::Values(
   CalcCase{"LineAngleLeavesLastBox", {"frmLineAngle", "Text1=0", "Text2=0", "Text3=45", "Text4=20"}, 0,
            "Text3=45\nText4=20\nText5=10\n"},
   // the same boxes, but the focus leaves Text3: nothing is computed
-  CalcCase{"LineAngleLeaveOption", {"frmLineAngle", "--leave", "Text3", "Text1=0", "Text2=0", "Text3=45", "Text4=20"}, 0,
+  CalcCase{"LeaveNamesAnotherBox", {"frmLineAngle", "--leave", "Text3", "Text1=0", "Text2=0", "Text3=45", "Text4=20"}, 0,
            "Text3=45\nText4=20\n"},
   CalcCase{"LineAngleAngle", {"frmLineAngle", "Text1=0", "Text2=0", "Text4=20", "Text5=-10"}, 0,
            "Text3=135\nText4=20\nText5=-10\n"},
