@@ -36,7 +36,8 @@ class SelectAllFilter : public QObject {
 };
 
 // clang-format off
-// Rows of the tool and cutting data group, in control order.
+// Rows of the tool and cutting data group, top to bottom. SZ follows C: on
+// the inclined-plane commands the two are the X and Z of one zero shift.
 struct CuttingRow {
   const char* box;       // entry box
   const char* label;     // long label
@@ -54,8 +55,8 @@ constexpr CuttingRow kCuttingRows[] = {
   {"U",            "LabelU",   "Finish Stock",    "LabelU2", "U"},
   {"W",            "LabelW",   "Finish Stock Z",  "LabelW2", "W"},
   {"C",            "LabelC",   "Chamfer",         "LabelC2", "C"},
-  {"B",            "LabelB",   "B Axis Angle",    "LabelB2", "B"},
   {"SZ",           "LabelCZ",  "",                "LabelSZ", "Z"},
+  {"B",            "LabelB",   "B Axis Angle",    "LabelB2", "B"},
 };
 
 // The two point groups: heading label, then X, Z, C rows.

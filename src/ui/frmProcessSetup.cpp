@@ -107,8 +107,7 @@ frmProcessSetup::frmProcessSetup(quillon::MachineParameters& machine, quillon::S
   auto* optionsLayout = new QVBoxLayout(options);
   for (const FlagBox& f : kFlagBoxes)
     optionsLayout->addWidget(Named<QCheckBox>(new QCheckBox(QString::fromLatin1(f.caption), options), f.name));
-  left->addWidget(options);
-  left->addStretch(1);
+  optionsLayout->addStretch(1);
 
   auto* turret = Named<QGroupBox>(new QGroupBox(QStringLiteral("Turret Type"), this), "TurretH");
   auto* turretLayout = new QHBoxLayout(turret);
@@ -122,8 +121,13 @@ frmProcessSetup::frmProcessSetup(quillon::MachineParameters& machine, quillon::S
     atcLayout->addWidget(Named<QRadioButton>(new QRadioButton(QString::fromLatin1(code), atc), code));
   atcLayout->addStretch(1);
 
-  left->insertWidget(left->count() - 1, turret);
-  left->insertWidget(left->count() - 1, atc);
+  // Positions and the multi-tasking options on the left, the equipment flags on the right.
+  left->addWidget(turret);
+  left->addWidget(atc);
+  left->addStretch(1);
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left);
+  columns->addWidget(options);
 
   auto* ok = Named<QPushButton>(new QPushButton(QStringLiteral("O  K"), this), "Command1");
   auto* cancel = Named<QPushButton>(new QPushButton(QStringLiteral("Cancel"), this), "Command2");
@@ -137,7 +141,7 @@ frmProcessSetup::frmProcessSetup(quillon::MachineParameters& machine, quillon::S
   buttons->addWidget(cancel);
 
   auto* main = new QVBoxLayout(this);
-  main->addLayout(left);
+  main->addLayout(columns);
   main->addLayout(buttons);
 
   connect(findChild<QCheckBox*>(QStringLiteral("ChkTallix")), &QCheckBox::clicked, this,
