@@ -1,0 +1,43 @@
+#pragma once
+// "Sequence Number Arrange": digits, start, step, spacing and where to
+// start and stop. Every opening starts from the design defaults.
+#include <QDialog>
+
+#include "transform/sequence_numbers.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class frmNumberArrange : public QDialog {
+  Q_OBJECT
+ public:
+  explicit frmNumberArrange(QWidget* parent);
+
+  // The entries as the run reads them.
+  quillon::ArrangeOptions options() const;
+
+ signals:
+  // OK: the form has closed itself before this is sent.
+  void arrangeRequested(const quillon::ArrangeOptions& options);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Command1_Click();
+  void StopM02_Click();
+
+  QLineEdit* m_digitNo = nullptr;
+  QLineEdit* m_startNo = nullptr;
+  QLineEdit* m_addNo = nullptr;
+  QRadioButton* m_withoutSpace = nullptr;
+  QRadioButton* m_with1Space = nullptr;
+  QRadioButton* m_with5Space = nullptr;
+  QCheckBox* m_fromTop = nullptr;
+  QCheckBox* m_stopM02 = nullptr;
+  QCheckBox* m_continue = nullptr;
+  QPushButton* m_command1 = nullptr;
+  QPushButton* m_cancel = nullptr;
+};
