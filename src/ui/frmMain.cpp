@@ -18,6 +18,7 @@
 #include <QResizeEvent>
 #include <QSaveFile>
 #include <QScreen>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -29,6 +30,7 @@
 #include <windows.h>
 #endif
 
+#include "AppIcon.h"
 #include "Interaction.h"
 #include "ToolbarIcons.h"
 #include "app/command_line.h"
@@ -90,10 +92,14 @@ frmMain::frmMain(quillon::SettingsStore& store, Interaction& interaction, quillo
       m_impl(std::make_unique<Impl>()) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(kTitle);
+  setWindowIcon(QuillonIcon());
 
   m_impl->mdi = new QMdiArea(this);
   m_impl->mdi->setObjectName(QStringLiteral("mdiArea"));
   setCentralWidget(m_impl->mdi);
+  // The area gets its final size only after the main window's layout ran
+  // (also on the first show), so the arrangement follows the area itself.
+  m_impl->mdi->viewport()->installEventFilter(this);
   connect(m_impl->mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { updateInsertPanel(); });
 
   buildMenus();
@@ -307,6 +313,11 @@ void frmMain::resizeEvent(QResizeEvent* event) {
   ArrangeDocuments();
 }
 
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_impl->mdi->viewport() && event->type() == QEvent::Resize) ArrangeDocuments();
+  return QMainWindow::eventFilter(watched, event);
+}
+
 // ---------------------------------------------------------------- commands
 
 QAction* frmMain::action(const QString& controlName, int index) const {
@@ -420,6 +431,7 @@ frmDocument* frmMain::createDocumentWindow(const QString& caption) {
   doc->closeQuery = [this](frmDocument& d) { return queryCloseDocument(d); };
   QMdiSubWindow* window = m_impl->mdi->addSubWindow(doc);
   window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
   connect(doc, &frmDocument::unloaded, this, [this] { m_impl->pendingRearrangement = true; });
   connect(window, &QObject::destroyed, this, [this] { updateInsertPanel(); });
   connect(doc, &frmDocument::textFocused, this, [this](frmDocument* d) {

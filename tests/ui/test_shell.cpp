@@ -310,6 +310,9 @@ class ShellTest : public QObject {
     QVERIFY(!s.w->ActiveDocument()->DataChanged());
     QVERIFY(s.w->action(QStringLiteral("Gcode"))->isVisible());
     QCOMPARE(s.visibleRecent(), QStringList{full});
+    // Opened before the window was shown, tiled once the area has its size.
+    QApplication::processEvents();
+    QCOMPARE(s.w->ActiveDocument()->parentWidget()->width(), s.w->mdiArea()->viewport()->width());
   }
 
   // Guards against: untitled numbers reused after a close.
