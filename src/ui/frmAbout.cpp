@@ -38,7 +38,9 @@ frmAbout::frmAbout(Interaction& interaction, QWidget* parent, ProgramFinder find
   lblDisclaimer = new QLabel(FromStd(quillon::kAboutDisclaimer), this);
   lblDisclaimer->setObjectName("lblDisclaimer");
   lblDisclaimer->setWordWrap(true);
-  lblDisclaimer->setStyleSheet("color: palette(mid);");
+  QFont small = lblDisclaimer->font();
+  small.setPointSizeF(small.pointSizeF() * 0.9);
+  lblDisclaimer->setFont(small);
 
   cmdOK = new QPushButton(tr("OK"), this);
   cmdOK->setObjectName("cmdOK");

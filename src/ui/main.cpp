@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStringList>
 
+#include "AppIcon.h"
 #include "Interaction.h"
 #include "QtSettingsStore.h"
 #include "frmMain.h"
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Quillon"));
   QApplication::setApplicationName(QStringLiteral("Quillon"));
+  QApplication::setWindowIcon(QuillonIcon());
 
   quillon::SettingPlaces places;
   places.appFolder = QDir::toNativeSeparators(QApplication::applicationDirPath()).toStdString();
