@@ -7,9 +7,10 @@ ReplaceStep ReplaceAtSelection(std::size_t start, std::string_view findText, std
 }
 
 ReplaceRun ReplaceAll(std::string_view text, std::size_t searchPos, std::string_view findText,
-                      std::string_view replaceText) {
+                      std::string_view replaceText, std::size_t caret) {
   ReplaceRun run;
   run.searchPos = searchPos;
+  run.caret = caret;
   if (findText.empty() || searchPos > text.size()) {
     run.text = std::string(text);
     return run;
@@ -25,7 +26,8 @@ ReplaceRun ReplaceAll(std::string_view text, std::size_t searchPos, std::string_
     out.append(replaceText);
     pos = p + findText.size();
     ++run.count;
-    run.caret = run.searchPos = out.size();
+    run.searchPos = out.size();
+    if (p < caret) run.caret = caret >= pos ? out.size() + (caret - pos) : out.size();
   }
   out.append(text.substr(pos));
   return run;

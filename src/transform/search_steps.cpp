@@ -164,19 +164,21 @@ StepOutcome SkipStep(ChangeTool tool, std::string_view text, SearchState& state,
   return outcome;
 }
 
-StepOutcome AllChangeStep(ChangeTool tool, std::string_view text, SearchState& state, bool fromTop) {
+StepOutcome AllChangeStep(ChangeTool tool, std::string_view text, std::size_t caret, SearchState& state,
+                          bool fromTop) {
   if (fromTop) state.searchPos = 0;
   StepOutcome outcome;
   std::string changed;
   std::size_t count = 0;
   if (tool == ChangeTool::Replace) {
-    ReplaceRun run = ReplaceAll(text, state.searchPos, state.findText, state.replaceText);
+    ReplaceRun run = ReplaceAll(text, state.searchPos, state.findText, state.replaceText, caret);
     count = run.count;
-    state.searchPos = run.searchPos;
     outcome.caretAfterEdit = run.caret;
+    state.searchPos = run.searchPos;
     changed = std::move(run.text);
   } else {
-    ShiftRun run = ShiftAll(text, state.searchPos, state.findText, ParseShiftCalculation(state.replaceText));
+    ShiftRun run =
+        ShiftAll(text, state.searchPos, state.findText, ParseShiftCalculation(state.replaceText), caret);
     state.searchPos = run.searchPos;
     if (run.failure) {
       outcome.select = Match{run.failure->position, state.findText.size()};

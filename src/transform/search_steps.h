@@ -45,8 +45,10 @@ StepOutcome MenuNextFindStep(std::string_view text, SearchState& state, std::siz
 StepOutcome ChangeStep(ChangeTool tool, std::string_view text, Match selection, SearchState& state, bool fromTop);
 // "Skip": selects the next occurrence.
 StepOutcome SkipStep(ChangeTool tool, std::string_view text, SearchState& state, bool fromTop);
-// "All Change": every remaining occurrence as one edit.
-StepOutcome AllChangeStep(ChangeTool tool, std::string_view text, SearchState& state, bool fromTop);
+// "All Change": every remaining occurrence as one edit; the caret keeps its
+// place in the text, so the view does not jump.
+StepOutcome AllChangeStep(ChangeTool tool, std::string_view text, std::size_t caret, SearchState& state,
+                          bool fromTop);
 
 // The first occurrence at or after searchPos in the text as it is after edit
 // (positions of the edited text), without building that text.

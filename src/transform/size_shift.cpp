@@ -122,9 +122,10 @@ ShiftStep ShiftValueAtSelection(std::string_view text, std::size_t start, std::s
 }
 
 ShiftRun ShiftAll(std::string_view text, std::size_t searchPos, std::string_view findText,
-                  const ShiftCalculation& calculation) {
+                  const ShiftCalculation& calculation, std::size_t caret) {
   ShiftRun run;
   run.searchPos = searchPos;
+  run.caret = caret;
   if (findText.empty() || searchPos > text.size()) {
     run.text = std::string(text);
     return run;
@@ -142,6 +143,7 @@ ShiftRun ShiftAll(std::string_view text, std::size_t searchPos, std::string_view
       ShiftRun failed;
       failed.text = std::string(text);
       failed.searchPos = p + 1;
+      failed.caret = caret;
       failed.failure = ShiftFailure{1 + static_cast<std::size_t>(std::count(head.begin(), head.end(), '\n')),
                                     std::string(text.substr(p, findText.size() + word.consumed)), p};
       return failed;
@@ -160,7 +162,8 @@ ShiftRun ShiftAll(std::string_view text, std::size_t searchPos, std::string_view
     out += word.word;
     pos = p + findText.size() + word.consumed;
     ++run.count;
-    run.caret = run.searchPos = out.size();
+    run.searchPos = out.size();
+    if (p < caret) run.caret = caret >= pos ? out.size() + (caret - pos) : out.size();
   }
   out.append(text.substr(pos));
   run.text = std::move(out);

@@ -75,14 +75,15 @@ struct ShiftFailure {
 struct ShiftRun {
   std::string text;           // the whole new text (the input when it failed)
   std::size_t count = 0;      // words changed
-  std::size_t caret = 0;      // end of the last changed word in the new text
+  std::size_t caret = 0;      // where the caret given to the run lands in the new text
   std::size_t searchPos = 0;  // where the run's search stands afterwards
   std::optional<ShiftFailure> failure;
 };
 
 // Every occurrence from searchPos on in one pass. After a change the search
-// goes on behind the written word, so the run always ends.
+// goes on behind the written word, so the run always ends. The caret keeps
+// its place among the words around it (inside a changed word: after it).
 ShiftRun ShiftAll(std::string_view text, std::size_t searchPos, std::string_view findText,
-                  const ShiftCalculation& calculation);
+                  const ShiftCalculation& calculation, std::size_t caret = 0);
 
 }  // namespace quillon

@@ -128,7 +128,7 @@ class TransformTools : public QObject {
       frmDocument* d = target();
       if (!d) return;
       QApplication::setOverrideCursor(Qt::WaitCursor);
-      const quillon::StepOutcome outcome = quillon::AllChangeStep(tool, d->text(), state, fromTop);
+      const quillon::StepOutcome outcome = quillon::AllChangeStep(tool, d->text(), static_cast<std::size_t>(d->selStart()), state, fromTop);
       QApplication::restoreOverrideCursor();
       apply(d, form, outcome);
     });

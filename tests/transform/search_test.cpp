@@ -56,13 +56,17 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReplaceDialogTest, ::testing::Values(
     // Next Find continues one character after the selection's start
     ReplaceCase{"NextFindFollows",       "X1 X2 X3",      0, "X",  "",   "FN",      "X1 X2 X3",        {3, 1},       ""},
     ReplaceCase{"NextFindAtTheEnd",      "X1 X2 X3",      0, "X",  "",   "FNNN",    "X1 X2 X3",        {6, 1},       " Fund |\"X\"は見つかりませんでした . "},
-    // ABAB: AB at 0 -> C, the search resumes after C and meets AB at 1 of "CAB"
-    ReplaceCase{"AllChangeABAB",         "ABAB",          0, "AB", "C",  "A",       "CC",              {2, 0},       "Replace|2 times replaced."},
-    // each X doubled once; the caret ends after the last XX (X0 X1 '1' _ X4 X5 -> 6)
-    ReplaceCase{"AllChangeDoublesOnce",  "X1 X2",         0, "X",  "XX", "A",       "XX1 XX2",         {6, 0},       "Replace|2 times replaced."},
+    // ABAB: AB at 0 -> C, the search resumes after C and meets AB at 1 of "CAB"; the caret keeps its place
+    ReplaceCase{"AllChangeABAB",         "ABAB",          0, "AB", "C",  "A",       "CC",              {0, 0},       "Replace|2 times replaced."},
+    // each X doubled once
+    ReplaceCase{"AllChangeDoublesOnce",  "X1 X2",         0, "X",  "XX", "A",       "XX1 XX2",         {0, 0},       "Replace|2 times replaced."},
     ReplaceCase{"AllChangeNothing",      "Y1",            0, "X",  "Z",  "A",       "Y1",              {0, 0},       "Replace|\"X\" not find."},
-    ReplaceCase{"AllChangeFromTheCaret", "X1 X2",         2, "X",  "Y",  "A",       "X1 Y2",           {4, 0},       "Replace|1 times replaced."},
-    ReplaceCase{"AllChangeFromTop",      "X1 X2",         2, "X",  "Y",  "^A",      "Y1 Y2",           {4, 0},       "Replace|2 times replaced."},
+    ReplaceCase{"AllChangeFromTheCaret", "X1 X2",         2, "X",  "Y",  "A",       "X1 Y2",           {2, 0},       "Replace|1 times replaced."},
+    ReplaceCase{"AllChangeFromTop",      "X1 X2",         2, "X",  "Y",  "^A",      "Y1 Y2",           {2, 0},       "Replace|2 times replaced."},
+    // the caret (4, before "2") keeps its place as words before it grow: 4 + 1 + 1 = 6
+    ReplaceCase{"CaretMovesWithText",    "X1 X2",         4, "X",  "XX", "^A",      "XX1 XX2",         {6, 0},       "Replace|2 times replaced."},
+    // a caret inside a replaced occurrence ends after its replacement
+    ReplaceCase{"CaretInsideOccurrence", "xABy",          2, "AB", "C",  "^A",      "xCy",             {2, 0},       "Replace|1 times replaced."},
     // the first Change of a run only selects
     ReplaceCase{"FirstChangeSelects",    "X1 X2",         0, "X",  "Y",  "C",       "X1 X2",           {0, 1},       ""},
     // 2nd Change: X at 0 -> Y, selects X at 3; 3rd: X at 3 -> Y, nothing more, caret after it (4)
@@ -75,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReplaceDialogTest, ::testing::Values(
     // FirstFind is true again after the end message: "^C" only selects the first X
     ReplaceCase{"FirstFindResetAfterEnd","X1 X2",         0, "X",  "XX", "CCC^C",   "XX1 XX2",         {0, 1},       "Character列Change|2 Time Changeしました."},
     // All Change goes on from SearchPos (4), past the selected X at 3, and adds to the run's count
-    ReplaceCase{"AllChangeAfterChange",  "X1 X2 X3",      0, "X",  "Y",  "CCA",     "Y1 X2 Y3",        {7, 0},       "Replace|2 times replaced."},
+    ReplaceCase{"AllChangeAfterChange",  "X1 X2 X3",      0, "X",  "Y",  "CCA",     "Y1 X2 Y3",        {3, 0},       "Replace|2 times replaced."},
     // Next Find shows the run's count and keeps it: the next end message counts on
     ReplaceCase{"NextFindKeepsCount",    "A1 A2 A3",      0, "A",  "B",  "CCCNC",   "B1 B2 B3",        {7, 0},       " Fund |2 time  change しました .  / Character列Change|3 Time Changeしました."},
     // the user moved the caret to 4: the selected X at 0 is not changed; the search restarts at 4

@@ -52,7 +52,7 @@ inline void Press(ChangeTool tool, FakeDocument& doc, SearchState& state, const 
         doc.apply(SkipStep(tool, doc.text, state, fromTop));
         break;
       case 'A':
-        doc.apply(AllChangeStep(tool, doc.text, state, fromTop));
+        doc.apply(AllChangeStep(tool, doc.text, doc.selection.start, state, fromTop));
         break;
       case 'F':
         doc.apply(FindStep(doc.text, state, fromTop));
