@@ -82,10 +82,9 @@ class TransformTools : public QObject {
 
   template <class Form>
   Form* ensureForm(QPointer<Form>& form) {
-    if (!form) {
-      form = new Form(&m_main);
-      state.firstFind = true;  // a dialog that loads starts a run
-    }
+    if (!form) form = new Form(&m_main);
+    // A dialog that loads (or comes back after Escape hid it) starts a run.
+    if (!form->isVisible()) state.firstFind = true;
     return form;
   }
 
