@@ -5,7 +5,6 @@
 
 #include "transform/replace.h"
 #include "transform/size_shift.h"
-#include "transform/working_tail.h"
 
 namespace quillon {
 namespace {
@@ -29,7 +28,7 @@ constexpr EndMessageRow kEndMessages[] = {
 };
 // clang-format on
 
-const char* kShiftImpossibleTitle = "Size Shift";
+constexpr const char* kShiftImpossibleTitle = "Size Shift";
 
 SearchEnd ChangeEnd(ChangeTool tool) {
   return tool == ChangeTool::Replace ? SearchEnd::ReplaceChange : SearchEnd::ShiftChange;
@@ -43,6 +42,21 @@ void EndRun(StepOutcome& outcome, SearchEnd end, SearchState& state) {
   outcome.message = EndOfSearchMessage(end, state.replaceCount, state.findText);
   state.firstFind = true;
   state.replaceCount = 0;
+}
+
+// First occurrence of word in written + rest, where written is the freshly
+// written part of an edit that the search starts inside (size shift goes on
+// one character into the word it wrote); occurrences starting in written may
+// run on into rest.
+std::size_t FindAcross(std::string_view written, std::string_view rest, std::string_view word) {
+  if (!written.empty()) {
+    std::string window(written);
+    window.append(rest.substr(0, word.size() - 1));
+    const std::size_t p = window.find(word);
+    if (p != std::string::npos && p < written.size()) return p;
+  }
+  const std::size_t r = rest.find(word);
+  return r == std::string_view::npos ? r : written.size() + r;
 }
 
 std::size_t LineOf(std::string_view text, std::size_t position) {
@@ -82,9 +96,9 @@ std::optional<Match> FindAfterEdit(std::string_view text, const std::optional<Te
     // Not a position the steps use; correct, just not narrow.
     return FindNextOccurrence(ApplyEdit(text, *edit), searchPos, findText);
   }
-  const detail::WorkingTail tail(edit->text.substr(searchPos - edit->start),
-                                 text.substr(edit->start + edit->length));
-  const std::size_t p = tail.find(findText);
+  if (findText.empty()) return std::nullopt;
+  const std::size_t p = FindAcross(std::string_view(edit->text).substr(searchPos - edit->start),
+                                   text.substr(edit->start + edit->length), findText);
   if (p == std::string_view::npos) return std::nullopt;
   return Match{searchPos + p, findText.size()};
 }

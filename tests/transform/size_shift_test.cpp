@@ -90,6 +90,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, SizeShiftTest, ::testing::Values(
     ShiftCase{"MovedCaretNotShifted","X10 Z5 X20",          "X",  "1",     "C@4C",  "X10 Z5 X20",            ""},
     // the user typed at the top meanwhile: the typed text survives, X10 is found again and shifted
     ShiftCase{"TypingSurvives",      "X10",                 "X",  "1",     "C@0#GCC","GX11",                 "DataChange|1 Time DataをChangeしました."},
+    // a single Change goes on one character into the word it wrote: "11" -> "1"+"11"; then the
+    // selected "1" at 1 with "1" after it -> "1"+"11" again, so "1111"
+    ShiftCase{"StepSearchesItsWord", "11",                  "1",  "+10",   "CCC",   "1111",                  ""},
     // division by zero: named, nothing changed, the run ends
     ShiftCase{"DivideByZeroAll",     "X10\nX20",            "X",  "/0",    "A",     "X10\nX20",              "Size Shift|Line 1: \"X10\" cannot be calculated with \"/0\". Nothing changed."},
     ShiftCase{"EmptyDivisorAll",     "G00\nZ3",             "Z",  "/",     "A",     "G00\nZ3",               "Size Shift|Line 2: \"Z3\" cannot be calculated with \"/\". Nothing changed."},

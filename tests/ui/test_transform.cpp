@@ -402,6 +402,25 @@ class TestTransform : public QObject {
     QCOMPARE(Bytes(doc->text()), QString("G00 X10\nX10 Z5\n  G01 Z-3\nN1 M02\nG00"));
   }
 
+  // Guards against Enter in the entry boxes running the renumbering early.
+  void arrangeEnterWalksTheBoxes() {
+    Session s;
+    frmDocument* doc = s.document("G00");
+    s.run("mnuToolsNumberArrange");
+    QDialog* f = s.form("frmNumberArrange");
+    f->activateWindow();
+    const char* order[] = {"DigitNo", "StartNo", "AddNo"};
+    const char* next[] = {"StartNo", "AddNo", "Command1"};
+    for (int i = 0; i < 3; ++i) {
+      QWidget* box = f->findChild<QWidget*>(order[i]);
+      box->setFocus();
+      QTest::keyClick(box, Qt::Key_Return);
+      QCOMPARE(f->focusWidget(), f->findChild<QWidget*>(next[i]));
+    }
+    QCOMPARE(Bytes(doc->text()), QString("G00"));
+    QVERIFY(f->isVisible());
+  }
+
   // Guards against Arrange starting on the caret's own line.
   void arrangeFromTheCaret() {
     Session s;
