@@ -38,7 +38,7 @@ constexpr MenuItem kMenuTree[] = {
   {1, "mnuFileExit",                 0, " Quillon Exit (&X)",                   "",       0},
   {0, "mnuEdit",                     0, "Edit(&E)",                             "",       0},
   {1, "mnuEditUndo",                 0, " Undo (&U)",                           "Ctrl+Z", D},
-  {1, "mnuEditRedo",                 0, " Redo (&R)",                           "Ctrl+Y", D},
+  {1, "mnuEditRedo",                 0, " Redo (&Y)",                           "Ctrl+Y", D},
   {1, "mnuEditBar1",                 0, "-",                                    "",       0},
   {1, "mnuEditCut",                  0, " Cut (&T)",                            "Ctrl+X", D},
   {1, "mnuEditCopy",                 0, " Copy (&C)",                           "Ctrl+C", D},

@@ -337,7 +337,7 @@ TEST(MenuTreeTest, RedoFollowsUndoDisabledWithCtrlY) {
   for (std::size_t i = 0; i + 1 < tree.size(); ++i)
     if (tree[i].name == "mnuEditUndo") {
       EXPECT_EQ(tree[i + 1].name, "mnuEditRedo");
-      EXPECT_EQ(tree[i + 1].caption, " Redo (&R)");
+      EXPECT_EQ(tree[i + 1].caption, " Redo (&Y)");
       EXPECT_EQ(tree[i + 1].shortcut, "Ctrl+Y");
       EXPECT_TRUE(tree[i + 1].flags & kMenuDisabled);
       return;
