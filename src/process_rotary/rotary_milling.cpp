@@ -63,12 +63,14 @@ void WriteCircleDepthSteps(std::string& nc, ProcessContext& ctx) {
   Line(nc, line + " F=SB*" + FormatNcNumber(in.F));
   double z = in.StartC;
   for (;;) {
-    const double next = z - in.D;
-    // A step too small to move z at all would never reach the bottom.
-    if (next <= in.EndC || next == z) break;
+    double next = z - in.D;
+    if (next <= in.EndC) break;
+    // The next step starts from the written (cut) depth. A step below the
+    // written resolution would write the same depth again and again.
+    const std::string depth = FormatNcNumber(next);
+    if (next >= z) break;
     z = next;
-    // z takes the written (cut) depth, so the next step starts from it.
-    Line(nc, "N000     Z" + FormatNcNumber(z));
+    Line(nc, "N000     Z" + depth);
     WriteCircleContour(nc, ctx);
   }
   Line(nc, "N000     Z" + FormatNcNumber(in.EndC));

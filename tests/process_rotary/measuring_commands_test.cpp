@@ -1,0 +1,143 @@
+// The measuring and zero-offset commands: where their texts land in a
+// document, and their dialog set-ups.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "document/process_output.h"
+#include "process/process_command.h"
+#include "process/process_run.h"
+
+namespace quillon {
+namespace {
+
+ProcessOutput RunMeasurement(const char* command, bool tg = false) {
+  ProcessDialogValues values;
+  // Sensor 5, offset 3, target D40 at Z-20: TOF1 = two(5 + 10) = 15.
+  values.texts = {{"ToolNumber", "5"}, {"V", "3"}, {"U", "0.02"}, {"W", "0.05"}, {"EndX", "40"}, {"EndZ", "-20"},
+                  {"StartX", "60"}, {"StartZ", "5"}};
+  ProcessContext ctx;
+  ctx.machine.TG = tg;
+  return RunProcessCommand(*FindProcessCommand(command), values, ctx);
+}
+
+int Count(const std::string& text, const std::string& piece) {
+  int n = 0;
+  for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++n;
+  return n;
+}
+
+struct PlacementCase {
+  const char* command;
+  const char* call;        // the call line, without a line end
+  const char* subprogram;  // its name line
+};
+
+// Guards against: a call line with a line end of its own, the caret moved
+// past the call, the subprogram written at the caret instead of at the end,
+// and a half edit (call without subprogram): both come in one output.
+class MeasurementPlacementTest : public ::testing::TestWithParam<PlacementCase> {};
+
+TEST_P(MeasurementPlacementTest, CallAtCaretSubprogramAtEnd) {
+  const auto& c = GetParam();
+  const ProcessOutput out = RunMeasurement(c.command);
+  EXPECT_EQ(out.atCaret, "");
+  EXPECT_EQ(out.afterCaret, c.call);
+  EXPECT_EQ(out.appendAtEnd.rfind("\t\n", 0), 0u);
+  EXPECT_NE(out.appendAtEnd.find(std::string("\n") + c.subprogram + "\n"), std::string::npos);
+  EXPECT_EQ(out.appendAtEnd.substr(out.appendAtEnd.size() - 9), "NRTS RTS\n");
+
+  // Caret at the start of the second line of "N001 A\nN002 B\n".
+  const std::string doc = "N001 A\nN002 B\n";
+  const AppliedText once = ApplyProcessOutput(doc, 7, 0, out);
+  EXPECT_EQ(once.caret, 7u);
+  EXPECT_EQ(once.text, "N001 A\n" + std::string(c.call) + "N002 B\n" + out.appendAtEnd);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Commands, MeasurementPlacementTest, ::testing::Values(
+  PlacementCase{"ProcessMeasuerInD",  "N000 CALL OME12 (ID.MEASURE D40)", "OME12"},
+  PlacementCase{"ProcessMeasuerInR",  "N000 CALL OME11 (ID.MEASURE D40)", "OME11"},
+  PlacementCase{"ProcessMeasuerOutD", "N000 CALL OME02 (OD.MEASURE D40)", "OME02"},
+  PlacementCase{"ProcessMeasuerOutR", "N000 CALL OME01 (OD.MEASURE D40)", "OME01"}),
+  [](const auto& info) { return std::string(info.param.command).substr(14); });
+// clang-format on
+
+TEST(MeasurementPlacementTest, TwoRunsAppendTwoSubprograms) {
+  const ProcessOutput out = RunMeasurement("ProcessMeasuerInD");
+  AppliedText doc = ApplyProcessOutput("", 0, 0, out);
+  doc = ApplyProcessOutput(doc.text, doc.caret, 0, out);
+  EXPECT_EQ(doc.caret, 0u);
+  EXPECT_EQ(Count(doc.text, "\nOME12\n"), 2);
+  EXPECT_EQ(Count(doc.text, "N000 CALL OME12 (ID.MEASURE D40)"), 2);
+  // Both calls stand before both subprograms.
+  EXPECT_LT(doc.text.rfind("N000 CALL OME12"), doc.text.find("\nOME12\n"));
+}
+
+TEST(MeasurementResultTest, ResultWordFollowsToolGroups) {
+  // TG off: " TOFN=" two(3); TG on: " ATG=03 AOG=1"; the sensor call keeps T0505.
+  const std::string plain = RunMeasurement("ProcessMeasuerInD").appendAtEnd;
+  EXPECT_NE(plain.find(" TOF1=15 TOF2=05\n"), std::string::npos);
+  EXPECT_NE(plain.find(" DNG=0.05 TOFN=03\n"), std::string::npos);
+  const std::string groups = RunMeasurement("ProcessMeasuerInD", true).appendAtEnd;
+  EXPECT_NE(groups.find(" DNG=0.05 ATG=03 AOG=1\n"), std::string::npos);
+  EXPECT_NE(groups.find(" T0505\n"), std::string::npos);
+  EXPECT_EQ(groups.find("TG=5"), std::string::npos);
+}
+
+TEST(MeasuerOutsideTest, NoDialogExactCall) {
+  const ProcessCommand* row = FindProcessCommand("ProcessMeasuerOutside");
+  ASSERT_NE(row, nullptr);
+  EXPECT_EQ(row->dialog, CommandDialog::None);
+  EXPECT_EQ(row->setup, nullptr);
+  ProcessContext ctx;
+  const ProcessOutput out = RunPlainCommand(*row, ctx);
+  EXPECT_EQ(out.atCaret, "N000 CALL OXMS\n");
+  EXPECT_EQ(out.afterCaret, "");
+  EXPECT_EQ(out.appendAtEnd, "");
+}
+
+struct MeasuringSetupCase {
+  const char* command;
+  const char* caption;
+  const char* label1;
+  const char* labelV;  // "" when blanked
+  bool startShown;
+};
+
+// Guards against: captions swapped between the seven dialogs, the sensor row
+// not used, and start-point boxes hidden where the cycle needs them.
+class MeasuringSetupTest : public ::testing::TestWithParam<MeasuringSetupCase> {};
+
+TEST_P(MeasuringSetupTest, CaptionsRowAndBoxes) {
+  const auto& c = GetParam();
+  const ProcessDialogSetup setup = FindProcessCommand(c.command)->setup(KeptState{});
+  EXPECT_EQ(setup.caption, c.caption);
+  EXPECT_EQ(setup.row, 34);
+  std::string label1 = "<design>", labelV = "<design>";
+  for (const auto& [control, caption] : setup.labels) {
+    if (control == "Label1") label1 = caption;
+    if (control == "LabelV") labelV = caption;
+  }
+  EXPECT_EQ(label1, c.label1);
+  EXPECT_EQ(labelV, c.labelV);
+  EXPECT_EQ(ProcessBoxVisible(setup, "StartX"), c.startShown);
+  EXPECT_EQ(ProcessBoxVisible(setup, "StartZ"), c.startShown);
+  EXPECT_FALSE(ProcessBoxVisible(setup, "StartC"));
+  EXPECT_FALSE(ProcessBoxVisible(setup, "B"));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Commands, MeasuringSetupTest, ::testing::Values(
+  //                 command                    caption                        Label1            LabelV                  start
+  MeasuringSetupCase{"ProcessMeasuerInD",       "I.D.diameter measurement ",   "Sensor number",  "Tool compensation ",  false},
+  MeasuringSetupCase{"ProcessMeasuerInR",       "I.D.Radius measurement ",     "Sensor number ", "Tool compensation ",  false},
+  MeasuringSetupCase{"ProcessMeasuerOutD",      "O.D.Diameter measurement ",   "Sensor number ", "Tool compensation ",  true},
+  MeasuringSetupCase{"ProcessMeasuerOutR",      " O.D.Radius measurement ",    "Sensor number",  "Compensation No",     false},
+  MeasuringSetupCase{"ProcessMeasuerZeroCaxis", "C-axis Auto zero offset",     "Sensor number ", "Applochi distance ",  true},
+  MeasuringSetupCase{"ProcessMeasuerZeroZaxis", "Z-axis Auto zero offset ",    "Sensor number ", "",                    true}),
+  [](const auto& info) { return std::string(info.param.command).substr(14); });
+// clang-format on
+
+}  // namespace
+}  // namespace quillon
