@@ -32,8 +32,7 @@ void WriteApproach(std::string& nc, ProcessContext& ctx, const RotaryFrame& fram
     Line(nc, line + ctx.input.CoolantCode);
     return;
   }
-  // The older controller starts the rotary spindle with M64 and needs M62
-  // once the tool is in place; ZentorQ500 does both with M63.
+  // ZentorQ500 takes M63 here; the older controller takes M64 and a later M62.
   const bool q500 = ctx.machine.ZentorQ500;
   Line(nc, line + " M13" + (q500 ? " M63" : " M64") + ctx.input.CoolantCode);
   if (frame.spindleStart == SpindleStart::Positioned)

@@ -266,6 +266,32 @@ INSTANTIATE_TEST_SUITE_P(Commands, RotarySetupTest, ::testing::Values(
   [](const auto& info) { return std::string(info.param.command).substr(7); });
 // clang-format on
 
+std::string Label(const ProcessDialogSetup& setup, const std::string& control) {
+  for (const auto& [name, caption] : setup.labels)
+    if (name == control) return caption;
+  return "<design>";
+}
+
+TEST(RotarySetupTest, LabelsKeepTheirExactTexts) {
+  // Blanks, odd spellings and the Japanese words are part of the captions.
+  const ProcessDialogSetup tapSlant = FindProcessCommand("ProcessMTapSlant")->setup(KeptState{});
+  EXPECT_EQ(Label(tapSlant, "LabelAttn"), " attention :X axis \u306f radius  command \u3067\u3059 . ");
+  EXPECT_EQ(Label(tapSlant, "LabelC"), " zero  movement  amount ");
+  const ProcessDialogSetup circle = FindProcessCommand("ProcessMCircleSlant")->setup(KeptState{});
+  EXPECT_EQ(Label(circle, "LabelU"), " end \uff90\uff99 diameter ");
+  EXPECT_EQ(Label(circle, "LabelL"), " Finish \u4ee3");
+  const ProcessDialogSetup side = FindProcessCommand("ProcessMDrillSide")->setup(KeptState{});
+  EXPECT_EQ(Label(side, "LabelU"), "Drill diameter");
+  EXPECT_EQ(Label(side, "EndZ2"), "");
+  EXPECT_FALSE(ProcessBoxVisible(side, "EndZ"));
+  EXPECT_TRUE(ProcessBoxVisible(side, "EndX"));
+  const ProcessDialogSetup keySide = FindProcessCommand("ProcessMKeySide")->setup(KeptState{});
+  EXPECT_EQ(Label(keySide, "LabelC"), "Key number");
+  EXPECT_EQ(Label(keySide, "LabelL2"), "U");
+  const ProcessDialogSetup endMill = FindProcessCommand("ProcessMSouseiFace")->setup(KeptState{});
+  for (const char* box : {"C", "D", "W", "L"}) EXPECT_FALSE(ProcessBoxVisible(endMill, box)) << box;
+}
+
 TEST(RotarySetupTest, DisabledMenuItemsHaveNoRow) {
   for (const char* name : {"ProcessMCircleFace", "ProcessMCircleSide", "ProcessMPlanetTapFace", "ProcessMPlanetTapSide"})
     EXPECT_EQ(FindProcessCommand(name), nullptr) << name;
