@@ -260,6 +260,36 @@ QStringList frmProcess::applySetup(const quillon::ProcessDialogSetup& setup) {
     if (QWidget* w = widget(name)) w->hide();
   for (const std::string& name : setup.shown)
     if (QWidget* w = widget(name)) w->show();
+  // A box the command does not use takes its labels with it, unless the
+  // command gave one of them a caption of its own; a point group with no box
+  // left goes too, so the dialog shows only what the command reads.
+  auto hasOwnCaption = [&](const char* label) {
+    for (const auto& [name, caption] : setup.labels)
+      if (name == label) return !caption.empty();
+    return false;
+  };
+  auto hideLabelOf = [&](const char* label) {
+    if (hasOwnCaption(label)) return;
+    if (QWidget* w = findChild<QWidget*>(QString::fromLatin1(label))) w->hide();
+  };
+  auto boxHidden = [&](const char* name) {
+    for (const std::string& hidden : setup.hidden)
+      if (hidden == name) return true;
+    return false;
+  };
+  for (const CuttingRow& r : kCuttingRows)
+    if (boxHidden(r.box)) hideLabelOf(r.label), hideLabelOf(r.label2);
+  for (const auto* rows : {&kStartRows, &kEndRows}) {
+    bool anyShown = false;
+    for (const PointRow& p : *rows) {
+      if (boxHidden(p.box))
+        hideLabelOf(p.label);
+      else
+        anyShown = true;
+    }
+    if (!anyShown)
+      findChild<QWidget*>(rows == &kStartRows ? QStringLiteral("FrameStart") : QStringLiteral("FrameEnd"))->hide();
+  }
   for (const auto& [name, tip] : setup.toolTips)
     if (QWidget* w = widget(name)) w->setToolTip(QString::fromStdString(tip));
   for (const auto& [name, text] : setup.prefill)

@@ -189,6 +189,38 @@ class ProcessFormsTest : public QObject {
     QCOMPARE(dialog.box("U")->toolTip(), QStringLiteral("M3=2.6 M4=3.4"));
   }
 
+  // Guards against: labels of unused boxes left standing beside nothing (the
+  // finishing dialog showed "Feed F" with no box) and empty point groups.
+  void unusedBoxesTakeTheirLabels_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("shown");
+    auto row = [](const char* name, const char* command, const char* control, bool shown) {
+      QTest::newRow(name) << QString::fromLatin1(command) << QString::fromLatin1(control) << shown;
+    };
+    row("finish hides feed label", "ProcessFinishOD", "LabelF", false);
+    row("finish hides feed word", "ProcessFinishOD", "LabelF2", false);
+    row("finish hides end group", "ProcessFinishOD", "FrameEnd", false);
+    row("finish keeps start group", "ProcessFinishOD", "FrameStart", true);
+    row("finish keeps speed label", "ProcessFinishOD", "LabelV", true);
+    row("own caption stays", "ProcessFinishFaceOD", "LabelC", true);
+    row("face+OD end group stays", "ProcessFinishFaceOD", "FrameEnd", true);
+    row("drill hides start X word", "ProcessDrillHss", "LabelStartX", false);
+    row("drill keeps start Z word", "ProcessDrillHss", "LabelStartZ", true);
+  }
+  void unusedBoxesTakeTheirLabels() {
+    QFETCH(QString, command);
+    QFETCH(QString, control);
+    QFETCH(bool, shown);
+    const quillon::ProcessCommand* row = quillon::FindProcessCommand(command.toStdString());
+    QVERIFY(row && row->setup);
+    frmProcess dialog;
+    QVERIFY(dialog.applySetup(row->setup(quillon::KeptState{})).isEmpty());
+    QWidget* w = Child(dialog, control);
+    QVERIFY(w);
+    QCOMPARE(w->isVisibleTo(&dialog), shown);
+  }
+
   // Guards against: a misspelt control name in a set-up going unnoticed.
   void unknownControlsAreReported_data() {
     QTest::addColumn<QString>("where");
