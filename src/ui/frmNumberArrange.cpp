@@ -20,6 +20,8 @@ frmNumberArrange::frmNumberArrange(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Sequence Number Arrange"));
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(false);
+  // Wide enough for the whole caption in the window title.
+  setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 140);
 
   auto box = [this](const char* name, const char* text, const char* tip) {
     auto* edit = new QLineEdit(QString::fromLatin1(text), this);
