@@ -154,8 +154,10 @@ frmProcess::frmProcess(QWidget* parent) : QDialog(parent) {
   auto [startFrame, startGrid] = makePoint("FrameStart", "LabelStart", "Start Point", kStartRows);
   (void)startGrid;
   auto [endFrame, endGrid] = makePoint("FrameEnd", "LabelEnd", "End Point", kEndRows);
-  // A note beside the end Z box that the inclined-plane commands switch on.
-  endGrid->addWidget(NamedLabel("EndZ2", QString(), endFrame), 2, 2);
+  // A note in the end group that the inclined-plane commands switch on. They
+  // hide the end Z box, so the note sits on the first row: in a row of its
+  // own it would leave an empty gap between the two boxes left.
+  endGrid->addWidget(NamedLabel("EndZ2", QString(), endFrame), 1, 2);
 
   auto makeOptions = [&](const char* frameName, const QString& title, const char* first, const QString& firstCaption,
                          const char* second, const QString& secondCaption) {
@@ -260,23 +262,14 @@ QStringList frmProcess::applySetup(const quillon::ProcessDialogSetup& setup) {
     if (QWidget* w = widget(name)) w->hide();
   for (const std::string& name : setup.shown)
     if (QWidget* w = widget(name)) w->show();
-  // A box the command does not use takes its labels with it, unless the
-  // command gave one of them a caption of its own; a point group with no box
-  // left goes too, so the dialog shows only what the command reads.
-  auto hasOwnCaption = [&](const char* label) {
-    for (const auto& [name, caption] : setup.labels)
-      if (name == label) return !caption.empty();
-    return false;
-  };
+  // A box the command does not use (hidden by the command or by design)
+  // takes its labels with it, even one the command gave a caption: a label
+  // beside no box reads as a stray word. A point group with no box left goes
+  // too, so the dialog shows only what the command reads.
   auto hideLabelOf = [&](const char* label) {
-    if (hasOwnCaption(label)) return;
     if (QWidget* w = findChild<QWidget*>(QString::fromLatin1(label))) w->hide();
   };
-  auto boxHidden = [&](const char* name) {
-    for (const std::string& hidden : setup.hidden)
-      if (hidden == name) return true;
-    return false;
-  };
+  auto boxHidden = [&](const char* name) { return box(QString::fromLatin1(name))->isHidden(); };
   for (const CuttingRow& r : kCuttingRows)
     if (boxHidden(r.box)) hideLabelOf(r.label), hideLabelOf(r.label2);
   for (const auto* rows : {&kStartRows, &kEndRows}) {

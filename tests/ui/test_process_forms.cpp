@@ -190,7 +190,8 @@ class ProcessFormsTest : public QObject {
   }
 
   // Guards against: labels of unused boxes left standing beside nothing (the
-  // finishing dialog showed "Feed F" with no box) and empty point groups.
+  // finishing dialog showed "Feed F" with no box, face and O.D. finishing a
+  // lone "Face") and empty point groups.
   void unusedBoxesTakeTheirLabels_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("control");
@@ -203,7 +204,11 @@ class ProcessFormsTest : public QObject {
     row("finish hides end group", "ProcessFinishOD", "FrameEnd", false);
     row("finish keeps start group", "ProcessFinishOD", "FrameStart", true);
     row("finish keeps speed label", "ProcessFinishOD", "LabelV", true);
-    row("own caption stays", "ProcessFinishFaceOD", "LabelC", true);
+    row("own caption of an unused box goes too", "ProcessFinishFaceOD", "LabelC", false);
+    row("zero shift Z label goes with its box", "ProcessRoughOD", "LabelCZ", false);
+    row("zero shift Z label shown on a slant", "ProcessMTapSlant", "LabelCZ", true);
+    row("zero shift Z word shown on a slant", "ProcessMTapSlant", "LabelSZ", true);
+    row("B axis label shown on a slant", "ProcessMDrillSlant", "LabelB", true);
     row("face+OD end group stays", "ProcessFinishFaceOD", "FrameEnd", true);
     row("drill hides start X word", "ProcessDrillHss", "LabelStartX", false);
     row("drill keeps start Z word", "ProcessDrillHss", "LabelStartZ", true);
@@ -219,6 +224,30 @@ class ProcessFormsTest : public QObject {
     QWidget* w = Child(dialog, control);
     QVERIFY(w);
     QCOMPARE(w->isVisibleTo(&dialog), shown);
+  }
+
+  // Guards against: an empty row left inside a point group where a hidden
+  // box was (the slant end groups showed C, a blank row, then Z).
+  void pointGroupsHaveNoEmptyRows_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("drilling slant") << "ProcessMDrillSlant";
+    QTest::newRow("tapping slant") << "ProcessMTapSlant";
+    QTest::newRow("planet tap") << "ProcessMPlanetTapSlant";
+    QTest::newRow("end mill circle") << "ProcessMCircleSlant";
+  }
+  void pointGroupsHaveNoEmptyRows() {
+    QFETCH(QString, command);
+    const quillon::ProcessCommand* row = quillon::FindProcessCommand(command.toStdString());
+    QVERIFY(row && row->setup);
+    frmProcess dialog;
+    QVERIFY(dialog.applySetup(row->setup(quillon::KeptState{})).isEmpty());
+    ShowActive(dialog);
+    QVERIFY(!dialog.box("EndZ")->isVisible());
+    // The end group keeps X and C, which must sit one row apart, as the
+    // start group's X and Z do.
+    const int rowStep = dialog.box("StartZ")->y() - dialog.box("StartX")->y();
+    QVERIFY(rowStep > 0);
+    QCOMPARE(dialog.box("EndC")->y() - dialog.box("EndX")->y(), rowStep);
   }
 
   // Guards against: a misspelt control name in a set-up going unnoticed.
