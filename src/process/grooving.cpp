@@ -46,13 +46,13 @@ ProcessOutput SideGroove(ProcessContext& ctx, std::string nc, const GrooveSide& 
   Line(nc, "N000 G73 X" + Nc(in.EndX + s * in.U) + " Z" + Nc(in.EndZ - in.W) + " D" + Nc(in.D) + " K" + Nc(in.L - 0.5) +
                " F" + Nc(in.F) + CycleOffsetWord(ctx));
   // Each chamfer starts 0.5 mm beyond its edge, also when C is 0.
-  Line(nc, "N000 G00 Z" + Nc(in.StartZ - in.C - 0.5));
+  Line(nc, "N000 G00 Z" + Nc(in.StartZ - WidenSingle(in.C) - 0.5));
   Line(nc, "N000 G01 X" + Nc(in.StartX + s * 1) + side.firstComp + " F0.3");
   Line(nc, "N000     Z" + Nc(in.StartZ) + side.firstAngle + " F" + Nc(in.F));
   Line(nc, "N000     X" + Nc(in.EndX) + " G40" + side.cancel);
   Line(nc, "N000     Z" + Nc(in.StartZ + in.W));
   Line(nc, "N000 G00 X" + Nc(in.StartX + s * 4));
-  Line(nc, "N000     Z" + Nc(in.EndZ + in.C + 0.5) + SecondOffsetWord(ctx));
+  Line(nc, "N000     Z" + Nc(in.EndZ + WidenSingle(in.C) + 0.5) + SecondOffsetWord(ctx));
   Line(nc, "N000 G01 X" + Nc(in.StartX + s * 1) + side.secondComp + " F0.3");
   Line(nc, "N000     Z" + Nc(in.EndZ) + side.secondAngle + " F" + Nc(in.F));
   Line(nc, "N000     X" + Nc(in.EndX) + " G40" + side.cancel);

@@ -10,7 +10,7 @@ namespace quillon {
 double NcFloor(double x) {
   const double f = std::floor(x);
   const double up = f + 1.0;
-  if (up - x <= kNcEpsilon * std::max(1.0, std::fabs(x))) return up;
+  if (up - x <= std::min(kNcEpsilon * std::max(1.0, std::fabs(x)), kNcMaxSlack)) return up;
   return f;
 }
 
@@ -40,8 +40,17 @@ std::string FormatNcNumber(double&& x) {
   return FormatNcNumber(v);
 }
 
+double WidenSingle(float x) {
+  if (!std::isfinite(x)) return x;
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, x);  // shortest text that reads back as x
+  double wide = 0.0;
+  std::from_chars(buf, res.ptr, wide);
+  return wide;
+}
+
 std::string FormatNcNumber(float& x) {
-  double v = x;
+  double v = WidenSingle(x);
   std::string text = FormatNcNumber(v);
   x = static_cast<float>(v);
   return text;

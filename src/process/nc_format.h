@@ -1,5 +1,6 @@
 #pragma once
 // Number formats of the NC dialect and the one lenient reader of entry boxes.
+#include <concepts>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,10 @@ namespace quillon {
 // (1.005 * 1000 == 1004.9999999999999). Before every floor that decides NC
 // output, a value this close (relative) to the next whole number counts as it.
 inline constexpr double kNcEpsilon = 1e-9;
+// ...but never more than this part of one step. Relative to a large value the
+// tolerance reaches a whole step: the offset word 1200019 of tool 99 is
+// 1200019000 thousandths, within 1e-9 of 1200019001, and came out 1200019.001.
+inline constexpr double kNcMaxSlack = 1e-6;
 
 // floor(x) where a value within kNcEpsilon below a whole number counts as it.
 double NcFloor(double x);
@@ -21,6 +26,19 @@ std::string FormatNcNumber(double& x);
 std::string FormatNcNumber(double&& x);
 // Single-precision fields (C, StartC, EndC) keep their own kind.
 std::string FormatNcNumber(float& x);
+// A computed single-precision value ("StartC + 2" of a float box). A template
+// so that a whole-number argument still picks the double overload.
+template <std::same_as<float> T>
+std::string FormatNcNumber(T&& x) {
+  float v = x;
+  return FormatNcNumber(v);
+}
+
+// A single-precision box holds the float nearest to what was typed: 0.3 is
+// kept as 0.300000011920929. Widened bit for bit, that error (about 1e-8) is
+// far beyond kNcEpsilon, so 0 - 0.3 - 0.5 would be written "-0.801". Widening
+// through the float's shortest decimal text gives the double of "0.3" instead.
+double WidenSingle(float x);
 
 // Whole part by floor, a leading "0" below 10 ("05", "12"); replaces the
 // caller's variable with the whole part.

@@ -30,7 +30,7 @@ void AppendShoulderCycle(std::string& nc, ProcessContext& ctx, const ShoulderSid
   Line(nc, "N000 G01 Z" + Nc(in.StartZ + 0.5) + side.compensation + " F0.15");
   Line(nc, "N000     X" + Nc(in.StartX) + side.chamferAngle);
   Line(nc, "N000     Z" + Nc(in.EndZ));
-  Line(nc, "N000     X" + Nc(in.EndX - s * (2 * in.C)));
+  Line(nc, "N000     X" + Nc(in.EndX - s * TwiceChamfer(in.C)));
   Line(nc, "N000     X" + Nc(in.EndX) + side.chamferAngle);
   Line(nc, "N000 G40 K-1");
   Line(nc, "N000 G80");

@@ -11,7 +11,9 @@ std::string ToolCallWords(ProcessContext& ctx, std::string_view gear, int copies
 
 std::string G96Words(ProcessContext& ctx) { return " G96 S" + Nc(ctx.input.V); }
 
-float ChamferClearance(float c) { return (c + 0.5f) * 2.0f; }
+double ChamferClearance(float c) { return WidenSingle((c + 0.5f) * 2.0f); }
+
+double TwiceChamfer(float c) { return WidenSingle(2.0f * c); }
 
 void AppendFacingCut(std::string& nc, double& x, const std::string& feedWords) {
   if (x == 0) {

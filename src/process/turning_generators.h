@@ -30,8 +30,12 @@ std::string ToolCallWords(ProcessContext& ctx, std::string_view gear, int copies
 // " G96 S{V}": constant surface speed.
 std::string G96Words(ProcessContext& ctx);
 
-// 2·C + 1, computed as the chamfer box is kept: (C + 0.5) × 2 in single precision.
-float ChamferClearance(float c);
+// 2·C + 1, computed as the chamfer box is kept: (C + 0.5) × 2 in single
+// precision, then widened as its decimal text so a double sum with it does not
+// lose a thousandth (40 - 1.6 is 38.4, not 38.399).
+double ChamferClearance(float c);
+// 2·C in single precision, widened the same way.
+double TwiceChamfer(float c);
 
 // A facing cut down to diameter x: to the centre it switches nose-radius
 // compensation on and off again, to any other diameter it goes straight.

@@ -170,7 +170,10 @@ INSTANTIATE_TEST_SUITE_P(
                       SpeedCase{"FinishExample", 200, 46, 0, 1380},    // 1384.7 -> 1380
                       SpeedCase{"ZeroSpeedKeepsLast", 0, 46, 1230, 1230},
                       SpeedCase{"NegativeSpeedKeepsLast", -5, 46, 1230, 1230},
-                      SpeedCase{"ZeroDiameterIgnoredWithoutSpeed", 0, 0, 70, 70}),
+                      SpeedCase{"ZeroDiameterIgnoredWithoutSpeed", 0, 0, 70, 70},
+                      // 1000*172.7/3.14/8.8 = 6250 exactly, but the double quotient
+                      // /10 is 624.9999999999999: floor alone would give 6240
+                      SpeedCase{"HairUnderAMultipleOfTen", 172.7, 8.8, 0, 6250}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SpindleSpeedTest, ZeroDiameterIsError11) {

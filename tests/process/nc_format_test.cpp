@@ -13,8 +13,8 @@ struct FormatCase {
   double cut;  // what the caller's variable holds afterwards
 };
 
-// Guards against: wrong truncation direction, trailing zeros, "-0", and
-// binary doubles landing a hair under a thousandth.
+// Guards against: wrong truncation direction, trailing zeros, "-0", binary
+// doubles landing a hair under a thousandth, and large whole numbers gaining one.
 class FormatNcNumberTest : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatNcNumberTest, WritesAndCutsTheCallersVariable) {
@@ -41,7 +41,12 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"SumJustBelow", -49.7 + 0.3, "-49.4", -49.4},
                       // 4.1 - 0.1 == 3.9999999999999996
                       FormatCase{"DifferenceJustBelow", 4.1 - 0.1, "4", 4},
-                      FormatCase{"Hundred", 100, "100", 100}),
+                      FormatCase{"Hundred", 100, "100", 100},
+                      // a tolerance relative to 1e9 thousandths would reach a whole step
+                      FormatCase{"MillionStaysWhole", 1000000, "1000000", 1000000},
+                      // the offset word of tool 99: 99*10101 + 200020
+                      FormatCase{"LargeOffsetWordStaysWhole", 1200019, "1200019", 1200019},
+                      FormatCase{"LargeWithThousandths", 123456.789, "123456.789", 123456.789}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormatNcNumberTest, SinglePrecisionFieldKeepsItsKind) {
@@ -50,6 +55,41 @@ TEST(FormatNcNumberTest, SinglePrecisionFieldKeepsItsKind) {
   EXPECT_EQ(FormatNcNumber(contour), "38.4");
   EXPECT_EQ(FormatNcNumber(c), "0.3");
 }
+
+struct SingleCase {
+  const char* name;
+  float value;
+  const char* text;
+  double wide;  // WidenSingle: the double of the float's decimal text
+};
+
+// Guards against a single-precision box losing a thousandth: 0.7f is
+// 0.699999988..., about 1e-8 under 0.7, far more than the double tolerance.
+class SinglePrecisionTest : public ::testing::TestWithParam<SingleCase> {};
+
+TEST_P(SinglePrecisionTest, WritesWhatWasTyped) {
+  const auto& c = GetParam();
+  float lvalue = c.value;
+  EXPECT_EQ(FormatNcNumber(lvalue), c.text);
+  EXPECT_EQ(FormatNcNumber(c.value + 0.0f), c.text);  // a computed single value
+  EXPECT_EQ(WidenSingle(c.value), c.wide);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, SinglePrecisionTest,
+    ::testing::Values(SingleCase{"SevenTenthsJustUnder", 0.7f, "0.7", 0.7},
+                      SingleCase{"ThreeTenthsJustOver", 0.3f, "0.3", 0.3},
+                      SingleCase{"NegativeJustUnder", -0.7f, "-0.7", -0.7},
+                      // 2.3f is 2.29999995...; a Z word of "StartC + 2" must read Z2.3
+                      SingleCase{"SumOfSingles", 0.3f + 2.0f, "2.3", 2.3},
+                      SingleCase{"RealTruncationKept", 1.9999f, "1.999", 1.9999},
+                      SingleCase{"NegativeTinyFloorsAway", -0.0004f, "-0.001", -0.0004},
+                      SingleCase{"Whole", 360.0f, "360", 360}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Guards against the float overload capturing whole-number arguments (an
+// ambiguous call or a float-rounded 16777217).
+TEST(FormatNcNumberTest, WholeNumbersStayDouble) { EXPECT_EQ(FormatNcNumber(16777217), "16777217"); }
 
 struct TwoDigitCase {
   const char* name;
