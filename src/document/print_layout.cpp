@@ -2,16 +2,35 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "process/nc_format.h"
 
 namespace quillon {
 
-int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int RoundHalfEven(double value) {
+  if (std::isnan(value)) return 0;
+  const double rounded = std::nearbyint(value);
+  if (rounded <= static_cast<double>(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
+  if (rounded >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
+  return static_cast<int>(rounded);
+}
 
-int MarginFromEntry(std::string_view entry) { return RoundHalfEven(ReadNumber(entry)); }
+namespace {
+int HoldMargin(int margin) { return std::clamp(margin, -kMaxPrintMarginMm, kMaxPrintMarginMm); }
 
-PrintMetrics ComputePrintMetrics(const PrintPageSetup& setup) {
+// Margins read from an old settings file may be anything an int holds.
+PrintPageSetup WithHeldMargins(PrintPageSetup setup) {
+  setup.leftMerge = HoldMargin(setup.leftMerge);
+  setup.rightMerge = HoldMargin(setup.rightMerge);
+  return setup;
+}
+}  // namespace
+
+int MarginFromEntry(std::string_view entry) { return HoldMargin(RoundHalfEven(ReadNumber(entry))); }
+
+PrintMetrics ComputePrintMetrics(const PrintPageSetup& pageSetup) {
+  const PrintPageSetup setup = WithHeldMargins(pageSetup);
   PrintMetrics m;
   // A rounded height of 0 would make every page hold endless lines at y = 0.
   m.lineHeight = std::max(RoundHalfEven(setup.textHeightMm), static_cast<int>(kMinPrintLineHeightMm));
@@ -31,8 +50,8 @@ class ListingWriter {
  public:
   ListingWriter(const PrintPageSetup& setup, const TextWidthMm& textWidth, std::string_view caption,
                 std::string_view date)
-      : m_setup(setup), m_width(textWidth), m_caption(caption), m_date(date) {
-    m_layout.metrics = ComputePrintMetrics(setup);
+      : m_setup(WithHeldMargins(setup)), m_width(textWidth), m_caption(caption), m_date(date) {
+    m_layout.metrics = ComputePrintMetrics(m_setup);
   }
 
   PrintLayout run(std::string_view text) {
@@ -104,7 +123,7 @@ class ListingWriter {
     y += m_layout.metrics.lineAdvance;
   }
 
-  const PrintPageSetup& m_setup;
+  const PrintPageSetup m_setup;
   const TextWidthMm& m_width;
   std::string m_caption;
   std::string m_date;

@@ -14,6 +14,9 @@ namespace quillon {
 inline constexpr double kPrintWrapReserveMm = 10.0;
 // A font so small that its line rounds to 0 mm would never move down the page.
 inline constexpr double kMinPrintLineHeightMm = 1.0;
+// No sheet is ten metres wide: a margin beyond this is a slip of the keyboard,
+// and holding it here keeps the millimetre arithmetic inside int.
+inline constexpr int kMaxPrintMarginMm = 10000;
 
 struct PrintPageSetup {
   double printableWidthMm = 0;  // printable area of the page, as the printer reports it
@@ -57,10 +60,11 @@ struct PrintLayout {
 };
 
 // Halves go to the even neighbour, as the printer's unit conversions round.
+// Values beyond int stop at its limits.
 int RoundHalfEven(double value);
 
-// A margin entry box: its leading number rounded to whole millimetres; text
-// that is not a number gives 0.
+// A margin entry box: its leading number rounded to whole millimetres, held
+// within +-kMaxPrintMarginMm; text that is not a number gives 0.
 int MarginFromEntry(std::string_view entry);
 
 PrintMetrics ComputePrintMetrics(const PrintPageSetup& setup);

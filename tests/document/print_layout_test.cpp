@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -229,6 +230,23 @@ TEST(PrintLayoutTest, LineHeightRoundingToZeroStillMovesDown) {
   EXPECT_DOUBLE_EQ(BodyLines(m.pages[0]).back().y, 39);
 }
 
+// Guards against margins from an old settings file overflowing the page
+// arithmetic: they are held at +-10000 mm. PrintWidth = 60 - 10000 = -9940,
+// usable width = -9940 - (-10000) = 60, so 2i + 10 <= 60 gives 25 characters a line.
+TEST(PrintLayoutTest, ExtremeStoredMarginsAreHeld) {
+  PrintPageSetup s = SmallPage();
+  s.leftMerge = std::numeric_limits<int>::min();
+  s.rightMerge = std::numeric_limits<int>::max();
+  PrintLayout m = LayoutListing(s, kFixedPitch, "A", "D", Digits(30) + "\n");
+  EXPECT_EQ(m.metrics.printWidth, -9940);
+  EXPECT_EQ(m.metrics.usableWidth, 60);
+  ASSERT_EQ(m.pages.size(), 1u);
+  const auto lines = BodyLines(m.pages[0]);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].text, Digits(25));
+  EXPECT_DOUBLE_EQ(lines[0].x, -10000);
+}
+
 // ---------------------------------------------------------------------------
 struct MarginCase {
   const char* name;
@@ -245,7 +263,10 @@ INSTANTIATE_TEST_SUITE_P(Entries, MarginEntryTest,
                          ::testing::Values(MarginCase{"Whole", "12", 12}, MarginCase{"HalfToEvenDown", "12.5", 12},
                                            MarginCase{"HalfToEvenUp", "13.5", 14}, MarginCase{"Fraction", "7.6", 8},
                                            MarginCase{"LeadingNumberOnly", "7mm", 7},
-                                           MarginCase{"NotANumber", "abc", 0}, MarginCase{"Empty", "", 0}),
+                                           MarginCase{"NotANumber", "abc", 0}, MarginCase{"Empty", "", 0},
+                                           // Beyond int once rounded: held at 10 m instead of wrapping around.
+                                           MarginCase{"HugeHeld", "99999999999", 10000},
+                                           MarginCase{"HugeNegativeHeld", "-99999999999", -10000}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
