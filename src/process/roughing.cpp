@@ -157,7 +157,9 @@ ProcessOutput ProcessRoughFaceOD_Click(ProcessContext& ctx) {
   Line(nc, "N000 G00 X" + Nc(materialOD + 6) + " Z" + Nc(ctx.machine.AppZ) + ToolCallWords(ctx, kLowGear));
   // Facing runs at 0.8 times the turning feed.
   const double faceStock = face - in.StartZ;
-  if (faceStock > in.L) {
+  // Compared in the thousandths the block is written in: 0.8 - 0.1 is
+  // 0.7000000000000001 in binary, which is one cut of 0.7, not more.
+  if (NcFloor((faceStock - in.L) * 1000.0) > 0) {
     // More face stock than one cut: the face roughing cycle.
     Line(nc, SequenceName(ctx) + "     Z" + Nc(face) + G96Words(ctx));
     Line(nc, "N000 G85 NAP1 D" + Nc(in.L) + " W" + Nc(in.W) + " F" + Nc(in.F * 0.8));
