@@ -17,14 +17,18 @@ constexpr char16_t kLoneCrSymbol = 0x240D;  // SYMBOL FOR CARRIAGE RETURN
 constexpr int kTextMargin = 1;
 }  // namespace
 
-QString ProgramTextToQt(std::string_view bytes) {
+namespace {
+// crLfIsLineEnd: text from outside (clipboard, generators) may still carry CR LF
+// pairs; a file's decoded text has none left, so every CR in it is a lone one,
+// even right before a line end (a "CR CR LF" file).
+QString BytesToQt(std::string_view bytes, bool crLfIsLineEnd) {
   QString text;
   text.reserve(static_cast<qsizetype>(bytes.size()));
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const auto byte = static_cast<unsigned char>(bytes[i]);
     if (byte == '\r') {
       // A CR LF pair is one line end inside the program, as "\n" is.
-      if (i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
+      if (crLfIsLineEnd && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
       text.append(QChar(kLoneCrSymbol));
     } else {
       text.append(QChar(static_cast<char16_t>(byte)));
@@ -32,6 +36,9 @@ QString ProgramTextToQt(std::string_view bytes) {
   }
   return text;
 }
+}  // namespace
+
+QString ProgramTextToQt(std::string_view bytes) { return BytesToQt(bytes, true); }
 
 std::string QtToProgramText(const QString& text) {
   std::string bytes;
@@ -131,7 +138,7 @@ void frmDocument::replaceRangeAndAppend(int start, int length, const std::string
 }
 
 void frmDocument::loadText(const std::string& text) {
-  txtText->document()->setPlainText(ProgramTextToQt(text));
+  txtText->document()->setPlainText(BytesToQt(text, false));
   txtText->moveCursor(QTextCursor::Start);
 }
 

@@ -58,7 +58,8 @@ class frmDocument : public QWidget {
   void replaceRangeAndAppend(int start, int length, const std::string& text, int caretAfter,
                              const std::string& appendAtEnd);
 
-  // Replaces the whole text without an undo step (loading a file).
+  // Replaces the whole text without an undo step (loading a file). The text
+  // is decoded already: a CR in it is a byte of the line even before "\n".
   void loadText(const std::string& text);
 
   // The screen font; a name the system does not have falls back to its

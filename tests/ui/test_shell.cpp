@@ -384,6 +384,7 @@ class ShellTest : public QObject {
     QTest::newRow("LF") << QByteArray("O1\nG00\n") << QByteArray("O1\nG00\n");
     QTest::newRow("every byte value") << all + "\r\n" << all + "\r\n";
     QTest::newRow("lone CR kept") << QByteArray("A\rB\r\n") << QByteArray("A\rB\r\n");
+    QTest::newRow("CR before CR LF kept") << QByteArray("A\r\r\nB\r\n") << QByteArray("A\r\r\nB\r\n");
     QTest::newRow("no final line end gets one") << QByteArray("O1\r\nM30") << QByteArray("O1\r\nM30\r\n");
     QTest::newRow("mixed ends written CR LF") << QByteArray("A\r\nB\nC\n") << QByteArray("A\r\nB\r\nC\r\n");
     QTest::newRow("two final line ends stay two") << QByteArray("A\r\n\r\n") << QByteArray("A\r\n\r\n");
