@@ -75,8 +75,9 @@ ProcessOutput GenerateMDrillSlant(ProcessContext& ctx) {
   ProcessInput& in = ctx.input;
   RotaryFrame frame;
   frame.title = "SLANT DRILL D" + FormatNcNumber(in.U);
-  // StartC and EndC are single-precision entries; so is their difference.
-  frame.toolData = RotaryToolData{28, kDrillPointAngle, in.StartC - in.EndC + 20.0f};
+  // StartC and EndC are single-precision entries; so is their difference,
+  // taken as the decimal it stands for.
+  frame.toolData = RotaryToolData{28, kDrillPointAngle, WidenSingle(in.StartC - in.EndC + 20.0f)};
   frame.bAxis = BAxisWord::Slant;
   frame.approachC = MasterAngleFromEndX;
   frame.plane = InclinedPlane::Cycle;
@@ -87,7 +88,7 @@ ProcessOutput GenerateMDrillSlant(ProcessContext& ctx) {
     line += " X" + FormatNcNumber(i.StartX);
     line += " Y" + FormatNcNumber(i.StartZ);
     line += " Z" + FormatNcNumber(i.EndC);
-    line += " K" + FormatNcNumber(c.machine.AppZ - i.StartC - 2);
+    line += " K" + FormatNcNumber(c.machine.AppZ - WidenSingle(i.StartC) - 2);
     AppendPeckWords(line, i);
     Line(nc, line);
   }));

@@ -2,6 +2,7 @@
 // plunge-then-C-axis cut on the face and the side.
 #include "process/nc_block.h"
 #include "process/nc_format.h"
+#include "process/process_error.h"
 #include "process_rotary/rotary_frame.h"
 #include "process_rotary/rotary_generators.h"
 
@@ -12,6 +13,12 @@ namespace {
 constexpr int kEndMillFaceKind = 36;
 constexpr int kEndMillSideKind = 35;
 
+// A step far smaller than the depth would write pass after pass until the
+// text no longer fits in memory; past this many passes the command fails
+// with error 14 (out of string space) and writes nothing.
+constexpr int kMaxCirclePasses = 10000;
+constexpr int kErrOutOfStringSpace = 14;
+
 }  // namespace
 
 // One pass at the current depth around centre (StartX, StartZ), radius EndX,
@@ -21,7 +28,9 @@ constexpr int kEndMillSideKind = 35;
 void WriteCircleContour(std::string& nc, ProcessContext& ctx) {
   ProcessInput& in = ctx.input;
   double xc = in.StartX;
-  double r = in.EndX;
+  // The radius word cuts the box itself, so every later pass draws the
+  // radius that was written.
+  double& r = in.EndX;
   double s = in.L;
   std::string line;
   if (s > 0) {
@@ -61,14 +70,19 @@ void WriteCircleDepthSteps(std::string& nc, ProcessContext& ctx) {
   }
   std::string line = "N000 G01 Z" + FormatNcNumber(in.StartC);
   Line(nc, line + " F=SB*" + FormatNcNumber(in.F));
-  double z = in.StartC;
+  // Top and bottom are single-precision boxes: step from and stop at the
+  // decimals they hold, or a bottom of -0.3 is passed by -0.30000001.
+  double z = WidenSingle(in.StartC);
+  const double bottom = WidenSingle(in.EndC);
+  int passes = 0;
   for (;;) {
     double next = z - in.D;
-    if (next <= in.EndC) break;
+    if (next <= bottom) break;
     // The next step starts from the written (cut) depth. A step below the
     // written resolution would write the same depth again and again.
     const std::string depth = FormatNcNumber(next);
     if (next >= z) break;
+    if (++passes > kMaxCirclePasses) throw ProcessError(kErrOutOfStringSpace);
     z = next;
     Line(nc, "N000     Z" + depth);
     WriteCircleContour(nc, ctx);
@@ -82,7 +96,7 @@ ProcessOutput GenerateMCircleSlant(ProcessContext& ctx) {
   RotaryFrame frame;
   // The header names the circle's diameter.
   frame.title = "SLANT CIRCLE D" + FormatNcNumber(2 * in.EndX);
-  frame.toolData = RotaryToolData{kEndMillFaceKind, std::nullopt, in.StartC - in.EndC + 20.0f};
+  frame.toolData = RotaryToolData{kEndMillFaceKind, std::nullopt, WidenSingle(in.StartC - in.EndC + 20.0f)};
   frame.bAxis = BAxisWord::Slant;
   frame.approachC = [](ProcessContext& c) { return " C" + FormatNcNumber(c.input.W); };
   frame.plane = InclinedPlane::Milling;

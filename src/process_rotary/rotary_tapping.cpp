@@ -74,7 +74,7 @@ ProcessOutput GenerateMTapSlant(ProcessContext& ctx) {
   ProcessInput& in = ctx.input;
   RotaryFrame frame = TapFrame();
   frame.title = "SLANT TAP M" + FormatNcNumber(in.U);
-  frame.toolData = RotaryToolData{kTapFaceKind, std::nullopt, in.StartC - in.EndC + 20.0f};
+  frame.toolData = RotaryToolData{kTapFaceKind, std::nullopt, WidenSingle(in.StartC - in.EndC + 20.0f)};
   frame.bAxis = BAxisWord::Slant;
   frame.approachC = [](ProcessContext& c) { return " C" + FormatNcNumber(c.input.EndX); };
   frame.plane = InclinedPlane::Cycle;
@@ -84,7 +84,7 @@ ProcessOutput GenerateMTapSlant(ProcessContext& ctx) {
     std::string line = "N000 G178 X" + FormatNcNumber(i.StartX);
     line += " Y" + FormatNcNumber(i.StartZ);
     line += " Z" + FormatNcNumber(i.EndC);
-    line += " K" + FormatNcNumber(c.machine.AppZ - i.StartC - 2);
+    line += " K" + FormatNcNumber(c.machine.AppZ - WidenSingle(i.StartC) - 2);
     line += " F" + FormatNcNumber(i.F);
     Line(nc, line);
   }));
@@ -99,7 +99,7 @@ ProcessOutput GenerateMPlanetTapSlant(ProcessContext& ctx) {
   RotaryFrame frame;
   frame.title = "PLANET TAP M" + FormatNcNumber(2 * in.EndX);
   frame.title += " P" + FormatNcNumber(in.D);
-  frame.toolData = RotaryToolData{kTapFaceKind, std::nullopt, in.StartC - in.EndC + 20.0f};
+  frame.toolData = RotaryToolData{kTapFaceKind, std::nullopt, WidenSingle(in.StartC - in.EndC + 20.0f)};
   frame.bAxis = BAxisWord::Slant;
   frame.approachC = [](ProcessContext& c) { return " C" + FormatNcNumber(c.input.W); };
   frame.plane = InclinedPlane::Milling;
@@ -110,7 +110,7 @@ ProcessOutput GenerateMPlanetTapSlant(ProcessContext& ctx) {
     // variable is cut to what was written, and later words must see that.
     double r = i.EndX;
     double p = i.D;
-    double zb = i.EndC;
+    double zb = WidenSingle(i.EndC);
     double x = i.StartX;
     double y = i.StartZ;
     std::string line = "N000 G01 Z" + FormatNcNumber(zb);

@@ -117,6 +117,32 @@ INSTANTIATE_TEST_SUITE_P(Edges, CycleLineTest, ::testing::Values(
   [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
+// Guards against single-precision boxes (StartC, EndC) used in sums as the
+// floats they hold: 20.3f is 20.2999992 and 47.7f is 47.7000008, so a tool
+// length 0 + 0.3 + 20 came out "20.299", a K of 50 - 47.7 - 2 "0.299" and a
+// planet-tap bottom of -10.3 "-10.301".
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(SingleBoxes, CycleLineTest, ::testing::Values(
+  CycleCase{"DrillSlantLength",  "ProcessMDrillSlant", {{"StartC", "0"}, {"EndC", "-0.3"}}, "NOEX VTLD",
+            "NOEX VTLD[5]=10 VTLL[5]=20.3"},  // 0 + 0.3 + 20
+  CycleCase{"DrillSlantK",       "ProcessMDrillSlant", {{"StartC", "47.7"}}, "N000 G18",
+            "N000 G181 X50 Y0 Z-12 K0.3 F=SB*0.1"},  // K = 50 - 47.7 - 2
+  CycleCase{"TapSlantLength",    "ProcessMTapSlant", {{"StartC", "0"}, {"EndC", "-0.3"}}, "NOEX VTLD",
+            "NOEX VTLD[5]=10 VTLL[5]=20.3"},
+  CycleCase{"TapSlantK",         "ProcessMTapSlant", {{"StartC", "47.7"}}, "N000 G178",
+            "N000 G178 X50 Y0 Z-12 K0.3 F0.1"},
+  CycleCase{"PlanetLength",      "ProcessMPlanetTapSlant", {{"StartC", "0"}, {"EndC", "-0.3"}}, "NOEX VTLD",
+            "NOEX VTLD[5]=10 VTLL[5]=20.3"},
+  // Bottom Zb -10.3, feed 10 * 0.1 = 1; first arc Z = Zb + 0.25 * 1, L = R - P = 5 - 1.
+  CycleCase{"PlanetBottom",      "ProcessMPlanetTapSlant", {{"EndC", "-10.3"}, {"D", "1"}, {"EndX", "5"}, {"StartX", "0"}},
+            "N000 G01 Z", "N000 G01 Z-10.3 F=SB*1"},
+  CycleCase{"PlanetFirstArc",    "ProcessMPlanetTapSlant", {{"EndC", "-10.3"}, {"D", "1"}, {"EndX", "5"}, {"StartX", "0"}},
+            "N000 G03", "N000 G03 X-5 Y0 Z-10.05 L4"},
+  CycleCase{"CircleLength",      "ProcessMCircleSlant", {{"StartC", "0"}, {"EndC", "-0.3"}}, "NOEX VTLD",
+            "NOEX VTLD[5]=10 VTLL[5]=20.3"}),
+  [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
 // Guards against: the speed rule skipped for V <= 0 (as turning does) and a
 // zero tool diameter dividing without the error.
 class RotarySpeedTest : public ::testing::TestWithParam<const char*> {};
@@ -170,21 +196,25 @@ INSTANTIATE_TEST_SUITE_P(Commands, RotaryFrameSwitchTest, ::testing::ValuesIn(kR
 
 struct DepthCase {
   const char* name;
+  const char* top;     // StartC
+  const char* bottom;  // EndC
   const char* step;
   const char* zLines;  // every plunge and depth line, in order
   int passes;
 };
 
 // Guards against: an extra or missing pass at the bottom, a step landing
-// exactly on the bottom counted twice, and a step too small to move never
-// ending.
+// exactly on the bottom counted twice, a step too small to move never
+// ending, and single-precision top and bottom boxes stepped as the floats
+// they hold (-0.3 as -0.30000001: the steps read -0.401, -0.501, ... and a
+// bottom of -0.3 gets a second pass).
 class CircleDepthTest : public ::testing::TestWithParam<DepthCase> {};
 
 TEST_P(CircleDepthTest, StepsDown) {
   const auto& c = GetParam();
-  // Top Z0, bottom Z-5, R10 at X10 Y20, no finish stock.
-  const std::string nc = Generate("ProcessMCircleSlant", {{"D", c.step}, {"StartC", "0"}, {"EndC", "-5"}, {"EndX", "10"},
-                                                     {"StartX", "10"}, {"StartZ", "20"}, {"L", "0"}});
+  // R10 at X10 Y20, no finish stock.
+  const std::string nc = Generate("ProcessMCircleSlant", {{"D", c.step}, {"StartC", c.top}, {"EndC", c.bottom},
+                                                     {"EndX", "10"}, {"StartX", "10"}, {"StartZ", "20"}, {"L", "0"}});
   std::string zLines;
   for (const auto& line : Lines(nc))
     if (line.rfind("N000     Z", 0) == 0 && line.find("M147") == std::string::npos) zLines += line.substr(10) + " ";
@@ -196,15 +226,48 @@ TEST_P(CircleDepthTest, StepsDown) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Steps, CircleDepthTest, ::testing::Values(
-  DepthCase{"StepTwo",        "2",   "G01:0 -2 -4 -5 ", 3},  // -6 <= -5 ends the loop
-  DepthCase{"StepOnBottom",   "2.5", "G01:0 -2.5 -5 ", 2},   // -5 <= -5: no pass at -5 inside the loop
-  DepthCase{"StepFive",       "5",   "G01:0 -5 ", 1},
-  DepthCase{"StepLarger",     "8",   "G01:0 -5 ", 1},
-  DepthCase{"NoStep",         "0",   "G01:-5 ", 1},
-  DepthCase{"NegativeStep",   "-1",  "G01:-5 ", 1},
-  DepthCase{"VanishingStep",  "1e-300", "G01:0 -5 ", 1}),
+  //        name              top     bottom  step      plunge and depths              passes
+  DepthCase{"StepTwo",        "0",    "-5",   "2",      "G01:0 -2 -4 -5 ",             3},  // -6 <= -5 ends the loop
+  DepthCase{"StepOnBottom",   "0",    "-5",   "2.5",    "G01:0 -2.5 -5 ",              2},  // -5 <= -5: no pass at -5 inside the loop
+  DepthCase{"StepFive",       "0",    "-5",   "5",      "G01:0 -5 ",                   1},
+  DepthCase{"StepLarger",     "0",    "-5",   "8",      "G01:0 -5 ",                   1},
+  DepthCase{"NoStep",         "0",    "-5",   "0",      "G01:-5 ",                     1},
+  DepthCase{"NegativeStep",   "0",    "-5",   "-1",     "G01:-5 ",                     1},
+  DepthCase{"VanishingStep",  "0",    "-5",   "1e-300", "G01:0 -5 ",                   1},
+  // 0 - 0.1 - 0.1 - 0.1 = -0.3 <= -0.3 ends the loop: passes at -0.1, -0.2 and the bottom.
+  DepthCase{"DecimalBottom",  "0",    "-0.3", "0.1",    "G01:0 -0.1 -0.2 -0.3 ",       3},
+  // From -0.3: -0.4, -0.5, then -0.6 <= -0.6.
+  DepthCase{"DecimalTop",     "-0.3", "-0.6", "0.1",    "G01:-0.3 -0.4 -0.5 -0.6 ",    3}),
   [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// Guards against a step far below the depth writing passes until memory runs
+// out: 100 / 0.001 = 100000 passes is refused with error 14, nothing written.
+TEST(CircleDepthLimitTest, TooManyPassesIsAnError) {
+  ProcessContext ctx;
+  try {
+    Generate("ProcessMCircleSlant", {{"D", "0.001"}, {"StartC", "0"}, {"EndC", "-100"}}, ctx);
+    FAIL() << "no error";
+  } catch (const ProcessError& e) {
+    EXPECT_EQ(e.number, 14);
+  }
+  // 10 / 0.001 = 10000 passes (the last one at the bottom) is still written.
+  EXPECT_EQ(Count(Generate("ProcessMCircleSlant", {{"D", "0.001"}, {"StartC", "0"}, {"EndC", "-10"}, {"L", "0"}}),
+                  " G40"),
+            10000);
+}
+
+TEST(CircleContourTest, LaterPassesUseTheWrittenRadius) {
+  // R 10.0007 centred at X0 Y0, depths -2, -4, -5. The first pass writes
+  // X = floor(-10000.7) / 1000 = -10.001 and L10, which cuts R to 10; the
+  // passes after it draw with R 10: X-10.
+  const std::string nc = Generate("ProcessMCircleSlant", {{"D", "2"}, {"StartC", "0"}, {"EndC", "-5"}, {"L", "0"},
+                                                     {"EndX", "10.0007"}, {"StartX", "0"}, {"StartZ", "0"}});
+  EXPECT_EQ(LineStarting(nc, "(-----<"), "(-----< SLANT CIRCLE D20.001 >-----)");  // 2 * 10.0007 = 20.0014
+  EXPECT_EQ(Count(nc, "N000 G03 X-10.001 Y0 L10\n"), 1);
+  EXPECT_EQ(Count(nc, "N000 G03 X-10 Y0 L10\n"), 2);
+  EXPECT_EQ(Count(nc, "N000     X10 Y0 L10\n"), 3);
+}
 
 TEST(CircleContourTest, RoughingArcsBeforeFinish) {
   // R10, stock 0.2: roughing arcs carry L = 10 - 0.2 = 9.8, the finish L10.
