@@ -278,9 +278,12 @@ void frmMain::load(const QString& commandLine) {
   // 7.
   setRecentFiles(quillon::LoadRecentFiles(m_store));
   // 8.
-  const std::string path = quillon::CommandLinePath(commandLine.toStdString());
-  if (!path.empty()) {
-    OpenDocumentFile(QString::fromStdString(path));
+  QString path = QString::fromStdString(quillon::CommandLinePath(commandLine.toStdString()));
+  if (!path.isEmpty()) {
+    // A name typed relative to the shell's folder: the caption and the recent
+    // list carry the full path, which still names the file in a later run.
+    if (QFileInfo(path).isRelative()) path = QFileInfo(path).absoluteFilePath();
+    OpenDocumentFile(path);
     ShowDocumentMenus();
   }
 }

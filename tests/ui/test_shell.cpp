@@ -315,6 +315,21 @@ class ShellTest : public QObject {
     QCOMPARE(s.w->ActiveDocument()->parentWidget()->width(), s.w->mdiArea()->viewport()->width());
   }
 
+  // Guards against: a start file named relative to the shell's folder listed
+  // without its folder, so the recent entry names another file in a later run.
+  void commandLineRelativePath() {
+    const QString full = path(QStringLiteral("relative.min"));
+    WriteFile(full, "O7\r\n");
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    Shell s;
+    s.start(QStringLiteral("relative.min"));
+    QVERIFY(QDir::setCurrent(before));
+    QCOMPARE(s.captions(), QStringList{full.toUpper()});
+    QCOMPARE(s.w->ActiveDocument()->text(), std::string("O7\n"));
+    QCOMPARE(s.visibleRecent(), QStringList{full});
+  }
+
   // Guards against: untitled numbers reused after a close.
   void untitledNumbering() {
     Shell s;
