@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <iterator>
 
 namespace {
 
@@ -231,14 +232,20 @@ frmProcess::frmProcess(QWidget* parent) : QDialog(parent) {
   for (const char* name : kDesignHidden)
     if (auto* w = findChild<QWidget*>(QString::fromLatin1(name))) w->hide();
 
-  // Enter in the first three boxes walks tool -> speed -> feed -> stock.
-  auto enterMoves = [this](const char* from, const char* to) {
-    connect(box(QString::fromLatin1(from)), &QLineEdit::returnPressed, this,
-            [this, to] { box(QString::fromLatin1(to))->setFocus(Qt::TabFocusReason); });
-  };
-  enterMoves("ToolNumber", "V");
-  enterMoves("V", "F");
-  enterMoves("F", "U");
+  // Enter in the first three boxes walks tool -> speed -> feed -> stock. A
+  // box the command hides is stepped over (finishing has no feed box, the Z
+  // zero offset neither speed nor feed), or Enter would do nothing there.
+  static constexpr const char* kEnterChain[] = {"ToolNumber", "V", "F", "U"};
+  for (int i = 0; i + 1 < int(std::size(kEnterChain)); ++i) {
+    connect(box(QString::fromLatin1(kEnterChain[i])), &QLineEdit::returnPressed, this, [this, i] {
+      for (int next = i + 1; next < int(std::size(kEnterChain)); ++next) {
+        QLineEdit* target = box(QString::fromLatin1(kEnterChain[next]));
+        if (target->isHidden()) continue;
+        target->setFocus(Qt::TabFocusReason);
+        return;
+      }
+    });
+  }
 }
 
 QLineEdit* frmProcess::box(const QString& name) const { return findChild<QLineEdit*>(name); }

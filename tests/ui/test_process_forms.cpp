@@ -145,6 +145,34 @@ class ProcessFormsTest : public QObject {
     QVERIFY(dialog.isVisible());
   }
 
+  // Guards against: Enter doing nothing where the next box of the walk is
+  // hidden by the command (it must go on to the next box that is shown).
+  void enterStepsOverHiddenBoxes_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("finishing: speed to stock, no feed box") << "ProcessFinishOD" << "V" << "U";
+    QTest::newRow("finishing: tool to speed as usual") << "ProcessFinishOD" << "ToolNumber" << "V";
+    QTest::newRow("I.D. measurement: compensation to OK") << "ProcessMeasuerInD" << "V" << "U";
+    QTest::newRow("Z zero offset: sensor to OK, no speed nor feed") << "ProcessMeasuerZeroZaxis" << "ToolNumber"
+                                                                    << "U";
+    QTest::newRow("C zero offset: feed stays, no stock box") << "ProcessMeasuerZeroCaxis" << "F" << "F";
+  }
+  void enterStepsOverHiddenBoxes() {
+    QFETCH(QString, command);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    const quillon::ProcessCommand* row = quillon::FindProcessCommand(command.toStdString());
+    QVERIFY(row && row->setup);
+    frmProcess dialog;
+    QVERIFY(dialog.applySetup(row->setup(quillon::KeptState{})).isEmpty());
+    ShowActive(dialog);
+    dialog.box(from)->setFocus();
+    QTest::keyClick(dialog.box(from), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), dialog.box(to));
+    QVERIFY(dialog.isVisible());
+  }
+
   // Guards against: a typed value appended to the old one instead of replacing it.
   void focusSelectsTheWholeText_data() {
     QTest::addColumn<QString>("box");
