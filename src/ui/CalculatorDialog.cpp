@@ -102,6 +102,18 @@ bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
+void CalculatorDialog::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    // Enter in a box without an Enter order, in a result box or on an option
+    // inserts nothing; on a focused insert button it presses that button.
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
 QLineEdit* CalculatorDialog::makeBox(int n) {
   auto* b = new QLineEdit(this);
   b->setObjectName(QString::fromStdString(quillon::BoxName(n)));
@@ -121,7 +133,9 @@ QPushButton* CalculatorDialog::makeInsertButton(const char* control) {
   const quillon::InsertButton* button = quillon::FindInsertButton(m_form, control);
   auto* b = new QPushButton(button ? QString::fromStdString(button->caption) : QString(), this);
   b->setObjectName(QLatin1String(control));
-  b->setAutoDefault(true);
+  // An auto-default button would become the dialog's default and take every
+  // Enter pressed in a box.
+  b->setAutoDefault(false);
   if (button) {
     const quillon::InsertButton copy = *button;
     connect(b, &QPushButton::clicked, this, [this, copy] { insert(copy); });
@@ -132,6 +146,7 @@ QPushButton* CalculatorDialog::makeInsertButton(const char* control) {
 QPushButton* CalculatorDialog::makeCancelButton() {
   auto* b = new QPushButton(tr("Cancel"), this);
   b->setObjectName(QStringLiteral("Command2"));
+  b->setAutoDefault(false);
   connect(b, &QPushButton::clicked, this, &QDialog::close);
   return b;
 }

@@ -15,6 +15,7 @@
 class FigureView;
 class QCheckBox;
 class QGridLayout;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -54,6 +55,8 @@ class CalculatorDialog : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // These forms have no default button: Enter presses only a focused button.
+  void keyPressEvent(QKeyEvent* event) override;
 
   // Building blocks for the forms' layouts.
   QLineEdit* makeBox(int n);

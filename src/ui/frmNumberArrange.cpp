@@ -64,8 +64,10 @@ frmNumberArrange::frmNumberArrange(QWidget* parent) : QDialog(parent) {
   m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
   m_cancel->setObjectName(QStringLiteral("Cancel"));
   // Enter in the boxes moves the focus on; only a focused button takes it.
-  m_command1->setAutoDefault(true);
-  m_cancel->setAutoDefault(true);
+  // An auto-default button would become the dialog's default and take the
+  // Enter pressed on a check box.
+  m_command1->setAutoDefault(false);
+  m_cancel->setAutoDefault(false);
 
   auto* grid = new QGridLayout(this);
   // clang-format off
@@ -108,6 +110,16 @@ void frmNumberArrange::Command1_Click() {
   const quillon::ArrangeOptions o = options();
   close();
   emit arrangeRequested(o);
+}
+
+void frmNumberArrange::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 bool frmNumberArrange::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,7 @@
 #include "transform/sequence_numbers.h"
 
 class QCheckBox;
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -24,6 +25,8 @@ class frmNumberArrange : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // No default button: Enter on a check box or an option runs nothing.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Command1_Click();

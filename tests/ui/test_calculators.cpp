@@ -188,6 +188,52 @@ class CalculatorsTest : public QObject {
     QCOMPARE(QApplication::focusWidget()->objectName(), order.last());
   }
 
+  // Guards against the first insert button acting as the dialog's default:
+  // Enter in a box of the line-angle form (which has no Enter order), in a
+  // result box or on an option inserted its text (and closed Line-Angle).
+  // Only a button that has the focus takes Enter.
+  void enterInsertsOnlyFromAFocusedButton_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<QString>("inserted");
+    // clang-format off
+    //                                          menu item          form              focused      inserted ("#n": box n)
+    QTest::newRow("frmLineAngle Text5")      << "LineAngle"      << "frmLineAngle"   << "Text5"    << "";
+    QTest::newRow("frmLineAngle Text1")      << "LineAngle"      << "frmLineAngle"   << "Text1"    << "";
+    QTest::newRow("frmLineR result Text7")   << "LineR"          << "frmLineR"       << "Text7"    << "";
+    QTest::newRow("frmLineRLine Option2")    << "LineCircleLine" << "frmLineRLine"   << "Option2"  << "";
+    QTest::newRow("frmCirclePoint Option1")  << "CirclrLine"     << "frmCirclePoint" << "Option1"  << "";
+    QTest::newRow("frmLineAngle Command3")   << "LineAngle"      << "frmLineAngle"   << "Command3" << "Z#5";
+    QTest::newRow("frmLineR Command4")       << "LineR"          << "frmLineR"       << "Command4" << "N000 G01 X#7 Z#8\n";
+    // clang-format on
+  }
+  void enterInsertsOnlyFromAFocusedButton() {
+    QFETCH(QString, control);
+    QFETCH(QString, form);
+    QFETCH(QString, focused);
+    QFETCH(QString, inserted);
+    Session s;
+    frmDocument* doc = s.document("AB", 1);
+    QVERIFY(doc);
+    auto* dialog = s.open(control, form);
+    QVERIFY(dialog);
+    // Texts that no calculation accepts, so leaving a box changes nothing.
+    for (int n = 1; n <= quillon::kLastBox; ++n)
+      if (QLineEdit* box = dialog->box(n)) box->setText(QString("#%1").arg(n));
+    QWidget* w = Child(dialog, focused);
+    QVERIFY2(w, qPrintable(focused));
+    w->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), w);
+    QPointer<QWidget> alive(dialog);
+    Enter(w);
+    QCOMPARE(QString::fromStdString(doc->text()), "A" + inserted + "B");
+    if (inserted.isEmpty() || form != "frmLineAngle")
+      QVERIFY(alive && alive->isVisible());
+    else
+      QTRY_VERIFY(!alive);
+  }
+
   // Guards against: an insert button writing the wrong boxes or line end,
   // or the dialog closing when it should stay.
   void everyInsertButton_data() {

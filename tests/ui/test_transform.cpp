@@ -421,6 +421,41 @@ class TestTransform : public QObject {
     QVERIFY(f->isVisible());
   }
 
+  // Guards against O  K acting as a default button: Enter on a check box or
+  // an option must not renumber the program; only a focused button takes it.
+  void arrangeEnterOnlyOnAFocusedButton_data() {
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("open");
+    // clang-format off
+    //                                focused          text afterwards        dialog still open
+    QTest::newRow("FromTop")       << "FromTop"      << "G00"                 << true;
+    QTest::newRow("StopM02")       << "StopM02"      << "G00"                 << true;
+    QTest::newRow("With1Space")    << "With1Space"   << "G00"                 << true;
+    // Command1 focused: the run with the defaults D3 S1 A1 gives N001 and one blank before G
+    QTest::newRow("Command1")      << "Command1"     << "N001 G00"            << false;
+    QTest::newRow("Cancel")        << "Cancel"       << "G00"                 << false;
+    // clang-format on
+  }
+  void arrangeEnterOnlyOnAFocusedButton() {
+    QFETCH(QString, focused);
+    QFETCH(QString, expected);
+    QFETCH(bool, open);
+    Session s;
+    frmDocument* doc = s.document("G00");
+    s.run("mnuToolsNumberArrange");
+    QPointer<QDialog> f = s.form("frmNumberArrange");
+    QApplication::setActiveWindow(f);
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    QWidget* w = f->findChild<QWidget*>(focused);
+    QVERIFY2(w, qPrintable(focused));
+    w->setFocus(Qt::TabFocusReason);
+    QCOMPARE(f->focusWidget(), w);
+    QTest::keyClick(w, Qt::Key_Return);
+    QCOMPARE(Bytes(doc->text()), expected);
+    QCOMPARE(bool(f) && f->isVisible(), open);
+  }
+
   // Guards against Arrange starting on the caret's own line.
   void arrangeFromTheCaret() {
     Session s;
