@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -543,6 +544,44 @@ class ProcessFormsTest : public QObject {
     QCOMPARE(dialog.drawing()->highlight(), box);
     Child<QPushButton>(dialog, "Material")->setFocus();
     QCOMPARE(dialog.drawing()->highlight(), 0);
+  }
+
+  // Guards against: the focused dimension drawn in another colour or width
+  // than magenta, 2 pixels, or a highlight left when no box has the focus.
+  void highlightIsMagentaTwoPixelsWide_data() {
+    QTest::addColumn<int>("box");
+    QTest::addColumn<int>("run");  // magenta pixels across the Material OD line
+    QTest::newRow("Material OD focused") << 5 << 2;
+    QTest::newRow("another box focused") << 3 << 0;
+    QTest::newRow("no box focused") << 0 << 0;
+  }
+  void highlightIsMagentaTwoPixelsWide() {
+    QFETCH(int, box);
+    QFETCH(int, run);
+    UgcDrawing drawing;
+    // At its natural size the sketch is drawn 1:1: the Material OD line is
+    // vertical at x = 280 from y = 70 to 166, so row 150 crosses it between
+    // its arrow heads; a 2-pixel pen on x = 280 covers pixels 279 and 280.
+    drawing.resize(drawing.sizeHint());
+    drawing.setHighlight(box);
+    const QImage image = drawing.grab().toImage();
+    const QRgb magenta = QColor(Qt::magenta).rgb();
+    // Pixels only partly covered would show as a magenta tint (red and blue
+    // well above green): a wider pen tints its neighbours, a 1-pixel pen on
+    // x = 280 only tints 279 and 280 by half.
+    int across = 0;
+    int tinted = 0;
+    for (int x = 270; x <= 290; ++x) {
+      const QColor c = image.pixelColor(x, 150);
+      across += c.rgb() == magenta;
+      tinted += c.red() - c.green() > 32 && c.blue() - c.green() > 32;
+    }
+    QCOMPARE(across, run);
+    QCOMPARE(tinted, run);
+    if (box == 0) {
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) QVERIFY(image.pixel(x, y) != magenta);
+    }
   }
 
   // Guards against: Enter in the jaw length jumping on while it is still empty.
