@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 #include "ScriptedInteraction.h"
 #include "UgcDrawing.h"
@@ -492,6 +493,108 @@ class ProcessFormsTest : public QObject {
     QCOMPARE(machine.Tallix, false);
     QCOMPARE(machine.AppZ, 50.0);
     QVERIFY(store.values().empty());
+  }
+
+  // Guards against: a caption of the two dialogs typed another way than the
+  // one machinists know (odd spellings included), and entry boxes that do not
+  // select their text on focus, so a typed value would be appended.
+  void setupAndMaterialDialogsCaptions_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    auto row = [](const char* dialog, const char* control, const char* caption) {
+      QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(dialog, control)))
+          << QString::fromLatin1(dialog) << QString::fromLatin1(control) << QString::fromUtf8(caption);
+    };
+    row("Parameter", "LabelMaxS", "Maximum Speed");
+    row("Parameter", "FrameHome", "Turret Index Pos.");
+    row("Parameter", "FrameApp", "Apploch Position");
+    row("Parameter", "chkToolLife", "Tool Life Management");
+    row("Parameter", "ChkZentor", "After Q500");
+    row("Parameter", "ChkTallix", "Tallix");
+    row("Parameter", "ChkBturret", "2Saddle");
+    row("Parameter", "ChkMeasuer", "In-process Measure");
+    row("Parameter", "ChkPanel", "PanelCheck");
+    row("Parameter", "ChkDoor", "Auto Door");
+    row("Parameter", "ChkToolFrom", "Tool from out");
+    row("Parameter", "ChkLoadMoniter", "Load monitor");
+    row("Parameter", "TurretH", "Turret Type");
+    row("Parameter", "AtcMacro", "ATC Macro");
+    row("Parameter", "Command1", "O  K");
+    row("Parameter", "Command2", "Cancel");
+    row("User Graphic Command", "Label9", "P-Zero");
+    row("User Graphic Command", "Label3", "Length");
+    row("User Graphic Command", "Label8", "Center Length");
+    row("User Graphic Command", "Label1", "Jaw Length");
+    row("User Graphic Command", "Label5", "Material OD");
+    row("User Graphic Command", "Label7", "Center D");
+    row("User Graphic Command", "Label2", "Jaw face");
+    row("User Graphic Command", "Label4", "Material ID");
+    row("User Graphic Command", "Label6", "CenterHoleD");
+    row("User Graphic Command", "FrameGrasp", "Grasp Select");
+    row("User Graphic Command", "OD", "O.D.");
+    row("User Graphic Command", "ID", "I.D.");
+    row("User Graphic Command", "FrameSpindle", "Spindle Select");
+    row("User Graphic Command", "Check1", "With Tailstock");
+    row("User Graphic Command", "Check2", "FaceDrawingOn");
+    row("User Graphic Command", "LabelCsvFile", "Material file");
+    row("User Graphic Command", "Material", "Material select");
+    row("User Graphic Command", "Command1", "OK");
+    row("User Graphic Command", "Command2", "Cancel");
+  }
+  void setupAndMaterialDialogsCaptions() {
+    QFETCH(QString, dialog);
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    quillon::MemorySettingsStore store;
+    quillon::MachineParameters machine;
+    quillon::CuttingConditionTable table;
+    ScriptedInteraction ui;
+    std::unique_ptr<QDialog> d;
+    if (dialog == "Parameter")
+      d = std::make_unique<frmProcessSetup>(machine, store);
+    else
+      d = std::make_unique<frmUGC>(machine, table, ui);
+    QCOMPARE(d->windowTitle(), dialog);
+    QWidget* w = Child(*d, control);
+    QVERIFY2(w, qPrintable(control));
+    if (auto* label = qobject_cast<QLabel*>(w)) QCOMPARE(label->text(), caption);
+    else if (auto* button = qobject_cast<QAbstractButton*>(w)) QCOMPARE(button->text(), caption);
+    else if (auto* group = qobject_cast<QGroupBox*>(w)) QCOMPARE(group->title(), caption);
+    else QFAIL("no caption on this kind of control");
+  }
+
+  // Guards against: a box of the parameter or material dialog that keeps the
+  // caret where the click put it, so typing appends to the old value.
+  void setupAndMaterialBoxesSelectOnFocus_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("box");
+    for (const char* box : {"txtMaxS", "txtHomeX", "txtHomeZ", "txtAppX", "txtAppZ"})
+      QTest::newRow(box) << "Parameter" << box;
+    for (int i = 1; i <= 9; ++i)
+      if (i != 6 && i != 7 && i != 8)  // the centre boxes take input only with a tailstock
+        QTest::newRow(qPrintable(QStringLiteral("Text%1").arg(i))) << "frmUGC" << QStringLiteral("Text%1").arg(i);
+  }
+  void setupAndMaterialBoxesSelectOnFocus() {
+    QFETCH(QString, dialog);
+    QFETCH(QString, box);
+    quillon::MemorySettingsStore store;
+    quillon::MachineParameters machine;
+    quillon::CuttingConditionTable table;
+    ScriptedInteraction ui;
+    std::unique_ptr<QDialog> d;
+    if (dialog == "Parameter")
+      d = std::make_unique<frmProcessSetup>(machine, store);
+    else
+      d = std::make_unique<frmUGC>(machine, table, ui);
+    auto* entry = Child<QLineEdit>(*d, box);
+    QVERIFY(entry);
+    entry->setText(QStringLiteral("123.5"));
+    ShowActive(*d);
+    Child(*d, QStringLiteral("Command2"))->setFocus();
+    entry->setFocus(Qt::MouseFocusReason);
+    QTest::qWait(20);
+    QCOMPARE(entry->selectedText(), QStringLiteral("123.5"));
   }
 
   // ------------------------------------------------------------------ frmUGC
