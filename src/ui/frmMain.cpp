@@ -15,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QResizeEvent>
 #include <QSaveFile>
 #include <QScreen>
@@ -80,6 +81,8 @@ struct frmMain::Impl {
   // The document whose own close query must not ask again (the Close command
   // has asked already).
   frmDocument* answeredClose = nullptr;
+  // Frame's top-left minus the client area's, as last seen in the normal state.
+  QPoint normalFrameOffset;
 };
 
 frmMain::frmMain(quillon::SettingsStore& store, Interaction& interaction, quillon::SettingPlaces places,
@@ -300,7 +303,13 @@ void frmMain::closeEvent(QCloseEvent* event) {
   }
   if (!isMinimized()) {
     const double dpi = screen() ? screen()->logicalDotsPerInchX() : 96.0;
-    const QRect r = isMaximized() || isFullScreen() ? normalGeometry() : QRect(pos(), size());
+    QRect r(pos(), size());
+    if (isMaximized() || isFullScreen()) {
+      // normalGeometry() places the client area, while the stored left and top
+      // are the frame's (what move() takes): without the title bar's offset the
+      // window would creep down each time the program ends maximized.
+      r = normalGeometry().translated(m_impl->normalFrameOffset);
+    }
     quillon::SaveWindowGeometry(m_store, {quillon::PixelsToTwips(r.x(), dpi), quillon::PixelsToTwips(r.y(), dpi),
                                           quillon::PixelsToTwips(r.width(), dpi),
                                           quillon::PixelsToTwips(r.height(), dpi)});
@@ -313,7 +322,20 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  rememberFrameOffset();
   ArrangeDocuments();
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  rememberFrameOffset();
+}
+
+void frmMain::rememberFrameOffset() {
+  // A maximized window may lose its borders; only the normal frame tells
+  // where normalGeometry()'s client area sits inside it.
+  if (isVisible() && windowState() == Qt::WindowNoState)
+    m_impl->normalFrameOffset = frameGeometry().topLeft() - geometry().topLeft();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

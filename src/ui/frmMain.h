@@ -104,6 +104,7 @@ class frmMain : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -113,6 +114,7 @@ class frmMain : public QMainWindow {
   void bindShellCommands();
   void updateClockPanels();
   void updateInsertPanel();
+  void rememberFrameOffset();
   void dispatch(const QString& controlName, int index);
   void enableDocumentCommands();
   frmDocument* createDocumentWindow(const QString& caption);
