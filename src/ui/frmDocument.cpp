@@ -174,6 +174,12 @@ bool frmDocument::eventFilter(QObject* watched, QEvent* event) {
         emit overwriteModeChanged(this, txtText->overwriteMode());
         return true;
       }
+#ifndef Q_OS_MACOS
+      // Alt with a letter is meant for a menu; one that opens none must not
+      // write the letter into the program. AltGr arrives as Ctrl+Alt and types.
+      const Qt::KeyboardModifiers mods = key->modifiers();
+      if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !key->text().isEmpty()) return true;
+#endif
     }
   }
   return QWidget::eventFilter(watched, event);

@@ -663,6 +663,28 @@ class ShellTest : public QObject {
     QCOMPARE(panel->text(), QStringLiteral("INS"));
   }
 
+  void altLettersTypeNothing_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("Alt+I (the Insert menu has no access key)") << int(Qt::Key_I) << int(Qt::AltModifier) << "";
+    QTest::newRow("Alt+Shift+X") << int(Qt::Key_X) << int(Qt::AltModifier | Qt::ShiftModifier) << "";
+    QTest::newRow("plain letter still typed") << int(Qt::Key_X) << int(Qt::NoModifier) << "x";
+  }
+  // Guards against: a stray letter written into the program when Alt and a
+  // letter that opens no menu are pressed.
+  void altLettersTypeNothing() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, typed);
+    Shell s;
+    s.start();
+    frmDocument* doc = s.newDocument();
+    QTest::keyClick(doc->txtText, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(QString::fromStdString(doc->text()), typed);
+    QCOMPARE(doc->DataChanged(), !typed.isEmpty());
+  }
+
   // Guards against: toolbar or status bar toggles out of step with their check marks,
   // and toolbar buttons that do not share their menu item's command and state.
   void viewTogglesAndToolbarButtons() {
