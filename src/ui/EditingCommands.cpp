@@ -120,12 +120,26 @@ class UndoTracker : public QObject {
     update();
   }
 
+  static const char* ClipboardCommand(const QKeyEvent& key) {
+    if (key.matches(QKeySequence::Cut)) return "mnuEditCut";
+    if (key.matches(QKeySequence::Copy)) return "mnuEditCopy";
+    if (key.matches(QKeySequence::Paste)) return "mnuEditPaste";
+    return nullptr;
+  }
+
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::ShortcutOverride) {
-      auto* key = static_cast<QKeyEvent*>(event);
-      if (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)) {
-        // Not taken by the text control: the window's shortcut runs instead.
-        event->ignore();
+    if (event->type() == QEvent::ShortcutOverride && ClipboardCommand(*static_cast<QKeyEvent*>(event))) {
+      // Not taken by the text control: the window's shortcut runs instead.
+      event->ignore();
+      return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+      // The second keys of the platform (Shift+Insert, Ctrl+Insert,
+      // Shift+Delete) have no menu shortcut and arrive here: they run the
+      // menu command too rather than the text control's own clipboard.
+      auto* main = qobject_cast<frmMain*>(m_window);
+      if (const char* command = ClipboardCommand(*static_cast<QKeyEvent*>(event)); command && main) {
+        main->runCommand(QLatin1String(command));
         return true;
       }
     }

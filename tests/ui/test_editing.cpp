@@ -233,16 +233,24 @@ class TestEditing : public QObject {
     QVERIFY(!s.enabled("mnuEditRedo"));
   }
 
-  // Guards against the paste key bypassing the program's insertion: a lone
+  void pasteKeyGoesThroughTheCommand_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier);
+    QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier);
+  }
+  // Guards against a paste key bypassing the program's insertion: a lone
   // CR must stay a byte of the line, not become a line break.
   void pasteKeyGoesThroughTheCommand() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
     Session s;
     s.main->show();
     QVERIFY(QTest::qWaitForWindowExposed(s.main.get()));
     frmDocument* doc = s.document("N001\n", 4, 0);
     doc->txtText->setFocus();
     QGuiApplication::clipboard()->setText("A\rB");
-    QTest::keySequence(doc->txtText, QKeySequence::Paste);
+    QTest::keyClick(doc->txtText, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(Bytes(doc->text()), QString("N001A\rB\n"));
     QCOMPARE(doc->selStart(), 7);
     QTest::keySequence(doc->txtText, QKeySequence::Undo);
