@@ -66,7 +66,11 @@ EditingPlatform DefaultPlatform() {
   return p;
 }
 
-std::string ClipboardBytes() { return QtToProgramText(QGuiApplication::clipboard()->text()); }
+// Other programs put CR LF line ends on the clipboard; inside the program a
+// line end is "\n", and a lone CR stays a byte.
+std::string ClipboardBytes() {
+  return quillon::DecodeProgramBytes(QtToProgramText(QGuiApplication::clipboard()->text())).text;
+}
 
 void SetClipboardBytes(const std::string& bytes) {
   QClipboard* clipboard = QGuiApplication::clipboard();

@@ -18,27 +18,22 @@ constexpr int kTextMargin = 1;
 }  // namespace
 
 namespace {
-// crLfIsLineEnd: text from outside (clipboard, generators) may still carry CR LF
-// pairs; a file's decoded text has none left, so every CR in it is a lone one,
-// even right before a line end (a "CR CR LF" file).
-QString BytesToQt(std::string_view bytes, bool crLfIsLineEnd) {
+// Inside the program every line end is "\n", so a CR is always a byte of its
+// own (shown as a symbol), even right before a line end: a "CR CR LF" file or
+// a transformation writing such a text back keeps it. Text from outside the
+// program (the clipboard) is decoded at its own boundary.
+QString BytesToQt(std::string_view bytes) {
   QString text;
   text.reserve(static_cast<qsizetype>(bytes.size()));
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(bytes[i]);
-    if (byte == '\r') {
-      // A CR LF pair is one line end inside the program, as "\n" is.
-      if (crLfIsLineEnd && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
-      text.append(QChar(kLoneCrSymbol));
-    } else {
-      text.append(QChar(static_cast<char16_t>(byte)));
-    }
+  for (char ch : bytes) {
+    const auto byte = static_cast<unsigned char>(ch);
+    text.append(byte == '\r' ? QChar(kLoneCrSymbol) : QChar(static_cast<char16_t>(byte)));
   }
   return text;
 }
 }  // namespace
 
-QString ProgramTextToQt(std::string_view bytes) { return BytesToQt(bytes, true); }
+QString ProgramTextToQt(std::string_view bytes) { return BytesToQt(bytes); }
 
 std::string QtToProgramText(const QString& text) {
   std::string bytes;
@@ -138,7 +133,7 @@ void frmDocument::replaceRangeAndAppend(int start, int length, const std::string
 }
 
 void frmDocument::loadText(const std::string& text) {
-  txtText->document()->setPlainText(BytesToQt(text, false));
+  txtText->document()->setPlainText(BytesToQt(text));
   txtText->moveCursor(QTextCursor::Start);
 }
 

@@ -11,9 +11,9 @@
 #include "document/text_file.h"
 
 // Document text is bytes; in Qt each byte is the Latin-1 character of the same
-// value. A CR LF pair becomes one line end ("\n"). A CR that is not part of a
-// line end would become a line break inside QTextDocument, so it is shown as
-// the visible symbol U+240D and comes back as the byte 13 when read. Read the
+// value; "\n" is the line end. A CR would become a line break inside
+// QTextDocument, so it is shown as the visible symbol U+240D and comes back as
+// the byte 13 when read (text from the clipboard is decoded before it arrives). Read the
 // text with frmDocument::text(), not toPlainText(), which turns byte 0xA0 into
 // a blank.
 QString ProgramTextToQt(std::string_view bytes);

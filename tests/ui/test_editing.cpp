@@ -236,25 +236,43 @@ class TestEditing : public QObject {
   void pasteKeyGoesThroughTheCommand_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
-    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier);
-    QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier);
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Ctrl+V lone CR") << int(Qt::Key_V) << int(Qt::ControlModifier) << "A\rB" << "N001A\rB\n";
+    QTest::newRow("Shift+Insert lone CR") << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << "A\rB"
+                                          << "N001A\rB\n";
+    // Another program's CR LF is one line end inside the program.
+    QTest::newRow("Ctrl+V CR LF") << int(Qt::Key_V) << int(Qt::ControlModifier) << "A\r\nB" << "N001A\nB\n";
   }
   // Guards against a paste key bypassing the program's insertion: a lone
   // CR must stay a byte of the line, not become a line break.
   void pasteKeyGoesThroughTheCommand() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, expected);
     Session s;
     s.main->show();
     QVERIFY(QTest::qWaitForWindowExposed(s.main.get()));
     frmDocument* doc = s.document("N001\n", 4, 0);
     doc->txtText->setFocus();
-    QGuiApplication::clipboard()->setText("A\rB");
+    QGuiApplication::clipboard()->setText(clipboard);
     QTest::keyClick(doc->txtText, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(Bytes(doc->text()), QString("N001A\rB\n"));
-    QCOMPARE(doc->selStart(), 7);
+    QCOMPARE(Bytes(doc->text()), expected);
+    QCOMPARE(doc->selStart(), 4 + int(expected.size()) - 5);
     QTest::keySequence(doc->txtText, QKeySequence::Undo);
     QCOMPARE(Bytes(doc->text()), QString("N001\n"));
+  }
+
+  // Guards against an edit rewriting a CR that stands right before a line end
+  // (a "CR CR LF" file): the tools write whole texts back through this path.
+  void editKeepsACrBeforeALineEnd() {
+    Session s;
+    frmDocument* doc = s.document("A\r\nB\n", 0, 0);
+    const std::string text = doc->text();
+    QCOMPARE(text, std::string("A\r\nB\n"));
+    doc->replaceRange(0, int(ProgramTextToQt(text).size()), text + "C", 0);
+    QCOMPARE(doc->text(), std::string("A\r\nB\nC"));
   }
 
   void undoStepsBackThroughSeveralEdits() {
