@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QMessageBox>
 #include <QProcess>
 
@@ -62,6 +64,18 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
   }
   return QMessageBox::NoIcon;
 }
+
+// A message box sizes itself by its text; a short text under a longer title
+// (" 13 error ", "Character列Change") would cut the title off. Room for the
+// title and the window buttons keeps it readable.
+void MakeRoomForTitle(QMessageBox& box) {
+  constexpr int kTitleBarButtons = 140;
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) * 11 / 10 + kTitleBarButtons;
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                grid->columnCount());
+}
 }  // namespace
 
 FileDialogResult QtInteraction::askOpenFile(QWidget* parent, const QString& caption, const QString& startFolder,
@@ -77,6 +91,7 @@ FileDialogResult QtInteraction::askSaveFile(QWidget* parent, const QString& capt
 Answer QtInteraction::question(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
                                MessageIcon icon) {
   QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::NoButton, parent);
+  MakeRoomForTitle(box);
   switch (buttons) {
     case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
@@ -95,6 +110,7 @@ Answer QtInteraction::question(QWidget* parent, const QString& title, const QStr
 
 void QtInteraction::message(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) {
   QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::Ok, parent);
+  MakeRoomForTitle(box);
   box.exec();
 }
 
