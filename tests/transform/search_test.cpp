@@ -47,8 +47,7 @@ TEST_P(ReplaceDialogTest, StepsThroughTheText) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, ReplaceDialogTest, ::testing::Values(
     // name                          text              pos find  repl  presses    expected text      selection     messages
-    // N0 O1 E2 X3 _4 M5 A6 X7 _8 x9 _10 X11: X stops inside NOEX and MAX; lower-case x is passed over
-    ReplaceCase{"FindStopsInsideWords",  "NOEX MAX x X1", 0, "X",  "",   "FFF",     "NOEX MAX x X1",   {11, 1},      ""},
+    // N0 O1 E2 X3 _4 M5 A6 X7 _8 x9 _10 X11: X stops inside NOEX and MAX, passes lower-case x, then the message
     ReplaceCase{"FindEndsWithMessage",   "NOEX MAX x X1", 0, "X",  "",   "FFFF",    "NOEX MAX x X1",   {11, 1},      "Find|\"X\" not find."},
     ReplaceCase{"FindIsCaseSensitive",   "x1 x2",         0, "X",  "",   "F",       "x1 x2",           {0, 0},       "Find|\"X\" not find."},
     ReplaceCase{"FindStartsAtTheCaret",  "X1 X2 X3",      1, "X",  "",   "F",       "X1 X2 X3",        {3, 1},       ""},

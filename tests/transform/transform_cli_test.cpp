@@ -25,19 +25,7 @@ std::string ReadGolden(const std::string& name) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-enum class Verb { Renumber, Shift, Replace };
-
-int RunVerb(Verb verb, const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
-  switch (verb) {
-    case Verb::Renumber:
-      return RunRenumber(args, in, out, err);
-    case Verb::Shift:
-      return RunShift(args, in, out, err);
-    case Verb::Replace:
-      break;
-  }
-  return RunReplace(args, in, out, err);
-}
+using Verb = int (*)(const Args&, std::istream&, std::ostream&, std::ostream&);
 
 struct GoldenCase {
   const char* name;
@@ -59,7 +47,7 @@ TEST_P(TransformGoldenTest, MatchesTheGoldenFile) {
   args.push_back(GoldenPath(c.input));
   std::istringstream in;
   std::ostringstream out, err;
-  EXPECT_EQ(RunVerb(c.verb, args, in, out, err), c.exitCode) << err.str();
+  EXPECT_EQ(c.verb(args, in, out, err), c.exitCode) << err.str();
   EXPECT_EQ(out.str(), c.expected ? ReadGolden(c.expected) : "");
   EXPECT_EQ(err.str(), c.message);
 }
@@ -68,24 +56,24 @@ TEST_P(TransformGoldenTest, MatchesTheGoldenFile) {
 INSTANTIATE_TEST_SUITE_P(Golden, TransformGoldenTest, ::testing::Values(
     // name                 verb              args                                                           input               expected                            stderr                                  exit
     // defaults D3 S1 A1, five blanks before X/Y/Z, labels NT05 and NAP1 use numbers 2 and 6, M02 restarts at 1
-    GoldenCase{"RenumberCrLf",    Verb::Renumber, {},                                                            "rough_crlf.min",   "rough_renumber.expected",          "",                                     0},
-    GoldenCase{"RenumberStop",    Verb::Renumber, {"--stop-m02"},                                                "rough_crlf.min",   "rough_renumber_stop.expected",     "",                                     0},
-    GoldenCase{"RenumberContinue",Verb::Renumber, {"--continue"},                                                "rough_crlf.min",   "rough_renumber_continue.expected", "",                                     0},
+    GoldenCase{"RenumberCrLf",    RunRenumber, {},                                                            "rough_crlf.min",   "rough_renumber.expected",          "",                                     0},
+    GoldenCase{"RenumberStop",    RunRenumber, {"--stop-m02"},                                                "rough_crlf.min",   "rough_renumber_stop.expected",     "",                                     0},
+    GoldenCase{"RenumberContinue",RunRenumber, {"--continue"},                                                "rough_crlf.min",   "rough_renumber_continue.expected", "",                                     0},
     // from the end of line 5: 10, 20, 30, label 40, 50, 60, M02 restarts at 10
-    GoldenCase{"RenumberAfterLine",Verb::Renumber,{"--after-line", "5", "--digits", "4", "--start", "10", "--step", "10", "--space", "1"},
+    GoldenCase{"RenumberAfterLine",RunRenumber,{"--after-line", "5", "--digits", "4", "--start", "10", "--step", "10", "--space", "1"},
                                                                                                                   "rough_crlf.min",   "rough_renumber_after5.expected",   "",                                     0},
     // D4 S100 A5, no blank: 100, 105, 110, 115, 120
-    GoldenCase{"RenumberLf",      Verb::Renumber, {"--digits=4", "--start=100", "--step=5", "--space=0"},        "lathe_lf.min",     "lathe_renumber.expected",          "",                                     0},
-    GoldenCase{"RenumberNoFinalEnd",Verb::Renumber,{},                                                           "no_final_end.min", "no_final_end_renumber.expected",   "",                                     0},
+    GoldenCase{"RenumberLf",      RunRenumber, {"--digits=4", "--start=100", "--step=5", "--space=0"},        "lathe_lf.min",     "lathe_renumber.expected",          "",                                     0},
+    GoldenCase{"RenumberNoFinalEnd",RunRenumber,{},                                                           "no_final_end.min", "no_final_end_renumber.expected",   "",                                     0},
     // 100*0.5=50, 40*0.5=20, 60*0.5=30, 80*0.5=40, 200*0.5=100
-    GoldenCase{"ShiftCrLf",       Verb::Shift,    {"--word", "X", "--calc", "*0.5"},                             "rough_crlf.min",   "rough_shift.expected",             "5 times size shifted.\n",              0},
+    GoldenCase{"ShiftCrLf",       RunShift, {"--word", "X", "--calc", "*0.5"},                             "rough_crlf.min",   "rough_shift.expected",             "5 times size shifted.\n",              0},
     // 2-2=0, -10-2=-12
-    GoldenCase{"ShiftLf",         Verb::Shift,    {"--word", "Z", "--calc", "-2"},                               "lathe_lf.min",     "lathe_shift.expected",             "2 times size shifted.\n",              0},
-    GoldenCase{"ShiftNotFound",   Verb::Shift,    {"--word", "Q", "--calc", "1"},                                "lathe_lf.min",     "lathe_lf.min",                     "\"Q\" not find.\n",                    0},
-    GoldenCase{"ShiftByZero",     Verb::Shift,    {"--word", "X", "--calc", "/0"},                               "rough_crlf.min",   nullptr,                            "Line 4: \"X100.\" cannot be calculated with \"/0\". Nothing changed.\n", 3},
-    GoldenCase{"ReplaceCrLf",     Verb::Replace,  {"--find", "N000 ", "--with", "N0000 "},                       "rough_crlf.min",   "rough_replace.expected",           "6 times replaced.\n",                  0},
-    GoldenCase{"ReplaceLf",       Verb::Replace,  {"--find", "X", "--with", "U"},                                "lathe_lf.min",     "lathe_replace.expected",           "2 times replaced.\n",                  0},
-    GoldenCase{"ReplaceNotFound", Verb::Replace,  {"--find", "Q", "--with", "R"},                                "lathe_lf.min",     "lathe_lf.min",                     "\"Q\" not find.\n",                    0}),
+    GoldenCase{"ShiftLf",         RunShift, {"--word", "Z", "--calc", "-2"},                               "lathe_lf.min",     "lathe_shift.expected",             "2 times size shifted.\n",              0},
+    GoldenCase{"ShiftNotFound",   RunShift, {"--word", "Q", "--calc", "1"},                                "lathe_lf.min",     "lathe_lf.min",                     "\"Q\" not find.\n",                    0},
+    GoldenCase{"ShiftByZero",     RunShift, {"--word", "X", "--calc", "/0"},                               "rough_crlf.min",   nullptr,                            "Line 4: \"X100.\" cannot be calculated with \"/0\". Nothing changed.\n", 3},
+    GoldenCase{"ReplaceCrLf",     RunReplace, {"--find", "N000 ", "--with", "N0000 "},                       "rough_crlf.min",   "rough_replace.expected",           "6 times replaced.\n",                  0},
+    GoldenCase{"ReplaceLf",       RunReplace, {"--find", "X", "--with", "U"},                                "lathe_lf.min",     "lathe_replace.expected",           "2 times replaced.\n",                  0},
+    GoldenCase{"ReplaceNotFound", RunReplace, {"--find", "Q", "--with", "R"},                                "lathe_lf.min",     "lathe_lf.min",                     "\"Q\" not find.\n",                    0}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -102,7 +90,7 @@ TEST_P(TransformUsageTest, Refused) {
   const auto& c = GetParam();
   std::istringstream in("G00 X1\n");
   std::ostringstream out, err;
-  EXPECT_EQ(RunVerb(c.verb, c.args, in, out, err), kExitUsage);
+  EXPECT_EQ(c.verb(c.args, in, out, err), kExitUsage);
   EXPECT_EQ(out.str(), "");
   EXPECT_FALSE(err.str().empty());
 }
@@ -110,15 +98,15 @@ TEST_P(TransformUsageTest, Refused) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, TransformUsageTest, ::testing::Values(
     // name              verb             args
-    UsageCase{"BadSpace",     Verb::Renumber, {"--space", "3"}},
-    UsageCase{"BadAfterLine", Verb::Renumber, {"--after-line", "x"}},
-    UsageCase{"MissingValue", Verb::Renumber, {"--digits"}},
-    UsageCase{"UnknownOption",Verb::Renumber, {"--wide"}},
-    UsageCase{"NoCalc",       Verb::Shift,    {"--word", "X"}},
-    UsageCase{"EmptyWord",    Verb::Shift,    {"--word", "", "--calc", "1"}},
-    UsageCase{"EmptyWith",    Verb::Replace,  {"--find", "X", "--with", ""}},
-    UsageCase{"TwoFiles",     Verb::Replace,  {"--find", "X", "--with", "Y", "a.min", "b.min"}},
-    UsageCase{"MissingFile",  Verb::Replace,  {"--find", "X", "--with", "Y", "/nonexistent/a.min"}}),
+    UsageCase{"BadSpace",     RunRenumber, {"--space", "3"}},
+    UsageCase{"BadAfterLine", RunRenumber, {"--after-line", "x"}},
+    UsageCase{"MissingValue", RunRenumber, {"--digits"}},
+    UsageCase{"UnknownOption",RunRenumber, {"--wide"}},
+    UsageCase{"NoCalc",       RunShift, {"--word", "X"}},
+    UsageCase{"EmptyWord",    RunShift, {"--word", "", "--calc", "1"}},
+    UsageCase{"EmptyWith",    RunReplace, {"--find", "X", "--with", ""}},
+    UsageCase{"TwoFiles",     RunReplace, {"--find", "X", "--with", "Y", "a.min", "b.min"}},
+    UsageCase{"MissingFile",  RunReplace, {"--find", "X", "--with", "Y", "/nonexistent/a.min"}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
