@@ -2,7 +2,6 @@
 // every control name, caption (blanks included), shortcut and start state.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 #include <string>
 
@@ -308,16 +307,27 @@ const ExpectedItem kExpected[] = {
 std::string StateOf(const MenuItem& item) {
   if (item.flags & kMenuDisabled) return "disabled";
   if (item.flags & kMenuHidden) return "hidden";
-  if (item.flags & kMenuChecked) return "checked";
-  return "";
+  return (item.flags & kMenuChecked) ? "checked" : "";
 }
 
-// Guards against: an item lost, added or renamed, a caption whose blanks or
-// spelling drifted, a shortcut or start state typed wrong.
+// Guards against: an item lost, added, renamed or used twice, a caption whose blanks or spelling drifted, a
+// shortcut or start state typed wrong (the table holds every name and index once, in menu order).
 TEST(MenuTreeTest, EveryItemMatchesTheKnownMenus) {
+  const auto tree = MenuTree();
+  // 10 menus of the bar + 270 items = 280 rows; the tree adds Redo after Undo.
+  ASSERT_EQ(std::size(kExpected), 280u);
+  ASSERT_EQ(tree.size(), 281u);
   std::size_t next = 0;
-  for (const MenuItem& item : MenuTree()) {
-    if (item.name == "mnuEditRedo") continue;  // the one added item, checked below
+  for (std::size_t i = 0; i < tree.size(); ++i) {
+    const MenuItem& item = tree[i];
+    if (item.name == "mnuEditRedo") {
+      ASSERT_GT(i, 0u);
+      EXPECT_EQ(tree[i - 1].name, "mnuEditUndo");
+      EXPECT_EQ(item.caption, " Redo (&Y)");
+      EXPECT_EQ(item.shortcut, "Ctrl+Y");
+      EXPECT_EQ(StateOf(item), "disabled");
+      continue;
+    }
     ASSERT_LT(next, std::size(kExpected)) << "extra item " << item.name;
     const ExpectedItem& e = kExpected[next++];
     EXPECT_EQ(item.name, e.name) << "row " << next;
@@ -326,47 +336,7 @@ TEST(MenuTreeTest, EveryItemMatchesTheKnownMenus) {
     EXPECT_EQ(item.shortcut, e.shortcut) << e.name;
     EXPECT_EQ(StateOf(item), e.state) << e.name;
   }
-  EXPECT_EQ(next, std::size(kExpected)) << "items missing at the end";
-  // 10 menus of the bar + 270 items = 280 rows; with Redo the tree holds 281.
-  EXPECT_EQ(std::size(kExpected), 280u);
-  EXPECT_EQ(MenuTree().size(), 281u);
-}
-
-TEST(MenuTreeTest, RedoFollowsUndoDisabledWithCtrlY) {
-  const auto tree = MenuTree();
-  for (std::size_t i = 0; i + 1 < tree.size(); ++i)
-    if (tree[i].name == "mnuEditUndo") {
-      EXPECT_EQ(tree[i + 1].name, "mnuEditRedo");
-      EXPECT_EQ(tree[i + 1].caption, " Redo (&Y)");
-      EXPECT_EQ(tree[i + 1].shortcut, "Ctrl+Y");
-      EXPECT_TRUE(tree[i + 1].flags & kMenuDisabled);
-      return;
-    }
-  FAIL() << "mnuEditUndo missing";
-}
-
-// Guards against: a control name used twice outside the control arrays, or a
-// control array with a gap in its indexes.
-TEST(MenuTreeTest, NamesAreUniqueExceptControlArrays) {
-  const std::map<std::string, std::set<int>> arrays = {
-      {"mnuFileRecentFile", {1, 2, 3, 4, 5}},
-      {"mnuGcode", {13, 14}},
-      {"mnuGcodeComp", {1, 2, 3, 4, 5, 6}},
-      {"mnuGcodeRask", {1, 2, 3, 4, 5, 6, 7, 8, 9}},
-      {"mnuGcodeMap", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
-  };
-  std::map<std::string, std::set<int>> seen;
-  for (const MenuItem& item : MenuTree()) {
-    auto& indexes = seen[std::string(item.name)];
-    EXPECT_TRUE(indexes.insert(item.index).second) << item.name << "(" << item.index << ") twice";
-  }
-  for (const auto& [name, indexes] : seen) {
-    auto it = arrays.find(name);
-    if (it != arrays.end())
-      EXPECT_EQ(indexes, it->second) << name;
-    else
-      EXPECT_EQ(indexes, std::set<int>{0}) << name;
-  }
+  EXPECT_EQ(next, std::size(kExpected)) << "Redo missing";
 }
 
 // Guards against: a submenu without children or a leaf that swallows the
@@ -376,14 +346,12 @@ TEST(MenuTreeTest, LevelsFormATree) {
   int menus = 0;
   for (std::size_t i = 0; i < tree.size(); ++i) {
     const MenuItem& item = tree[i];
-    if (item.level == 0) ++menus;
-    const bool opensChildren = item.level == 0 || (item.flags & kMenuSubmenu);
+    menus += item.level == 0;
     const int nextLevel = i + 1 < tree.size() ? tree[i + 1].level : 0;
-    if (opensChildren)
+    if (item.level == 0 || (item.flags & kMenuSubmenu))
       EXPECT_EQ(nextLevel, item.level + 1) << item.name << " has no children";
     else
       EXPECT_LE(nextLevel, item.level) << item.name << " is a leaf";
-    if (i > 0) EXPECT_LE(item.level, tree[i - 1].level + 1) << item.name;
   }
   EXPECT_EQ(menus, 10);
 }
@@ -394,40 +362,38 @@ struct ParentCase {
   const char* parent;
 };
 
-const MenuItem* ParentOf(std::string_view name) {
-  const auto tree = MenuTree();
-  for (std::size_t i = 0; i < tree.size(); ++i)
-    if (tree[i].name == name)
-      for (std::size_t j = i; j-- > 0;)
-        if (tree[j].level == tree[i].level - 1) return &tree[j];
-  return nullptr;
-}
-
-// Guards against: items that share a name prefix with a neighbour landing in
-// the wrong submenu.
+// Guards against: items that share a name prefix with a neighbour landing in the wrong submenu.
 class MenuParentTest : public ::testing::TestWithParam<ParentCase> {};
 
 TEST_P(MenuParentTest, SitsInItsSubmenu) {
-  const MenuItem* parent = ParentOf(GetParam().item);
-  ASSERT_NE(parent, nullptr);
-  EXPECT_EQ(parent->name, GetParam().parent);
+  const auto tree = MenuTree();
+  std::string_view parent;
+  for (std::size_t i = 0; i < tree.size(); ++i)
+    if (tree[i].name == GetParam().item)
+      for (std::size_t j = i; j-- > 0 && parent.empty();)
+        if (tree[j].level == tree[i].level - 1) parent = tree[j].name;
+  EXPECT_EQ(parent, GetParam().parent);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Nesting, MenuParentTest,
-    ::testing::Values(ParentCase{"AtcLTool", "ProcessMT1", "ProcessMT"},
-                      ParentCase{"BarAfterAtc", "ProcessBar5", "Process"},
-                      ParentCase{"MTapNotInMT", "ProcessMTap", "Process"},
-                      ParentCase{"ZeroSetting", "ProcessMeasuerZero", "ProcessMeasureInside"},
-                      ParentCase{"PostProcessGauging", "ProcessMeasuerOutside", "Process"},
-                      ParentCase{"NotFixCycle", "GcodeG34", "GcodeThread"},
-                      ParentCase{"FaceCycle", "GcodeG32", "GcodeFace"},
-                      ParentCase{"DwellLeaf", "GcodeG04", "Gcode"},
-                      ParentCase{"TailstockLeaf", "GcodeTailstock", "Gcode"},
-                      ParentCase{"HighPressure2", "McodeCoolantHipress2", "McodeCoolant"},
-                      ParentCase{"InterlockSub", "McodeChuckInterlockSub", "McodeChuckInterlock"},
-                      ParentCase{"WindowModes", "mnuWindowTileVertical", "mnuView"}),
+    ::testing::Values(
+        // case name            item                      parent
+        ParentCase{"AtcLTool",           "ProcessMT1",             "ProcessMT"},
+        ParentCase{"BarAfterAtc",        "ProcessBar5",            "Process"},
+        ParentCase{"MTapNotInMT",        "ProcessMTap",            "Process"},
+        ParentCase{"ZeroSetting",        "ProcessMeasuerZero",     "ProcessMeasureInside"},
+        ParentCase{"PostProcessGauging", "ProcessMeasuerOutside",  "Process"},
+        ParentCase{"NotFixCycle",        "GcodeG34",               "GcodeThread"},
+        ParentCase{"FaceCycle",          "GcodeG32",               "GcodeFace"},
+        ParentCase{"DwellLeaf",          "GcodeG04",               "Gcode"},
+        ParentCase{"TailstockLeaf",      "GcodeTailstock",         "Gcode"},
+        ParentCase{"HighPressure2",      "McodeCoolantHipress2",   "McodeCoolant"},
+        ParentCase{"InterlockSub",       "McodeChuckInterlockSub", "McodeChuckInterlock"},
+        ParentCase{"WindowModes",        "mnuWindowTileVertical",  "mnuView"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Guards against: toolbar positions shifted, so HideDocumentMenus hides the
 // wrong buttons, or a button bound to a command that does not exist.
@@ -438,13 +404,13 @@ TEST(ToolbarTableTest, PositionsSeparatorsAndCommands) {
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     const ToolbarButton& b = buttons[i];
     EXPECT_EQ(b.position, static_cast<int>(i) + 1);
+    if (b.document) documentOnly.insert(b.position);
     if (IsSeparator(b)) {
       separators.insert(b.position);
-    } else {
-      EXPECT_NE(FindMenuItem(b.command), nullptr) << b.command;
-      EXPECT_FALSE(b.toolTip.empty());
+      continue;
     }
-    if (b.document) documentOnly.insert(b.position);
+    EXPECT_NE(FindMenuItem(b.command), nullptr) << b.command;
+    EXPECT_FALSE(b.toolTip.empty()) << b.position;
   }
   EXPECT_EQ(separators, (std::set<int>{4, 6, 11, 17}));
   EXPECT_EQ(documentOnly, (std::set<int>{3, 5, 7, 8, 9, 10, 12, 13, 14, 15, 16, 18, 19, 20, 21, 22}));
@@ -453,44 +419,35 @@ TEST(ToolbarTableTest, PositionsSeparatorsAndCommands) {
   EXPECT_EQ(buttons[13].toolTip, "Calculation Replace");
 }
 
+// Guards against: status panels out of order, or the lock panels' tooltips misspelt.
 TEST(StatusPanelTableTest, SixPanelsInOrder) {
   const auto panels = StatusPanels();
-  ASSERT_EQ(panels.size(), 6u);
-  const char* keys[] = {"Memo", "INS", "CAPS", "NUM", "Date", "Time"};
-  for (std::size_t i = 0; i < panels.size(); ++i) EXPECT_EQ(panels[i].key, keys[i]);
+  std::vector<std::string_view> keys;
+  for (const StatusPanel& p : panels) keys.push_back(p.key);
+  ASSERT_EQ(keys, (std::vector<std::string_view>{"Memo", "INS", "CAPS", "NUM", "Date", "Time"}));
   EXPECT_EQ(panels[1].toolTip, "Insrt Key");
   EXPECT_EQ(panels[2].toolTip, "Caps Lock");
   EXPECT_EQ(panels[3].toolTip, "Num Lock");
 }
 
-// Guards against: document menus or commands naming items that do not exist
-// (they would silently never be shown or enabled).
-TEST(MenuTreeTest, DocumentListsNameRealItems) {
+// Guards against: document menus, document commands, Tallix or checkable items naming items that do not
+// exist (they would silently never be shown, enabled or checked).
+TEST(MenuTreeTest, ItemListsNameRealItems) {
   for (std::string_view name : DocumentMenus()) {
     const MenuItem* item = FindMenuItem(name);
     ASSERT_NE(item, nullptr) << name;
     EXPECT_EQ(item->level, 0) << name;
   }
+  for (std::string_view name : DocumentCommands()) EXPECT_TRUE(FindMenuItem(name) && NeedsDocument(name)) << name;
+  for (std::string_view name : TallixItems()) EXPECT_NE(FindMenuItem(name), nullptr) << name;
   EXPECT_EQ(DocumentMenus().size(), 7u);
   EXPECT_EQ(DocumentCommands().size(), 12u);
-  for (std::string_view name : DocumentCommands()) {
-    EXPECT_NE(FindMenuItem(name), nullptr) << name;
-    EXPECT_TRUE(NeedsDocument(name)) << name;
-  }
-  EXPECT_TRUE(NeedsDocument("mnuEditUndo"));
-  EXPECT_FALSE(NeedsDocument("mnuFileNew"));
-  EXPECT_FALSE(NeedsDocument("mnuToolsrpm"));
-  for (std::string_view name : TallixItems()) EXPECT_NE(FindMenuItem(name), nullptr) << name;
   EXPECT_EQ(TallixItems().size(), 6u);
-}
-
-TEST(MenuTreeTest, CheckableItems) {
+  EXPECT_TRUE(NeedsDocument("mnuEditUndo"));
+  EXPECT_FALSE(NeedsDocument("mnuFileNew") || NeedsDocument("mnuToolsrpm"));
   for (const char* name : {"mnuViewToolbar", "mnuViewStatusBar", "mnuWindowCascade", "mnuWindowTileHorizontal",
-                           "mnuWindowTileVertical", "mnuToolsAutoNo"}) {
-    const MenuItem* item = FindMenuItem(name);
-    ASSERT_NE(item, nullptr);
-    EXPECT_TRUE(item->flags & kMenuCheckable) << name;
-  }
+                           "mnuWindowTileVertical", "mnuToolsAutoNo"})
+    EXPECT_TRUE(FindMenuItem(name) && (FindMenuItem(name)->flags & kMenuCheckable)) << name;
 }
 
 }  // namespace

@@ -7,81 +7,49 @@
 namespace quillon {
 namespace {
 
-std::vector<std::string> Captions(const RecentFileList& list) {
-  std::vector<std::string> out;
-  for (const auto& slot : list) out.push_back(slot.caption);
-  return out;
-}
-std::vector<bool> Visible(const RecentFileList& list) {
-  std::vector<bool> out;
-  for (const auto& slot : list) out.push_back(slot.visible);
-  return out;
-}
+using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-// Guards against: the oldest entry kept, the newest not first, or a repeated
-// file merged into one entry.
-TEST(RecentFilesTest, SixOpensLeaveTheLastFiveNewestFirst) {
-  RecentFileList list = EmptyRecentFiles();
-  for (const char* path : {"/p/1.min", "/p/2.min", "/p/3.min", "/p/4.min", "/p/5.min", "/p/6.min"})
-    AddRecentFile(list, path);
-  EXPECT_EQ(Captions(list), (std::vector<std::string>{"/p/6.min", "/p/5.min", "/p/4.min", "/p/3.min", "/p/2.min"}));
-  EXPECT_EQ(Visible(list), std::vector<bool>(5, true));
-}
-
-TEST(RecentFilesTest, SameFileTwiceIsListedTwice) {
-  RecentFileList list = EmptyRecentFiles();
-  AddRecentFile(list, "/p/a.min");
-  AddRecentFile(list, "/p/a.min");
-  // Captions shift as a whole: the design captions of slots 1..3 move to 3..5.
-  EXPECT_EQ(Captions(list),
-            (std::vector<std::string>{"/p/a.min", "/p/a.min", "RecentFile1", "RecentFile2", "RecentFile3"}));
-  EXPECT_EQ(Visible(list), (std::vector<bool>{true, true, false, false, false}));
-}
-
-// Guards against: a slot showing another slot's design caption as if it were
-// a file ("RecentFile2" moved into slot 3 after a gap in the stored list).
-TEST(RecentFilesTest, GapMovesDownHidden) {
-  MemorySettingsStore store;
-  store.set(kSectionSettings, "RecentFile1", "/p/a.min");
-  store.set(kSectionSettings, "RecentFile3", "/p/c.min");
-  RecentFileList list = LoadRecentFiles(store);
-  AddRecentFile(list, "/p/x.min");
-  EXPECT_EQ(Captions(list),
-            (std::vector<std::string>{"/p/x.min", "/p/a.min", "RecentFile2", "/p/c.min", "RecentFile4"}));
-  EXPECT_EQ(Visible(list), (std::vector<bool>{true, true, false, true, false}));
-}
-
-struct LoadCase {
+struct ListCase {
   const char* name;
-  std::vector<std::pair<std::string, std::string>> stored;
-  std::vector<bool> visible;
+  Pairs stored;                     // the store before the list is loaded
+  std::vector<std::string> opened;  // files added after loading, oldest first
+  const char* captions;             // slots 1..5, joined by '|'
+  const char* shown;                // '1' for a visible slot
 };
 
-// Guards against: empty stored values shown as items, or the slots after a gap lost.
-class RecentLoadTest : public ::testing::TestWithParam<LoadCase> {};
+// Guards against: empty stored values shown as items, slots after a gap lost, the oldest entry kept or the
+// newest not first, a repeated file merged into one entry, or a design caption ("RecentFile2") moved down a
+// slot and then shown as if it were a file.
+class RecentListTest : public ::testing::TestWithParam<ListCase> {};
 
-TEST_P(RecentLoadTest, ShowsExactlyTheStoredSlots) {
+TEST_P(RecentListTest, LoadsAndShiftsTheWholeList) {
   MemorySettingsStore store;
   for (const auto& [key, value] : GetParam().stored) store.set(kSectionSettings, key, value);
-  const RecentFileList list = LoadRecentFiles(store);
-  EXPECT_EQ(Visible(list), GetParam().visible);
-  for (int i = 0; i < kRecentFileSlots; ++i)
-    if (!list[i].visible) EXPECT_EQ(list[i].caption, RecentFileDesignCaption(i + 1));
+  RecentFileList list = LoadRecentFiles(store);
+  for (const std::string& path : GetParam().opened) AddRecentFile(list, path);
+  std::string captions, shown;
+  for (const auto& slot : list) {
+    captions += (captions.empty() ? "" : "|") + slot.caption;
+    shown += slot.visible ? '1' : '0';
+  }
+  EXPECT_EQ(captions, GetParam().captions);
+  EXPECT_EQ(shown, GetParam().shown);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
-    Slots, RecentLoadTest,
-    ::testing::Values(LoadCase{"Empty", {}, {false, false, false, false, false}},
-                      LoadCase{"OneAndTwo",
-                               {{"RecentFile1", "/a"}, {"RecentFile2", "/b"}},
-                               {true, true, false, false, false}},
-                      LoadCase{"OneAndThree",
-                               {{"RecentFile1", "/a"}, {"RecentFile3", "/c"}},
-                               {true, false, true, false, false}},
-                      LoadCase{"EmptyValueStaysHidden",
-                               {{"RecentFile1", ""}, {"RecentFile5", "/e"}},
-                               {false, false, false, false, true}}),
+    Lists, RecentListTest,
+    ::testing::Values(
+        // name                        stored                                          opened                                captions                                                       shown
+        ListCase{"Empty",              {},                                             {},                                   "RecentFile1|RecentFile2|RecentFile3|RecentFile4|RecentFile5", "00000"},
+        ListCase{"OneAndTwo",          {{"RecentFile1", "/a"}, {"RecentFile2", "/b"}}, {},                                   "/a|/b|RecentFile3|RecentFile4|RecentFile5",                   "11000"},
+        ListCase{"OneAndThree",        {{"RecentFile1", "/a"}, {"RecentFile3", "/c"}}, {},                                   "/a|RecentFile2|/c|RecentFile4|RecentFile5",                   "10100"},
+        ListCase{"EmptyValueHidden",   {{"RecentFile1", ""}, {"RecentFile5", "/e"}},   {},                                   "RecentFile1|RecentFile2|RecentFile3|RecentFile4|/e",          "00001"},
+        ListCase{"SixOpensLeaveFive",  {},                                             {"/1", "/2", "/3", "/4", "/5", "/6"}, "/6|/5|/4|/3|/2",                                              "11111"},
+        ListCase{"SameFileTwice",      {},                                             {"/a", "/a"},                         "/a|/a|RecentFile1|RecentFile2|RecentFile3",                   "11000"},
+        ListCase{"GapMovesDownHidden", {{"RecentFile1", "/a"}, {"RecentFile3", "/c"}}, {"/x"},                               "/x|/a|RecentFile2|/c|RecentFile4",                            "11010"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Guards against: design captions written into the store, or an older stored
 // value overwritten by an empty slot.

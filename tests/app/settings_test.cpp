@@ -12,35 +12,28 @@ namespace {
 
 const SettingPlaces kPlaces{"/opt/quillon", "/home/op"};
 
+// Guards against: a key typed twice (the second row would never be read) or a key lost from the table.
 TEST(SettingsTableTest, EveryKeyAppearsOnce) {
   std::set<std::pair<std::string_view, std::string_view>> seen;
   for (const auto& k : SettingsTable()) EXPECT_TRUE(seen.insert({k.section, k.key}).second) << k.key;
   EXPECT_EQ(SettingsTable().size(), 20u + 18u);
 }
 
+// Guards against: a first run with an empty store starting from other values than the known defaults.
 TEST(SettingsTableTest, FreshStoreGivesDefaults) {
   MemorySettingsStore store;
-  AppSettings a = LoadAppSettings(store, kPlaces);
+  const AppSettings a = LoadAppSettings(store, kPlaces);
   EXPECT_EQ(a.ScreenFontName, "Terminal");
-  EXPECT_EQ(a.ScreenFontSize, 14);
-  EXPECT_EQ(a.PrintFontSize, 11);
-  EXPECT_EQ(a.LeftMerge, 10);
-  EXPECT_EQ(a.RightMerge, 0);
-  EXPECT_EQ(a.PrintLineNo, 1);
+  EXPECT_EQ((std::vector<int>{a.ScreenFontSize, a.PrintFontSize, a.LeftMerge, a.RightMerge, a.PrintLineNo}),
+            (std::vector<int>{14, 11, 10, 0, 1}));
   EXPECT_EQ(a.InsertPathName, "/opt/quillon/Program");
-  WindowGeometryTwips g = LoadWindowGeometry(store, kPlaces);
-  EXPECT_EQ(g.left, 1000);
-  EXPECT_EQ(g.width, 6500);
+  const WindowGeometryTwips g = LoadWindowGeometry(store, kPlaces);
+  EXPECT_EQ((std::vector<double>{g.left, g.top, g.width, g.height}), (std::vector<double>{1000, 1000, 6500, 6500}));
 
-  MachineParameters p = LoadMachineParameters(store, kPlaces);
-  EXPECT_EQ(p.MaxS, 2500);
-  EXPECT_EQ(p.HomeX, 500);
-  EXPECT_EQ(p.HomeZ, 500);
-  EXPECT_EQ(p.AppX, 200);
-  EXPECT_EQ(p.AppZ, 50);
-  EXPECT_TRUE(p.ZentorQ500);
-  EXPECT_TRUE(p.PanelChk);
-  EXPECT_TRUE(p.ToolFrom);
+  const MachineParameters p = LoadMachineParameters(store, kPlaces);
+  EXPECT_EQ((std::vector<double>{p.MaxS, p.HomeX, p.HomeZ, p.AppX, p.AppZ}),
+            (std::vector<double>{2500, 500, 500, 200, 50}));
+  EXPECT_TRUE(p.ZentorQ500 && p.PanelChk && p.ToolFrom);
   EXPECT_FALSE(p.TG || p.Tallix || p.Bturret || p.Measuer || p.AutoDoor || p.LoadMoniter);
   EXPECT_EQ(p.TurretType, 2);
   EXPECT_EQ(p.AtcMacroType, "M421");
@@ -48,45 +41,47 @@ TEST(SettingsTableTest, FreshStoreGivesDefaults) {
   EXPECT_EQ(p.CsvPathName, "/opt/quillon/ cutting  condition ");
 }
 
-struct BadValueCase {
+struct StoredCase {
   const char* name;
   const char* section;
   const char* key;
   const char* stored;
+  bool flag;  // read as a flag (expected 0 or 1) rather than a number
   double expected;
 };
 
-// Guards against: a stored value that does not convert stopping the start.
-class StrictReadTest : public ::testing::TestWithParam<BadValueCase> {};
+// Guards against: a stored value that does not convert stopping the start instead of giving the key's default.
+class StrictReadTest : public ::testing::TestWithParam<StoredCase> {};
 
 TEST_P(StrictReadTest, FallsBackToTheDefault) {
   const auto& c = GetParam();
   MemorySettingsStore store;
   store.set(c.section, c.key, c.stored);
-  EXPECT_DOUBLE_EQ(ReadSettingNumber(store, c.section, c.key, kPlaces), c.expected);
+  if (c.flag)
+    EXPECT_EQ(ReadSettingFlag(store, c.section, c.key, kPlaces), c.expected != 0);
+  else
+    EXPECT_DOUBLE_EQ(ReadSettingNumber(store, c.section, c.key, kPlaces), c.expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
-    Numbers, StrictReadTest,
-    ::testing::Values(BadValueCase{"Letters", "Settings", "MainLeft", "abc", 1000},
-                      BadValueCase{"TrailingText", "Settings", "ScreenFontSize", "12pt", 14},
-                      BadValueCase{"Empty", "Parameter", "MaxS", "", 2500},
-                      BadValueCase{"Int16Overflow", "Settings", "PrintLineNo", "70000", 1},
-                      BadValueCase{"GoodValue", "Settings", "MainTop", "2400", 2400},
-                      BadValueCase{"GoodNegative", "Settings", "MainLeft", "-120", -120},
-                      BadValueCase{"BlanksAround", "Parameter", "AppZ", " 30 ", 30}),
+    Values, StrictReadTest,
+    ::testing::Values(
+        //         name             section      key               stored   flag   expected
+        StoredCase{"Letters",       "Settings",  "MainLeft",       "abc",   false, 1000},
+        StoredCase{"TrailingText",  "Settings",  "ScreenFontSize", "12pt",  false, 14},
+        StoredCase{"Empty",         "Parameter", "MaxS",           "",      false, 2500},
+        StoredCase{"Int16Overflow", "Settings",  "PrintLineNo",    "70000", false, 1},
+        StoredCase{"GoodValue",     "Settings",  "MainTop",        "2400",  false, 2400},
+        StoredCase{"GoodNegative",  "Settings",  "MainLeft",       "-120",  false, -120},
+        StoredCase{"BlanksAround",  "Parameter", "AppZ",           " 30 ",  false, 30},
+        StoredCase{"FlagMaybe",     "Parameter", "TG",             "maybe", true,  0},
+        StoredCase{"FlagTrue",      "Parameter", "Tallix",         "True",  true,  1},
+        StoredCase{"FlagFalse",     "Parameter", "ZentorQ500",     "False", true,  0}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-TEST(StrictReadTest, FlagsFallBackToTheDefault) {
-  MemorySettingsStore store;
-  store.set("Parameter", "TG", "maybe");
-  store.set("Parameter", "Tallix", "True");
-  store.set("Parameter", "ZentorQ500", "False");
-  EXPECT_FALSE(ReadSettingFlag(store, "Parameter", "TG", kPlaces));
-  EXPECT_TRUE(ReadSettingFlag(store, "Parameter", "Tallix", kPlaces));
-  EXPECT_FALSE(ReadSettingFlag(store, "Parameter", "ZentorQ500", kPlaces));
-}
-
+// Guards against: the parameter dialog's keys written in another order or in another text form.
 TEST(MachineParametersTest, SaveWritesTheSixteenKeysInDialogOrder) {
   MemorySettingsStore store;
   MachineParameters p;
@@ -103,14 +98,12 @@ TEST(MachineParametersTest, SaveWritesTheSixteenKeysInDialogOrder) {
   EXPECT_EQ(LoadMachineParameters(store, kPlaces).AppZ, 30.5);
 }
 
+// Guards against: an unknown key or a value that does not convert changing a parameter.
 TEST(MachineParametersTest, SetByKeyRefusesUnknownKeysAndBadValues) {
   MachineParameters p;
-  EXPECT_TRUE(SetMachineParameter(p, "Tallix", "True"));
-  EXPECT_TRUE(p.Tallix);
-  EXPECT_TRUE(SetMachineParameter(p, "AtcMacroType", "M441"));
-  EXPECT_EQ(p.AtcMacroType, "M441");
-  EXPECT_TRUE(SetMachineParameter(p, "AppZ", "75"));
-  EXPECT_EQ(p.AppZ, 75);
+  EXPECT_TRUE(SetMachineParameter(p, "Tallix", "True") && p.Tallix);
+  EXPECT_TRUE(SetMachineParameter(p, "AtcMacroType", "M441") && p.AtcMacroType == "M441");
+  EXPECT_TRUE(SetMachineParameter(p, "AppZ", "75") && p.AppZ == 75);
   EXPECT_FALSE(SetMachineParameter(p, "AppZ", "far"));
   EXPECT_EQ(p.AppZ, 75);
   EXPECT_FALSE(SetMachineParameter(p, "Nonsense", "1"));

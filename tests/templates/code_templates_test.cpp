@@ -18,34 +18,29 @@ struct LookupCase {
 
 class CodeTemplateLookupTest : public ::testing::TestWithParam<LookupCase> {};
 
-// Guards against array handlers picking text by position instead of by index,
-// and against indexes outside the listed ones inserting something.
+// Guards against array handlers picking text by position instead of by index, and against indexes outside
+// the listed ones inserting something (every listed item's text is checked through its menu action).
 TEST_P(CodeTemplateLookupTest, FindsTextByControlAndIndex) {
   const auto& c = GetParam();
   EXPECT_EQ(CodeTemplateText(c.control, c.index), c.expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Items, CodeTemplateLookupTest,
-    ::testing::Values(LookupCase{"TurretA", "mnuGcode", 13, "G13\n"}, LookupCase{"TurretB", "mnuGcode", 14, "G14\n"},
-                      LookupCase{"TurretIndexBelowListed", "mnuGcode", 12, std::nullopt},
-                      LookupCase{"TurretIndexZero", "mnuGcode", 0, std::nullopt},
-                      LookupCase{"CompFirst", "mnuGcodeComp", 1, " G41"},
-                      LookupCase{"CompLast", "mnuGcodeComp", 6, " G19"},
-                      LookupCase{"CompPastEnd", "mnuGcodeComp", 7, std::nullopt},
-                      LookupCase{"RaskContinuationLine", "mnuGcodeRask", 2, "$    G84 XA= DA= FA= XB= DB= FB=\n"},
-                      LookupCase{"RaskPastEnd", "mnuGcodeRask", 10, std::nullopt},
-                      LookupCase{"MapLast", "mnuGcodeMap", 14, "N000 G180\n"},
-                      LookupCase{"MapPastEnd", "mnuGcodeMap", 15, std::nullopt},
-                      LookupCase{"SingleItemWithLineEnd", "GcodeG71", 0, "N000 G71 X Z H D F\n"},
-                      LookupCase{"SingleItemWithoutLineEnd", "GcodeTailstock", 0, "N000 G152 W"},
-                      LookupCase{"SingleItemGivenAnIndex", "GcodeG71", 1, std::nullopt},
-                      LookupCase{"SubChuckCloseIsM249", "McodeChuckSubClose", 0, " M249"},
-                      LookupCase{"SubChuckOpenIsM248", "McodeChuckSubOpen", 0, " M248"},
-                      LookupCase{"SpindleAddsM63", "McodeSpindleM03", 0, " M03 M63"},
-                      LookupCase{"UnknownControl", "mnuFileOpen", 0, std::nullopt},
-                      LookupCase{"SubmenuHasNoText", "GcodeRask", 0, std::nullopt}),
+    ::testing::Values(
+        //         name                      control           index expected
+        LookupCase{"TurretB",                "mnuGcode",       14,   "G14\n"},
+        LookupCase{"TurretIndexBelowListed", "mnuGcode",       12,   std::nullopt},
+        LookupCase{"TurretIndexZero",        "mnuGcode",       0,    std::nullopt},
+        LookupCase{"CompPastEnd",            "mnuGcodeComp",   7,    std::nullopt},
+        LookupCase{"RaskPastEnd",            "mnuGcodeRask",   10,   std::nullopt},
+        LookupCase{"MapPastEnd",             "mnuGcodeMap",    15,   std::nullopt},
+        LookupCase{"SingleItemGivenAnIndex", "GcodeG71",       1,    std::nullopt},
+        LookupCase{"UnknownControl",         "mnuFileOpen",    0,    std::nullopt},
+        LookupCase{"SubmenuHasNoText",       "GcodeRask",      0,    std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Guards against a control typed twice (the second row would never be reached)
 // and against M codes losing the blank that lets them extend a block.
