@@ -46,23 +46,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, CirclePointTest, ::testing::Values(
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Guards against: a missing angle computing with 0, and the drawing not
-// showing the tangent through the touching point.
-TEST(CirclePoint, WithoutAngleOnlyTheCircle) {
+// Guards against: a missing angle computing with 0, a missing radius
+// drawing anything, and the drawing not showing the tangent through the
+// touching point.
+TEST(CirclePoint, DrawingFollowsTheEntries) {
   CalculatorFields f;
   f.text[1] = "20", f.text[2] = "0", f.text[3] = "5";
-  const Calculation out = CirclePointCalculate(f);
-  EXPECT_EQ(out.fields.text[5], "");
-  ASSERT_TRUE(out.figure.has_value());
-  EXPECT_EQ(out.figure->circles.size(), 1u);
-  EXPECT_TRUE(out.figure->lines.empty());
-  f.text[3] = "";
-  EXPECT_FALSE(CirclePointCalculate(f).figure.has_value());
-}
+  const Calculation circleOnly = CirclePointCalculate(f);
+  EXPECT_EQ(circleOnly.fields.text[5], "");
+  ASSERT_TRUE(circleOnly.figure.has_value());
+  EXPECT_EQ(circleOnly.figure->circles.size(), 1u);
+  EXPECT_TRUE(circleOnly.figure->lines.empty());
 
-TEST(CirclePoint, DrawingHasTheTangentThroughTheTouchingPoint) {
-  CalculatorFields f;
-  f.text[1] = "20", f.text[2] = "0", f.text[3] = "5", f.text[4] = "0";
+  f.text[4] = "0";
   const Calculation out = CirclePointCalculate(f);
   ASSERT_TRUE(out.figure.has_value());
   ASSERT_EQ(out.figure->lines.size(), 1u);
@@ -74,6 +70,9 @@ TEST(CirclePoint, DrawingHasTheTangentThroughTheTouchingPoint) {
   EXPECT_GT(line.to.x, 5.0);
   ASSERT_EQ(out.figure->points.size(), 2u);
   EXPECT_NEAR(out.figure->points[1].centre.y, -5.0, 1e-9);
+
+  f.text[3] = "";
+  EXPECT_FALSE(CirclePointCalculate(f).figure.has_value());
 }
 
 }  // namespace

@@ -8,16 +8,9 @@ namespace {
 
 struct LineAngleCase {
   const char* name;
-  bool leaveZ2;  // false: leaving X2 (Text4)
-  const char* x1;
-  const char* z1;
-  const char* a;
-  const char* x2;
-  const char* z2;
-  // Boxes after leaving: Text3, Text4, Text5.
-  const char* wantA;
-  const char* wantX2;
-  const char* wantZ2;
+  bool leaveZ2;                         // false: leaving X2 (Text4)
+  const char *x1, *z1, *a, *x2, *z2;    // Text1..Text5 typed
+  const char *wantA, *wantX2, *wantZ2;  // Text3..Text5 after leaving
 };
 
 // Guards against: wrong radian constant or quadrant correction, the

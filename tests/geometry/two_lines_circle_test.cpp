@@ -62,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Options, LineRLineOptionTest, ::testing::Values(
 // clang-format on
 
 // Guards against: parallel lines dividing by zero into the boxes, an empty R
-// still fitting a circle, and Check1 not following R.
+// still fitting a circle, Check1 not following R, and computing with an
+// incomplete line.
 TEST(LineRLine, ParallelLinesAreImpossible) {
   CalculatorFields f = Corner("5", 1);
   f.text[6] = "0";  // both lines along Z
@@ -72,35 +73,30 @@ TEST(LineRLine, ParallelLinesAreImpossible) {
   EXPECT_EQ(out.figure->text, "Calculation is impossible!!");
 }
 
-TEST(LineRLine, WithoutRadiusOnlyTheCorner) {
+TEST(LineRLine, IncompleteEntriesDrawWhatTheyHave) {
   CalculatorFields f = Corner("", 1);
   f.check1Enabled = true;
-  const Calculation out = LineRLineCalculate(f);
-  EXPECT_EQ(out.fields.text[7], "20");
-  EXPECT_EQ(out.fields.text[8], "-10");
-  EXPECT_EQ(out.fields.text[10], kKept);
-  EXPECT_FALSE(out.fields.check1Enabled);
-  ASSERT_TRUE(out.figure.has_value());
-  EXPECT_EQ(out.figure->lines.size(), 2u);
-  EXPECT_TRUE(out.figure->circles.empty());
-  ASSERT_EQ(out.figure->points.size(), 1u);
-  EXPECT_NEAR(out.figure->points[0].centre.x, -10.0, 1e-6);  // corner Z-10
-  EXPECT_NEAR(out.figure->points[0].centre.y, -10.0, 1e-6);  // radius 10
-}
+  const Calculation cornerOnly = LineRLineCalculate(f);
+  EXPECT_EQ(cornerOnly.fields.text[7], "20");
+  EXPECT_EQ(cornerOnly.fields.text[8], "-10");
+  EXPECT_EQ(cornerOnly.fields.text[10], kKept);
+  EXPECT_FALSE(cornerOnly.fields.check1Enabled);
+  ASSERT_TRUE(cornerOnly.figure.has_value());
+  EXPECT_EQ(cornerOnly.figure->lines.size(), 2u);
+  EXPECT_TRUE(cornerOnly.figure->circles.empty());
+  ASSERT_EQ(cornerOnly.figure->points.size(), 1u);
+  EXPECT_NEAR(cornerOnly.figure->points[0].centre.x, -10.0, 1e-6);  // corner Z-10
+  EXPECT_NEAR(cornerOnly.figure->points[0].centre.y, -10.0, 1e-6);  // radius 10
 
-TEST(LineRLine, IncompleteLine2DrawsLine1Only) {
-  CalculatorFields f = Corner("5", 1);
-  f.text[5] = "";
-  const Calculation out = LineRLineCalculate(f);
-  EXPECT_EQ(out.fields.text[7], kKept);
-  ASSERT_TRUE(out.figure.has_value());
-  EXPECT_EQ(out.figure->lines.size(), 1u);
-  EXPECT_DOUBLE_EQ(out.figure->view.width, 8835.0);
-}
+  f = Corner("5", 1);
+  f.text[5] = "";  // line 2 incomplete: line 1 alone at the default scale
+  const Calculation line1Only = LineRLineCalculate(f);
+  EXPECT_EQ(line1Only.fields.text[7], kKept);
+  ASSERT_TRUE(line1Only.figure.has_value());
+  EXPECT_EQ(line1Only.figure->lines.size(), 1u);
+  EXPECT_DOUBLE_EQ(line1Only.figure->view.width, 8835.0);
 
-TEST(LineRLine, NothingWithoutLine1) {
-  CalculatorFields f = Corner("5", 1);
-  f.text[3] = "";
+  f.text[3] = "";  // nor line 1: the drawing stays as it was
   EXPECT_FALSE(LineRLineCalculate(f).figure.has_value());
 }
 
