@@ -1,5 +1,6 @@
 // The shared block pieces: tool-data lines, tool requests, tool words, the
-// spindle-speed rule and the return lines that every generator writes.
+// spindle-speed rule and the error messages. Every command's own use of them
+// is pinned by the golden runs; here the pieces meet their edges.
 #include <gtest/gtest.h>
 
 #include "process/nc_block.h"
@@ -7,6 +8,8 @@
 
 namespace quillon {
 namespace {
+
+constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
 
 ProcessContext Context(double tool, bool tg, bool tallix = false) {
   ProcessContext ctx;
@@ -16,75 +19,42 @@ ProcessContext Context(double tool, bool tg, bool tallix = false) {
   return ctx;
 }
 
-struct ToolDataCase {
-  const char* name;
-  bool tg;
-  double tool;
-  int kind;
-  std::optional<int> angle;
-  std::vector<ToolDataWord> second;
-  const char* expected;
-};
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
 
-// Guards against: wrong variable family with tool groups, missing or extra
-// VTLA1 word, and tool numbers written other than through the NC format.
+struct ToolDataCase { const char* name; double tool; std::optional<int> angle; const char* expected; };
+
+// Guards against: the VGR family with tool groups missing a name, a missing
+// or extra VTLA1 word, tool numbers written other than through the NC format,
+// and lines written without ToolFrom.
 class ToolDataLinesTest : public ::testing::TestWithParam<ToolDataCase> {};
 
-TEST_P(ToolDataLinesTest, WritesTwoLines) {
+TEST_P(ToolDataLinesTest, WritesTwoLinesInBothFamilies) {
   const auto& c = GetParam();
-  ProcessContext ctx = Context(c.tool, c.tg);
-  std::string nc;
-  // The table rows are at most three words long; expand explicitly.
-  switch (c.second.size()) {
-    case 1: AppendToolDataLines(nc, ctx, c.kind, c.angle, {c.second[0]}); break;
-    case 2: AppendToolDataLines(nc, ctx, c.kind, c.angle, {c.second[0], c.second[1]}); break;
-    default: AppendToolDataLines(nc, ctx, c.kind, c.angle, {c.second[0], c.second[1], c.second[2]}); break;
+  for (bool tg : {false, true}) {
+    ProcessContext ctx = Context(c.tool, tg);
+    std::string nc;
+    AppendToolDataLines(nc, ctx, 20, c.angle, {{"A2", 3}, {"D", 20}, {"W", 2.5}, {"L", 45.5}});
+    EXPECT_EQ(nc, tg ? Replace(c.expected, "VTL", "VGR") : c.expected);
+    ctx.machine.ToolFrom = false;
+    std::string none;
+    AppendToolDataLines(none, ctx, 20, c.angle, {{"L", 40}});
+    EXPECT_EQ(none, "");
   }
-  EXPECT_EQ(nc, c.expected);
 }
 
-// Rows of the tool-data table (ID rows: StartZ 0, EndZ -35 -> VTLL 55).
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ToolDataLinesTest,
-    ::testing::Values(
-        ToolDataCase{"OdRough", false, 5, 1, 55, {{"A2", 3}, {"L", 40}},
-                     "NOEX VTLIN[5]=1 VTLFN[5]=1 VTLA1[5]=55\nNOEX VTLA2[5]=3 VTLL[5]=40\n"},
-        ToolDataCase{"OdRoughGroups", true, 5, 1, 55, {{"A2", 3}, {"L", 40}},
-                     "NOEX VGRIN[5]=1 VGRFN[5]=1 VGRA1[5]=55\nNOEX VGRA2[5]=3 VGRL[5]=40\n"},
-        ToolDataCase{"IdRoughGroups", true, 3, 2, 60, {{"A2", 3}, {"D", 20}, {"L", 55}},
-                     "NOEX VGRIN[3]=2 VGRFN[3]=1 VGRA1[3]=60\nNOEX VGRA2[3]=3 VGRD[3]=20 VGRL[3]=55\n"},
-        ToolDataCase{"FaceRough", false, 4, 1, 80, {{"A2", 5}, {"L", 40}},
-                     "NOEX VTLIN[4]=1 VTLFN[4]=1 VTLA1[4]=80\nNOEX VTLA2[4]=5 VTLL[4]=40\n"},
-        ToolDataCase{"OdThread", false, 9, 13, 60, {{"L", 40}},
-                     "NOEX VTLIN[9]=13 VTLFN[9]=1 VTLA1[9]=60\nNOEX VTLL[9]=40\n"},
-        ToolDataCase{"IdGrooveGroups", true, 6, 20, 180, {{"D", 20}, {"W", 3}, {"L", 55}},
-                     "NOEX VGRIN[6]=20 VGRFN[6]=1 VGRA1[6]=180\nNOEX VGRD[6]=20 VGRW[6]=3 VGRL[6]=55\n"},
-        ToolDataCase{"HssDrill", false, 1, 22, 118, {{"D", 10}, {"L", 45.5}},
-                     "NOEX VTLIN[1]=22 VTLFN[1]=1 VTLA1[1]=118\nNOEX VTLD[1]=10 VTLL[1]=45.5\n"},
-        ToolDataCase{"FractionalTool", false, 5.25, 1, 55, {{"A2", 3}, {"L", 40}},
-                     "NOEX VTLIN[5.25]=1 VTLFN[5.25]=1 VTLA1[5.25]=55\nNOEX VTLA2[5.25]=3 VTLL[5.25]=40\n"},
-        ToolDataCase{"NoAngleWord", false, 7, 36, std::nullopt, {{"D", 10}, {"L", 30}},
-                     "NOEX VTLIN[7]=36 VTLFN[7]=1\nNOEX VTLD[7]=10 VTLL[7]=30\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, ToolDataLinesTest, ::testing::Values(
+  ToolDataCase{"WithAngle",      6,    180,          "NOEX VTLIN[6]=20 VTLFN[6]=1 VTLA1[6]=180\nNOEX VTLA2[6]=3 VTLD[6]=20 VTLW[6]=2.5 VTLL[6]=45.5\n"},
+  ToolDataCase{"FractionalTool", 5.25, 55,           "NOEX VTLIN[5.25]=20 VTLFN[5.25]=1 VTLA1[5.25]=55\nNOEX VTLA2[5.25]=3 VTLD[5.25]=20 VTLW[5.25]=2.5 VTLL[5.25]=45.5\n"},
+  ToolDataCase{"NoAngleWord",    7,    std::nullopt, "NOEX VTLIN[7]=20 VTLFN[7]=1\nNOEX VTLA2[7]=3 VTLD[7]=20 VTLW[7]=2.5 VTLL[7]=45.5\n"}),
+  kName);
+// clang-format on
 
-TEST(ToolDataLinesTest, NothingWithoutToolFrom) {
-  ProcessContext ctx = Context(5, false);
-  ctx.machine.ToolFrom = false;
-  std::string nc;
-  AppendToolDataLines(nc, ctx, 1, 55, {{"A2", 3}, {"L", 40}});
-  EXPECT_EQ(nc, "");
-}
-
-struct RequestCase {
-  const char* name;
-  bool tallix;
-  bool tg;
-  int turret;
-  double tool;
-  const char* macro;
-  const char* lathe;   // WriteRotaryToolSelectL
-  const char* rotary;  // WriteRotaryToolSelect
-};
+struct RequestCase { const char* name; bool tallix, tg; int turret; double tool; const char* macro, *lathe, *rotary; };
 
 // Guards against: the lathe request following the turret type, a request on
 // machines without Tallix, and the group form losing its kind digit.
@@ -102,27 +72,18 @@ TEST_P(ToolRequestTest, WritesBothVariants) {
   EXPECT_EQ(rotary, c.rotary);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Machines, ToolRequestTest,
-    ::testing::Values(RequestCase{"NoTallix", false, false, 2, 5, "M421", "", ""},
-                      RequestCase{"DefaultTurret", true, false, 2, 5, "M421", "N000 MT=501\nN000 M421\n",
-                                  "N000 MT=503\nN000 M421\n"},
-                      RequestCase{"TurretH1", true, false, 1, 12, "M421", "N000 MT=1201\nN000 M421\n",
-                                  "N000 MT=1201\nN000 M421\n"},
-                      RequestCase{"GroupsDefaultTurret", true, true, 2, 7, "M441", "N000 MT=1 TG=7\nN000 M441\n",
-                                  "N000 MT=3 TG=7\nN000 M441\n"},
-                      RequestCase{"GroupsTurretH1", true, true, 1, 7, "M321", "N000 MT=1 TG=7\nN000 M321\n",
-                                  "N000 MT=1 TG=7\nN000 M321\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Machines, ToolRequestTest, ::testing::Values(
+  //          name                   Tallix TG     turret tool macro   WriteRotaryToolSelectL           WriteRotaryToolSelect
+  RequestCase{"NoTallix",            false, false, 2,     5,   "M421", "",                              ""},
+  RequestCase{"DefaultTurret",       true,  false, 2,     5,   "M421", "N000 MT=501\nN000 M421\n",      "N000 MT=503\nN000 M421\n"},
+  RequestCase{"TurretH1",            true,  false, 1,     12,  "M421", "N000 MT=1201\nN000 M421\n",     "N000 MT=1201\nN000 M421\n"},
+  RequestCase{"GroupsDefaultTurret", true,  true,  2,     7,   "M441", "N000 MT=1 TG=7\nN000 M441\n",   "N000 MT=3 TG=7\nN000 M441\n"},
+  RequestCase{"GroupsTurretH1",      true,  true,  1,     7,   "M321", "N000 MT=1 TG=7\nN000 M321\n",   "N000 MT=1 TG=7\nN000 M321\n"}),
+  kName);
+// clang-format on
 
-struct ToolWordsCase {
-  const char* name;
-  bool tg;
-  bool tallix;
-  double tool;
-  int copies;
-  const char* words;
-};
+struct ToolWordsCase { const char* name; bool tg, tallix; double tool; int copies; const char* words; };
 
 // Guards against: wrong prefix on multi-tasking machines and missing zero padding.
 class ToolWordsTest : public ::testing::TestWithParam<ToolWordsCase> {};
@@ -133,25 +94,21 @@ TEST_P(ToolWordsTest, Writes) {
   EXPECT_EQ(ToolWords(ctx, c.copies), c.words);
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, ToolWordsTest,
-                         ::testing::Values(ToolWordsCase{"Lathe", false, false, 5, 3, " T050505"},
-                                           ToolWordsCase{"Tallix", false, true, 5, 3, " TL=050505"},
-                                           ToolWordsCase{"TwoDigits", false, false, 12, 3, " T121212"},
-                                           ToolWordsCase{"Groups", true, false, 12, 3, " TG=12 OG=1"},
-                                           ToolWordsCase{"DrillTwoCopies", false, false, 5, 2, " T0505"},
-                                           ToolWordsCase{"DrillTallix", false, true, 3, 2, " TL=0303"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Forms, ToolWordsTest, ::testing::Values(
+  ToolWordsCase{"Lathe",          false, false, 5,  3, " T050505"},
+  ToolWordsCase{"Tallix",         false, true,  5,  3, " TL=050505"},
+  ToolWordsCase{"TwoDigits",      false, false, 12, 3, " T121212"},
+  ToolWordsCase{"Groups",         true,  false, 12, 3, " TG=12 OG=1"},
+  ToolWordsCase{"DrillTwoCopies", false, false, 5,  2, " T0505"},
+  ToolWordsCase{"DrillTallix",    false, true,  3,  2, " TL=0303"}),
+  kName);
+// clang-format on
 
-struct SpeedCase {
-  const char* name;
-  double v;
-  double d;
-  double before;
-  double after;
-};
+struct SpeedCase { const char* name; double v, d, before, after; };  // after < 0: ProcessError 11
 
-// Guards against: recomputing when V <= 0, rounding up, and a hair-under
-// quotient losing 10 min^-1.
+// Guards against: recomputing when V <= 0, rounding up, a hair-under quotient
+// losing 10 min^-1, and a zero diameter dividing without the error.
 class SpindleSpeedTest : public ::testing::TestWithParam<SpeedCase> {};
 
 TEST_P(SpindleSpeedTest, FollowsTheRule) {
@@ -159,58 +116,63 @@ TEST_P(SpindleSpeedTest, FollowsTheRule) {
   ProcessContext ctx;
   ctx.input.V = c.v;
   ctx.kept.SpindleSpeed = c.before;
+  if (c.after < 0) {
+    try {
+      UpdateSpindleSpeed(ctx, c.d);
+      ADD_FAILURE() << "no error";
+    } catch (const ProcessError& e) {
+      EXPECT_EQ(e.number, kErrDivisionByZero);
+    }
+    EXPECT_THROW(SpeedFromDiameter(c.v, c.d), ProcessError);
+    return;
+  }
   UpdateSpindleSpeed(ctx, c.d);
   EXPECT_EQ(ctx.kept.SpindleSpeed, c.after);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rule, SpindleSpeedTest,
-    ::testing::Values(SpeedCase{"OdRoughExample", 150, 46, 0, 1030},   // 1000*150/3.14/46 = 1038.5 -> 1030
-                      SpeedCase{"LargeDiameter", 150, 106, 0, 450},    // 450.6 -> 450
-                      SpeedCase{"FinishExample", 200, 46, 0, 1380},    // 1384.7 -> 1380
-                      SpeedCase{"ZeroSpeedKeepsLast", 0, 46, 1230, 1230},
-                      SpeedCase{"NegativeSpeedKeepsLast", -5, 46, 1230, 1230},
-                      SpeedCase{"ZeroDiameterIgnoredWithoutSpeed", 0, 0, 70, 70},
-                      // 1000*172.7/3.14/8.8 = 6250 exactly, but the double quotient
-                      // /10 is 624.9999999999999: floor alone would give 6240
-                      SpeedCase{"HairUnderAMultipleOfTen", 172.7, 8.8, 0, 6250}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SpindleSpeedTest, ZeroDiameterIsError11) {
-  ProcessContext ctx;
-  ctx.input.V = 150;
-  try {
-    UpdateSpindleSpeed(ctx, 0);
-    FAIL() << "no error";
-  } catch (const ProcessError& e) {
-    EXPECT_EQ(e.number, 11);
+  if (c.d == 0) {
+    EXPECT_THROW(SpeedFromDiameter(c.v, c.d), ProcessError);  // drills divide whatever V is
+  } else if (c.v > 0) {
+    EXPECT_EQ(SpeedFromDiameter(c.v, c.d), c.after);
   }
-  EXPECT_THROW(SpeedFromDiameter(0, 0), ProcessError);
-  EXPECT_EQ(SpeedFromDiameter(30, 10), 950);   // 955.4 -> 950
-  EXPECT_EQ(SpeedFromDiameter(120, 20), 1910); // 1910.8 -> 1910
 }
 
-TEST(ReturnLinesTest, FormsForBothMachines) {
-  ProcessContext ctx;
-  ctx.kept.SpindleSpeed = 1030;
-  std::string lathe;
-  AppendReturnLines(lathe, ctx);
-  EXPECT_EQ(lathe, "N000 G00 X500 Z500 G97 S1030 M63\n");
-  std::string bore;
-  AppendReturnLines(bore, ctx, true);
-  EXPECT_EQ(bore, "N000     X500 Z500 G97 S1030 M63\n");
-  ctx.machine.Tallix = true;
-  std::string tallix;
-  AppendReturnLines(tallix, ctx);
-  EXPECT_EQ(tallix, "N000 G00 X200 G97 S1030 M63\nN000 G21 HP=4 M05 M63 M09\n");
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rule, SpindleSpeedTest, ::testing::Values(
+  SpeedCase{"OdRoughExample",                  150,   46,  0,    1030},  // 1000*150/3.14/46 = 1038.5 -> 1030
+  SpeedCase{"LargeDiameter",                   150,   106, 0,    450},   // 450.6 -> 450
+  SpeedCase{"FinishExample",                   200,   46,  0,    1380},  // 1384.7 -> 1380
+  SpeedCase{"Drill",                           30,    10,  0,    950},   // 955.4 -> 950
+  SpeedCase{"ZeroSpeedKeepsLast",              0,     46,  1230, 1230},
+  SpeedCase{"NegativeSpeedKeepsLast",          -5,    46,  1230, 1230},
+  SpeedCase{"ZeroDiameterIgnoredWithoutSpeed", 0,     0,   70,   70},
+  SpeedCase{"ZeroDiameterIsError11",           150,   0,   70,   -1},
+  // 1000*172.7/3.14/8.8 = 6250 exactly, but the double quotient /10 is
+  // 624.9999999999999: floor alone would give 6240
+  SpeedCase{"HairUnderAMultipleOfTen",         172.7, 8.8, 0,    6250}),
+  kName);
+// clang-format on
+
+struct ErrorCase { const char* name; int number; const char* title; const char* message; };
+
+// Guards against a process error reported with another number or message.
+class ProcessErrorTest : public ::testing::TestWithParam<ErrorCase> {};
+
+TEST_P(ProcessErrorTest, TitleAndMessage) {
+  const auto& c = GetParam();
+  EXPECT_EQ(ProcessErrorTitle(c.number), c.title);
+  EXPECT_EQ(ProcessErrorMessage(c.number), c.message);
+  EXPECT_EQ(ProcessError(c.number).number, c.number);
 }
 
-TEST(HeaderLineTest, Frames) {
-  EXPECT_EQ(HeaderLine("OD.ROUGH"), "(-----< OD.ROUGH >-----)");
-  std::string nc;
-  TabLine(nc);
-  EXPECT_EQ(nc, "\t\n");
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Numbers, ProcessErrorTest, ::testing::Values(
+  ErrorCase{"DivisionByZero", 11, " 11 error ", "0 error. Tool diameter is 0."},
+  ErrorCase{"NoMaterial",     13, " 13 error ", "Cutting condition error. Pls. Material file select."},
+  ErrorCase{"PathNotFound",   76, " 76 error ", "Not fund path."},
+  ErrorCase{"NoDocument",     91, " 91 error ", "Not file open. Can not insert."},
+  ErrorCase{"NoError",        0,  " 0 error ",  ""},
+  ErrorCase{"AnyOther",       9,  " 9 error ",  "Error."}),
+  kName);
+// clang-format on
 
 }  // namespace
 }  // namespace quillon

@@ -11,61 +11,44 @@
 namespace quillon {
 namespace {
 
-// Rows 1..4 filler, row 5 a roughing row choosing CCW and coolant off.
-const std::string kOneRow5 =
-    "h1\r\nh2\r\n"
-    "a,b,1,0,1,1,1,1,1,1,1,1\r\na,b,2,0,1,1,1,1,1,1,1,1\r\na,b,3,0,1,1,1,1,1,1,1,1\r\na,b,4,0,1,1,1,1,1,1,1,1\r\n"
-    "Rough OD,CNMG,5,1,0,150,0.3,3,0,0.4,0.1,1\r\n";
-
-CuttingConditionTable TableWithRow5() {
-  CuttingConditionTable table;
-  EXPECT_EQ(ApplyCuttingConditionLoad(table, ParseCuttingConditionTable(kOneRow5, "t.csv")), "");
-  return table;
-}
+constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
 
 const ProcessCommand kDummy{"ProcessDummy", CommandDialog::Process, nullptr, nullptr};
 
-// Guards against the dialog opening without a material, and against the
-// set-up's pre-fills being overwritten by the row (they come after it).
+// Guards against the dialog opening without a material (error 13 before it),
+// against a set-up without a row needing one, and against the set-up's
+// pre-fills being overwritten by the row (they come after it).
 TEST(PrepareProcessDialogTest, RowFirstThenPrefill) {
+  // Rows 1..4 filler, row 5 a roughing row choosing CCW and coolant off.
+  std::string file = "h1\r\nh2\r\n";
+  for (int row = 1; row <= 4; ++row) file += "a,b," + std::to_string(row) + ",0,1,1,1,1,1,1,1,1\r\n";
+  CuttingConditionTable table;
+  ASSERT_EQ(ApplyCuttingConditionLoad(
+                table, ParseCuttingConditionTable(file + "Rough OD,CNMG,5,1,0,150,0.3,3,0,0.4,0.1,1\r\n", "t.csv")),
+            "");
   ProcessDialogSetup setup;
   setup.row = 5;
   setup.prefill = {{"EndX", "80"}, {"StartZ", "0"}, {"V", "99"}};
-  ProcessDialogValues v = PrepareProcessDialog(kDummy, setup, TableWithRow5());
-  EXPECT_EQ(v.text("ToolNumber"), "5");
+  ProcessDialogValues v = PrepareProcessDialog(kDummy, setup, table);
+  std::string texts;
+  for (const char* box : {"ToolNumber", "F", "V", "EndX", "StartZ"}) texts += v.text(box) + "|";
+  EXPECT_EQ(texts, "5|0.3|99|80|0|");
   EXPECT_FALSE(v.spindleCW);
   EXPECT_FALSE(v.coolantOn);
-  EXPECT_EQ(v.text("F"), "0.3");
-  EXPECT_EQ(v.text("V"), "99");
-  EXPECT_EQ(v.text("EndX"), "80");
-  EXPECT_EQ(v.text("StartZ"), "0");
-}
 
-TEST(PrepareProcessDialogTest, NoMaterialIsError13BeforeTheDialog) {
-  ProcessDialogSetup setup;
-  setup.row = 5;
   try {
     PrepareProcessDialog(kDummy, setup, CuttingConditionTable{});
-    FAIL() << "no error";
+    ADD_FAILURE() << "no error";
   } catch (const ProcessError& e) {
     EXPECT_EQ(e.number, kErrCuttingCondition);
   }
-}
-
-TEST(PrepareProcessDialogTest, WithoutRowNeedsNoMaterial) {
-  ProcessDialogSetup setup;
-  setup.prefill = {{"StartZ", "0"}};
-  ProcessDialogValues v = PrepareProcessDialog(kDummy, setup, CuttingConditionTable{});
+  setup.row = 0;
+  v = PrepareProcessDialog(kDummy, setup, CuttingConditionTable{});
   EXPECT_EQ(v.text("StartZ"), "0");
   EXPECT_EQ(v.text("ToolNumber"), "");
 }
 
-struct VisibleCase {
-  const char* name;
-  std::vector<std::string> hidden, shown;
-  const char* box;
-  bool visible;
-};
+struct VisibleCase { const char* name; std::vector<std::string> hidden, shown; const char* box; bool visible; };
 
 // Guards against B and SZ counting as visible when a set-up does not show
 // them, and against hidden boxes being settable.
@@ -79,14 +62,16 @@ TEST_P(ProcessBoxVisibleTest, FollowsDesignAndSetup) {
   EXPECT_EQ(ProcessBoxVisible(setup, c.box), c.visible);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, ProcessBoxVisibleTest,
-                         ::testing::Values(VisibleCase{"PlainBox", {}, {}, "StartX", true},
-                                           VisibleCase{"HiddenBox", {"L", "EndC"}, {}, "L", false},
-                                           VisibleCase{"BHiddenByDesign", {}, {}, "B", false},
-                                           VisibleCase{"SZHiddenByDesign", {}, {}, "SZ", false},
-                                           VisibleCase{"BShown", {}, {"B", "SZ"}, "B", true},
-                                           VisibleCase{"SZShownThenHidden", {"SZ"}, {"SZ"}, "SZ", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Boxes, ProcessBoxVisibleTest, ::testing::Values(
+  VisibleCase{"PlainBox",          {},            {},          "StartX", true},
+  VisibleCase{"HiddenBox",         {"L", "EndC"}, {},          "L",      false},
+  VisibleCase{"BHiddenByDesign",   {},            {},          "B",      false},
+  VisibleCase{"SZHiddenByDesign",  {},            {},          "SZ",     false},
+  VisibleCase{"BShown",            {},            {"B", "SZ"}, "B",      true},
+  VisibleCase{"SZShownThenHidden", {"SZ"},        {"SZ"},      "SZ",     false}),
+  kName);
+// clang-format on
 
 // Test generators: one leaves a spindle speed, one fails after changing it.
 ProcessOutput Succeeds(ProcessContext& ctx) {
@@ -98,20 +83,7 @@ ProcessOutput FailsHalfWay(ProcessContext& ctx) {
   throw ProcessError(kErrDivisionByZero);
 }
 
-ProcessDialogValues Typed() {
-  ProcessDialogValues v;
-  v.texts = {{"ToolNumber", "5"}, {"B", "45"}, {"SZ", "-10"}, {"C", "12.3"}};
-  v.spindleCW = false;
-  return v;
-}
-
-struct RunCase {
-  const char* name;
-  ProcessCommand command;
-  bool fails;
-  double spindleAfter;
-  bool keepsZeroShift;
-};
+struct RunCase { const char* name; const char* command; bool fails; double spindleAfter; bool keepsZeroShift; };
 
 // Guards against a failing generator leaving half-updated kept state, the
 // last confirmed dialog being lost when generating fails, and the zero shift
@@ -120,43 +92,36 @@ class RunProcessCommandTest : public ::testing::TestWithParam<RunCase> {};
 
 TEST_P(RunProcessCommandTest, KeepsWhatTheDialogConfirmed) {
   const auto& c = GetParam();
+  const ProcessCommand command{c.command, CommandDialog::Process, nullptr, c.fails ? FailsHalfWay : Succeeds};
+  ProcessDialogValues typed;
+  typed.texts = {{"ToolNumber", "5"}, {"B", "45"}, {"SZ", "-10"}, {"C", "12.3"}};
+  typed.spindleCW = false;
   ProcessContext ctx;
   ctx.kept.SpindleSpeed = 450;
-  if (c.fails) {
-    EXPECT_THROW(RunProcessCommand(c.command, Typed(), ctx), ProcessError);
-  } else {
-    ProcessOutput out = RunProcessCommand(c.command, Typed(), ctx);
-    EXPECT_EQ(out.atCaret, "block for " + std::string(c.command.name) + "\n");
-  }
+  if (c.fails)
+    EXPECT_THROW(RunProcessCommand(command, typed, ctx), ProcessError);
+  else
+    EXPECT_EQ(RunProcessCommand(command, typed, ctx).atCaret, "block for " + std::string(c.command) + "\n");
   EXPECT_EQ(ctx.kept.SpindleSpeed, c.spindleAfter);
   EXPECT_EQ(ctx.kept.LastInput.B, 45);
   EXPECT_EQ(ctx.kept.LastInput.SZ, -10);
   EXPECT_EQ(ctx.kept.LastInput.SpindleCode, " M04 M63");
-  const auto shift = ctx.kept.ZeroShiftX.find(std::string(c.command.name));
-  if (c.keepsZeroShift) {
-    ASSERT_NE(shift, ctx.kept.ZeroShiftX.end());
-    EXPECT_EQ(shift->second, 12.3);  // as typed, not via single precision
-  } else {
-    EXPECT_EQ(shift, ctx.kept.ZeroShiftX.end());
-  }
+  const auto shift = ctx.kept.ZeroShiftX.find(c.command);
+  ASSERT_EQ(shift != ctx.kept.ZeroShiftX.end(), c.keepsZeroShift);
+  EXPECT_TRUE(!c.keepsZeroShift || shift->second == 12.3);  // as typed, not via single precision
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, RunProcessCommandTest,
-    ::testing::Values(
-        RunCase{"Turning", {"ProcessRoughOD", CommandDialog::Process, nullptr, Succeeds}, false, 1030, false},
-        RunCase{"Slant", {"ProcessMDrillSlant", CommandDialog::Process, nullptr, Succeeds}, false, 1030, true},
-        RunCase{"FailingTurning", {"ProcessDrillU", CommandDialog::Process, nullptr, FailsHalfWay}, true, 450, false},
-        RunCase{"FailingSlant", {"ProcessMTapSlant", CommandDialog::Process, nullptr, FailsHalfWay}, true, 450, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Commands, RunProcessCommandTest, ::testing::Values(
+  RunCase{"Turning",        "ProcessRoughOD",     false, 1030, false},
+  RunCase{"Slant",          "ProcessMDrillSlant", false, 1030, true},
+  RunCase{"FailingTurning", "ProcessDrillU",      true,  450,  false},
+  RunCase{"FailingSlant",   "ProcessMTapSlant",   true,  450,  true}),
+  kName);
+// clang-format on
 
 struct ApplyCase {
-  const char* name;
-  const char* text;
-  std::size_t selStart, selLength;
-  ProcessOutput output;
-  const char* result;
-  std::size_t caret;
+  const char* name; const char* text; std::size_t selStart, selLength; ProcessOutput output; const char* result; std::size_t caret;
 };
 
 // Guards against the caret landing after the whole insertion (the user's
@@ -171,17 +136,17 @@ TEST_P(ApplyProcessOutputTest, ReplacesSelectionAndAppends) {
   EXPECT_EQ(applied.caret, c.caret);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edits, ApplyProcessOutputTest,
-    ::testing::Values(ApplyCase{"EmptyDocument", "", 0, 0, {"head\n", "end\n", "sub\n"}, "head\nend\nsub\n", 5},
-                      ApplyCase{"CaretInText", "ab\ncd\n", 3, 0, {"H\n", "E\n", "S\n"}, "ab\nH\nE\ncd\nS\n", 5},
-                      ApplyCase{"SelectionReplaced", "ab\nXX\ncd\n", 3, 3, {"H\n", "", ""}, "ab\nH\ncd\n", 5},
-                      ApplyCase{"AppendAfterUnterminatedLastLine", "ab", 0, 0, {"", "", "\tsub\n"}, "ab\tsub\n", 0},
-                      ApplyCase{
-                          "BareRequestCaretAfterIt", "x\n", 2, 0, {"N000 MT=3 TG=", "", ""}, "x\nN000 MT=3 TG=", 15},
-                      ApplyCase{"SelectionPastTheEndCut", "abc", 2, 50, {"Z", "", ""}, "abZ", 3},
-                      ApplyCase{"StartPastTheEndAppends", "abc", 9, 0, {"Z", "", ""}, "abcZ", 4}),
-    [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Edits, ApplyProcessOutputTest, ::testing::Values(
+  ApplyCase{"EmptyDocument",                   "",           0, 0,  {"head\n", "end\n", "sub\n"},   "head\nend\nsub\n",    5},
+  ApplyCase{"CaretInText",                     "ab\ncd\n",   3, 0,  {"H\n", "E\n", "S\n"},          "ab\nH\nE\ncd\nS\n",   5},
+  ApplyCase{"SelectionReplaced",               "ab\nXX\ncd\n", 3, 3, {"H\n", "", ""},               "ab\nH\ncd\n",         5},
+  ApplyCase{"AppendAfterUnterminatedLastLine", "ab",         0, 0,  {"", "", "\tsub\n"},            "ab\tsub\n",           0},
+  ApplyCase{"BareRequestCaretAfterIt",         "x\n",        2, 0,  {"N000 MT=3 TG=", "", ""},      "x\nN000 MT=3 TG=",    15},
+  ApplyCase{"SelectionPastTheEndCut",          "abc",        2, 50, {"Z", "", ""},                  "abZ",                 3},
+  ApplyCase{"StartPastTheEndAppends",          "abc",        9, 0,  {"Z", "", ""},                  "abcZ",                4}),
+  kName);
+// clang-format on
 
 }  // namespace
 }  // namespace quillon
