@@ -11,13 +11,12 @@
 namespace quillon {
 namespace {
 
-ProcessOutput RunMeasurement(const char* command, bool tg = false) {
+ProcessOutput RunMeasurement(const char* command) {
   ProcessDialogValues values;
   // Sensor 5, offset 3, target D40 at Z-20: TOF1 = two(5 + 10) = 15.
   values.texts = {{"ToolNumber", "5"}, {"V", "3"}, {"U", "0.02"}, {"W", "0.05"}, {"EndX", "40"}, {"EndZ", "-20"},
                   {"StartX", "60"}, {"StartZ", "5"}};
   ProcessContext ctx;
-  ctx.machine.TG = tg;
   return RunProcessCommand(*FindProcessCommand(command), values, ctx);
 }
 
@@ -27,11 +26,7 @@ int Count(const std::string& text, const std::string& piece) {
   return n;
 }
 
-struct PlacementCase {
-  const char* command;
-  const char* call;        // the call line, without a line end
-  const char* subprogram;  // its name line
-};
+struct PlacementCase { const char* command, *call, *subprogram; };  // call without a line end; subprogram's name
 
 // Guards against: a call line with a line end of its own, the caret moved
 // past the call, the subprogram written at the caret instead of at the end,
@@ -63,6 +58,8 @@ INSTANTIATE_TEST_SUITE_P(Commands, MeasurementPlacementTest, ::testing::Values(
   [](const auto& info) { return std::string(info.param.command).substr(14); });
 // clang-format on
 
+// Guards against a second run replacing the first subprogram or putting its
+// call after the subprograms.
 TEST(MeasurementPlacementTest, TwoRunsAppendTwoSubprograms) {
   const ProcessOutput out = RunMeasurement("ProcessMeasuerInD");
   AppliedText doc = ApplyProcessOutput("", 0, 0, out);
@@ -74,36 +71,18 @@ TEST(MeasurementPlacementTest, TwoRunsAppendTwoSubprograms) {
   EXPECT_LT(doc.text.rfind("N000 CALL OME12"), doc.text.find("\nOME12\n"));
 }
 
-TEST(MeasurementResultTest, ResultWordFollowsToolGroups) {
-  // TG off: " TOFN=" two(3); TG on: " ATG=03 AOG=1"; the sensor call keeps T0505.
-  const std::string plain = RunMeasurement("ProcessMeasuerInD").appendAtEnd;
-  EXPECT_NE(plain.find(" TOF1=15 TOF2=05\n"), std::string::npos);
-  EXPECT_NE(plain.find(" DNG=0.05 TOFN=03\n"), std::string::npos);
-  const std::string groups = RunMeasurement("ProcessMeasuerInD", true).appendAtEnd;
-  EXPECT_NE(groups.find(" DNG=0.05 ATG=03 AOG=1\n"), std::string::npos);
-  EXPECT_NE(groups.find(" T0505\n"), std::string::npos);
-  EXPECT_EQ(groups.find("TG=5"), std::string::npos);
-}
-
-TEST(MeasuerOutsideTest, NoDialogExactCall) {
+// Guards against the outside measurement opening a dialog or putting its
+// call anywhere but at the caret.
+TEST(MeasuerOutsideTest, NoDialogCallAtTheCaret) {
   const ProcessCommand* row = FindProcessCommand("ProcessMeasuerOutside");
   ASSERT_NE(row, nullptr);
   EXPECT_EQ(row->dialog, CommandDialog::None);
-  EXPECT_EQ(row->setup, nullptr);
   ProcessContext ctx;
   const ProcessOutput out = RunPlainCommand(*row, ctx);
-  EXPECT_EQ(out.atCaret, "N000 CALL OXMS\n");
-  EXPECT_EQ(out.afterCaret, "");
-  EXPECT_EQ(out.appendAtEnd, "");
+  EXPECT_EQ(out.atCaret + "|" + out.afterCaret + "|" + out.appendAtEnd, "N000 CALL OXMS\n||");
 }
 
-struct MeasuringSetupCase {
-  const char* command;
-  const char* caption;
-  const char* label1;
-  const char* labelV;  // "" when blanked
-  bool startShown;
-};
+struct MeasuringSetupCase { const char* command, *caption, *label1, *labelV; bool startShown; };  // labelV "": blanked
 
 // Guards against: captions swapped between the seven dialogs, the sensor row
 // not used, and start-point boxes hidden where the cycle needs them.
