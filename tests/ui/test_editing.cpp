@@ -61,6 +61,16 @@ struct Session {
     return doc;
   }
   bool enabled(const QString& control) const { return main->action(control)->isEnabled(); }
+  // The document windows still shown, oldest first.
+  QList<QMdiSubWindow*> windows() const {
+    QList<QMdiSubWindow*> shown;
+    for (QMdiSubWindow* w : main->mdiArea()->subWindowList(QMdiArea::CreationOrder))
+      if (w->isVisible()) shown << w;
+    return shown;
+  }
+  void activate(frmDocument* doc) {
+    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(doc->parentWidget()));
+  }
 };
 
 QString Bytes(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
@@ -74,10 +84,9 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 int PdfPageCount(const QString& path) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return -1;
-  const QByteArray bytes = f.readAll();
   // Each page object says "/Type /Page"; the page tree says "/Type /Pages".
   static const QRegularExpression kPage(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
-  return static_cast<int>(QString::fromLatin1(bytes).count(kPage));
+  return static_cast<int>(QString::fromLatin1(f.readAll()).count(kPage));
 }
 
 // A program of 150 numbered blocks: three pages in one column on A4.
@@ -92,6 +101,129 @@ std::string LongProgram() {
   return text;
 }
 
+struct TemplateRow {
+  const char* control;
+  int index;
+  const char* text;
+};
+
+// clang-format off
+const TemplateRow kTemplates[] = {
+  // control                    index text inserted
+  {"GcodeSpindleMain",           0,  "G140\n"},
+  {"GcodeSpindleSubL",           0,  "G141\n"},
+  {"GcodeSpindleSubUp",          0,  "G142\n"},
+  {"GcodeG04",                   0,  "G04 F"},
+  {"GcodeHomeG21",               0,  "N000 G21 HP="},
+  {"GcodeHomeG20",               0,  "N000 G20 HP="},
+  {"GcodeG29",                   0,  "N000 G29 PW="},
+  {"GcodeG22",                   0,  "N000 G22 W D L PW=\n"},
+  {"GcodeG28",                   0,  "N000 G28\n"},
+  {"GcodeG32",                   0,  "N000 G32 X Z F\n"},
+  {"GcodeG72",                   0,  "N000 G72 X Z H D F\n"},
+  {"GcodeG31",                   0,  "N000 G31 X Z F\n"},
+  {"GcodeG71",                   0,  "N000 G71 X Z H D F\n"},
+  {"GcodeG34",                   0,  "N000 G34 X Z F\n"},
+  {"GcodeG96",                   0,  "G96 S"},
+  {"GcodeG97",                   0,  "G97 S"},
+  {"GcodeG110",                  0,  "G110 G96 S"},
+  {"GcodeG111",                  0,  "G111 G96 S"},
+  {"GcodeG75",                   0,  "G75 L"},
+  {"GcodeG76",                   0,  "G76 L"},
+  {"GcodeTailstock",             0,  "N000 G152 W"},
+  {"GcodeG77",                   0,  "N000 G77 X Z K F\n"},
+  {"GcodeG78",                   0,  "N000 G78 X Z K F\n"},
+  {"mnuGcode",                   13, "G13\n"},
+  {"mnuGcode",                   14, "G14\n"},
+  {"mnuGcodeComp",               1,  " G41"},
+  {"mnuGcodeComp",               2,  " G42"},
+  {"mnuGcodeComp",               3,  " G40"},
+  {"mnuGcodeComp",               4,  " G18"},
+  {"mnuGcodeComp",               5,  " G17"},
+  {"mnuGcodeComp",               6,  " G19"},
+  {"mnuGcodeRask",               1,  "N000 G85 NAP1 D U W F\n"},
+  {"mnuGcodeRask",               2,  "$    G84 XA= DA= FA= XB= DB= FB=\n"},
+  {"mnuGcodeRask",               3,  "N000 G87 NAP1 (U W)\n"},
+  {"mnuGcodeRask",               4,  "N000 G86 NAP1 D U W F\n"},
+  {"mnuGcodeRask",               5,  "N000 G88 NAP1 D H F\n"},
+  {"mnuGcodeRask",               6,  "NAP1 G81\n"},
+  {"mnuGcodeRask",               7,  "NAP1 G82\n"},
+  {"mnuGcodeRask",               8,  "NAP1 G83\n"},
+  {"mnuGcodeRask",               9,  "N000 G80\n"},
+  {"mnuGcodeMap",                1,  "N000 G181 C X Z I K F Q\n"},
+  {"mnuGcodeMap",                2,  "N000 G183 C X Z I K F E Q\n"},
+  {"mnuGcodeMap",                3,  "N000 G178 C X Z I K F Q\n"},
+  {"mnuGcodeMap",                4,  "N000 G179 C X Z I K F Q\n"},
+  {"mnuGcodeMap",                5,  "N000 G184 C X Z I K F Q\n"},
+  {"mnuGcodeMap",                6,  "N000 G190 C X Z I D E F Q\n"},
+  {"mnuGcodeMap",                7,  "N000 G191 C X Z K D E F Q\n"},
+  {"mnuGcodeMap",                8,  "N000 G185 C X Z I K F SA=\n"},
+  {"mnuGcodeMap",                9,  "N000 G186 C X Z I K F SA=\n"},
+  {"mnuGcodeMap",                10, "N000 G187 C X Z I K F SA=\n"},
+  {"mnuGcodeMap",                11, "N000 G188 C X Z I K F SA=\n"},
+  {"mnuGcodeMap",                12, "N000 G189 C X Z I K F E Q\n"},
+  {"mnuGcodeMap",                13, "N000 G182 C X Z I K F Q\n"},
+  {"mnuGcodeMap",                14, "N000 G180\n"},
+  {"McodeDoorFrontOpen",         0,  " M91"},
+  {"McodeDoorFrontClose",        0,  " M90"},
+  {"McodeDoorCeilingOpen",       0,  " M291"},
+  {"McodeDoorCeilingClose",      0,  " M290"},
+  {"McodeCoolantStanderdOn",     0,  " M08"},
+  {"McodeCoolantStanderdOff",    0,  " M09"},
+  {"McodeCoolantHipressOn",      0,  " M145"},
+  {"McodeCoolantHipressOff",     0,  " M144"},
+  {"McodeCoolantHipress2On",     0,  " M175"},
+  {"McodeCoolantHipress2Off",    0,  " M174"},
+  {"McodeAirblowChuckOn",        0,  " M89"},
+  {"McodeAirblowChuckOff",       0,  " M88"},
+  {"McodeAirblowWorksensorOn",   0,  " M155"},
+  {"McodeAirblowWorksensorOff",  0,  " M154"},
+  {"McodeAirblowTouchsensorOn",  0,  " M127"},
+  {"McodeAirblowTouchsensorOff", 0,  " M126"},
+  {"McodeAirblowAdditionalOn",   0,  " M51"},
+  {"McodeAirblowAdditionalOff",  0,  " M50"},
+  {"McodeChuckMainClose",        0,  " M83"},
+  {"McodeChuckMainOpen",         0,  " M84"},
+  {"McodeChuckSubClose",         0,  " M249"},
+  {"McodeChuckSubOpen",          0,  " M248"},
+  {"McodeChuckInterlockMainOn",  0,  " M185"},
+  {"McodeChuckInterlockMainOff", 0,  " M184"},
+  {"McodeChuckInterlockSubOn",   0,  " M247"},
+  {"McodeChuckInterlockSubOff",  0,  " M246"},
+  {"McodeChuckPressureHigh",     0,  " M59"},
+  {"McodeChuckPressureLow",      0,  " M58"},
+  {"McodeChuckBarrierOn",        0,  " M25"},
+  {"McodeChuckBarrierOff",       0,  " M24"},
+  {"McodeChuckMissOn",           0,  " M133"},
+  {"McodeChuckMissOff",          0,  " M132"},
+  {"McodeChuckMissAirOn",        0,  " M131"},
+  {"McodeChuckMissAirOff",       0,  " M130"},
+  {"McodeTailstockAddvance",     0,  " M56"},
+  {"McodeTailstockRetract",      0,  " M55"},
+  {"McodeTailstockInterlockOn",  0,  " M157"},
+  {"McodeTailstockInterlockOff", 0,  " M156"},
+  {"McodeSpindleM03",            0,  " M03 M63"},
+  {"McodeSpindleM04",            0,  " M04 M63"},
+  {"McodeSpindleM05",            0,  " M05 M63"},
+  {"McodeSpindleM19",            0,  " M19 M63"},
+  {"McodeCaxisJointM110",        0,  " M110"},
+  {"McodeCaxisJointM109",        0,  " M109"},
+  {"McodeCaxisBrakeM147",        0,  " M147"},
+  {"McodeCaxisBrakeM146",        0,  " M146"},
+  {"McodeCaxisPositioningM15",   0,  " M15"},
+  {"McodeCaxisPositioningM16",   0,  " M16"},
+  {"McodeCaxisInterlockM153",    0,  " M153"},
+  {"McodeCaxisInterlockM152",    0,  " M152"},
+  {"McodeMspindleM13",           0,  " M13 M63"},
+  {"McodeMspindleM14",           0,  " M14 M63"},
+  {"McodeMspindleM12",           0,  " M12 M63"},
+  {"McodeMspindleM229",          0,  " M229 M63"},
+};
+// clang-format on
+
+// The hooks' fixed date: a one-digit month and day show the leading zeros.
+constexpr quillon::CalendarDate kToday{2004, 2, 1};
+
 }  // namespace
 
 class TestEditing : public QObject {
@@ -100,39 +232,35 @@ class TestEditing : public QObject {
  private slots:
   void init() {
     ResetEditingPlatformHooks();
-    EditingPlatformHooks().today = [] { return quillon::CalendarDate{2004, 7, 17}; };
+    EditingPlatformHooks().today = [] { return kToday; };
     EditingPlatformHooks().hasPrinter = [] { return false; };
     EditingPlatformHooks().chooseFont = [](QWidget*, const QFont&) { return std::optional<QFont>(); };
     EditingPlatformHooks().choosePrinterOrientation = [](QWidget*, int) { return std::optional<int>(); };
   }
   void cleanup() { ResetEditingPlatformHooks(); }
 
-  // Guards against insertion that keeps the selection, adds or drops line
-  // ends, or leaves the caret anywhere but after the text.
+  // clang-format off
   void insertionAtCaret_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("length");
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("control");  // a menu item, or "text:" and the text handed to InsertNcText
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("caret");
     // "N001 G00 X10": "G00" is at 5..8; " M08" replaces it, caret 5 + 4 = 9.
-    QTest::newRow("selection replaced") << "N001 G00 X10\n"
-                                        << 5 << 3 << "McodeCoolantStanderdOn"
-                                        << "N001  M08 X10\n"
-                                        << 9;
+    QTest::newRow("selection replaced") << "N001 G00 X10\n" << 5 << 3 << "McodeCoolantStanderdOn" << "N001  M08 X10\n" << 9;
     // Caret at the end of the block line (12): the M code extends that line.
-    QTest::newRow("appended to line") << "N001 G00 X10\n"
-                                      << 12 << 0 << "McodeCoolantStanderdOn"
-                                      << "N001 G00 X10 M08\n"
-                                      << 16;
+    QTest::newRow("appended to line") << "N001 G00 X10\n" << 12 << 0 << "McodeCoolantStanderdOn" << "N001 G00 X10 M08\n" << 16;
     // The G71 line and its line end on an empty line: caret at the next line's start (19).
-    QTest::newRow("line end kept") << "\nN002" << 0 << 0 << "GcodeG71"
-                                   << "N000 G71 X Z H D F\n\nN002" << 19;
-    // Two lines of the date item inserted mid-text: "DATE : 2004.07.17\n" is 18 characters.
-    QTest::newRow("multi-line at caret") << "AB" << 1 << 0 << "mnuInsertDate"
-                                         << "ADATE : 2004.07.17\nB" << 19;
+    QTest::newRow("line end kept") << "\nN002" << 0 << 0 << "GcodeG71" << "N000 G71 X Z H D F\n\nN002" << 19;
+    // The date item at the given date, not the clock's: "DATE : 2004.02.01\n" is 18 characters, caret 1 + 18.
+    QTest::newRow("date mid-text") << "AB" << 1 << 0 << "mnuInsertDate" << "ADATE : 2004.02.01\nB" << 19;
+    // Three lines, a tab and an empty line kept as they are: 9 + 6 + 1 = 16 characters.
+    QTest::newRow("multi-line text") << "X\n" << 0 << 0 << "text:N001 G00\n\tN002\n\n" << "N001 G00\n\tN002\n\nX\n" << 16;
   }
+  // clang-format on
+  // Guards against insertion that keeps the selection, adds or drops line
+  // ends, or leaves the caret anywhere but after the text.
   void insertionAtCaret() {
     QFETCH(QString, before);
     QFETCH(int, start);
@@ -143,7 +271,10 @@ class TestEditing : public QObject {
     Session s;
     frmDocument* doc = s.document(before.toStdString(), start, length);
     QVERIFY(doc);
-    s.run(control);
+    if (control.startsWith("text:"))
+      QVERIFY(s.main->InsertNcText(control.mid(5).toStdString()));
+    else
+      s.run(control);
     QCOMPARE(Bytes(doc->text()), after);
     QCOMPARE(doc->selStart(), caret);
     QCOMPARE(doc->selLength(), 0);
@@ -151,15 +282,7 @@ class TestEditing : public QObject {
     QVERIFY(s.ui.messages.empty());
   }
 
-  void insertNcTextKeepsMultiLineTextExactly() {
-    Session s;
-    frmDocument* doc = s.document("X\n", 0, 0);
-    QVERIFY(s.main->InsertNcText("N001 G00\n\tN002\n\n"));
-    QCOMPARE(Bytes(doc->text()), QString("N001 G00\n\tN002\n\nX\n"));
-    QCOMPARE(doc->selStart(), 16);
-  }
-
-  // Guards against a command without a document inserting somewhere or failing silently.
+  // clang-format off
   void noDocumentWarns_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("index");
@@ -167,6 +290,8 @@ class TestEditing : public QObject {
     QTest::newRow("template array") << "mnuGcodeRask" << 2;
     QTest::newRow("date") << "mnuInsertDate" << 0;
   }
+  // clang-format on
+  // Guards against a command without a document inserting somewhere or failing silently.
   void noDocumentWarns() {
     QFETCH(QString, control);
     QFETCH(int, index);
@@ -179,22 +304,20 @@ class TestEditing : public QObject {
     QCOMPARE(s.ui.messages[0].icon, MessageIcon::Warning);
   }
 
-  // Guards against the old one-level undo: cut text coming back at the caret,
-  // undo after paste deleting a later selection, and generated blocks taking
-  // several steps to undo. Each edit is one step of the document's history.
+  // clang-format off
   void undoRedo_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("edited");
     // "N001 G00 X100 Z5": "X100" is at 9..13.
-    QTest::newRow("cut") << "cut"
-                         << "N001 G00  Z5\n";
-    QTest::newRow("paste") << "paste"
-                           << "N001 G00 X100 Z5\nM08";
-    QTest::newRow("generated block") << "block"
-                                     << "N001 G00 X100 Z5\nN000 G85 NAP1 D U W F\n";
-    QTest::newRow("typing") << "type"
-                            << "N001 G00 X100 Z5\nT";
+    QTest::newRow("cut") << "cut" << "N001 G00  Z5\n";
+    QTest::newRow("paste") << "paste" << "N001 G00 X100 Z5\nM08";
+    QTest::newRow("generated block") << "block" << "N001 G00 X100 Z5\nN000 G85 NAP1 D U W F\n";
+    QTest::newRow("typing") << "type" << "N001 G00 X100 Z5\nT";
   }
+  // clang-format on
+  // Guards against the old one-level undo: cut text coming back at the caret,
+  // undo after paste deleting a later selection, and generated blocks taking
+  // several steps to undo. Each edit is one step of the document's history.
   void undoRedo() {
     QFETCH(QString, edit);
     QFETCH(QString, edited);
@@ -202,8 +325,7 @@ class TestEditing : public QObject {
     Session s;
     frmDocument* doc = s.document(original.toStdString(), 17, 0);
     QVERIFY(doc);
-    QVERIFY(!s.enabled("mnuEditUndo"));
-    QVERIFY(!s.enabled("mnuEditRedo"));
+    QVERIFY(!s.enabled("mnuEditUndo") && !s.enabled("mnuEditRedo"));
     if (edit == "cut") {
       doc->setSelection(9, 4);
       s.run("mnuEditCut");
@@ -218,32 +340,51 @@ class TestEditing : public QObject {
     } else {
       QTest::keyClicks(doc->txtText, "T");
     }
-    QCOMPARE(Bytes(doc->text()), edited);
-    QVERIFY(s.enabled("mnuEditUndo"));
-    QVERIFY(!s.enabled("mnuEditRedo"));
-
-    s.run("mnuEditUndo");
-    QCOMPARE(Bytes(doc->text()), original);
-    QVERIFY(!s.enabled("mnuEditUndo"));
-    QVERIFY(s.enabled("mnuEditRedo"));
-
-    s.run("mnuEditRedo");
-    QCOMPARE(Bytes(doc->text()), edited);
-    QVERIFY(s.enabled("mnuEditUndo"));
-    QVERIFY(!s.enabled("mnuEditRedo"));
+    for (const QString& step : {"", "mnuEditUndo", "mnuEditRedo"}) {
+      if (!step.isEmpty()) s.run(step);
+      const bool undone = step == "mnuEditUndo";
+      QCOMPARE(Bytes(doc->text()), undone ? original : edited);
+      QCOMPARE(s.enabled("mnuEditUndo"), !undone);
+      QCOMPARE(s.enabled("mnuEditRedo"), undone);
+    }
   }
 
+  // Guards against undo steps merged or lost across several edits, and Undo
+  // offering another document's history.
+  void undoHistoryPerDocument() {
+    Session s;
+    frmDocument* first = s.document("N001\n", 5, 0);
+    s.run("GcodeG28");                // "N001\nN000 G28\n"
+    s.run("McodeCoolantStanderdOn");  // "N001\nN000 G28\n M08"
+    first->setSelection(0, 4);
+    s.run("mnuEditCut");
+    const QString steps[] = {"\nN000 G28\n M08", "N001\nN000 G28\n M08", "N001\nN000 G28\n", "N001\n"};
+    QCOMPARE(Bytes(first->text()), steps[0]);
+    frmDocument* second = s.document("B", 1, 0);
+    QVERIFY(!s.enabled("mnuEditUndo"));
+    s.activate(first);
+    QCOMPARE(s.main->ActiveDocument(), first);
+    for (int i = 1; i < 4; ++i) {
+      QVERIFY(s.enabled("mnuEditUndo"));
+      s.run("mnuEditUndo");
+      QCOMPARE(Bytes(first->text()), steps[i]);
+    }
+    QVERIFY(!s.enabled("mnuEditUndo"));
+    QCOMPARE(Bytes(second->text()), QString("B"));
+  }
+
+  // clang-format off
   void pasteKeyGoesThroughTheCommand_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("expected");
     QTest::newRow("Ctrl+V lone CR") << int(Qt::Key_V) << int(Qt::ControlModifier) << "A\rB" << "N001A\rB\n";
-    QTest::newRow("Shift+Insert lone CR") << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << "A\rB"
-                                          << "N001A\rB\n";
+    QTest::newRow("Shift+Insert lone CR") << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << "A\rB" << "N001A\rB\n";
     // Another program's CR LF is one line end inside the program.
     QTest::newRow("Ctrl+V CR LF") << int(Qt::Key_V) << int(Qt::ControlModifier) << "A\r\nB" << "N001A\nB\n";
   }
+  // clang-format on
   // Guards against a paste key bypassing the program's insertion: a lone
   // CR must stay a byte of the line, not become a line break.
   void pasteKeyGoesThroughTheCommand() {
@@ -275,151 +416,17 @@ class TestEditing : public QObject {
     QCOMPARE(doc->text(), std::string("A\r\nB\nC"));
   }
 
-  void undoStepsBackThroughSeveralEdits() {
-    Session s;
-    frmDocument* doc = s.document("N001\n", 5, 0);
-    s.run("GcodeG28");                // "N001\nN000 G28\n"
-    s.run("McodeCoolantStanderdOn");  // "N001\nN000 G28\n M08"
-    doc->setSelection(0, 4);
-    s.run("mnuEditCut");  // "\nN000 G28\n M08"
-    QCOMPARE(Bytes(doc->text()), QString("\nN000 G28\n M08"));
-    s.run("mnuEditUndo");
-    QCOMPARE(Bytes(doc->text()), QString("N001\nN000 G28\n M08"));
-    s.run("mnuEditUndo");
-    QCOMPARE(Bytes(doc->text()), QString("N001\nN000 G28\n"));
-    s.run("mnuEditUndo");
-    QCOMPARE(Bytes(doc->text()), QString("N001\n"));
-    QVERIFY(!s.enabled("mnuEditUndo"));
-  }
-
-  void undoFollowsTheActiveDocument() {
-    Session s;
-    frmDocument* first = s.document("A", 1, 0);
-    s.run("McodeSpindleM03");
-    QVERIFY(s.enabled("mnuEditUndo"));
-    frmDocument* second = s.document("B", 1, 0);
-    QVERIFY(second != first);
-    QVERIFY(!s.enabled("mnuEditUndo"));
-    s.main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
-    QCOMPARE(s.main->ActiveDocument(), first);
-    QVERIFY(s.enabled("mnuEditUndo"));
-  }
-
-  // Guards against a template text or line end differing from the controller's
-  // skeleton, and against array items choosing their text by position.
   void templateItems_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("text");
-    QTest::newRow("GcodeSpindleMain") << "GcodeSpindleMain" << 0 << QString("G140\n");
-    QTest::newRow("GcodeSpindleSubL") << "GcodeSpindleSubL" << 0 << QString("G141\n");
-    QTest::newRow("GcodeSpindleSubUp") << "GcodeSpindleSubUp" << 0 << QString("G142\n");
-    QTest::newRow("GcodeG04") << "GcodeG04" << 0 << QString("G04 F");
-    QTest::newRow("GcodeHomeG21") << "GcodeHomeG21" << 0 << QString("N000 G21 HP=");
-    QTest::newRow("GcodeHomeG20") << "GcodeHomeG20" << 0 << QString("N000 G20 HP=");
-    QTest::newRow("GcodeG29") << "GcodeG29" << 0 << QString("N000 G29 PW=");
-    QTest::newRow("GcodeG22") << "GcodeG22" << 0 << QString("N000 G22 W D L PW=\n");
-    QTest::newRow("GcodeG28") << "GcodeG28" << 0 << QString("N000 G28\n");
-    QTest::newRow("GcodeG32") << "GcodeG32" << 0 << QString("N000 G32 X Z F\n");
-    QTest::newRow("GcodeG72") << "GcodeG72" << 0 << QString("N000 G72 X Z H D F\n");
-    QTest::newRow("GcodeG31") << "GcodeG31" << 0 << QString("N000 G31 X Z F\n");
-    QTest::newRow("GcodeG71") << "GcodeG71" << 0 << QString("N000 G71 X Z H D F\n");
-    QTest::newRow("GcodeG34") << "GcodeG34" << 0 << QString("N000 G34 X Z F\n");
-    QTest::newRow("GcodeG96") << "GcodeG96" << 0 << QString("G96 S");
-    QTest::newRow("GcodeG97") << "GcodeG97" << 0 << QString("G97 S");
-    QTest::newRow("GcodeG110") << "GcodeG110" << 0 << QString("G110 G96 S");
-    QTest::newRow("GcodeG111") << "GcodeG111" << 0 << QString("G111 G96 S");
-    QTest::newRow("GcodeG75") << "GcodeG75" << 0 << QString("G75 L");
-    QTest::newRow("GcodeG76") << "GcodeG76" << 0 << QString("G76 L");
-    QTest::newRow("GcodeTailstock") << "GcodeTailstock" << 0 << QString("N000 G152 W");
-    QTest::newRow("GcodeG77") << "GcodeG77" << 0 << QString("N000 G77 X Z K F\n");
-    QTest::newRow("GcodeG78") << "GcodeG78" << 0 << QString("N000 G78 X Z K F\n");
-    QTest::newRow("mnuGcode(13)") << "mnuGcode" << 13 << QString("G13\n");
-    QTest::newRow("mnuGcode(14)") << "mnuGcode" << 14 << QString("G14\n");
-    QTest::newRow("mnuGcodeComp(1)") << "mnuGcodeComp" << 1 << QString(" G41");
-    QTest::newRow("mnuGcodeComp(2)") << "mnuGcodeComp" << 2 << QString(" G42");
-    QTest::newRow("mnuGcodeComp(3)") << "mnuGcodeComp" << 3 << QString(" G40");
-    QTest::newRow("mnuGcodeComp(4)") << "mnuGcodeComp" << 4 << QString(" G18");
-    QTest::newRow("mnuGcodeComp(5)") << "mnuGcodeComp" << 5 << QString(" G17");
-    QTest::newRow("mnuGcodeComp(6)") << "mnuGcodeComp" << 6 << QString(" G19");
-    QTest::newRow("mnuGcodeRask(1)") << "mnuGcodeRask" << 1 << QString("N000 G85 NAP1 D U W F\n");
-    QTest::newRow("mnuGcodeRask(2)") << "mnuGcodeRask" << 2 << QString("$    G84 XA= DA= FA= XB= DB= FB=\n");
-    QTest::newRow("mnuGcodeRask(3)") << "mnuGcodeRask" << 3 << QString("N000 G87 NAP1 (U W)\n");
-    QTest::newRow("mnuGcodeRask(4)") << "mnuGcodeRask" << 4 << QString("N000 G86 NAP1 D U W F\n");
-    QTest::newRow("mnuGcodeRask(5)") << "mnuGcodeRask" << 5 << QString("N000 G88 NAP1 D H F\n");
-    QTest::newRow("mnuGcodeRask(6)") << "mnuGcodeRask" << 6 << QString("NAP1 G81\n");
-    QTest::newRow("mnuGcodeRask(7)") << "mnuGcodeRask" << 7 << QString("NAP1 G82\n");
-    QTest::newRow("mnuGcodeRask(8)") << "mnuGcodeRask" << 8 << QString("NAP1 G83\n");
-    QTest::newRow("mnuGcodeRask(9)") << "mnuGcodeRask" << 9 << QString("N000 G80\n");
-    QTest::newRow("mnuGcodeMap(1)") << "mnuGcodeMap" << 1 << QString("N000 G181 C X Z I K F Q\n");
-    QTest::newRow("mnuGcodeMap(2)") << "mnuGcodeMap" << 2 << QString("N000 G183 C X Z I K F E Q\n");
-    QTest::newRow("mnuGcodeMap(3)") << "mnuGcodeMap" << 3 << QString("N000 G178 C X Z I K F Q\n");
-    QTest::newRow("mnuGcodeMap(4)") << "mnuGcodeMap" << 4 << QString("N000 G179 C X Z I K F Q\n");
-    QTest::newRow("mnuGcodeMap(5)") << "mnuGcodeMap" << 5 << QString("N000 G184 C X Z I K F Q\n");
-    QTest::newRow("mnuGcodeMap(6)") << "mnuGcodeMap" << 6 << QString("N000 G190 C X Z I D E F Q\n");
-    QTest::newRow("mnuGcodeMap(7)") << "mnuGcodeMap" << 7 << QString("N000 G191 C X Z K D E F Q\n");
-    QTest::newRow("mnuGcodeMap(8)") << "mnuGcodeMap" << 8 << QString("N000 G185 C X Z I K F SA=\n");
-    QTest::newRow("mnuGcodeMap(9)") << "mnuGcodeMap" << 9 << QString("N000 G186 C X Z I K F SA=\n");
-    QTest::newRow("mnuGcodeMap(10)") << "mnuGcodeMap" << 10 << QString("N000 G187 C X Z I K F SA=\n");
-    QTest::newRow("mnuGcodeMap(11)") << "mnuGcodeMap" << 11 << QString("N000 G188 C X Z I K F SA=\n");
-    QTest::newRow("mnuGcodeMap(12)") << "mnuGcodeMap" << 12 << QString("N000 G189 C X Z I K F E Q\n");
-    QTest::newRow("mnuGcodeMap(13)") << "mnuGcodeMap" << 13 << QString("N000 G182 C X Z I K F Q\n");
-    QTest::newRow("mnuGcodeMap(14)") << "mnuGcodeMap" << 14 << QString("N000 G180\n");
-    QTest::newRow("McodeDoorFrontOpen") << "McodeDoorFrontOpen" << 0 << QString(" M91");
-    QTest::newRow("McodeDoorFrontClose") << "McodeDoorFrontClose" << 0 << QString(" M90");
-    QTest::newRow("McodeDoorCeilingOpen") << "McodeDoorCeilingOpen" << 0 << QString(" M291");
-    QTest::newRow("McodeDoorCeilingClose") << "McodeDoorCeilingClose" << 0 << QString(" M290");
-    QTest::newRow("McodeCoolantStanderdOn") << "McodeCoolantStanderdOn" << 0 << QString(" M08");
-    QTest::newRow("McodeCoolantStanderdOff") << "McodeCoolantStanderdOff" << 0 << QString(" M09");
-    QTest::newRow("McodeCoolantHipressOn") << "McodeCoolantHipressOn" << 0 << QString(" M145");
-    QTest::newRow("McodeCoolantHipressOff") << "McodeCoolantHipressOff" << 0 << QString(" M144");
-    QTest::newRow("McodeCoolantHipress2On") << "McodeCoolantHipress2On" << 0 << QString(" M175");
-    QTest::newRow("McodeCoolantHipress2Off") << "McodeCoolantHipress2Off" << 0 << QString(" M174");
-    QTest::newRow("McodeAirblowChuckOn") << "McodeAirblowChuckOn" << 0 << QString(" M89");
-    QTest::newRow("McodeAirblowChuckOff") << "McodeAirblowChuckOff" << 0 << QString(" M88");
-    QTest::newRow("McodeAirblowWorksensorOn") << "McodeAirblowWorksensorOn" << 0 << QString(" M155");
-    QTest::newRow("McodeAirblowWorksensorOff") << "McodeAirblowWorksensorOff" << 0 << QString(" M154");
-    QTest::newRow("McodeAirblowTouchsensorOn") << "McodeAirblowTouchsensorOn" << 0 << QString(" M127");
-    QTest::newRow("McodeAirblowTouchsensorOff") << "McodeAirblowTouchsensorOff" << 0 << QString(" M126");
-    QTest::newRow("McodeAirblowAdditionalOn") << "McodeAirblowAdditionalOn" << 0 << QString(" M51");
-    QTest::newRow("McodeAirblowAdditionalOff") << "McodeAirblowAdditionalOff" << 0 << QString(" M50");
-    QTest::newRow("McodeChuckMainClose") << "McodeChuckMainClose" << 0 << QString(" M83");
-    QTest::newRow("McodeChuckMainOpen") << "McodeChuckMainOpen" << 0 << QString(" M84");
-    QTest::newRow("McodeChuckSubClose") << "McodeChuckSubClose" << 0 << QString(" M249");
-    QTest::newRow("McodeChuckSubOpen") << "McodeChuckSubOpen" << 0 << QString(" M248");
-    QTest::newRow("McodeChuckInterlockMainOn") << "McodeChuckInterlockMainOn" << 0 << QString(" M185");
-    QTest::newRow("McodeChuckInterlockMainOff") << "McodeChuckInterlockMainOff" << 0 << QString(" M184");
-    QTest::newRow("McodeChuckInterlockSubOn") << "McodeChuckInterlockSubOn" << 0 << QString(" M247");
-    QTest::newRow("McodeChuckInterlockSubOff") << "McodeChuckInterlockSubOff" << 0 << QString(" M246");
-    QTest::newRow("McodeChuckPressureHigh") << "McodeChuckPressureHigh" << 0 << QString(" M59");
-    QTest::newRow("McodeChuckPressureLow") << "McodeChuckPressureLow" << 0 << QString(" M58");
-    QTest::newRow("McodeChuckBarrierOn") << "McodeChuckBarrierOn" << 0 << QString(" M25");
-    QTest::newRow("McodeChuckBarrierOff") << "McodeChuckBarrierOff" << 0 << QString(" M24");
-    QTest::newRow("McodeChuckMissOn") << "McodeChuckMissOn" << 0 << QString(" M133");
-    QTest::newRow("McodeChuckMissOff") << "McodeChuckMissOff" << 0 << QString(" M132");
-    QTest::newRow("McodeChuckMissAirOn") << "McodeChuckMissAirOn" << 0 << QString(" M131");
-    QTest::newRow("McodeChuckMissAirOff") << "McodeChuckMissAirOff" << 0 << QString(" M130");
-    QTest::newRow("McodeTailstockAddvance") << "McodeTailstockAddvance" << 0 << QString(" M56");
-    QTest::newRow("McodeTailstockRetract") << "McodeTailstockRetract" << 0 << QString(" M55");
-    QTest::newRow("McodeTailstockInterlockOn") << "McodeTailstockInterlockOn" << 0 << QString(" M157");
-    QTest::newRow("McodeTailstockInterlockOff") << "McodeTailstockInterlockOff" << 0 << QString(" M156");
-    QTest::newRow("McodeSpindleM03") << "McodeSpindleM03" << 0 << QString(" M03 M63");
-    QTest::newRow("McodeSpindleM04") << "McodeSpindleM04" << 0 << QString(" M04 M63");
-    QTest::newRow("McodeSpindleM05") << "McodeSpindleM05" << 0 << QString(" M05 M63");
-    QTest::newRow("McodeSpindleM19") << "McodeSpindleM19" << 0 << QString(" M19 M63");
-    QTest::newRow("McodeCaxisJointM110") << "McodeCaxisJointM110" << 0 << QString(" M110");
-    QTest::newRow("McodeCaxisJointM109") << "McodeCaxisJointM109" << 0 << QString(" M109");
-    QTest::newRow("McodeCaxisBrakeM147") << "McodeCaxisBrakeM147" << 0 << QString(" M147");
-    QTest::newRow("McodeCaxisBrakeM146") << "McodeCaxisBrakeM146" << 0 << QString(" M146");
-    QTest::newRow("McodeCaxisPositioningM15") << "McodeCaxisPositioningM15" << 0 << QString(" M15");
-    QTest::newRow("McodeCaxisPositioningM16") << "McodeCaxisPositioningM16" << 0 << QString(" M16");
-    QTest::newRow("McodeCaxisInterlockM153") << "McodeCaxisInterlockM153" << 0 << QString(" M153");
-    QTest::newRow("McodeCaxisInterlockM152") << "McodeCaxisInterlockM152" << 0 << QString(" M152");
-    QTest::newRow("McodeMspindleM13") << "McodeMspindleM13" << 0 << QString(" M13 M63");
-    QTest::newRow("McodeMspindleM14") << "McodeMspindleM14" << 0 << QString(" M14 M63");
-    QTest::newRow("McodeMspindleM12") << "McodeMspindleM12" << 0 << QString(" M12 M63");
-    QTest::newRow("McodeMspindleM229") << "McodeMspindleM229" << 0 << QString(" M229 M63");
+    for (const TemplateRow& t : kTemplates) {
+      const QString name = t.index ? QString("%1(%2)").arg(t.control).arg(t.index) : QString(t.control);
+      QTest::newRow(qPrintable(name)) << QString(t.control) << t.index << QString(t.text);
+    }
   }
+  // Guards against a template text or line end differing from the controller's
+  // skeleton, and against array items choosing their text by position.
   void templateItems() {
     QFETCH(QString, control);
     QFETCH(int, index);
@@ -434,31 +441,20 @@ class TestEditing : public QObject {
     QVERIFY(s.ui.messages.empty());
   }
 
-  // Guards against the date item using the clock instead of the date given,
-  // or losing the leading zeros.
-  void insertDate() {
-    Session s;
-    EditingPlatformHooks().today = [] { return quillon::CalendarDate{2004, 2, 1}; };
-    frmDocument* doc = s.document();
-    s.run("mnuInsertDate");
-    QCOMPARE(Bytes(doc->text()), QString("DATE : 2004.02.01\n"));
-  }
-
-  // Guards against the size rule being off by one, the folder not being
-  // remembered, and line ends of the file leaking into the document.
+  // clang-format off
   void insertSubProgram_data() {
     QTest::addColumn<int>("size");  // bytes of the file; -1: the file does not exist; 0: cancelled
-    QTest::addColumn<bool>("inserted");
     QTest::addColumn<QString>("message");
-    QTest::newRow("65000 bytes inserted") << 65000 << true << QString();
-    QTest::newRow("65001 bytes refused") << 65001 << false
-                                         << " this  file は size が big きすぎるため Open ことが can not do  . ";
-    QTest::newRow("missing file") << -1 << false << "%1  file が Open けません.";
-    QTest::newRow("cancelled") << 0 << false << QString();
+    QTest::newRow("65000 bytes inserted") << 65000 << QString();
+    QTest::newRow("65001 bytes refused") << 65001 << " this  file は size が big きすぎるため Open ことが can not do  . ";
+    QTest::newRow("missing file") << -1 << "%1  file が Open けません.";
+    QTest::newRow("cancelled") << 0 << QString();
   }
+  // clang-format on
+  // Guards against the size rule being off by one, the folder not being
+  // remembered, and line ends of the file leaking into the document.
   void insertSubProgram() {
     QFETCH(int, size);
-    QFETCH(bool, inserted);
     QFETCH(QString, message);
     Session s;
     s.main->appSettings().InsertPathName = "/start/folder";
@@ -469,34 +465,26 @@ class TestEditing : public QObject {
     // size - 2 bytes of "A" and one CR LF.
     if (size > 0) WriteFile(path, QByteArray(size - 2, 'A') + "\r\n");
     if (size != 0) s.ui.openAnswers.push_back(ScriptedInteraction::pick(path));
-
     s.run("mnuInsertFile");
-    QCOMPARE(s.ui.openStartFolders.size(), std::size_t{1});
-    QCOMPARE(s.ui.openStartFolders[0], QString("/start/folder"));
+    QCOMPARE(s.ui.openStartFolders, std::vector<QString>{"/start/folder"});
     QCOMPARE(s.ui.openFilters[0], QString("All Files (*.*)|*.*|LIB File (*.lib)|*.lib|System Sub (*.ssb)|*.ssb"));
-    QCOMPARE(QString::fromStdString(s.main->appSettings().InsertPathName),
-             size == 0 ? QString("/start/folder") : folder);
-    if (inserted) {
-      QCOMPARE(Bytes(doc->text()), QString(size - 2, 'A') + "\nX");
-      QCOMPARE(doc->selStart(), size - 1);
-    } else {
-      QCOMPARE(Bytes(doc->text()), QString("X"));
-    }
-    if (message.isEmpty()) {
-      QVERIFY(s.ui.messages.empty());
-    } else {
-      QCOMPARE(s.ui.messages.size(), std::size_t{1});
-      QCOMPARE(s.ui.messages[0].text, message.contains("%1") ? message.arg(path) : message);
-    }
+    QCOMPARE(QString::fromStdString(s.main->appSettings().InsertPathName), size == 0 ? "/start/folder" : folder);
+    const bool inserted = size == 65000;
+    QCOMPARE(Bytes(doc->text()), inserted ? QString(size - 2, 'A') + "\nX" : QString("X"));
+    QCOMPARE(doc->selStart(), inserted ? size - 1 : 0);
+    QCOMPARE(s.ui.messages.size(), std::size_t{message.isEmpty() ? 0u : 1u});
+    if (!message.isEmpty()) QCOMPARE(s.ui.messages[0].text, message.contains("%1") ? message.arg(path) : message);
   }
 
-  // Guards against writing into the application folder and against the
-  // shipped comment being inserted with its file's line ends.
+  // clang-format off
   void fixComment_data() {
     QTest::addColumn<bool>("present");
     QTest::newRow("shipped comment") << true;
     QTest::newRow("missing file") << false;
   }
+  // clang-format on
+  // Guards against writing into the application folder and against the
+  // shipped comment being inserted with its file's line ends.
   void fixComment() {
     QFETCH(bool, present);
     Session s;
@@ -517,7 +505,8 @@ class TestEditing : public QObject {
     QVERIFY(s.ui.messages.empty());
   }
 
-  // Guards against windows keeping their old places after a close.
+  // Guards against windows keeping their old places after a close, and
+  // arrangement modes that are not exclusive or not re-applied as windows come and go.
   void arrangementAfterCloseWithThreeDocuments() {
     Session s;
     s.main->resize(900, 700);
@@ -527,33 +516,36 @@ class TestEditing : public QObject {
     frmDocument* middle = s.document();
     s.document();
     QVERIFY(s.main->action("mnuWindowTileVertical")->isChecked());
-    s.main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(middle->parentWidget()));
+    const QRect area = s.main->mdiArea()->viewport()->rect();
+    QCOMPARE(s.windows()[0]->width(), area.width() / 3);
+    s.activate(middle);
     s.run("mnuFileClose");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-
-    QList<QMdiSubWindow*> left;
-    for (QMdiSubWindow* w : s.main->mdiArea()->subWindowList(QMdiArea::CreationOrder))
-      if (w->isVisible()) left << w;
+    QList<QMdiSubWindow*> left = s.windows();
     QCOMPARE(left.size(), 2);
-    const QRect area = s.main->mdiArea()->viewport()->rect();
     // Vertical tiling: two columns side by side, each the full height.
     QCOMPARE(left[0]->geometry(), QRect(0, 0, area.width() / 2, area.height()));
     QCOMPARE(left[1]->geometry(), QRect(area.width() / 2, 0, area.width() - area.width() / 2, area.height()));
-
+    // Horizontal tiling: stacked, one below the other.
+    s.run("mnuWindowTileHorizontal");
+    QCOMPARE(left[0]->x(), left[1]->x());
+    QVERIFY(left[1]->y() >= left[0]->y() + left[0]->height());
     s.run("mnuWindowCascade");
+    int checked = 0;
+    for (const char* mode : {"mnuWindowCascade", "mnuWindowTileHorizontal", "mnuWindowTileVertical"})
+      checked += s.main->action(mode)->isChecked();
+    QCOMPARE(checked, 1);
     QVERIFY(s.main->action("mnuWindowCascade")->isChecked());
-    QVERIFY(!s.main->action("mnuWindowTileVertical")->isChecked());
     s.document();
-    QList<QMdiSubWindow*> all = s.main->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    const QList<QMdiSubWindow*> all = s.windows();
     QCOMPARE(all.size(), 3);
     // Cascaded: each window below and right of the one before.
     QVERIFY(all[1]->y() > all[0]->y() && all[1]->x() >= all[0]->x());
     QVERIFY(all[2]->y() > all[1]->y() && all[2]->x() >= all[1]->x());
   }
 
-  // Guards against margins or the layout changing without O K, and against
-  // the orientation and font chosen by their buttons being lost on Cancel.
+  // clang-format off
   void printSetting_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("left");
@@ -563,6 +555,9 @@ class TestEditing : public QObject {
     QTest::newRow("O K") << "Command3" << 12 << 0 << 2;
     QTest::newRow("Cancel") << "Command4" << 7 << 3 << 1;
   }
+  // clang-format on
+  // Guards against margins or the layout changing without O K, and against
+  // the orientation and font chosen by their buttons being lost on Cancel.
   void printSetting() {
     QFETCH(QString, button);
     QFETCH(int, left);
@@ -585,41 +580,37 @@ class TestEditing : public QObject {
     s.run("mnuFilePrinterSetup");
     auto* form = s.main->findChild<PrintSetting*>("PrintSetting");
     QVERIFY(form);
-    QVERIFY(form->isVisible());
-    QVERIFY(!form->isModal());
+    QVERIFY(form->isVisible() && !form->isModal());
     QCOMPARE(form->windowTitle(), QString("Printer setting"));
     QCOMPARE(form->Frame2->title(), QString("Number of Line"));
     QCOMPARE(form->Frame1->title(), QString("Number of Space"));
     QCOMPARE(form->Command2->text(), QString("Font of Prnt"));
     QCOMPARE(form->Command3->text(), QString("O K"));
-    QVERIFY(form->Option1->isChecked());
-    QVERIFY(!form->Option2->isChecked());
+    QVERIFY(form->Option1->isChecked() && !form->Option2->isChecked());
     QCOMPARE(form->Text1->text(), QString("7"));
     QCOMPARE(form->Text2->text(), QString("3"));
-
     form->Command1->click();
     form->Command2->click();
     form->Text1->setText("12.5");
     form->Text2->setText("abc");
     form->Option2->setChecked(true);
     form->findChild<QPushButton*>(button)->click();
-
     QVERIFY(!form->isVisible());
-    QCOMPARE(a.LeftMerge, left);
-    QCOMPARE(a.RightMerge, right);
-    QCOMPARE(a.PrintLineNo, lineNo);
+    QCOMPARE((QList<int>{a.LeftMerge, a.RightMerge, a.PrintLineNo}), (QList<int>{left, right, lineNo}));
     QCOMPARE(a.PrinterOrientation, 2);
     QCOMPARE(QString::fromStdString(a.PrintFontName), QString("DejaVu Sans Mono"));
     QCOMPARE(a.PrintFontSize, 10);
   }
 
-  // Guards against the screen font dialog changing anything when cancelled,
-  // or its size not being kept as whole points.
+  // clang-format off
   void screenFont_data() {
     QTest::addColumn<bool>("chosen");
     QTest::newRow("chosen") << true;
     QTest::newRow("cancelled") << false;
   }
+  // clang-format on
+  // Guards against the screen font dialog changing anything when cancelled,
+  // or its size not being kept as whole points.
   void screenFont() {
     QFETCH(bool, chosen);
     Session s;
@@ -637,20 +628,14 @@ class TestEditing : public QObject {
     }
     s.run("mnuFileFont");
     const quillon::AppSettings& a = s.main->appSettings();
-    if (chosen) {
-      QCOMPARE(QString::fromStdString(a.ScreenFontName), QString("DejaVu Sans Mono"));
-      QCOMPARE(a.ScreenFontSize, 12);
-      QCOMPARE(doc->txtText->font().pointSize(), 12);
-      QVERIFY(doc->txtText->font().bold());
-      QVERIFY(doc->txtText->font().underline());
-    } else {
-      QCOMPARE(a.ScreenFontName, nameBefore);
-      QCOMPARE(doc->txtText->font(), before);
-    }
+    const QFont after = doc->txtText->font();
+    QCOMPARE(a.ScreenFontName, chosen ? std::string("DejaVu Sans Mono") : nameBefore);
+    QCOMPARE(a.ScreenFontSize, chosen ? 12 : before.pointSize());
+    if (chosen) QVERIFY(after.pointSize() == 12 && after.bold() && after.underline());
+    if (!chosen) QCOMPARE(after, before);
   }
 
-  // Guards against printing failing silently without a printer, and against
-  // the PDF listing differing from the computed pages.
+  // clang-format off
   void printWithoutPrinter_data() {
     QTest::addColumn<int>("lineNo");
     QTest::addColumn<QString>("answer");  // "yes", "no", "bad path"
@@ -659,6 +644,9 @@ class TestEditing : public QObject {
     QTest::newRow("declined") << 1 << "no";
     QTest::newRow("unwritable PDF") << 1 << "bad path";
   }
+  // clang-format on
+  // Guards against printing failing silently without a printer, and against
+  // the PDF listing differing from the computed pages.
   void printWithoutPrinter() {
     QFETCH(int, lineNo);
     QFETCH(QString, answer);
@@ -673,22 +661,13 @@ class TestEditing : public QObject {
     QFile::remove(pdf);
     s.ui.answers.push_back(answer == "no" ? Answer::No : Answer::Yes);
     s.ui.saveAnswers.push_back(ScriptedInteraction::pick(pdf));
-
     s.run("mnuFilePrint");
     QCOMPARE(s.ui.questions.size(), std::size_t{1});
     QVERIFY(s.ui.questions[0].text.contains("No printer"));
-    if (answer == "no") {
-      QVERIFY(s.ui.saveDefaultNames.empty());
-      QVERIFY(s.ui.messages.empty());
-      return;
-    }
-    QCOMPARE(s.ui.saveDefaultNames[0], QString("Untitled1.pdf"));
-    if (answer == "bad path") {
-      QCOMPARE(s.ui.messages.size(), std::size_t{1});
-      QCOMPARE(s.ui.messages[0].text, QString("Can not print."));
-      return;
-    }
-    QVERIFY(s.ui.messages.empty());
+    QCOMPARE(s.ui.saveDefaultNames, answer == "no" ? std::vector<QString>{} : std::vector<QString>{"Untitled1.pdf"});
+    QCOMPARE(s.ui.messages.size(), std::size_t{answer == "bad path" ? 1u : 0u});
+    if (answer == "bad path") QCOMPARE(s.ui.messages[0].text, QString("Can not print."));
+    if (answer != "yes") return;
     QVERIFY(QFileInfo::exists(pdf));
 
     // The same pages computed for an identical PDF printer.
@@ -696,10 +675,10 @@ class TestEditing : public QObject {
     MakePdfPrinter(twin, s.tmp.path() + "/twin.pdf");
     const QFont font = SetupPrinterPage(twin, s.main->appSettings());
     const quillon::PrintLayout layout =
-        LayoutForPrinter(twin, font, s.main->appSettings(), doc->caption(), {2004, 7, 17}, doc->text());
+        LayoutForPrinter(twin, font, s.main->appSettings(), doc->caption(), kToday, doc->text());
     QCOMPARE(PdfPageCount(pdf), static_cast<int>(layout.pages.size()));
     const quillon::PrintPage& last = layout.pages.back();
-    QCOMPARE(QString::fromStdString(last.texts[0].text), QString("2004.07.17"));
+    QCOMPARE(QString::fromStdString(last.texts[0].text), QString("2004.02.01"));
     QCOMPARE(QString::fromStdString(last.texts[1].text), QString("Untitled1"));
     QCOMPARE(QString::fromStdString(last.texts[2].text), QString("Page %1").arg(layout.pages.size()));
     const QString lastBlock = "N0150 G01 X100.5 Z-150.25 F0.15 (BLOCK 150 OF THE LISTING TEST)";

@@ -4,11 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
+#include <memory>
 
 #include "HelpWindow.h"
 #include "ScriptedInteraction.h"
@@ -16,25 +16,36 @@
 #include "frmMain.h"
 #include "help/help_topics.h"
 
+namespace {
+// A main window over a copy of the shipped help pages, under a folder whose path holds a blank.
+struct HelpSession {
+  QTemporaryDir tmp;
+  quillon::MemorySettingsStore store;
+  ScriptedInteraction ui;
+  std::unique_ptr<frmMain> main;
+
+  explicit HelpSession(bool withPages) {
+    const QString app = tmp.path() + "/my quillon";
+    QDir().mkpath(app + "/help");
+    const QString shipped = qEnvironmentVariable("QUILLON_APP_DIR") + "/help";
+    const QStringList pages = withPages ? QDir(shipped).entryList({"*.html"}) : QStringList();
+    for (const QString& name : pages) QFile::copy(shipped + "/" + name, app + "/help/" + name);
+    main = std::make_unique<frmMain>(store, ui, quillon::SettingPlaces{app.toStdString(), tmp.path().toStdString()});
+    main->load(QString());
+  }
+  QTextBrowser* open(const QString& control) {
+    main->action(control)->trigger();
+    auto* viewer = main->findChild<HelpWindow*>("HelpWindow");
+    return viewer ? viewer->browser() : nullptr;
+  }
+};
+}  // namespace
+
 class TestHelp : public QObject {
   Q_OBJECT
 
- private:
-  // A copy of the shipped help pages under a folder whose path holds a blank.
-  static QString MakeAppFolder(QTemporaryDir& tmp, bool withPages) {
-    const QString app = tmp.path() + "/my quillon";
-    QDir().mkpath(app + "/help");
-    if (withPages) {
-      const QString shipped = qEnvironmentVariable("QUILLON_APP_DIR") + "/help";
-      for (const QString& name : QDir(shipped).entryList({"*.html"}))
-        QFile::copy(shipped + "/" + name, app + "/help/" + name);
-    }
-    return app;
-  }
-
-  static HelpWindow* Viewer(frmMain& main) { return main.findChild<HelpWindow*>("HelpWindow"); }
-
  private slots:
+  // clang-format off
   void helpItemOpensItsPage_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("title");
@@ -44,85 +55,73 @@ class TestHelp : public QObject {
     QTest::newRow("Mnemonics") << "MnemonicHelp" << "Mnemonics";
     QTest::newRow("Editor") << "QuillonHelp" << "Quillon help";
   }
+  // clang-format on
+  // Guards against: an item opening another item's page, a folder with a blank breaking the page path, or
+  // links between the pages leading nowhere.
   void helpItemOpensItsPage() {
     QFETCH(QString, control);
     QFETCH(QString, title);
-    QTemporaryDir tmp;
-    quillon::MemorySettingsStore store;
-    ScriptedInteraction ui;
-    frmMain main(store, ui, {MakeAppFolder(tmp, true).toStdString(), tmp.path().toStdString()});
-    main.load(QString());
-    main.action(control)->trigger();
-    HelpWindow* viewer = Viewer(main);
-    QVERIFY(viewer);
-    QVERIFY(ui.messages.empty());
-    QCOMPARE(viewer->browser()->documentTitle(), title);
-    QVERIFY(viewer->browser()->source().toLocalFile().contains("/my quillon/help/"));
+    HelpSession s(true);
+    QTextBrowser* browser = s.open(control);
+    QVERIFY(browser);
+    QVERIFY(s.ui.messages.empty());
+    QCOMPARE(browser->documentTitle(), title);
+    QVERIFY(browser->source().toLocalFile().contains("/my quillon/help/"));
+    if (control != "QuillonHelp") return;
+    // Links from the editor's page work, and Back returns.
+    browser->setSource(QUrl("G-code.html"));
+    QCOMPARE(browser->documentTitle(), QString("G codes"));
+    browser->backward();
+    QCOMPARE(browser->documentTitle(), title);
   }
 
-  void linksAndBackNavigation() {
-    QTemporaryDir tmp;
-    quillon::MemorySettingsStore store;
-    ScriptedInteraction ui;
-    frmMain main(store, ui, {MakeAppFolder(tmp, true).toStdString(), tmp.path().toStdString()});
-    main.load(QString());
-    main.action("QuillonHelp")->trigger();
-    HelpWindow* viewer = Viewer(main);
-    QVERIFY(viewer);
-    viewer->browser()->setSource(QUrl("G-code.html"));
-    QCOMPARE(viewer->browser()->documentTitle(), QString("G codes"));
-    viewer->browser()->backward();
-    QCOMPARE(viewer->browser()->documentTitle(), QString("Quillon help"));
-  }
-
+  // Guards against: a missing page shown as an empty viewer instead of being reported by its path.
   void missingPageIsReportedByName() {
-    QTemporaryDir tmp;
-    quillon::MemorySettingsStore store;
-    ScriptedInteraction ui;
-    frmMain main(store, ui, {MakeAppFolder(tmp, false).toStdString(), tmp.path().toStdString()});
-    main.load(QString());
-    main.action("McodeHelp")->trigger();
-    QCOMPARE(ui.messages.size(), size_t(1));
-    QVERIFY(ui.messages[0].text.contains("/my quillon/help/M-code.html"));
+    HelpSession s(false);
+    s.open("McodeHelp");
+    QCOMPARE(s.ui.messages.size(), size_t(1));
+    QVERIFY(s.ui.messages[0].text.contains("/my quillon/help/M-code.html"));
   }
 
+  // Guards against: the version typed by hand instead of taken from the build, or empty About texts.
   void aboutShowsVersionFromTheBuild() {
     ScriptedInteraction ui;
     frmAbout about(ui, nullptr, [](const QString&) { return QString(); });
     QCOMPARE(about.lblVersion->text(), QString("Version 2.2.6"));
     QCOMPARE(about.lblTitle->text(), QString("Quillon"));
     QCOMPARE(about.windowTitle(), QString("Quillon"));
-    QVERIFY(!about.lblDescription->text().isEmpty());
-    QVERIFY(!about.lblDisclaimer->text().isEmpty());
+    QVERIFY(!about.lblDescription->text().isEmpty() && !about.lblDisclaimer->text().isEmpty());
   }
 
-  void systemInformationFallsBackToTheMessage() {
-    ScriptedInteraction ui;
-    frmAbout about(ui, nullptr, [](const QString&) { return QString(); });
-    about.cmdSysInfo->click();
-    QVERIFY(ui.launches.empty());
-    QCOMPARE(ui.messages.size(), size_t(1));
-    QCOMPARE(ui.messages[0].text, QString::fromUtf8("現時点ではｼｽﾃﾑ情報を使用できません"));
+  // clang-format off
+  void systemInformation_data() {
+    QTest::addColumn<QString>("found");  // where the finder finds every tool ("" none, "*" only the monitor)
+    QTest::addColumn<bool>("launches");
+    QTest::addColumn<int>("launched");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("no tool: message") << "" << true << 0 << 1;
+    QTest::newRow("monitor launched without a shell") << "*" << true << 1 << 0;
+    QTest::newRow("every launch fails: message") << "/usr/bin/" << false << int(quillon::SystemInfoTools().size()) << 1;
   }
-
-  void systemInformationToolIsLaunchedWithoutAShell() {
+  // clang-format on
+  // Guards against: the system-information button doing nothing without a tool, a path with a blank split by
+  // a shell, and a failed launch left unreported.
+  void systemInformation() {
+    QFETCH(QString, found);
+    QFETCH(bool, launches);
+    QFETCH(int, launched);
+    QFETCH(int, messages);
     ScriptedInteraction ui;
-    frmAbout about(ui, nullptr, [](const QString& name) {
-      return name == "gnome-system-monitor" ? QString("/usr/my bin/gnome-system-monitor") : QString();
+    ui.launchSucceeds = launches;
+    frmAbout about(ui, nullptr, [found](const QString& name) {
+      if (found == "*") return name == "gnome-system-monitor" ? QString("/usr/my bin/gnome-system-monitor") : QString();
+      return found.isEmpty() ? QString() : found + name;
     });
     about.cmdSysInfo->click();
-    QCOMPARE(ui.launches.size(), size_t(1));
-    QCOMPARE(ui.launches[0].program, QString("/usr/my bin/gnome-system-monitor"));
-    QVERIFY(ui.messages.empty());
-  }
-
-  void failedLaunchFallsBackToTheMessage() {
-    ScriptedInteraction ui;
-    ui.launchSucceeds = false;
-    frmAbout about(ui, nullptr, [](const QString& name) { return "/usr/bin/" + name; });
-    about.cmdSysInfo->click();
-    QCOMPARE(ui.launches.size(), quillon::SystemInfoTools().size());
-    QCOMPARE(ui.messages.size(), size_t(1));
+    QCOMPARE(int(ui.launches.size()), launched);
+    if (found == "*") QCOMPARE(ui.launches[0].program, QString("/usr/my bin/gnome-system-monitor"));
+    QCOMPARE(int(ui.messages.size()), messages);
+    if (messages) QCOMPARE(ui.messages[0].text, QString::fromUtf8("現時点ではｼｽﾃﾑ情報を使用できません"));
   }
 };
 

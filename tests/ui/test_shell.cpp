@@ -2,15 +2,14 @@
 // files, save queries, the recent-file list and exit.
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFontMetrics>
-#include <QLocale>
 #include <QLabel>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -27,7 +26,9 @@
 
 namespace {
 const quillon::SettingPlaces kPlaces{"/opt/quillon", "/home/op"};
-const QString kDocumentMenus[] = {"mnuEdit", "mnuInsert", "Process", "mnuTools", "ClosPoint", "Gcode", "Mcode"};
+const QString kChangedQuery = QStringLiteral("The data is changed. Do you want save ?");
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 struct Shell {
   quillon::MemorySettingsStore store;
@@ -39,8 +40,9 @@ struct Shell {
     w->load(commandLine);
     w->show();
   }
+  void run(const QString& control, int index = 0) { w->runCommand(control, index); }
   frmDocument* newDocument() {
-    w->runCommand(QStringLiteral("mnuFileNew"));
+    run(QStringLiteral("mnuFileNew"));
     return w->ActiveDocument();
   }
   QStringList captions() const {
@@ -50,11 +52,14 @@ struct Shell {
   }
   QStringList visibleRecent() const {
     QStringList list;
-    for (int i = 1; i <= 5; ++i) {
-      QAction* a = w->action(QStringLiteral("mnuFileRecentFile"), i);
-      if (a->isVisible()) list << a->text();
-    }
+    for (int i = 1; i <= 5; ++i)
+      if (QAction* a = w->action(QStringLiteral("mnuFileRecentFile"), i); a->isVisible()) list << a->text();
     return list;
+  }
+  int visibleDocumentMenus() const {
+    int n = 0;
+    for (std::string_view menu : quillon::DocumentMenus()) n += w->action(Q(menu))->isVisible();
+    return n;
   }
   std::string stored(const char* key, std::string_view section = quillon::kSectionSettings) const {
     return store.get(section, key).value_or("<none>");
@@ -72,9 +77,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
   f.write(bytes);
 }
 
-int Pixels(double twips, const QWidget& w) {
-  return quillon::TwipsToPixels(twips, w.screen()->logicalDotsPerInchX());
-}
+int Pixels(double twips, const QWidget& w) { return quillon::TwipsToPixels(twips, w.screen()->logicalDotsPerInchX()); }
 }  // namespace
 
 class ShellTest : public QObject {
@@ -83,146 +86,131 @@ class ShellTest : public QObject {
   QString path(const QString& name) const { return m_dir.filePath(name); }
 
  private slots:
-  // Guards against: a first run that shows document commands with nothing to act on.
-  void firstRunWithEmptyStore() {
+  // clang-format off
+  void start_data() {
+    QTest::addColumn<QStringList>("stored");  // "section|key|value"
+    QTest::addColumn<bool>("tallix");
+    QTest::addColumn<QList<int>>("recent");
+    QTest::newRow("empty store")       << QStringList() << false << QList<int>();
+    QTest::newRow("bad stored values") << QStringList{"Settings|MainWidth|wide", "Settings|MainLeft|12x", "Settings|ScreenFontSize|", "Parameter|TG|maybe"} << false << QList<int>();
+    QTest::newRow("Tallix True")       << QStringList{"Parameter|Tallix|True"} << true << QList<int>();
+    QTest::newRow("Tallix False")      << QStringList{"Parameter|Tallix|False"} << false << QList<int>();
+    QTest::newRow("recent 1+2")        << QStringList{"Settings|RecentFile1|/p/1", "Settings|RecentFile2|/p/2"} << false << QList<int>{1, 2};
+    QTest::newRow("recent 1+3")        << QStringList{"Settings|RecentFile1|/p/1", "Settings|RecentFile3|/p/3"} << false << QList<int>{1, 3};
+  }
+  // clang-format on
+  // Guards against: a first run that shows document commands with nothing to act on, a stored value that does
+  // not convert stopping or skewing the start, rotary-tool items offered on a machine without them (or hidden
+  // on one with them), and the recent slots after a gap lost or empty slots shown.
+  void start() {
+    QFETCH(QStringList, stored);
+    QFETCH(bool, tallix);
+    QFETCH(QList<int>, recent);
     Shell s;
+    for (const QString& entry : stored) {
+      const QStringList p = entry.split('|');
+      s.store.set(p[0].toStdString(), p[1].toStdString(), p[2].toStdString());
+    }
     s.start();
     frmMain& w = *s.w;
     QCOMPARE(w.windowTitle(), QStringLiteral("Quillon  Ver.2.26 Eng"));
     // 1000 twips at 96 dpi: 1000 * 96 / 1440 = 66.7 -> 67 px; 6500 twips -> 433 px.
-    QCOMPARE(w.x(), Pixels(1000, w));
-    QCOMPARE(w.y(), Pixels(1000, w));
-    QCOMPARE(w.width(), Pixels(6500, w));
-    QCOMPARE(w.height(), Pixels(6500, w));
-    for (const QString& menu : kDocumentMenus) QVERIFY2(!w.action(menu)->isVisible(), qPrintable(menu));
-    QVERIFY(w.action(QStringLiteral("mnuFile"))->isVisible());
-    QVERIFY(w.action(QStringLiteral("mnuView"))->isVisible());
-    QVERIFY(w.action(QStringLiteral("mnuHelp"))->isVisible());
-    QStringList visibleButtons;
-    int separators = 0;
-    for (int pos = 1; pos <= 22; ++pos) {
-      QAction* a = w.toolbarAction(pos);
-      if (!a->isVisible()) continue;
-      if (a->isSeparator())
-        ++separators;
-      else
-        visibleButtons << a->toolTip();
-    }
-    QCOMPARE(visibleButtons, (QStringList{" New ", " Open "}));
-    QCOMPARE(separators, 4);
-    QVERIFY(s.visibleRecent().isEmpty());
+    QCOMPARE(QRect(w.x(), w.y(), w.width(), w.height()),
+             QRect(Pixels(1000, w), Pixels(1000, w), Pixels(6500, w), Pixels(6500, w)));
+    QCOMPARE(w.appSettings().ScreenFontSize, 14);
+    QVERIFY(!w.machine().TG);
+    QCOMPARE(s.visibleDocumentMenus(), 0);
+    for (const char* menu : {"mnuFile", "mnuView", "mnuHelp"}) QVERIFY2(w.action(menu)->isVisible(), menu);
+    QStringList buttons;  // visible toolbar positions in order, "-" for a separator
+    for (int pos = 1; pos <= 22; ++pos)
+      if (QAction* a = w.toolbarAction(pos); a->isVisible()) buttons << (a->isSeparator() ? "-" : a->toolTip());
+    QCOMPARE(buttons, (QStringList{" New ", " Open ", "-", "-", "-", "-"}));
     QVERIFY(!w.ActiveDocument());
     QVERIFY(!w.pendingRearrangement());
-    QVERIFY(w.action(QStringLiteral("mnuWindowTileVertical"))->isChecked());
-  }
-
-  // Guards against: a stored number that does not convert stopping or skewing the start.
-  void badStoredNumbersUseDefaults() {
-    Shell s;
-    s.store.set(quillon::kSectionSettings, "MainWidth", "wide");
-    s.store.set(quillon::kSectionSettings, "MainLeft", "12x");
-    s.store.set(quillon::kSectionSettings, "ScreenFontSize", "");
-    s.store.set(quillon::kSectionParameter, "TG", "maybe");
-    s.start();
-    QCOMPARE(s.w->width(), Pixels(6500, *s.w));
-    QCOMPARE(s.w->x(), Pixels(1000, *s.w));
-    QCOMPARE(s.w->appSettings().ScreenFontSize, 14);
-    QCOMPARE(s.w->machine().TG, false);
-  }
-
-  // Guards against: document menus vanishing again when the last document closes.
-  void menusShownAfterFirstNewAndKeptAfterLastClose() {
-    Shell s;
-    s.start();
-    frmDocument* doc = s.newDocument();
-    QVERIFY(doc);
-    for (const QString& menu : kDocumentMenus) QVERIFY2(s.w->action(menu)->isVisible(), qPrintable(menu));
-    for (int pos = 3; pos <= 22; ++pos) QVERIFY(s.w->toolbarAction(pos)->isVisible());
-    for (std::string_view name : quillon::DocumentCommands())
-      QVERIFY2(s.w->action(QString::fromLatin1(name.data(), name.size()))->isEnabled(), name.data());
-    s.w->runCommand(QStringLiteral("mnuFileClose"));
-    QVERIFY(s.w->documents().isEmpty());
-    for (const QString& menu : kDocumentMenus) QVERIFY2(s.w->action(menu)->isVisible(), qPrintable(menu));
-    QVERIFY(s.w->toolbarAction(22)->isVisible());
-  }
-
-  void tallixItems_data() {
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("visible");
-    QTest::newRow("True") << "True" << true;
-    QTest::newRow("False") << "False" << false;
-    QTest::newRow("missing") << QString() << false;
-  }
-  // Guards against: rotary-tool items offered on a machine without them, or hidden on one with them.
-  void tallixItems() {
-    QFETCH(QString, stored);
-    QFETCH(bool, visible);
-    Shell s;
-    if (!stored.isNull()) s.store.set(quillon::kSectionParameter, "Tallix", stored.toStdString());
-    s.start();
-    for (const char* name : {"ProcessMT", "ProcessMDrillSlant", "ProcessMKeySlant", "ProcessMTapSlant"})
-      QCOMPARE(s.w->action(QLatin1String(name))->isVisible(), visible);
-    // The circle and planet-tap menus keep their design visibility at start.
-    QVERIFY(s.w->action(QStringLiteral("ProcessMCircle"))->isVisible());
-    QVERIFY(s.w->action(QStringLiteral("ProcessMPlanetTap"))->isVisible());
-    s.w->applyTallixMenus(!visible);
-    for (std::string_view name : quillon::TallixItems())
-      QCOMPARE(s.w->action(QString::fromLatin1(name.data(), name.size()))->isVisible(), !visible);
-    for (const char* name : {"ProcessMCircleFace", "ProcessMCircleSide", "ProcessMPlanetTapFace",
-                             "ProcessMPlanetTapSide"})
-      QVERIFY(!s.w->action(QLatin1String(name))->isEnabled());
-  }
-
-  void recentFilesAtStart_data() {
-    QTest::addColumn<QStringList>("keys");
-    QTest::addColumn<QList<int>>("shown");
-    QTest::newRow("1+2") << QStringList{"RecentFile1", "RecentFile2"} << QList<int>{1, 2};
-    QTest::newRow("1+3") << QStringList{"RecentFile1", "RecentFile3"} << QList<int>{1, 3};
-  }
-  // Guards against: the slots after a gap lost, or empty slots shown.
-  void recentFilesAtStart() {
-    QFETCH(QStringList, keys);
-    QFETCH(QList<int>, shown);
-    Shell s;
-    for (const QString& key : keys)
-      s.store.set(quillon::kSectionSettings, key.toStdString(), "/p/" + key.toStdString() + ".min");
-    s.start();
+    QVERIFY(w.action("mnuWindowTileVertical")->isChecked());
+    QList<int> shown;
     for (int i = 1; i <= 5; ++i) {
-      QAction* a = s.w->action(QStringLiteral("mnuFileRecentFile"), i);
-      QCOMPARE(a->isVisible(), shown.contains(i));
-      if (!shown.contains(i)) QCOMPARE(a->text(), QStringLiteral("RecentFile%1").arg(i));
+      QAction* a = w.action("mnuFileRecentFile", i);
+      if (a->isVisible()) shown << i;
+      if (!a->isVisible()) QCOMPARE(a->text(), QStringLiteral("RecentFile%1").arg(i));
     }
+    QCOMPARE(shown, recent);
+    for (const char* name : {"ProcessMT", "ProcessMDrillSlant", "ProcessMKeySlant", "ProcessMTapSlant"})
+      QCOMPARE(w.action(name)->isVisible(), tallix);
+    // The circle and planet-tap menus keep their design visibility at start.
+    QVERIFY(w.action("ProcessMCircle")->isVisible() && w.action("ProcessMPlanetTap")->isVisible());
+    w.applyTallixMenus(!tallix);
+    for (std::string_view name : quillon::TallixItems()) QCOMPARE(w.action(Q(name))->isVisible(), !tallix);
+    for (const char* name :
+         {"ProcessMCircleFace", "ProcessMCircleSide", "ProcessMPlanetTapFace", "ProcessMPlanetTapSide"})
+      QVERIFY2(!w.action(name)->isEnabled(), name);
   }
 
-  // Guards against: the oldest recent file kept, or a sixth slot appearing.
+  // Guards against: untitled numbers reused after a close, document menus vanishing again when the last
+  // document closes, and document commands acting or asking when no document is left.
+  void documentLifecycle() {
+    Shell s;
+    s.start();
+    for (int i = 0; i < 3; ++i) s.newDocument();
+    QCOMPARE(s.captions(), (QStringList{"Untitled1", "Untitled2", "Untitled3"}));
+    QCOMPARE(s.visibleDocumentMenus(), 7);
+    for (int pos = 3; pos <= 22; ++pos) QVERIFY(s.w->toolbarAction(pos)->isVisible());
+    for (std::string_view name : quillon::DocumentCommands()) QVERIFY2(s.w->action(Q(name))->isEnabled(), name.data());
+    s.w->mdiArea()->setActiveSubWindow(s.w->mdiArea()->subWindowList(QMdiArea::CreationOrder)[1]);
+    s.run("mnuFileClose");
+    QCOMPARE(s.captions(), (QStringList{"Untitled1", "Untitled3"}));
+    s.newDocument();
+    QCOMPARE(s.captions(), (QStringList{"Untitled1", "Untitled3", "Untitled4"}));
+    QVERIFY(!s.w->ActiveDocument()->DataChanged());
+    for (int i = 0; i < 3; ++i) s.run("mnuFileClose");
+    QVERIFY(s.w->documents().isEmpty());
+    QCOMPARE(s.visibleDocumentMenus(), 7);
+    QVERIFY(s.w->toolbarAction(22)->isVisible());
+    for (std::string_view name : quillon::DocumentCommands()) s.run(Q(name));
+    s.run("mnuEditUndo");
+    QVERIFY(s.ui.saveStartFolders.empty() && s.ui.questions.empty() && s.ui.messages.empty());
+    QVERIFY(s.w->documents().isEmpty());
+  }
+
+  // Guards against: the oldest recent file kept, a sixth slot appearing, a recent item not reopening its file,
+  // listeners told about a document before its text and name are in place, and a font of another system
+  // leaving the text in a proportional face.
   void sixOpensLeaveFiveEntries() {
     Shell s;
     s.start();
-    QStringList paths;
+    QStringList paths, created;
+    QObject::connect(s.w.get(), &frmMain::documentCreated,
+                     [&](frmDocument* d) { created << d->filePath() + "|" + QString::fromStdString(d->text()); });
     for (int i = 1; i <= 6; ++i) {
       paths << path(QStringLiteral("six%1.min").arg(i));
-      WriteFile(paths.last(), "N1\r\n");
+      WriteFile(paths.last(), QStringLiteral("N%1\r\n").arg(i).toLatin1());
       s.ui.openAnswers.push_back(ScriptedInteraction::pick(paths.last()));
-      s.w->runCommand(QStringLiteral("mnuFileOpen"));
+      s.run("mnuFileOpen");
+      QCOMPARE(created.last(), paths.last() + QStringLiteral("|N%1\n").arg(i));
     }
     QCOMPARE(s.w->documents().size(), 6);
+    const QFontMetrics metrics(s.w->ActiveDocument()->txtText->font());
+    QCOMPARE(s.w->ActiveDocument()->txtText->font().pointSize(), 14);
+    QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('W')));
     QCOMPARE(s.visibleRecent(), (QStringList{paths[5], paths[4], paths[3], paths[2], paths[1]}));
     s.w->close();
     QCOMPARE(s.stored("RecentFile1"), paths[5].toStdString());
     QCOMPARE(s.stored("RecentFile5"), paths[1].toStdString());
     // A recent item opens its file again, listed once more.
     s.start();
-    s.w->runCommand(QStringLiteral("mnuFileRecentFile"), 3);
+    s.run("mnuFileRecentFile", 3);
     QCOMPARE(s.w->ActiveDocument()->caption(), paths[3].toUpper());
     QCOMPARE(s.visibleRecent().first(), paths[3]);
     QCOMPARE(s.visibleRecent().count(paths[3]), 2);
   }
 
+  // clang-format off
   void exit_data() {
     QTest::addColumn<bool>("minimized");
     QTest::newRow("normal") << false;
     QTest::newRow("minimized") << true;
   }
+  // clang-format on
   // Guards against: a minimized window's placement stored (it would reopen off-screen)
   // and the recent-file list lost when it is.
   void exit() {
@@ -232,163 +220,118 @@ class ShellTest : public QObject {
     s.store.set(quillon::kSectionSettings, "OpenPathName", "/old/open");
     s.store.set(quillon::kSectionParameter, "CsvFileName", "/old/S45C.CSV");
     s.start();
-    const QString file = path(QStringLiteral("exit.min"));
+    const QString file = path("exit.min");
     WriteFile(file, "");
     s.w->OpenDocumentFile(file);
     s.w->appSettings().OpenPathName = "/new/open";
     s.w->machine().CsvFileName = "/new/S50C.CSV";
     s.w->move(Pixels(1500, *s.w), s.w->y());
     if (minimized) s.w->setWindowState(Qt::WindowMinimized);
-    s.w->runCommand(QStringLiteral("mnuFileExit"));
+    s.run("mnuFileExit");
     QVERIFY(!s.w->isVisible());
     QCOMPARE(s.stored("RecentFile1"), file.toStdString());
-    if (minimized) {
-      QCOMPARE(s.stored("MainLeft"), std::string("3000"));
-      QCOMPARE(s.stored("MainWidth"), std::string("<none>"));
-      QCOMPARE(s.stored("OpenPathName"), std::string("/old/open"));
-      QCOMPARE(s.stored("CsvFileName", quillon::kSectionParameter), std::string("/old/S45C.CSV"));
-    } else {
-      // 1500 twips -> 100 px at 96 dpi -> back to 1500 twips.
-      const double dpi = s.w->screen()->logicalDotsPerInchX();
-      QCOMPARE(s.stored("MainLeft"), quillon::SettingNumberText(quillon::PixelsToTwips(Pixels(1500, *s.w), dpi)));
-      QCOMPARE(s.stored("MainWidth"), quillon::SettingNumberText(quillon::PixelsToTwips(s.w->width(), dpi)));
-      QCOMPARE(s.stored("OpenPathName"), std::string("/new/open"));
-      QCOMPARE(s.stored("ScreenFontName"), std::string("Terminal"));
-      QCOMPARE(s.stored("CsvFileName", quillon::kSectionParameter), std::string("/new/S50C.CSV"));
-    }
+    // 1500 twips -> 100 px at 96 dpi -> back to 1500 twips.
+    const double dpi = s.w->screen()->logicalDotsPerInchX();
+    const auto twips = [dpi](int px) { return quillon::SettingNumberText(quillon::PixelsToTwips(px, dpi)); };
+    QCOMPARE(s.stored("MainLeft"), minimized ? "3000" : twips(Pixels(1500, *s.w)));
+    QCOMPARE(s.stored("MainWidth"), minimized ? "<none>" : twips(s.w->width()));
+    QCOMPARE(s.stored("OpenPathName"), std::string(minimized ? "/old/open" : "/new/open"));
+    QCOMPARE(s.stored("ScreenFontName"), std::string(minimized ? "<none>" : "Terminal"));
+    QCOMPARE(s.stored("CsvFileName", quillon::kSectionParameter),
+             std::string(minimized ? "/old/S45C.CSV" : "/new/S50C.CSV"));
   }
 
-  // Guards against: exit going ahead after a document said Cancel.
-  void exitCancelledByADocument() {
+  // Guards against: exit going ahead after a document said Cancel, and one document's text saved under
+  // another's name on exit.
+  void exitAsksPerChangedDocument() {
     Shell s;
     s.start();
-    s.newDocument();
-    s.w->InsertNcText("G00\n");
-    s.ui.answers = {Answer::Cancel};
-    QVERIFY(!s.w->close());
-    QCOMPARE(s.w->documents().size(), 1);
-    QCOMPARE(s.stored("MainLeft"), std::string("<none>"));
-  }
-
-  // Guards against: one document's text saved under another's name on exit.
-  void exitAsksPerChangedDocumentAndSavesItsOwnText() {
-    Shell s;
-    s.start();
-    const QString a = path(QStringLiteral("exitA.min")), b = path(QStringLiteral("exitB.min"));
+    const QString a = path("exitA.min"), b = path("exitB.min");
     WriteFile(a, "A\r\n");
     WriteFile(b, "B\r\n");
     s.w->OpenDocumentFile(a)->replaceRange(0, 0, "1", 1);
     s.w->OpenDocumentFile(b)->replaceRange(0, 0, "2", 1);
+    s.ui.answers = {Answer::Cancel};
+    QVERIFY(!s.w->close());
+    QCOMPARE(s.w->documents().size(), 2);
+    QCOMPARE(s.stored("MainLeft"), std::string("<none>"));
     s.ui.answers = {Answer::Yes, Answer::Yes};
     QVERIFY(s.w->close());
-    QCOMPARE(s.ui.questions.size(), size_t(2));
-    QCOMPARE(s.ui.questions[0].text, "[" + a.toUpper() + "] is changed,\n Do you want save ?");
-    QCOMPARE(s.ui.questions[0].title, QStringLiteral("Quillon  Ver.2.26 Eng"));
-    QCOMPARE(s.ui.questions[0].icon, MessageIcon::Exclamation);
-    QCOMPARE(s.ui.questions[1].text, "[" + b.toUpper() + "] is changed,\n Do you want save ?");
+    QCOMPARE(s.ui.questions.size(), size_t(3));
+    QCOMPARE(s.ui.questions[1].text, "[" + a.toUpper() + "] is changed,\n Do you want save ?");
+    QCOMPARE(s.ui.questions[1].title, QStringLiteral("Quillon  Ver.2.26 Eng"));
+    QCOMPARE(s.ui.questions[1].icon, MessageIcon::Exclamation);
+    QCOMPARE(s.ui.questions[2].text, "[" + b.toUpper() + "] is changed,\n Do you want save ?");
     QCOMPARE(ReadFile(a), QByteArray("1A\r\n"));
     QCOMPARE(ReadFile(b), QByteArray("2B\r\n"));
   }
 
+  // clang-format off
   void commandLine_data() {
-    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("line");  // %1: the file's full path, %2: its name (started in its folder)
     QTest::addColumn<QString>("file");
     QTest::newRow("plain") << "%1" << "cmd plain.min";
     QTest::newRow("quoted with trailing words") << "\"%1\" /x more" << "cmd quoted.min";
     QTest::newRow("one quote") << "\"%1" << "cmd one.min";
+    QTest::newRow("relative to the start folder") << "%2" << "relative.min";
   }
-  // Guards against: quotes or trailing words taken into the path of the start file.
+  // clang-format on
+  // Guards against: quotes or trailing words taken into the path of the start file, and a relative start file
+  // listed without its folder (the recent entry would name another file in a later run).
   void commandLine() {
     QFETCH(QString, line);
     QFETCH(QString, file);
     const QString full = path(file);
     WriteFile(full, "O1234\r\n");
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir.path()));
     Shell s;
-    s.start(line.arg(full));
+    s.start(line.replace("%1", full).replace("%2", file));
+    QVERIFY(QDir::setCurrent(before));
     QCOMPARE(s.captions(), QStringList{full.toUpper()});
     QCOMPARE(s.w->ActiveDocument()->text(), std::string("O1234\n"));
     QVERIFY(!s.w->ActiveDocument()->DataChanged());
-    QVERIFY(s.w->action(QStringLiteral("Gcode"))->isVisible());
+    QVERIFY(s.w->action("Gcode")->isVisible());
     QCOMPARE(s.visibleRecent(), QStringList{full});
     // Opened before the window was shown, tiled once the area has its size.
     QApplication::processEvents();
     QCOMPARE(s.w->ActiveDocument()->parentWidget()->width(), s.w->mdiArea()->viewport()->width());
   }
 
-  // Guards against: a start file named relative to the shell's folder listed
-  // without its folder, so the recent entry names another file in a later run.
-  void commandLineRelativePath() {
-    const QString full = path(QStringLiteral("relative.min"));
-    WriteFile(full, "O7\r\n");
-    const QString before = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-    Shell s;
-    s.start(QStringLiteral("relative.min"));
-    QVERIFY(QDir::setCurrent(before));
-    QCOMPARE(s.captions(), QStringList{full.toUpper()});
-    QCOMPARE(s.w->ActiveDocument()->text(), std::string("O7\n"));
-    QCOMPARE(s.visibleRecent(), QStringList{full});
+  // clang-format off
+  void open_data() {
+    QTest::addColumn<int>("size");  // bytes of the file; -1: no such file; 0: the dialog is cancelled
+    QTest::addColumn<QString>("message");
+    QTest::newRow("65000 bytes open") << 65000 << "";
+    QTest::newRow("65001 bytes refused") << 65001 << "This file size is too big, can not open.";
+    QTest::newRow("missing file") << -1 << "";
+    QTest::newRow("cancelled") << 0 << "";
   }
-
-  // Guards against: untitled numbers reused after a close.
-  void untitledNumbering() {
-    Shell s;
-    s.start();
-    for (int i = 0; i < 3; ++i) s.newDocument();
-    QCOMPARE(s.captions(), (QStringList{"Untitled1", "Untitled2", "Untitled3"}));
-    QMdiSubWindow* second = s.w->mdiArea()->subWindowList(QMdiArea::CreationOrder)[1];
-    s.w->mdiArea()->setActiveSubWindow(second);
-    s.w->runCommand(QStringLiteral("mnuFileClose"));
-    QCOMPARE(s.captions(), (QStringList{"Untitled1", "Untitled3"}));
-    s.newDocument();
-    QCOMPARE(s.captions(), (QStringList{"Untitled1", "Untitled3", "Untitled4"}));
-    QVERIFY(!s.w->ActiveDocument()->DataChanged());
-  }
-
-  void openSizeLimit_data() {
-    QTest::addColumn<int>("size");
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("65000 bytes") << 65000 << true;
-    QTest::newRow("65001 bytes") << 65001 << false;
-  }
-  // Guards against: the size limit off by one.
-  void openSizeLimit() {
+  // clang-format on
+  // Guards against: the size limit off by one, and a cancelled dialog or a vanished file doing anything.
+  void open() {
     QFETCH(int, size);
-    QFETCH(bool, opens);
-    const QString file = path(QStringLiteral("size%1.min").arg(size));
-    WriteFile(file, QByteArray(size, 'X'));
+    QFETCH(QString, message);
+    const QString file = path(QStringLiteral("open%1.min").arg(size));
+    if (size > 0) WriteFile(file, QByteArray(size, 'X'));
     Shell s;
     s.start();
-    s.ui.openAnswers.push_back(ScriptedInteraction::pick(file));
-    s.w->runCommand(QStringLiteral("mnuFileOpen"));
+    if (size != 0) s.ui.openAnswers.push_back(ScriptedInteraction::pick(file));
+    s.run("mnuFileOpen");
+    QCOMPARE(s.ui.openFilters.at(0), "All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb");
+    QCOMPARE(s.ui.openStartFolders.at(0), QStringLiteral("/home/op"));
+    const bool opens = size == 65000;
     QCOMPARE(s.w->documents().size(), opens ? 1 : 0);
-    if (opens) {
-      QCOMPARE(s.w->ActiveDocument()->text().size(), size_t(65000));
-      QVERIFY(s.ui.messages.empty());
-    } else {
-      QCOMPARE(s.ui.messages.size(), size_t(1));
-      QCOMPARE(s.ui.messages[0].text, QStringLiteral("This file size is too big, can not open."));
-      QCOMPARE(s.ui.messages[0].title, QStringLiteral("Quillon"));
-      QVERIFY(!s.w->action(QStringLiteral("Gcode"))->isVisible());
-    }
-    QCOMPARE(s.w->appSettings().OpenPathName, m_dir.path().toStdString());
-    QCOMPARE(s.ui.openFilters[0],
-             QStringLiteral("All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb"));
-    QCOMPARE(s.ui.openStartFolders[0], QStringLiteral("/home/op"));
+    if (opens) QCOMPARE(s.w->ActiveDocument()->text().size(), size_t(65000));
+    QCOMPARE(s.w->action("Gcode")->isVisible(), opens);
+    QCOMPARE(s.ui.messages.size(), size_t(message.isEmpty() ? 0 : 1));
+    if (!message.isEmpty()) QCOMPARE(s.ui.messages[0].text, message);
+    if (!message.isEmpty()) QCOMPARE(s.ui.messages[0].title, QStringLiteral("Quillon"));
+    if (size > 0) QCOMPARE(s.w->appSettings().OpenPathName, m_dir.path().toStdString());
+    QCOMPARE(QFile::exists(file), size > 0);
   }
 
-  // Guards against: a cancelled or empty open dialog doing anything.
-  void openCancelledOrMissing() {
-    Shell s;
-    s.start();
-    s.w->runCommand(QStringLiteral("mnuFileOpen"));  // no answer queued: cancelled
-    s.ui.openAnswers.push_back(ScriptedInteraction::pick(path(QStringLiteral("nowhere.min"))));
-    s.w->runCommand(QStringLiteral("mnuFileOpen"));
-    QVERIFY(s.w->documents().isEmpty());
-    QVERIFY(s.ui.messages.empty());
-    QVERIFY(!QFile::exists(path(QStringLiteral("nowhere.min"))));
-  }
-
+  // clang-format off
   void saveReopenByteExact_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QByteArray>("saved");
@@ -404,40 +347,47 @@ class ShellTest : public QObject {
     QTest::newRow("mixed ends written CR LF") << QByteArray("A\r\nB\nC\n") << QByteArray("A\r\nB\r\nC\r\n");
     QTest::newRow("two final line ends stay two") << QByteArray("A\r\n\r\n") << QByteArray("A\r\n\r\n");
   }
+  // clang-format on
   // Guards against: bytes lost in the Latin-1 round trip, line ends rewritten,
   // and every save growing the file by one empty line.
   void saveReopenByteExact() {
     QFETCH(QByteArray, bytes);
     QFETCH(QByteArray, saved);
-    const QString file = path(QStringLiteral("exact.min"));
+    const QString file = path("exact.min");
     WriteFile(file, bytes);
     Shell s;
     s.start();
     frmDocument* doc = s.w->OpenDocumentFile(file);
     QVERIFY(doc);
     QCOMPARE(doc->text().size() + std::size_t(bytes.count("\r\n")), std::size_t(bytes.size()));
-    s.w->runCommand(QStringLiteral("mnuFileSave"));
-    QCOMPARE(ReadFile(file), saved);
-    s.w->runCommand(QStringLiteral("mnuFileClose"));
-    s.w->OpenDocumentFile(file);
-    s.w->runCommand(QStringLiteral("mnuFileSave"));
-    QCOMPARE(ReadFile(file), saved);
+    for (int round = 0; round < 2; ++round) {
+      if (round == 1) s.w->OpenDocumentFile(file);
+      s.run("mnuFileSave");
+      QCOMPARE(ReadFile(file), saved);
+      s.run("mnuFileClose");
+    }
     QVERIFY(s.ui.messages.empty());
   }
 
-  // Guards against: Save writing over another file than the one opened (the
-  // caption is upper-cased) and the recent list or caption not following Save As.
+  // Guards against: Save writing over another file than the one opened (the caption is upper-cased), the
+  // recent list or caption not following Save As, and toolbar buttons that do not share their menu item's
+  // command and state.
   void saveUntitledThenSaveAgain() {
     Shell s;
     s.start();
-    frmDocument* doc = s.newDocument();
+    QAction* saveButton = s.w->toolbarAction(3);
+    QCOMPARE(saveButton->toolTip(), QStringLiteral(" Save "));
+    QVERIFY(!saveButton->isEnabled());
+    s.w->toolbarAction(1)->trigger();  // " New "
+    frmDocument* doc = s.w->ActiveDocument();
+    QCOMPARE(s.captions(), QStringList{"Untitled1"});
+    QVERIFY(saveButton->isEnabled());
     s.w->InsertNcText("G00 X10.\nM30\n");
-    const QString file = path(QStringLiteral("Saved.min"));
+    const QString file = path("Saved.min");
     s.ui.saveAnswers.push_back(ScriptedInteraction::pick(file));
-    s.w->runCommand(QStringLiteral("mnuFileSave"));
+    saveButton->trigger();
     QCOMPARE(s.ui.saveDefaultNames, (std::vector<QString>{QString()}));
-    QCOMPARE(s.ui.saveFilters[0],
-             QStringLiteral("Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|All Files (*.*)|*.*"));
+    QCOMPARE(s.ui.saveFilters[0], "Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|All Files (*.*)|*.*");
     QCOMPARE(s.ui.saveStartFolders[0], QStringLiteral("/home/op"));
     QCOMPARE(doc->caption(), file.toUpper());
     QVERIFY(!doc->DataChanged());
@@ -445,55 +395,48 @@ class ShellTest : public QObject {
     QCOMPARE(s.w->appSettings().SavePathName, m_dir.path().toStdString());
     QCOMPARE(ReadFile(file), QByteArray("G00 X10.\r\nM30\r\n"));
     s.w->InsertNcText("(X)\n");
-    s.w->runCommand(QStringLiteral("mnuFileSave"));
+    s.run("mnuFileSave");
     QCOMPARE(s.ui.saveDefaultNames.size(), size_t(1));  // no dialog the second time
     QCOMPARE(ReadFile(file), QByteArray("G00 X10.\r\nM30\r\n(X)\r\n"));
     QVERIFY(!QFile::exists(file.toUpper()));
   }
 
-  // Guards against: a failed save clearing DataChanged or renaming the document.
-  void saveFailureKeepsTheDocument() {
-    Shell s;
-    s.start();
-    frmDocument* doc = s.newDocument();
-    s.w->InsertNcText("X");
-    s.ui.saveAnswers.push_back(ScriptedInteraction::pick(path(QStringLiteral("no/such/folder/a.min"))));
-    s.w->runCommand(QStringLiteral("mnuFileSaveAs"));
-    QCOMPARE(s.ui.messages.size(), size_t(1));
-    QCOMPARE(s.ui.messages[0].text, QStringLiteral("Can not save."));
-    QCOMPARE(doc->caption(), QStringLiteral("Untitled1"));
-    QVERIFY(doc->DataChanged());
-    QVERIFY(s.visibleRecent().isEmpty());
-    QCOMPARE(s.w->appSettings().SavePathName, QDir::currentPath().toStdString());
-  }
-
+  // clang-format off
   void closeQueryYes_data() {
     QTest::addColumn<bool>("dialogCancelled");
     QTest::newRow("Save As cancelled") << true;
     QTest::newRow("save fails") << false;
   }
-  // Guards against: a Yes to the close query losing the text when nothing was saved.
+  // clang-format on
+  // Guards against: a Yes to the close query losing the text when nothing was saved, and a failed save
+  // clearing DataChanged, renaming the document or listing it as a recent file.
   void closeQueryYes() {
     QFETCH(bool, dialogCancelled);
     Shell s;
     s.start();
     frmDocument* doc = s.newDocument();
     s.w->InsertNcText("G01\n");
-    s.ui.answers = {Answer::Yes};
-    if (!dialogCancelled)
-      s.ui.saveAnswers.push_back(ScriptedInteraction::pick(path(QStringLiteral("missing/dir/x.min"))));
-    QVERIFY(!doc->parentWidget()->close());
-    QCOMPARE(s.w->documents().size(), 1);
-    QCOMPARE(doc->text(), std::string("G01\n"));
+    for (bool closeBox : {true, false}) {  // the window's close box, then the Close command
+      s.ui.answers = {Answer::Yes};
+      if (!dialogCancelled) s.ui.saveAnswers.push_back(ScriptedInteraction::pick(path("missing/dir/x.min")));
+      if (closeBox) QVERIFY(!doc->parentWidget()->close());
+      if (!closeBox) s.run("mnuFileClose");
+      QCOMPARE(s.w->documents().size(), 1);
+    }
     QCOMPARE(s.ui.questions[0].text, QStringLiteral("[Untitled1] is changed,\n Do you want save ?"));
-    // The same through the Close command.
-    s.ui.answers = {Answer::Yes};
-    if (!dialogCancelled)
-      s.ui.saveAnswers.push_back(ScriptedInteraction::pick(path(QStringLiteral("missing/dir/x.min"))));
-    s.w->runCommand(QStringLiteral("mnuFileClose"));
-    QCOMPARE(s.w->documents().size(), 1);
+    QCOMPARE(s.ui.questions[1].text, kChangedQuery);
+    QCOMPARE(doc->text(), std::string("G01\n"));
+    QCOMPARE(doc->caption(), QStringLiteral("Untitled1"));
+    QVERIFY(doc->DataChanged());
+    QVERIFY(s.visibleRecent().isEmpty());
+    QCOMPARE(s.ui.messages.size(), size_t(dialogCancelled ? 0 : 2));
+    for (const auto& m : s.ui.messages) QCOMPARE(m.text, QStringLiteral("Can not save."));
+    // A failed save points the next dialog at the working folder; a cancelled one changes nothing.
+    QCOMPARE(s.w->appSettings().SavePathName,
+             dialogCancelled ? std::string("/home/op") : QDir::currentPath().toStdString());
   }
 
+  // clang-format off
   void closeCommand_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<int>("windowsLeft");
@@ -501,132 +444,66 @@ class ShellTest : public QObject {
     QTest::newRow("Cancel keeps") << int(Answer::Cancel) << 1;
     QTest::newRow("Yes saves then closes") << int(Answer::Yes) << 0;
   }
+  // clang-format on
   // Guards against: the Close command asking twice when the answer is No.
   void closeCommand() {
     QFETCH(int, answer);
     QFETCH(int, windowsLeft);
     Shell s;
     s.start();
-    const QString file = path(QStringLiteral("close.min"));
+    const QString file = path("close.min");
     WriteFile(file, "A\r\n");
     s.w->OpenDocumentFile(file);
     s.w->InsertNcText("B");
     s.ui.answers = {Answer(answer), Answer::No};
-    s.w->runCommand(QStringLiteral("mnuFileClose"));
+    s.run("mnuFileClose");
     QCOMPARE(s.ui.questions.size(), size_t(1));
-    QCOMPARE(s.ui.questions[0].text, QStringLiteral("The data is changed. Do you want save ?"));
+    QCOMPARE(s.ui.questions[0].text, kChangedQuery);
     QCOMPARE(s.ui.questions[0].title, QStringLiteral("Quillon"));
     QCOMPARE(s.ui.questions[0].icon, MessageIcon::Exclamation);
     QCOMPARE(s.w->documents().size(), windowsLeft);
     QCOMPARE(ReadFile(file), Answer(answer) == Answer::Yes ? QByteArray("BA\r\n") : QByteArray("A\r\n"));
   }
 
-  // Guards against: opening a missing path creating a file on disk.
-  void missingPathOpensEmptyWithoutTouchingDisk() {
-    const QString file = path(QStringLiteral("gone.min"));
-    Shell s;
-    s.start(file);
-    QCOMPARE(s.captions(), QStringList{file.toUpper()});
-    QCOMPARE(s.w->ActiveDocument()->text(), std::string());
-    QVERIFY(!QFile::exists(file));
-    s.w->InsertNcText("M30\n");
-    s.w->runCommand(QStringLiteral("mnuFileSave"));
-    QCOMPARE(ReadFile(file), QByteArray("M30\r\n"));
-  }
-
-  // Guards against: an empty window left under the name of a file that could
-  // not be read, which a Save would write over.
-  void unreadableFileLeavesNoWindow() {
-    const QString folder = path(QStringLiteral("folder.min"));
+  // Guards against: opening a missing path creating a file on disk, and an empty window left under the name of
+  // a file that could not be read (a Save would write over it).
+  void missingAndUnreadableFiles() {
+    const QString gone = path("gone.min"), folder = path("folder.min");
     QVERIFY(QDir().mkpath(folder));
     Shell s;
-    s.start();
+    s.start(gone);
+    QCOMPARE(s.captions(), QStringList{gone.toUpper()});
+    QCOMPARE(s.w->ActiveDocument()->text(), std::string());
+    QVERIFY(!QFile::exists(gone));
+    s.w->InsertNcText("M30\n");
+    s.run("mnuFileSave");
+    QCOMPARE(ReadFile(gone), QByteArray("M30\r\n"));
+    s.run("mnuFileClose");
     QVERIFY(!s.w->OpenDocumentFile(folder));
     QVERIFY(s.w->documents().isEmpty());
     QCOMPARE(s.ui.messages.size(), size_t(1));
     QCOMPARE(s.ui.messages[0].text, folder + QStringLiteral("  file が Open けません."));
-    QVERIFY(s.visibleRecent().isEmpty());
+    QCOMPARE(s.visibleRecent(), QStringList{gone});
   }
 
-  // Guards against: document commands failing when the last document has closed.
-  void documentCommandsWithoutDocumentDoNothing() {
+  // Guards against: process output inserted nowhere without a word to the user, split wrongly around the
+  // caret, or taking several undo steps.
+  void processOutputIsOneUndoStep() {
     Shell s;
     s.start();
-    s.newDocument();
-    s.w->runCommand(QStringLiteral("mnuFileClose"));
-    for (std::string_view name : quillon::DocumentCommands())
-      s.w->runCommand(QString::fromLatin1(name.data(), name.size()));
-    s.w->runCommand(QStringLiteral("mnuEditUndo"));
-    QVERIFY(s.ui.saveStartFolders.empty());
-    QVERIFY(s.ui.questions.empty());
-    QVERIFY(s.ui.messages.empty());
-    QVERIFY(s.w->documents().isEmpty());
-  }
-
-  // Guards against: text inserted nowhere without a word to the user.
-  void insertWithoutDocumentWarns() {
-    Shell s;
-    s.start();
-    QVERIFY(!s.w->InsertNcText("G00\n"));
     QVERIFY(!s.w->ApplyProcessOutput({"A", "B", "C"}));
-    QCOMPARE(s.ui.messages.size(), size_t(2));
-    QCOMPARE(s.ui.messages[0].title, QStringLiteral(" 91 error "));
+    QCOMPARE(s.ui.messages.size(), size_t(1));
     QCOMPARE(s.ui.messages[0].text, QStringLiteral("Not file open. Can not insert."));
-    QCOMPARE(s.ui.messages[0].icon, MessageIcon::Warning);
     s.w->ReportProcessError(0);
-    QCOMPARE(s.ui.messages.size(), size_t(2));
-  }
-
-  // Guards against: an insertion that is several undo steps, or a caret left elsewhere.
-  void insertionIsOneUndoStep() {
-    Shell s;
-    s.start();
+    QCOMPARE(s.ui.messages.size(), size_t(1));
     frmDocument* doc = s.newDocument();
     doc->loadText("G00 X1.\nM30\n");
-    doc->setSelection(0, 3);
-    QVERIFY(s.w->InsertNcText(" M08\nN000"));
-    QCOMPARE(doc->text(), std::string(" M08\nN000 X1.\nM30\n"));
-    QCOMPARE(doc->selStart(), 9);  // " M08\nN000" is 9 characters
-    QCOMPARE(doc->selLength(), 0);
-    doc->txtText->undo();
-    QCOMPARE(doc->text(), std::string("G00 X1.\nM30\n"));
     doc->setSelection(4, 0);
     QVERIFY(s.w->ApplyProcessOutput({"CALL\n", "AFTER\n", "SUB\n"}));
     QCOMPARE(doc->text(), std::string("G00 CALL\nAFTER\nX1.\nM30\nSUB\n"));
     QCOMPARE(doc->selStart(), 9);  // 4 + "CALL\n"
     doc->txtText->undo();
     QCOMPARE(doc->text(), std::string("G00 X1.\nM30\n"));
-  }
-
-  // Guards against: arrangement modes not exclusive, or not re-applied when windows come and go.
-  void arrangement() {
-    Shell s;
-    s.start();
-    s.w->resize(800, 600);
-    s.newDocument();
-    s.newDocument();
-    auto windows = s.w->mdiArea()->subWindowList(QMdiArea::CreationOrder);
-    QCOMPARE(windows[0]->y(), windows[1]->y());  // vertical: side by side
-    QVERIFY(windows[1]->x() >= windows[0]->x() + windows[0]->width());
-    s.w->runCommand(QStringLiteral("mnuWindowTileHorizontal"));
-    QCOMPARE(windows[0]->x(), windows[1]->x());  // horizontal: stacked
-    QVERIFY(windows[1]->y() >= windows[0]->y() + windows[0]->height());
-    int checked = 0;
-    for (const char* mode : {"mnuWindowCascade", "mnuWindowTileHorizontal", "mnuWindowTileVertical"})
-      checked += s.w->action(QLatin1String(mode))->isChecked();
-    QCOMPARE(checked, 1);
-    s.w->runCommand(QStringLiteral("mnuWindowTileHorizontal"));
-    QVERIFY(s.w->action(QStringLiteral("mnuWindowTileHorizontal"))->isChecked());
-    s.w->runCommand(QStringLiteral("mnuWindowTileVertical"));
-    s.newDocument();
-    windows = s.w->mdiArea()->subWindowList(QMdiArea::CreationOrder);
-    const int third = s.w->mdiArea()->viewport()->width() / 3;
-    QCOMPARE(windows[0]->width(), third);
-    // Closing re-tiles the remaining two at once.
-    s.w->runCommand(QStringLiteral("mnuFileClose"));
-    windows = s.w->mdiArea()->subWindowList(QMdiArea::CreationOrder);
-    QCOMPARE(windows.size(), 2);
-    QCOMPARE(windows[0]->width(), s.w->mdiArea()->viewport()->width() / 2);
   }
 
   // Guards against: a closed window's gap left open when the user clicks back into a document.
@@ -648,153 +525,100 @@ class ShellTest : public QObject {
     QCOMPARE(focused.last().at(0).value<frmDocument*>(), second);
   }
 
-  // Guards against: the INS panel not following the Insert key.
-  void insertKeyTogglesOverwrite() {
-    Shell s;
-    s.start();
-    frmDocument* doc = s.newDocument();
-    auto* panel = s.w->findChild<QLabel*>(QStringLiteral("INS"));
-    QVERIFY(panel);
-    QCOMPARE(panel->text(), QStringLiteral("INS"));
-    QTest::keyClick(doc->txtText, Qt::Key_Insert);
-    QVERIFY(doc->txtText->overwriteMode());
-    QCOMPARE(panel->text(), QStringLiteral("OVR"));
-    QTest::keyClick(doc->txtText, Qt::Key_Insert);
-    QCOMPARE(panel->text(), QStringLiteral("INS"));
-  }
-
-  void altLettersTypeNothing_data() {
+  // clang-format off
+  void keys_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("Alt+I (the Insert menu has no access key)") << int(Qt::Key_I) << int(Qt::AltModifier) << "";
-    QTest::newRow("Alt+Shift+X") << int(Qt::Key_X) << int(Qt::AltModifier | Qt::ShiftModifier) << "";
-    QTest::newRow("plain letter still typed") << int(Qt::Key_X) << int(Qt::NoModifier) << "x";
+    QTest::addColumn<QString>("panel");
+    QTest::newRow("Insert toggles overwrite") << int(Qt::Key_Insert) << int(Qt::NoModifier) << "" << "OVR";
+    QTest::newRow("Alt+I (the Insert menu has no access key)") << int(Qt::Key_I) << int(Qt::AltModifier) << "" << "INS";
+    QTest::newRow("Alt+Shift+X") << int(Qt::Key_X) << int(Qt::AltModifier | Qt::ShiftModifier) << "" << "INS";
+    QTest::newRow("plain letter still typed") << int(Qt::Key_X) << int(Qt::NoModifier) << "x" << "INS";
   }
-  // Guards against: a stray letter written into the program when Alt and a
-  // letter that opens no menu are pressed.
-  void altLettersTypeNothing() {
+  // clang-format on
+  // Guards against: the INS panel not following the Insert key, and a stray letter written into the program
+  // when Alt and a letter that opens no menu are pressed.
+  void keys() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QString, typed);
+    QFETCH(QString, panel);
     Shell s;
     s.start();
     frmDocument* doc = s.newDocument();
+    auto* label = s.w->findChild<QLabel*>("INS");
+    QVERIFY(label);
+    QCOMPARE(label->text(), QStringLiteral("INS"));
     QTest::keyClick(doc->txtText, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(QString::fromStdString(doc->text()), typed);
     QCOMPARE(doc->DataChanged(), !typed.isEmpty());
+    QCOMPARE(label->text(), panel);
+    QCOMPARE(doc->txtText->overwriteMode(), panel == "OVR");
   }
 
-  // Guards against: toolbar or status bar toggles out of step with their check marks,
-  // and toolbar buttons that do not share their menu item's command and state.
-  void viewTogglesAndToolbarButtons() {
+  // Guards against: toolbar or status bar toggles out of step with their check marks, and status panels
+  // missing or the clock panels left empty.
+  void toolbarAndStatusBar() {
     Shell s;
     s.start();
-    QToolBar* toolbar = s.w->findChild<QToolBar*>(QStringLiteral("tbToolBar"));
-    QStatusBar* status = s.w->findChild<QStatusBar*>(QStringLiteral("sbStatusBar"));
+    auto* toolbar = s.w->findChild<QToolBar*>("tbToolBar");
+    auto* status = s.w->findChild<QStatusBar*>("sbStatusBar");
     QVERIFY(toolbar && status);
-    s.w->runCommand(QStringLiteral("mnuViewToolbar"));
-    QVERIFY(!toolbar->isVisible());
-    QVERIFY(!s.w->action(QStringLiteral("mnuViewToolbar"))->isChecked());
-    s.w->runCommand(QStringLiteral("mnuViewToolbar"));
-    QVERIFY(toolbar->isVisible());
-    s.w->runCommand(QStringLiteral("mnuViewStatusBar"));
-    QVERIFY(!status->isVisible());
-    QVERIFY(!s.w->action(QStringLiteral("mnuViewStatusBar"))->isChecked());
-
-    QAction* saveButton = s.w->toolbarAction(3);
-    QCOMPARE(saveButton->toolTip(), QStringLiteral(" Save "));
-    QVERIFY(!saveButton->isEnabled());
-    s.w->toolbarAction(1)->trigger();  // " New "
-    QCOMPARE(s.captions(), QStringList{"Untitled1"});
-    QVERIFY(saveButton->isEnabled());
-    s.ui.saveAnswers.push_back(ScriptedInteraction::pick(path(QStringLiteral("button.min"))));
-    saveButton->trigger();
-    QVERIFY(QFile::exists(path(QStringLiteral("button.min"))));
+    s.run("mnuViewToolbar");
+    QVERIFY(!toolbar->isVisible() && !s.w->action("mnuViewToolbar")->isChecked());
+    s.run("mnuViewToolbar");
+    QVERIFY(toolbar->isVisible() && s.w->action("mnuViewToolbar")->isChecked());
+    s.run("mnuViewStatusBar");
+    QVERIFY(!status->isVisible() && !s.w->action("mnuViewStatusBar")->isChecked());
+    for (const char* key : {"Memo", "INS", "CAPS", "NUM", "Date", "Time"}) QVERIFY2(s.w->findChild<QLabel*>(key), key);
+    QCOMPARE(s.w->findChild<QLabel*>("INS")->toolTip(), QStringLiteral("Insrt Key"));
+    QCOMPARE(s.w->findChild<QLabel*>("Date")->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    QVERIFY(!s.w->findChild<QLabel*>("Time")->text().isEmpty());
     QCOMPARE(s.w->toolbarAction(12)->toolTip(), QStringLiteral(" Auto N000  Insert "));
-    QCOMPARE(s.w->toolbarAction(14)->toolTip(), QStringLiteral("Calculation Replace"));
   }
 
-  // Guards against: menu items built with other names or captions than the table's.
+  // Guards against: menu items built with other names, captions or shortcuts than the table's, an array
+  // handler not told its index, and a disabled item running its command.
   void menuActionsCarryTheirNames() {
     Shell s;
     s.start();
     int leaves = 0;
     for (const quillon::MenuItem& item : quillon::MenuTree()) {
-      QAction* a = s.w->action(QString::fromUtf8(item.name.data(), item.name.size()), item.index);
+      QAction* a = s.w->action(Q(item.name), item.index);
       QVERIFY2(a, item.name.data());
-      QCOMPARE(a->objectName(), QString::fromUtf8(item.name.data(), item.name.size()));
+      QCOMPARE(a->objectName(), Q(item.name));
       if (quillon::IsSeparator(item)) continue;
       ++leaves;
-      QCOMPARE(a->text(), QString::fromUtf8(item.caption.data(), item.caption.size()));
+      QCOMPARE(a->text(), Q(item.caption));
       QCOMPARE(a->data().toInt(), item.index);
-      QCOMPARE(a->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut.data(), item.shortcut.size())));
+      QCOMPARE(a->shortcut(), QKeySequence(Q(item.shortcut)));
     }
     QVERIFY(leaves > 200);
-    QCOMPARE(s.w->action(QStringLiteral("mnuGcodeComp"), 3)->text(), QStringLiteral(" compensation  cancel  G40"));
-    // A bound control-array handler receives the index.
     int got = 0;
-    s.w->setCommand(QStringLiteral("mnuGcode"), [&got](int index) { got = index; });
-    s.w->action(QStringLiteral("mnuGcode"), 14)->trigger();
+    s.w->setCommand("mnuGcode", [&got](int index) { got = index; });
+    s.w->action("mnuGcode", 14)->trigger();
     QCOMPARE(got, 14);
-    // A disabled leaf does nothing.
     bool ran = false;
-    s.w->setCommand(QStringLiteral("ProcessMCircleFace"), [&ran](int) { ran = true; });
-    s.w->runCommand(QStringLiteral("ProcessMCircleFace"));
+    s.w->setCommand("ProcessMCircleFace", [&ran](int) { ran = true; });
+    s.run("ProcessMCircleFace");
     QVERIFY(!ran);
   }
 
+  // clang-format off
   void dialogFilter_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("qt");
-    QTest::newRow("open") << "All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb"
-                          << QStringList{"All Files (*)", "Main File (*.min)", "System Sub (*.ssb)"};
+    QTest::newRow("open") << "All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb" << QStringList{"All Files (*)", "Main File (*.min)", "System Sub (*.ssb)"};
     QTest::newRow("pattern not in the text") << "Programs|*.min;*.ssb" << QStringList{"Programs (*.min *.ssb)"};
     QTest::newRow("odd count ignores the tail") << "LIB File (*.lib)|*.lib|Broken" << QStringList{"LIB File (*.lib)"};
   }
+  // clang-format on
   // Guards against: "*.*" hiding files without a dot, or the pattern lost from a filter.
   void dialogFilter() {
     QFETCH(QString, filter);
     QFETCH(QStringList, qt);
     QCOMPARE(ConvertDialogFilter(filter), qt);
-  }
-
-  // Guards against: status panels missing or the clock panels left empty.
-  void statusPanels() {
-    Shell s;
-    s.start();
-    QStringList names;
-    for (const char* key : {"Memo", "INS", "CAPS", "NUM", "Date", "Time"}) {
-      auto* label = s.w->findChild<QLabel*>(QLatin1String(key));
-      QVERIFY2(label, key);
-      names << label->objectName();
-    }
-    QCOMPARE(s.w->findChild<QLabel*>(QStringLiteral("INS"))->toolTip(), QStringLiteral("Insrt Key"));
-    QCOMPARE(s.w->findChild<QLabel*>(QStringLiteral("Date"))->text(),
-             QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-    QVERIFY(!s.w->findChild<QLabel*>(QStringLiteral("Time"))->text().isEmpty());
-  }
-
-  // Guards against: listeners told about a document before its text and name are in place,
-  // and a font of another system leaving the text in a proportional face.
-  void documentCreatedCarriesTheLoadedText() {
-    const QString file = path(QStringLiteral("created.min"));
-    WriteFile(file, "O9\r\n");
-    Shell s;
-    s.start();
-    std::string seen;
-    QString seenPath;
-    QObject::connect(s.w.get(), &frmMain::documentCreated, [&](frmDocument* d) {
-      seen = d->text();
-      seenPath = d->filePath();
-    });
-    s.w->OpenDocumentFile(file);
-    QCOMPARE(seen, std::string("O9\n"));
-    QCOMPARE(seenPath, file);
-    const QFont font = s.w->ActiveDocument()->txtText->font();
-    QCOMPARE(font.pointSize(), 14);
-    const QFontMetrics metrics(font);
-    QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('W')));
   }
 
   // Guards against: the settings file landing in the user's real config folder,
