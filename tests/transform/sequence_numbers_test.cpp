@@ -1,4 +1,5 @@
-// Sequence number arrange, the program-end check and the auto-number typing rule.
+// Sequence number arrange with its program-end check (the auto-number typing
+// rule is checked with real key events in the widget tests).
 #include <gtest/gtest.h>
 
 #include "transform/sequence_numbers.h"
@@ -60,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, ArrangeTest, ::testing::Values(
     // only the first M30 of the line is judged, and in M300 it is no whole word
     ArrangeCase{"M300NotAnEnd",      "M300 M30\nG00",                          {.stopAtProgramEnd = true},               0, "N001 M300 M30\nN002 G00"},
     ArrangeCase{"EndInCommentCounts","( M30 )\nG00",                           {.stopAtProgramEnd = true},               0, "( M30 )\nG00"},
+    // a code glued to a letter is no whole word; one on the next line does not end this line
+    ArrangeCase{"GluedCodeNoEnd",    "N1 XM02\nG0\nM02",                       {.stopAtProgramEnd = true},               0, "N001     XM02\nN002 G0\nN003 M02"},
     // the caret line (0..7) stays; numbering starts on the next line
     ArrangeCase{"FromTheCaret",      "G00 X1\nG01 X2\nG02 X3",                 {.fromTop = false},                       3, "G00 X1\nN001 G01 X2\nN002 G02 X3"},
     ArrangeCase{"CaretAtLineEnd",    "G00 X1\nG01 X2",                         {.fromTop = false},                       6, "G00 X1\nN001 G01 X2"},
@@ -101,75 +104,6 @@ TEST(ArrangeLongText, PositionsBeyondSixteenBits) {
 
 // Guards against a negative entry for D giving a negative padding.
 TEST(SequenceNumberWordTest, NegativeDigitsWriteUnpadded) { EXPECT_EQ(SequenceNumberWord(5, -2), "N5"); }
-
-struct MCheckCase {
-  const char* name;
-  const char* text;
-  std::size_t from, lineEnd;
-  const char* code;
-  bool expected;
-};
-
-// Guards against partial words counting as a program end, occurrences past
-// the line counting, and later whole words rescuing a partial first one.
-class MCheckTest : public ::testing::TestWithParam<MCheckCase> {};
-
-TEST_P(MCheckTest, JudgesTheFirstOccurrence) {
-  const auto& c = GetParam();
-  EXPECT_EQ(MCheck(c.text, c.from, c.lineEnd, c.code), c.expected);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, MCheckTest, ::testing::Values(
-    // name            text                  from end  code   expected
-    MCheckCase{"Whole",     "N1 M02\nX",      1,   6,   "M02", true},
-    MCheckCase{"Partial",   "N1 M020\nX",     1,   7,   "M02", false},
-    MCheckCase{"FirstOnly", "N1 M300 M30\nX", 1,   11,  "M30", false},
-    MCheckCase{"NextLine",  "N1 G00\nM02 X",  1,   6,   "M02", false},
-    MCheckCase{"AfterLF",   "N1\nM02 \nX",    1,   7,   "M02", true},
-    MCheckCase{"GluedLeft", "N1 XM02\nX",     1,   7,   "M02", false},
-    MCheckCase{"BeforeFrom","M02 G0\nX",      1,   6,   "M02", false},
-    MCheckCase{"CrAfter",   "N1 M02\r\nX",    1,   7,   "M02", true}),
-    kRowName);
-// clang-format on
-
-struct TypingCase {
-  const char* name;
-  const char* text;
-  std::size_t caret;
-  char key;
-  const char* prefix;  // nullptr: nothing inserted
-};
-
-// Guards against the placeholder appearing mid-line, before the wrong keys,
-// or in the wrong width.
-class AutoNumberPrefixTest : public ::testing::TestWithParam<TypingCase> {};
-
-TEST_P(AutoNumberPrefixTest, PutsThePlaceholder) {
-  const auto& c = GetParam();
-  const auto prefix = AutoNumberPrefix(c.text, c.caret, c.key);
-  EXPECT_EQ(prefix.value_or("(none)"), c.prefix ? c.prefix : "(none)");
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, AutoNumberPrefixTest, ::testing::Values(
-    // name              text        caret key   prefix
-    TypingCase{"G",          "G00\n",    4,   'G',  "N000 "},
-    TypingCase{"I",          "G00\n",    4,   'I',  "N000 "},
-    TypingCase{"C",          "G00\n",    4,   'C',  "N000 "},
-    TypingCase{"X",          "G00\n",    4,   'X',  "N000     "},
-    TypingCase{"Digit",      "G00\n",    4,   '1',  "N000     "},
-    TypingCase{"LowerG",     "G00\n",    4,   'g',  "N000     "},
-    TypingCase{"Enter",      "G00\n",    4,   '\r', "N000     "},
-    TypingCase{"Paren",      "G00\n",    4,   '(',  nullptr},
-    TypingCase{"Tab",        "G00\n",    4,   '\t', nullptr},
-    TypingCase{"N",          "G00\n",    4,   'N',  nullptr},
-    TypingCase{"Backspace",  "G00\n",    4,   kBackspaceKey, nullptr},
-    TypingCase{"MidLine",    "G00\nX",   5,   'G',  nullptr},
-    TypingCase{"TextStart",  "G00",      0,   'G',  nullptr},
-    TypingCase{"BeforeText", "G00\nX1",  4,   'Z',  "N000     "}),
-    kRowName);
-// clang-format on
 
 }  // namespace
 }  // namespace quillon
