@@ -38,15 +38,15 @@ std::vector<std::string> SplitArgs(const std::string& line, std::string& problem
   for (char c : line) {
     if (c == '"') {
       inQuotes = !inQuotes;
-      any = true;
     } else if ((c == ' ' || c == '\t') && !inQuotes) {
       if (any) args.push_back(current);
       current.clear();
       any = false;
+      continue;
     } else {
       current.push_back(c);
-      any = true;
     }
+    any = true;
   }
   if (inQuotes) problem = "unclosed quote in args";
   if (any) args.push_back(current);
@@ -83,9 +83,8 @@ GoldenCase ReadGoldenFile(const fs::path& file, const fs::path& root) {
   const std::string data = TestDataDir();
   std::istringstream lines(bytes);
   std::string line, argsText;
-  bool sawExpect = false, sawEnd = false, sawStderr = false;
+  bool sawExpect = false, sawEnd = false, sawStderr = false, finalLineEnd = true;
   std::vector<std::string> block;
-  bool finalLineEnd = true;
   while (std::getline(lines, line)) {
     if (!sawExpect) {
       if (line.empty() || line[0] == '#') continue;

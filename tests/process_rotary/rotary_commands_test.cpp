@@ -297,41 +297,5 @@ INSTANTIATE_TEST_SUITE_P(Commands, SlantPrefillTest,
                          ::testing::Values("ProcessMDrillSlant", "ProcessMTapSlant", "ProcessMPlanetTapSlant",
                                            "ProcessMKeySlant", "ProcessMCircleSlant"));
 
-struct RequestCase { const char* name; const char* command; int turret; bool tg; const char* macro, *lines; };
-
-// Guards against the kind of the tool request mixed up between the rotary
-// commands (kind 1 or 3 by turret type) and the sensor of the measuring
-// commands (always kind 1, a lathe tool), and a fixed ATC macro.
-class ToolRequestTest : public ::testing::TestWithParam<RequestCase> {};
-
-TEST_P(ToolRequestTest, KindFollowsTheTool) {
-  const auto& c = GetParam();
-  ProcessContext ctx;
-  ctx.machine.Tallix = true;
-  ctx.machine.TurretType = c.turret;
-  ctx.machine.TG = c.tg;
-  ctx.machine.AtcMacroType = c.macro;
-  ProcessDialogValues values;
-  values.texts = BaseBoxes();
-  values.texts["ToolNumber"] = "12";
-  const ProcessOutput out = RunProcessCommand(*FindProcessCommand(c.command), values, ctx);
-  const std::string all = out.atCaret + out.afterCaret + out.appendAtEnd;
-  EXPECT_EQ(Count(all, "MT="), 1) << all;
-  EXPECT_NE(all.find(std::string("\n") + c.lines), std::string::npos) << all;
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Requests, ToolRequestTest, ::testing::Values(
-  //          name                  command                    turret TG     macro   lines
-  RequestCase{"DrillTurretOne",     "ProcessMDrillFace",       1,     false, "M441", "N000 MT=1201\nN000 M441\n"},
-  RequestCase{"DrillTurretOneTG",   "ProcessMDrillFace",       1,     true,  "M321", "N000 MT=1 TG=12\nN000 M321\n"},
-  RequestCase{"TapTurretTwo",       "ProcessMTapSide",         2,     false, "M421", "N000 MT=1203\nN000 M421\n"},
-  RequestCase{"KeySlantTurretTwoTG","ProcessMKeySlant",        2,     true,  "M441", "N000 MT=3 TG=12\nN000 M441\n"},
-  RequestCase{"SensorTurretTwo",    "ProcessMeasuerInD",       2,     false, "M441", "N000 MT=1201\nN000 M441\n"},
-  RequestCase{"SensorTurretTwoTG",  "ProcessMeasuerZeroCaxis", 2,     true,  "M421", "N000 MT=1 TG=12\nN000 M421\n"},
-  RequestCase{"ZeroZTurretOne",     "ProcessMeasuerZeroZaxis", 1,     false, "M321", "N000 MT=1201\nN000 M321\n"}),
-  kName);
-// clang-format on
-
 }  // namespace
 }  // namespace quillon

@@ -219,8 +219,8 @@ class ProcessCommandsTest : public QObject {
 
   // Guards against: Material Input writing another frame than the dialog's
   // values make, leaving the caret elsewhere than after the OUGC call's tab
-  // line, forgetting the material values later commands read, or not
-  // loading the material file first.
+  // line, not loading the material file first, or forgetting the material
+  // values later commands and its own next opening start from.
   void materialInputThroughTheMenu() {
     Editor e("", 0, /*material=*/false);
     e.main.machine().CsvFileName = MaterialFile().toStdString();
@@ -246,38 +246,25 @@ class ProcessCommandsTest : public QObject {
     const QString head = "NMAX G50 S2500\nN000 G00 X500 Z500\nN000 CALL OPCHK (PANEL CHECK)\nN000 CALL OUGC  (GRAPHIC DATA)\n\t\n";
     QVERIFY(e.text().startsWith(head));
     QCOMPARE(e.doc()->selStart(), int(head.size()));
-    QCOMPARE(e.main.kept().MaterialOD.value_or(-1), 40.0);  // 40.9 kept as its whole part
     QCOMPARE(e.main.cuttingConditions().cell(5, 3), std::string("5"));  // the material was loaded
     QVERIFY(e.ui.messages.empty());
     e.doc()->txtText->undo();
     QCOMPARE(e.text(), QString());
-  }
 
-  // Guards against: the values Material Input keeps not reaching the
-  // commands that start from them, nor its own next opening.
-  void keptMaterialValuesPrefillLaterDialogs() {
-    Editor e;
-    e.main.machine().CsvFileName = MaterialFile().toStdString();
-    QVERIFY(e.pick(QStringLiteral("ProcessUGC"), [](QWidget* d) {
-      SetBox(d, "Text9", "2");
-      SetBox(d, "Text3", "120");
-      SetBox(d, "Text5", "65.8");
-      Press(d, "Command1");
-    }));
     QString nextOD, caption;
     QMap<QString, QString> shown;
     QVERIFY(e.pick(QStringLiteral("ProcessUGC"), [&](QWidget* d) {
       nextOD = d->findChild<QLineEdit*>(QStringLiteral("Text5"))->text();
       Press(d, "Command2");
     }));
-    QCOMPARE(nextOD, QStringLiteral("65"));  // kept as its whole part
+    QCOMPARE(nextOD, QStringLiteral("40"));  // 40.9 kept as its whole part
     QVERIFY(e.pick(QStringLiteral("ProcessRoughOD"), [&](QWidget* d) {
       caption = d->windowTitle();
       for (QLineEdit* box : d->findChildren<QLineEdit*>()) shown[box->objectName()] = box->text();
       Press(d, "Command2");
     }));
     QCOMPARE(caption, QStringLiteral("O.D.Rough "));
-    QCOMPARE(shown.value("EndX"), QStringLiteral("65"));
+    QCOMPARE(shown.value("EndX"), QStringLiteral("40"));
     QCOMPARE(shown.value("StartZ"), QStringLiteral("0"));
     QCOMPARE(shown.value("ToolNumber"), QStringLiteral("5"));  // row 5 of the material
   }

@@ -18,7 +18,6 @@
 #include "process/cutting_conditions.h"
 #include "process/machine_parameters.h"
 #include "process/process_run.h"
-#include "test_process_support.h"
 
 namespace {
 
@@ -345,8 +344,6 @@ class ProcessFormsTest : public QObject {
     QTest::addColumn<bool>("cw");
     QTest::addColumn<bool>("coolantOn");
     QTest::newRow("CW, coolant on") << true << true;
-    QTest::newRow("CCW, coolant on") << false << true;
-    QTest::newRow("CW, coolant off") << true << false;
     QTest::newRow("CCW, coolant off") << false << false;
   }
   void valuesRoundTrip() {
@@ -365,22 +362,6 @@ class ProcessFormsTest : public QObject {
     QCOMPARE(out.texts, in.texts);  // hidden B and SZ included
     QCOMPARE(out.spindleCW, cw);
     QCOMPARE(out.coolantOn, coolantOn);
-  }
-
-  // Guards against: OK and Cancel swapped, or Cancel handing back values.
-  void okAndCancelEndTheDialog_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("result");
-    QTest::newRow("O  K accepts") << "Command1" << int(QDialog::Accepted);
-    QTest::newRow("Cancel rejects") << "Command2" << int(QDialog::Rejected);
-  }
-  void okAndCancelEndTheDialog() {
-    QFETCH(QString, button);
-    QFETCH(int, result);
-    frmProcess dialog;
-    ModalAnswer answer([button](QWidget* d) { Press(d, qPrintable(button)); });
-    QCOMPARE(dialog.exec(), result);
-    QVERIFY(answer.seen());
   }
 
   // -------------------------------------------------------- frmProcessSetup

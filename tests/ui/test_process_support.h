@@ -1,18 +1,16 @@
 #pragma once
-// Answering the modal process dialogs from a test: the answer runs once the
-// dialog is up, inside its own event loop, like a user would.
+// Answering the modal process dialogs from a test, like a user would.
 #include <QApplication>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
-// Answers the first modal dialog that appears with answer(dialog), like a
-// user would, inside the dialog's own event loop. Polling stops when the
-// answer ran, after about two seconds, or when this object goes away, so a
-// dialog that never came cannot be answered by a later test.
+// Answers the first modal dialog that appears with answer(dialog), inside the
+// dialog's own event loop. Polling stops when the answer ran, after about two
+// seconds, or when this object goes away, so a dialog that never came cannot
+// be answered by a later test.
 class ModalAnswer {
  public:
   explicit ModalAnswer(std::function<void(QWidget*)> answer) : m_state(std::make_shared<State>()) {
@@ -27,27 +25,24 @@ class ModalAnswer {
  private:
   struct State {
     std::function<void(QWidget*)> answer;
-    bool alive = true;
-    bool seen = false;
+    bool alive = true, seen = false;
   };
   static void Poll(std::shared_ptr<State> state, int triesLeft) {
     QTimer::singleShot(10, [state, triesLeft] {
       if (!state->alive || state->seen) return;
-      QWidget* modal = QApplication::activeModalWidget();
-      if (!modal) {
-        if (triesLeft > 0) Poll(state, triesLeft - 1);
-        return;
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        state->seen = true;
+        state->answer(modal);
+      } else if (triesLeft > 0) {
+        Poll(state, triesLeft - 1);
       }
-      state->seen = true;
-      state->answer(modal);
     });
   }
   std::shared_ptr<State> m_state;
 };
 
 inline void SetBox(QWidget* dialog, const char* name, const QString& text) {
-  QLineEdit* box = dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
-  if (box) box->setText(text);
+  if (auto* box = dialog->findChild<QLineEdit*>(QString::fromLatin1(name))) box->setText(text);
 }
 
 inline void Press(QWidget* dialog, const char* button) {
