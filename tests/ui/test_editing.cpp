@@ -581,14 +581,11 @@ class TestEditing : public QObject {
     auto* form = s.main->findChild<PrintSetting*>("PrintSetting");
     QVERIFY(form);
     QVERIFY(form->isVisible() && !form->isModal());
-    QCOMPARE(form->windowTitle(), QString("Printer setting"));
-    QCOMPARE(form->Frame2->title(), QString("Number of Line"));
-    QCOMPARE(form->Frame1->title(), QString("Number of Space"));
-    QCOMPARE(form->Command2->text(), QString("Font of Prnt"));
-    QCOMPARE(form->Command3->text(), QString("O K"));
+    // Captions, then the settings it was filled from.
+    QCOMPARE((QStringList{form->windowTitle(), form->Frame2->title(), form->Frame1->title(), form->Command2->text(),
+                          form->Command3->text(), form->Text1->text(), form->Text2->text()}),
+             (QStringList{"Printer setting", "Number of Line", "Number of Space", "Font of Prnt", "O K", "7", "3"}));
     QVERIFY(form->Option1->isChecked() && !form->Option2->isChecked());
-    QCOMPARE(form->Text1->text(), QString("7"));
-    QCOMPARE(form->Text2->text(), QString("3"));
     form->Command1->click();
     form->Command2->click();
     form->Text1->setText("12.5");
@@ -678,9 +675,8 @@ class TestEditing : public QObject {
         LayoutForPrinter(twin, font, s.main->appSettings(), doc->caption(), kToday, doc->text());
     QCOMPARE(PdfPageCount(pdf), static_cast<int>(layout.pages.size()));
     const quillon::PrintPage& last = layout.pages.back();
-    QCOMPARE(QString::fromStdString(last.texts[0].text), QString("2004.02.01"));
-    QCOMPARE(QString::fromStdString(last.texts[1].text), QString("Untitled1"));
-    QCOMPARE(QString::fromStdString(last.texts[2].text), QString("Page %1").arg(layout.pages.size()));
+    QCOMPARE((std::vector<std::string>{last.texts[0].text, last.texts[1].text, last.texts[2].text}),
+             (std::vector<std::string>{"2004.02.01", "Untitled1", "Page " + std::to_string(layout.pages.size())}));
     const QString lastBlock = "N0150 G01 X100.5 Z-150.25 F0.15 (BLOCK 150 OF THE LISTING TEST)";
     if (lineNo == 1) {
       // About 4.5 mm lines on 287 mm of A4 give some 58 lines a page: 150 blocks fill three pages.
