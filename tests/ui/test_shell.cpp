@@ -91,12 +91,12 @@ class ShellTest : public QObject {
     QTest::addColumn<QStringList>("stored");  // "section|key|value"
     QTest::addColumn<bool>("tallix");
     QTest::addColumn<QList<int>>("recent");
-    QTest::newRow("empty store")       << QStringList() << false << QList<int>();
-    QTest::newRow("bad stored values") << QStringList{"Settings|MainWidth|wide", "Settings|MainLeft|12x", "Settings|ScreenFontSize|", "Parameter|TG|maybe"} << false << QList<int>();
-    QTest::newRow("Tallix True")       << QStringList{"Parameter|Tallix|True"} << true << QList<int>();
-    QTest::newRow("Tallix False")      << QStringList{"Parameter|Tallix|False"} << false << QList<int>();
-    QTest::newRow("recent 1+2")        << QStringList{"Settings|RecentFile1|/p/1", "Settings|RecentFile2|/p/2"} << false << QList<int>{1, 2};
-    QTest::newRow("recent 1+3")        << QStringList{"Settings|RecentFile1|/p/1", "Settings|RecentFile3|/p/3"} << false << QList<int>{1, 3};
+    QTest::newRow("empty store, Tallix missing") << QStringList() << false << QList<int>();
+    QTest::newRow("bad stored values")           << QStringList{"Settings|MainWidth|wide", "Settings|MainLeft|12x", "Settings|ScreenFontSize|", "Parameter|TG|maybe"} << false << QList<int>();
+    QTest::newRow("Tallix True")                 << QStringList{"Parameter|Tallix|True"} << true << QList<int>();
+    QTest::newRow("Tallix False")                << QStringList{"Parameter|Tallix|False"} << false << QList<int>();
+    QTest::newRow("recent 1+2")                  << QStringList{"Settings|RecentFile1|/p/1", "Settings|RecentFile2|/p/2"} << false << QList<int>{1, 2};
+    QTest::newRow("recent 1+3")                  << QStringList{"Settings|RecentFile1|/p/1", "Settings|RecentFile3|/p/3"} << false << QList<int>{1, 3};
   }
   // clang-format on
   // Guards against: a first run that shows document commands with nothing to act on, a stored value that does
