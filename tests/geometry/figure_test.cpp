@@ -8,8 +8,7 @@ namespace {
 
 struct MouseCase {
   const char* name;
-  double x;  // drawing x (Z)
-  double y;  // drawing y (minus the radius)
+  double x, y;  // drawing x (Z), y (minus the radius)
   const char* text;
 };
 

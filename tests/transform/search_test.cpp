@@ -14,12 +14,9 @@ using testing_support::Joined;
 using testing_support::Press;
 
 struct ReplaceCase {
-  const char* name;
-  const char* text;
-  std::size_t searchPos;  // the caret when the dialog opened
-  const char* find;
-  const char* replace;
-  const char* presses;  // see Press()
+  const char *name, *text;
+  std::size_t searchPos;                 // the caret when the dialog opened
+  const char *find, *replace, *presses;  // presses: see Press()
   const char* expectedText;
   Match expectedSelection;
   const char* expectedMessages;
@@ -107,9 +104,7 @@ TEST(ReplaceLongText, PositionsBeyondSixteenBits) {
 }
 
 struct SpanCase {
-  const char* name;
-  const char* before;
-  const char* after;
+  const char *name, *before, *after;
   TextEdit edit;
 };
 

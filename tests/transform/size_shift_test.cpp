@@ -13,13 +13,8 @@ using testing_support::Joined;
 using testing_support::Press;
 
 struct ShiftCase {
-  const char* name;
-  const char* text;
-  const char* word;
-  const char* calculation;
-  const char* presses;  // see Press()
-  const char* expectedText;
-  const char* expectedMessages;
+  const char *name, *text, *word, *calculation, *presses;  // presses: see Press()
+  const char *expectedText, *expectedMessages;
 };
 
 constexpr const char* kOnce = "Size Shift|1 times size shifted.";

@@ -31,9 +31,8 @@ struct GoldenCase {
   const char* name;
   Verb verb;
   std::vector<std::string> args;  // the input file is appended
-  const char* input;
-  const char* expected;  // golden output file; nullptr: no output
-  const char* message;   // standard error
+  const char *input, *expected;   // expected: golden output file; nullptr: no output
+  const char* message;            // standard error
   int exitCode;
 };
 

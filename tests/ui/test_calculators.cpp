@@ -87,7 +87,8 @@ QString DocText(const frmDocument* doc) { return QString::fromStdString(doc->tex
 
 // Puts "TextN=value ..." into the boxes without moving the focus.
 void Fill(CalculatorDialog* dialog, const QString& entries) {
-  for (const QString& e : entries.split(' ')) dialog->box(e.section('=', 0, 0).mid(4).toInt())->setText(e.section('=', 1));
+  for (const QString& e : entries.split(' '))
+    dialog->box(e.section('=', 0, 0).mid(4).toInt())->setText(e.section('=', 1));
 }
 
 // Every box n holds "#n", texts no calculation accepts, so a wrong box shows
@@ -166,7 +167,7 @@ const EnterOrderRow kEnterOrders[] = {
 // option inserted its text. Only a button that has the focus takes Enter.
 struct InsertRow {
   const char *name, *control, *form, *widget;
-  bool enter;  // Enter on the focused widget, else a click
+  bool enter;            // Enter on the focused widget, else a click
   const char* inserted;  // every box n holds "#n"
 };
 // clang-format off

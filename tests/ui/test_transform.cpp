@@ -68,42 +68,148 @@ struct Session {
 
 QString Bytes(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
+// QtTest rows from a table below: each row is named by its first field.
+template <class Row, std::size_t N>
+void AddRows(const Row (&rows)[N]) {
+  QTest::addColumn<int>("row");
+  for (std::size_t i = 0; i < N; ++i) QTest::newRow(rows[i].name) << static_cast<int>(i);
+}
+template <class Row, std::size_t N>
+const Row& CurrentRow(const Row (&rows)[N]) {
+  QFETCH(int, row);
+  return rows[row];
+}
+
+// Guards against modal tools and wrong start states of the options.
+struct OptionRow {
+  const char *name, *command, *form, *control;
+  bool checked;
+};
+// clang-format off
+const OptionRow kOptions[] = {
+  {"find top",     "mnuSearchFind",         "frmFind",          "Check1",     false},
+  {"replace top",  "mnuSearchReplace",      "frmReplace",       "Check1",     false},
+  {"shift top",    "mnuToolsSizeShift",     "frmSizeShift",     "Check1",     false},
+  {"arrange five", "mnuToolsNumberArrange", "frmNumberArrange", "With5Space", true},
+  {"arrange top",  "mnuToolsNumberArrange", "frmNumberArrange", "FromTop",    true},
+  {"arrange stop", "mnuToolsNumberArrange", "frmNumberArrange", "StopM02",    false},
+  {"arrange cont", "mnuToolsNumberArrange", "frmNumberArrange", "Continue",   false},
+};
+// clang-format on
+
+// Guards against Change / Skip / All Change of size shift wired to the
+// wrong step, an unhandled division by zero, and the dialog closing.
+struct ShiftRow {
+  const char *name, *text, *entries, *presses;  // presses: C Change, S Skip, A All Change
+  const char *expected, *message;
+};
+// clang-format off
+const ShiftRow kShifts[] = {
+  // 100 * 0.8 = 80
+  {"all",     "G01 X100. Z5", "txtFind=X txtValue=*0.8", "A",   "G01 X80 Z5", "Size Shift|1 times size shifted."},
+  // first Change selects; the next two shift 50 + 10 = 60 and 7 + 10 = 17
+  {"change",  "Z 50\nZ7",     "txtFind=Z txtValue=10",   "CCC", "Z60\nZ17",   "DataChange|2 Time DataをChangeしました."},
+  {"skip",    "X1",           "txtFind=X txtValue=1",    "SS",  "X1",         "Size Shift|\"X\" not find."},
+  {"by zero", "X10\nX20",     "txtFind=X txtValue=/0",   "A",   "X10\nX20",   "Size Shift|Line 1: \"X10\" cannot be calculated with \"/0\". Nothing changed."},
+};
+// clang-format on
+
+// Guards against Enter in an entry box running the tool early instead of
+// walking the boxes, and O  K acting as a default button: Enter on a check
+// box or an option must not renumber the program "X1"; only a focused
+// button takes it.
+struct EnterRow {
+  const char *name, *command, *form, *entries, *focused;
+  const char* next;  // the focus afterwards; empty: not judged
+  const char* expected;
+  bool open;
+};
+// clang-format off
+const EnterRow kEnters[] = {
+  // name              command                  form                entries                 focused       next        text afterwards  open
+  {"shift find",     "mnuToolsSizeShift",     "frmSizeShift",     "",                     "txtFind",    "txtValue", "X1",          true},
+  {"shift empty",    "mnuToolsSizeShift",     "frmSizeShift",     "",                     "txtValue",   "txtFind",  "X1",          true},
+  {"shift filled",   "mnuToolsSizeShift",     "frmSizeShift",     "txtFind=X txtValue=1", "txtValue",   "Change",   "X1",          true},
+  {"arrange digits", "mnuToolsNumberArrange", "frmNumberArrange", "",                     "DigitNo",    "StartNo",  "X1",          true},
+  {"arrange start",  "mnuToolsNumberArrange", "frmNumberArrange", "",                     "StartNo",    "AddNo",    "X1",          true},
+  {"arrange add",    "mnuToolsNumberArrange", "frmNumberArrange", "",                     "AddNo",      "Command1", "X1",          true},
+  {"arrange top",    "mnuToolsNumberArrange", "frmNumberArrange", "",                     "FromTop",    "",         "X1",          true},
+  {"arrange stop",   "mnuToolsNumberArrange", "frmNumberArrange", "",                     "StopM02",    "",         "X1",          true},
+  {"arrange one",    "mnuToolsNumberArrange", "frmNumberArrange", "",                     "With1Space", "",         "X1",          true},
+  // the run with the defaults D3 S1 A1, five blanks before an axis word
+  {"arrange ok",     "mnuToolsNumberArrange", "frmNumberArrange", "",                     "Command1",   "",         "N001     X1", false},
+  {"arrange cancel", "mnuToolsNumberArrange", "frmNumberArrange", "",                     "Cancel",     "",         "X1",          false},
+};
+// clang-format on
+
+// Guards against OK running with stale entries or options, Arrange
+// starting on the caret's own line, the run not being one undo step, and
+// the caret not going to the end.
+struct ArrangeRow {
+  const char* name;
+  const char* text;
+  int caret;
+  const char *entries, *clicks, *expected;
+};
+// clang-format off
+const ArrangeRow kArranges[] = {
+  // 10, 20, 30, 40 with one blank; the M02 line ends the run, G00 stays
+  {"settings",   "G00 X10\nX10 Z5\n  G01 Z-3\nN1 M02\nG00", 0, "DigitNo=4 StartNo=10 AddNo=10", "With1Space StopM02",
+   "N0010 G00 X10\nN0020 X10 Z5\nN0030 G01 Z-3\nN0040 M02\nG00"},
+  {"from caret", "G00\nG01\nG02",                            1, "",                              "FromTop",
+   "G00\nN001 G01\nN002 G02"},
+};
+// clang-format on
+
+// Guards against the placeholder appearing before the wrong keys, in the
+// wrong width, mid-line, for Backspace, or with the toggle off, with real
+// key events.
+struct TypingRow {
+  const char* name;
+  const char* text;
+  int caret;
+  const char* keys;  // "\t" TAB, "\b" Backspace, "\r" Enter
+  bool on;
+  const char* expected;
+};
+// clang-format off
+const TypingRow kTypings[] = {
+  {"G",           "G00\n",   4, "G01", true,  "G00\nN000 G01"},
+  {"I",           "G00\n",   4, "I5",  true,  "G00\nN000 I5"},
+  {"C",           "G00\n",   4, "C5",  true,  "G00\nN000 C5"},
+  {"X",           "G00\n",   4, "X10", true,  "G00\nN000     X10"},
+  {"lower g",     "G00\n",   4, "g",   true,  "G00\nN000     g"},
+  {"digit",       "G00\n",   4, "1",   true,  "G00\nN000     1"},
+  {"enter",       "G00\n",   4, "\r",  true,  "G00\nN000     \n"},
+  {"before text", "G00\nX1", 4, "Z",   true,  "G00\nN000     ZX1"},
+  {"paren",       "G00\n",   4, "(A)", true,  "G00\n(A)"},
+  {"N",           "G00\n",   4, "N10", true,  "G00\nN10"},
+  {"tab",         "G00\n",   4, "\t",  true,  "G00\n\t"},
+  {"backspace",   "G00\n",   4, "\b",  true,  "G00"},
+  {"mid line",    "G00\nX",  5, "1",   true,  "G00\nX1"},
+  {"text start",  "G00",     0, "M",   true,  "MG00"},
+  {"off",         "G00\n",   4, "G01", false, "G00\nG01"},
+};
+// clang-format on
+
 }  // namespace
 
 class TestTransform : public QObject {
   Q_OBJECT
 
  private slots:
-  // Guards against modal tools and wrong start states of the options.
-  void optionStartStates_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<bool>("checked");
-    // clang-format off
-    QTest::newRow("find top")      << "mnuSearchFind"         << "frmFind"          << "Check1"     << false;
-    QTest::newRow("replace top")   << "mnuSearchReplace"      << "frmReplace"       << "Check1"     << false;
-    QTest::newRow("shift top")     << "mnuToolsSizeShift"     << "frmSizeShift"     << "Check1"     << false;
-    QTest::newRow("arrange five")  << "mnuToolsNumberArrange" << "frmNumberArrange" << "With5Space" << true;
-    QTest::newRow("arrange top")   << "mnuToolsNumberArrange" << "frmNumberArrange" << "FromTop"    << true;
-    QTest::newRow("arrange stop")  << "mnuToolsNumberArrange" << "frmNumberArrange" << "StopM02"    << false;
-    QTest::newRow("arrange cont")  << "mnuToolsNumberArrange" << "frmNumberArrange" << "Continue"   << false;
-    // clang-format on
-  }
+  void optionStartStates_data() { AddRows(kOptions); }
   void optionStartStates() {
-    QFETCH(QString, command);
-    QFETCH(QString, form);
-    QFETCH(QString, control);
-    QFETCH(bool, checked);
+    const OptionRow& r = CurrentRow(kOptions);
     Session s;
     QVERIFY(s.document("G00 X1\n"));
-    s.run(command);
-    QVERIFY(s.form(form) && s.form(form)->isVisible());
-    QVERIFY(!s.form(form)->isModal());
-    auto* b = s.control<QAbstractButton>(form, control);
-    QVERIFY2(b, qPrintable(control));
+    s.run(r.command);
+    QVERIFY(s.form(r.form) && s.form(r.form)->isVisible());
+    QVERIFY(!s.form(r.form)->isModal());
+    auto* b = s.control<QAbstractButton>(r.form, r.control);
+    QVERIFY2(b, r.control);
     QVERIFY(b->isEnabled());
-    QCOMPARE(b->isChecked(), checked);
+    QCOMPARE(b->isChecked(), r.checked);
   }
 
   // Guards against action buttons usable with an empty box, and Change not
@@ -243,121 +349,49 @@ class TestTransform : public QObject {
     QCOMPARE(Bytes(doc->text()), text);
   }
 
-  // Guards against Change / Skip / All Change of size shift wired to the
-  // wrong step, an unhandled division by zero, and the dialog closing.
-  void sizeShiftThroughTheDialog_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("entries");
-    QTest::addColumn<QString>("presses");  // C Change, S Skip, A All Change
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("message");
-    // clang-format off
-    // 100 * 0.8 = 80
-    QTest::newRow("all")     << "G01 X100. Z5" << "txtFind=X txtValue=*0.8" << "A"   << "G01 X80 Z5" << "Size Shift|1 times size shifted.";
-    // first Change selects; the next two shift 50 + 10 = 60 and 7 + 10 = 17
-    QTest::newRow("change")  << "Z 50\nZ7"     << "txtFind=Z txtValue=10"   << "CCC" << "Z60\nZ17"   << "DataChange|2 Time DataをChangeしました.";
-    QTest::newRow("skip")    << "X1"           << "txtFind=X txtValue=1"    << "SS"  << "X1"         << "Size Shift|\"X\" not find.";
-    QTest::newRow("by zero") << "X10\nX20"     << "txtFind=X txtValue=/0"   << "A"   << "X10\nX20"   << "Size Shift|Line 1: \"X10\" cannot be calculated with \"/0\". Nothing changed.";
-    // clang-format on
-  }
+  void sizeShiftThroughTheDialog_data() { AddRows(kShifts); }
   void sizeShiftThroughTheDialog() {
-    QFETCH(QString, text);
-    QFETCH(QString, entries);
-    QFETCH(QString, presses);
-    QFETCH(QString, expected);
-    QFETCH(QString, message);
+    const ShiftRow& r = CurrentRow(kShifts);
     Session s;
-    frmDocument* doc = s.document(text);
+    frmDocument* doc = s.document(r.text);
     s.run("mnuToolsSizeShift");
-    s.type("frmSizeShift", entries);
-    for (QChar p : presses)
+    s.type("frmSizeShift", r.entries);
+    for (QChar p : QString(r.presses))
       s.button("frmSizeShift", p == 'C' ? "Change" : p == 'S' ? "NextFind" : "AllChange")->click();
-    QCOMPARE(Bytes(doc->text()), expected);
-    QCOMPARE(s.lastMessage(), message);
+    QCOMPARE(Bytes(doc->text()), QString(r.expected));
+    QCOMPARE(s.lastMessage(), QString(r.message));
     QVERIFY(s.form("frmSizeShift")->isVisible());
   }
 
-  // Guards against Enter in an entry box running the tool early instead of
-  // walking the boxes, and O  K acting as a default button: Enter on a check
-  // box or an option must not renumber the program; only a focused button
-  // takes it.
-  void enterWalksTheBoxes_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("entries");
-    QTest::addColumn<QString>("focused");
-    QTest::addColumn<QString>("next");  // the focus afterwards; empty: not judged
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<bool>("open");
-    // clang-format off
-    //                                  command                    form                entries                  focused        next         text afterwards  open
-    QTest::newRow("shift find")      << "mnuToolsSizeShift"     << "frmSizeShift"     << ""                   << "txtFind"    << "txtValue" << "X1"         << true;
-    QTest::newRow("shift empty")     << "mnuToolsSizeShift"     << "frmSizeShift"     << ""                   << "txtValue"   << "txtFind"  << "X1"         << true;
-    QTest::newRow("shift filled")    << "mnuToolsSizeShift"     << "frmSizeShift"     << "txtFind=X txtValue=1" << "txtValue" << "Change"   << "X1"         << true;
-    QTest::newRow("arrange digits")  << "mnuToolsNumberArrange" << "frmNumberArrange" << ""                   << "DigitNo"    << "StartNo"  << "X1"         << true;
-    QTest::newRow("arrange start")   << "mnuToolsNumberArrange" << "frmNumberArrange" << ""                   << "StartNo"    << "AddNo"    << "X1"         << true;
-    QTest::newRow("arrange add")     << "mnuToolsNumberArrange" << "frmNumberArrange" << ""                   << "AddNo"      << "Command1" << "X1"         << true;
-    QTest::newRow("arrange top")     << "mnuToolsNumberArrange" << "frmNumberArrange" << ""                   << "FromTop"    << ""         << "X1"         << true;
-    QTest::newRow("arrange stop")    << "mnuToolsNumberArrange" << "frmNumberArrange" << ""                   << "StopM02"    << ""         << "X1"         << true;
-    QTest::newRow("arrange one")     << "mnuToolsNumberArrange" << "frmNumberArrange" << ""                   << "With1Space" << ""         << "X1"         << true;
-    // the run with the defaults D3 S1 A1, five blanks before an axis word
-    QTest::newRow("arrange ok")      << "mnuToolsNumberArrange" << "frmNumberArrange" << ""                   << "Command1"   << ""         << "N001     X1" << false;
-    QTest::newRow("arrange cancel")  << "mnuToolsNumberArrange" << "frmNumberArrange" << ""                   << "Cancel"     << ""         << "X1"         << false;
-    // clang-format on
-  }
+  void enterWalksTheBoxes_data() { AddRows(kEnters); }
   void enterWalksTheBoxes() {
-    QFETCH(QString, command);
-    QFETCH(QString, form);
-    QFETCH(QString, entries);
-    QFETCH(QString, focused);
-    QFETCH(QString, next);
-    QFETCH(QString, expected);
-    QFETCH(bool, open);
+    const EnterRow& r = CurrentRow(kEnters);
     Session s;
     frmDocument* doc = s.document("X1");
-    s.run(command);
-    QPointer<QDialog> f = s.form(form);
+    s.run(r.command);
+    QPointer<QDialog> f = s.form(r.form);
     QApplication::setActiveWindow(f);
     QVERIFY(QTest::qWaitForWindowActive(f));
-    s.type(form, entries);
-    QWidget* w = f->findChild<QWidget*>(focused);
-    QVERIFY2(w, qPrintable(focused));
+    s.type(r.form, r.entries);
+    QWidget* w = f->findChild<QWidget*>(r.focused);
+    QVERIFY2(w, r.focused);
     w->setFocus(Qt::TabFocusReason);
     QCOMPARE(f->focusWidget(), w);
     QTest::keyClick(w, Qt::Key_Return);
-    if (!next.isEmpty()) QCOMPARE(f->focusWidget(), f->findChild<QWidget*>(next));
-    QCOMPARE(Bytes(doc->text()), expected);
-    QCOMPARE(bool(f) && f->isVisible(), open);
+    if (*r.next) QCOMPARE(f->focusWidget(), f->findChild<QWidget*>(r.next));
+    QCOMPARE(Bytes(doc->text()), QString(r.expected));
+    QCOMPARE(bool(f) && f->isVisible(), r.open);
   }
 
-  // Guards against OK running with stale entries or options, Arrange
-  // starting on the caret's own line, the run not being one undo step, and
-  // the caret not going to the end.
-  void arrangeThroughTheDialog_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<QString>("entries");
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QString>("expected");
-    // clang-format off
-    // 10, 20, 30, 40 with one blank; the M02 line ends the run, G00 stays
-    QTest::newRow("settings")   << "G00 X10\nX10 Z5\n  G01 Z-3\nN1 M02\nG00" << 0 << "DigitNo=4 StartNo=10 AddNo=10" << QStringList{"With1Space", "StopM02"}
-                                << "N0010 G00 X10\nN0020 X10 Z5\nN0030 G01 Z-3\nN0040 M02\nG00";
-    QTest::newRow("from caret") << "G00\nG01\nG02"                           << 1 << ""                              << QStringList{"FromTop"}
-                                << "G00\nN001 G01\nN002 G02";
-    // clang-format on
-  }
+  void arrangeThroughTheDialog_data() { AddRows(kArranges); }
   void arrangeThroughTheDialog() {
-    QFETCH(QString, text);
-    QFETCH(int, caret);
-    QFETCH(QString, entries);
-    QFETCH(QStringList, clicks);
-    QFETCH(QString, expected);
+    const ArrangeRow& r = CurrentRow(kArranges);
+    const QString text = r.text, expected = r.expected;
     Session s;
-    frmDocument* doc = s.document(text, caret);
+    frmDocument* doc = s.document(text, r.caret);
     s.run("mnuToolsNumberArrange");
-    s.type("frmNumberArrange", entries);
-    for (const QString& c : clicks) s.control<QAbstractButton>("frmNumberArrange", c)->click();
+    s.type("frmNumberArrange", r.entries);
+    for (const QString& c : QString(r.clicks).split(' ')) s.control<QAbstractButton>("frmNumberArrange", c)->click();
     s.button("frmNumberArrange", "Command1")->click();
     QVERIFY(!s.form("frmNumberArrange")->isVisible());
     QCOMPARE(Bytes(doc->text()), expected);
@@ -395,43 +429,13 @@ class TestTransform : public QObject {
     QVERIFY(!AutoNumberOn(*s.main) && !item->isChecked() && !button->isChecked());
   }
 
-  // Guards against the placeholder appearing before the wrong keys, in the
-  // wrong width, mid-line, for Backspace, or with the toggle off, with real
-  // key events.
-  void autoNumberTyping_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<QString>("keys");  // "\t" TAB, "\b" Backspace, "\r" Enter
-    QTest::addColumn<bool>("on");
-    QTest::addColumn<QString>("expected");
-    // clang-format off
-    QTest::newRow("G")          << "G00\n"  << 4 << "G01" << true  << "G00\nN000 G01";
-    QTest::newRow("I")          << "G00\n"  << 4 << "I5"  << true  << "G00\nN000 I5";
-    QTest::newRow("C")          << "G00\n"  << 4 << "C5"  << true  << "G00\nN000 C5";
-    QTest::newRow("X")          << "G00\n"  << 4 << "X10" << true  << "G00\nN000     X10";
-    QTest::newRow("lower g")    << "G00\n"  << 4 << "g"   << true  << "G00\nN000     g";
-    QTest::newRow("digit")      << "G00\n"  << 4 << "1"   << true  << "G00\nN000     1";
-    QTest::newRow("enter")      << "G00\n"  << 4 << "\r"  << true  << "G00\nN000     \n";
-    QTest::newRow("before text")<< "G00\nX1"<< 4 << "Z"   << true  << "G00\nN000     ZX1";
-    QTest::newRow("paren")      << "G00\n"  << 4 << "(A)" << true  << "G00\n(A)";
-    QTest::newRow("N")          << "G00\n"  << 4 << "N10" << true  << "G00\nN10";
-    QTest::newRow("tab")        << "G00\n"  << 4 << "\t"  << true  << "G00\n\t";
-    QTest::newRow("backspace")  << "G00\n"  << 4 << "\b"  << true  << "G00";
-    QTest::newRow("mid line")   << "G00\nX" << 5 << "1"   << true  << "G00\nX1";
-    QTest::newRow("text start") << "G00"    << 0 << "M"   << true  << "MG00";
-    QTest::newRow("off")        << "G00\n"  << 4 << "G01" << false << "G00\nG01";
-    // clang-format on
-  }
+  void autoNumberTyping_data() { AddRows(kTypings); }
   void autoNumberTyping() {
-    QFETCH(QString, text);
-    QFETCH(int, caret);
-    QFETCH(QString, keys);
-    QFETCH(bool, on);
-    QFETCH(QString, expected);
+    const TypingRow& r = CurrentRow(kTypings);
     Session s;
-    frmDocument* doc = s.document(text, caret);
-    if (on) s.run("mnuToolsAutoNo");
-    for (QChar k : keys) {
+    frmDocument* doc = s.document(r.text, r.caret);
+    if (r.on) s.run("mnuToolsAutoNo");
+    for (QChar k : QString(r.keys)) {
       if (k == '\t')
         QTest::keyClick(doc->txtText, Qt::Key_Tab);
       else if (k == '\b')
@@ -441,7 +445,7 @@ class TestTransform : public QObject {
       else
         QTest::keyClicks(doc->txtText, QString(k));
     }
-    QCOMPARE(Bytes(doc->text()), expected);
+    QCOMPARE(Bytes(doc->text()), QString(r.expected));
   }
 
   // Guards against typed keys not moving the place the next search starts.
