@@ -20,6 +20,7 @@
 #include "FigureView.h"
 #include "RPM.h"
 #include "ScriptedInteraction.h"
+#include "TestRows.h"
 #include "frmDocument.h"
 #include "frmMain.h"
 
@@ -102,18 +103,6 @@ void Mark(CalculatorDialog* dialog) {
 void Shot(QWidget* dialog, const QString& name) {
   const QString dir = QString::fromLocal8Bit(qgetenv("QUILLON_SHOT_DIR"));
   if (!dir.isEmpty()) dialog->grab().save(dir + "/" + name + ".png");
-}
-
-// QtTest rows from a table below: each row is named by its first field.
-template <class Row, std::size_t N>
-void AddRows(const Row (&rows)[N]) {
-  QTest::addColumn<int>("row");
-  for (std::size_t i = 0; i < N; ++i) QTest::newRow(rows[i].name) << static_cast<int>(i);
-}
-template <class Row, std::size_t N>
-const Row& CurrentRow(const Row (&rows)[N]) {
-  QFETCH(int, row);
-  return rows[row];
 }
 
 // Guards against: results computed while typing or not when the focus

@@ -25,6 +25,7 @@
 #include "PrintSetting.h"
 #include "Printing.h"
 #include "ScriptedInteraction.h"
+#include "TestRows.h"
 #include "frmDocument.h"
 #include "frmMain.h"
 
@@ -72,8 +73,6 @@ struct Session {
     main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(doc->parentWidget()));
   }
 };
-
-QString Bytes(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
   QFile f(path);

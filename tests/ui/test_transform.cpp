@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "ScriptedInteraction.h"
+#include "TestRows.h"
 #include "TransformCommands.h"
 #include "frmDocument.h"
 #include "frmMain.h"
@@ -65,20 +66,6 @@ struct Session {
     return ui.messages.empty() ? QString() : ui.messages.back().title + "|" + ui.messages.back().text;
   }
 };
-
-QString Bytes(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-
-// QtTest rows from a table below: each row is named by its first field.
-template <class Row, std::size_t N>
-void AddRows(const Row (&rows)[N]) {
-  QTest::addColumn<int>("row");
-  for (std::size_t i = 0; i < N; ++i) QTest::newRow(rows[i].name) << static_cast<int>(i);
-}
-template <class Row, std::size_t N>
-const Row& CurrentRow(const Row (&rows)[N]) {
-  QFETCH(int, row);
-  return rows[row];
-}
 
 // Guards against modal tools and wrong start states of the options.
 struct OptionRow {
