@@ -14,22 +14,38 @@ constexpr int kEndMillSideKind = 35;
 
 }  // namespace
 
-ProcessOutput GenerateMKeyFace(ProcessContext& ctx) {
+namespace {
+
+// The face and side key ways differ only in the axis they feed along: the
+// words below; everything else of the block is shared.
+struct KeyWaySide {
+  const char* title;
+  int toolKind;
+  bool side;  // along X on the side, along Z on the face
+};
+
+ProcessOutput GenerateKeyWay(ProcessContext& ctx, const KeyWaySide& k) {
   RotarySpeed(ctx);
   ProcessInput& in = ctx.input;
   RotaryFrame frame;
-  frame.title = "FACE KEY W" + FormatNcNumber(in.U);
-  frame.toolData = RotaryToolData{kEndMillFaceKind, std::nullopt, in.StartZ - in.EndZ + 20};
+  frame.title = k.title + FormatNcNumber(in.U);
+  const double length = k.side ? (in.StartX - in.EndX) / 2 + 20 : in.StartZ - in.EndZ + 20;
+  frame.toolData = RotaryToolData{k.toolKind, std::nullopt, length};
+  if (k.side) frame.bAxis = BAxisWord::Side;
   frame.spindleStart = SpindleStart::Positioned;
-  frame.positioning = [](ProcessContext& c) { return "N000     X" + FormatNcNumber(c.input.StartX); };
-  frame.cycleEnd = CycleEnd::RetractZ;
-  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
+  frame.positioning = [side = k.side](ProcessContext& c) {
+    return side ? "N000     Z" + FormatNcNumber(c.input.StartZ) : "N000     X" + FormatNcNumber(c.input.StartX);
+  };
+  frame.cycleEnd = k.side ? CycleEnd::RetractX : CycleEnd::RetractZ;
+  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [side = k.side](std::string& nc, ProcessContext& c) {
     ProcessInput& i = c.input;
     std::string line = "N000 G190 C" + FormatNcNumber(i.StartC);
     line += " X" + FormatNcNumber(i.EndX);
     line += " Z" + FormatNcNumber(i.EndZ);
-    line += " K" + FormatNcNumber(c.machine.AppZ - i.StartZ - 2);
-    if (i.L > 0) line += " W" + FormatNcNumber(i.L);
+    // The approach clearance from the approach point: 4 on the diameter, 2 in Z.
+    line += side ? " I" + FormatNcNumber(c.machine.AppX - i.StartX - 4)
+                 : " K" + FormatNcNumber(c.machine.AppZ - i.StartZ - 2);
+    if (i.L > 0) line += (side ? " U" : " W") + FormatNcNumber(i.L);
     line += " E" + FormatNcNumber(i.W);
     line += " F=SB*" + FormatNcNumber(i.F);
     if (i.C > 0) line += " Q" + FormatNcNumber(i.C);
@@ -37,28 +53,14 @@ ProcessOutput GenerateMKeyFace(ProcessContext& ctx) {
   }));
 }
 
+}  // namespace
+
+ProcessOutput GenerateMKeyFace(ProcessContext& ctx) {
+  return GenerateKeyWay(ctx, {"FACE KEY W", kEndMillFaceKind, false});
+}
+
 ProcessOutput GenerateMKeySide(ProcessContext& ctx) {
-  RotarySpeed(ctx);
-  ProcessInput& in = ctx.input;
-  RotaryFrame frame;
-  frame.title = "SIDE KEY W" + FormatNcNumber(in.U);
-  frame.toolData = RotaryToolData{kEndMillSideKind, std::nullopt, (in.StartX - in.EndX) / 2 + 20};
-  frame.bAxis = BAxisWord::Side;
-  frame.spindleStart = SpindleStart::Positioned;
-  frame.positioning = [](ProcessContext& c) { return "N000     Z" + FormatNcNumber(c.input.StartZ); };
-  frame.cycleEnd = CycleEnd::RetractX;
-  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
-    ProcessInput& i = c.input;
-    std::string line = "N000 G190 C" + FormatNcNumber(i.StartC);
-    line += " X" + FormatNcNumber(i.EndX);
-    line += " Z" + FormatNcNumber(i.EndZ);
-    line += " I" + FormatNcNumber(c.machine.AppX - i.StartX - 4);
-    if (i.L > 0) line += " U" + FormatNcNumber(i.L);
-    line += " E" + FormatNcNumber(i.W);
-    line += " F=SB*" + FormatNcNumber(i.F);
-    if (i.C > 0) line += " Q" + FormatNcNumber(i.C);
-    Line(nc, line + " M211 M213");
-  }));
+  return GenerateKeyWay(ctx, {"SIDE KEY W", kEndMillSideKind, true});
 }
 
 ProcessOutput GenerateMKeySlant(ProcessContext& ctx) {
