@@ -1,16 +1,39 @@
-# The logic outside src/ui must compile without Qt: fail the configure step
-# (and the test run, see tests/CMakeLists.txt) when a Qt header sneaks in.
-function(quillon_check_no_qt_in_core)
-  file(GLOB_RECURSE core_files
-    ${CMAKE_SOURCE_DIR}/src/*.h ${CMAKE_SOURCE_DIR}/src/*.cpp)
+# Checks of the source tree run at configure time and again as a test
+# (tests/CMakeLists.txt runs this file with cmake -P):
+# - the logic outside src/ui compiles without Qt;
+# - a core folder includes only itself and the folders below it.
+set(QUILLON_CHECK_LAYERS numbers app document templates process process_rotary transform geometry help)
+
+function(quillon_check_sources)
+  set(failures "")
+  list(JOIN QUILLON_CHECK_LAYERS " " order)
+  file(GLOB_RECURSE core_files ${CMAKE_SOURCE_DIR}/src/*.h ${CMAKE_SOURCE_DIR}/src/*.cpp)
   foreach(f IN LISTS core_files)
-    if(f MATCHES "/src/ui/")
+    file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR}/src ${f})
+    string(REGEX MATCH "^[^/]+" folder "${rel}")
+    if(folder STREQUAL "ui")
       continue()
     endif()
-    file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
-    if(hits)
-      message(FATAL_ERROR "Qt header included outside src/ui: ${f}: ${hits}")
+    file(STRINGS ${f} qt REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
+    if(qt)
+      list(APPEND failures "Qt header included outside src/ui: ${rel}: ${qt}")
     endif()
+    list(FIND QUILLON_CHECK_LAYERS "${folder}" own)
+    if(own EQUAL -1)
+      continue()  # cli/ and generated files sit above every layer
+    endif()
+    file(STRINGS ${f} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([a-z_]+)/.*" "\\1" used "${line}")
+      list(FIND QUILLON_CHECK_LAYERS "${used}" theirs)
+      if(theirs EQUAL -1 OR theirs GREATER own)
+        list(APPEND failures "${rel} includes ${used}/, which is not below ${folder}/ (bottom first: ${order})")
+      endif()
+    endforeach()
   endforeach()
+  if(failures)
+    list(JOIN failures "\n  " text)
+    message(FATAL_ERROR "Source tree check failed:\n  ${text}")
+  endif()
 endfunction()
-quillon_check_no_qt_in_core()
+quillon_check_sources()

@@ -1,6 +1,5 @@
 #include "app/menu_tree.h"
 
-#include <algorithm>
 
 namespace quillon {
 
@@ -10,22 +9,27 @@ constexpr unsigned H = kMenuHidden;
 constexpr unsigned C = kMenuChecked;
 constexpr unsigned K = kMenuCheckable;
 constexpr unsigned S = kMenuSubmenu;
+constexpr unsigned M = kMenuDocumentMenu;
+constexpr unsigned E = kMenuEnabledByDocument;
+constexpr unsigned N = kMenuNeedsDocument;
+constexpr unsigned T = kMenuFollowsTallix;
+constexpr unsigned TS = kMenuTallixAtStart;
 
 // Captions keep their blanks and spellings: they are what users have always
 // seen in the menus. Redo has no older counterpart; it sits beside Undo.
 // clang-format off
 constexpr MenuItem kMenuTree[] = {
-  // level control name             index caption                                shortcut  flags
+  // level control name             index caption                                shortcut  flags (see MenuFlag)
   {0, "mnuFile",                     0, "File(&F)",                             "",       0},
   {1, "mnuFileNew",                  0, "New (&N)",                             "",       0},
   {1, "mnuFileOpen",                 0, "Open (&O)",                            "Ctrl+O", 0},
-  {1, "mnuFileClose",                0, "Close (&C)",                           "",       D},
+  {1, "mnuFileClose",                0, "Close (&C)",                           "",       D|E|N},
   {1, "mnuFileBar1",                 0, "-",                                    "",       0},
-  {1, "mnuFileSave",                 0, "Save (&S)",                            "Ctrl+S", D},
-  {1, "mnuFileSaveAs",               0, "As Save (&A)...",                      "",       D},
+  {1, "mnuFileSave",                 0, "Save (&S)",                            "Ctrl+S", D|E|N},
+  {1, "mnuFileSaveAs",               0, "As Save (&A)...",                      "",       D|E|N},
   {1, "mnuFileBar3",                 0, "-",                                    "",       0},
   {1, "mnuFilePrinterSetup",         0, "Printer Setup ",                       "",       0},
-  {1, "mnuFilePrint",                0, "Print (&P)...",                        "Ctrl+P", D},
+  {1, "mnuFilePrint",                0, "Print (&P)...",                        "Ctrl+P", D|E|N},
   {1, "mnuFileBar4",                 0, "-",                                    "",       0},
   {1, "mnuFileFont",                 0, "Screen Font (&F)...",                  "Ctrl+F", 0},
   {1, "mnuFileBar5",                 0, "-",                                    "",       0},
@@ -36,27 +40,27 @@ constexpr MenuItem kMenuTree[] = {
   {1, "mnuFileRecentFile",           5, "RecentFile5",                          "",       H},
   {1, "mnuFileBar6",                 0, "-",                                    "",       0},
   {1, "mnuFileExit",                 0, " Quillon Exit (&X)",                   "",       0},
-  {0, "mnuEdit",                     0, "Edit(&E)",                             "",       0},
-  {1, "mnuEditUndo",                 0, " Undo (&U)",                           "Ctrl+Z", D},
-  {1, "mnuEditRedo",                 0, " Redo (&Y)",                           "Ctrl+Y", D},
+  {0, "mnuEdit",                     0, "Edit(&E)",                             "",       M},
+  {1, "mnuEditUndo",                 0, " Undo (&U)",                           "Ctrl+Z", D|N},
+  {1, "mnuEditRedo",                 0, " Redo (&Y)",                           "Ctrl+Y", D|N},
   {1, "mnuEditBar1",                 0, "-",                                    "",       0},
-  {1, "mnuEditCut",                  0, " Cut (&T)",                            "Ctrl+X", D},
-  {1, "mnuEditCopy",                 0, " Copy (&C)",                           "Ctrl+C", D},
-  {1, "mnuEditPaste",                0, " Past (&P)",                           "Ctrl+V", D},
+  {1, "mnuEditCut",                  0, " Cut (&T)",                            "Ctrl+X", D|E|N},
+  {1, "mnuEditCopy",                 0, " Copy (&C)",                           "Ctrl+C", D|E|N},
+  {1, "mnuEditPaste",                0, " Past (&P)",                           "Ctrl+V", D|E|N},
   {1, "mnuSearch",                   0, "-",                                    "",       0},
-  {1, "mnuSearchFind",               0, " Fund (&F)",                           "",       D},
-  {1, "mnuSearchNextFind",           0, " Next Fund (&N)",                      "F3",     D},
-  {1, "mnuSearchReplace",            0, " Replace (&R)",                        "",       D},
-  {0, "mnuInsert",                   0, "Insert ",                              "",       0},
+  {1, "mnuSearchFind",               0, " Fund (&F)",                           "",       D|E|N},
+  {1, "mnuSearchNextFind",           0, " Next Fund (&N)",                      "F3",     D|E|N},
+  {1, "mnuSearchReplace",            0, " Replace (&R)",                        "",       D|E|N},
+  {0, "mnuInsert",                   0, "Insert ",                              "",       M},
   {1, "mnuInsertComment",            0, " Fix Comment ",                        "",       0},
   {1, "mnuInsertFile",               0, " Sub Program ",                        "",       0},
   {1, "mnuInsertBar1",               0, "-",                                    "",       0},
   {1, "mnuInsertDate",               0, " Date ",                               "",       0},
-  {0, "Process",                     0, "Process(&P)",                          "",       0},
+  {0, "Process",                     0, "Process(&P)",                          "",       M},
   {1, "ProcessSetup",                0, "Prosess setting ",                     "",       0},
   {1, "ProcessBar1",                 0, "-",                                    "",       0},
   {1, "ProcessUGC",                  0, " Material Input ",                     "",       0},
-  {1, "ProcessMT",                   0, "ATC  Ready-request ",                  "",       S},
+  {1, "ProcessMT",                   0, "ATC  Ready-request ",                  "",       S|T|TS},
   {2, "ProcessMT1",                  0, "L Tool ",                              "",       0},
   {2, "ProcessMT3",                  0, "M Tool ",                              "",       0},
   {1, "ProcessBar5",                 0, "-",                                    "",       0},
@@ -85,23 +89,23 @@ constexpr MenuItem kMenuTree[] = {
   {1, "ProcessMDrill",               0, " M-axis  Drill ",                      "",       S},
   {2, "ProcessMDrillFace",           0, " Face ",                               "",       0},
   {2, "ProcessMDrillSide",           0, " Side ",                               "",       0},
-  {2, "ProcessMDrillSlant",          0, " Slant ",                              "",       0},
+  {2, "ProcessMDrillSlant",          0, " Slant ",                              "",       T|TS},
   {1, "ProcessMTap",                 0, " M-axis  Tap ",                        "",       S},
   {2, "ProcessMTapFace",             0, " Face ",                               "",       0},
   {2, "ProcessMTapSide",             0, " Side ",                               "",       0},
-  {2, "ProcessMTapSlant",            0, " Slant ",                              "",       0},
+  {2, "ProcessMTapSlant",            0, " Slant ",                              "",       T|TS},
   {1, "ProcessMKey",                 0, " M-axis  Key way ",                    "",       S},
   {2, "ProcessMKeyFace",             0, " Face ",                               "",       0},
   {2, "ProcessMKeySide",             0, " Side ",                               "",       0},
-  {2, "ProcessMKeySlant",            0, " Slant ",                              "",       0},
+  {2, "ProcessMKeySlant",            0, " Slant ",                              "",       T|TS},
   {1, "ProcessMSousei",              0, " M-axis milling",                      "",       S},
   {2, "ProcessMSouseiFace",          0, " Face ",                               "",       0},
   {2, "ProcessMSouseiSide",          0, " Side ",                               "",       0},
-  {1, "ProcessMCircle",              0, " M-axis endmill circle ",              "",       S},
+  {1, "ProcessMCircle",              0, " M-axis endmill circle ",              "",       S|T},
   {2, "ProcessMCircleFace",          0, " Face ",                               "",       D},
   {2, "ProcessMCircleSide",          0, " Side ",                               "",       D},
   {2, "ProcessMCircleSlant",         0, " Slant ",                              "",       0},
-  {1, "ProcessMPlanetTap",           0, " M-axis planet Tap ",                  "",       S},
+  {1, "ProcessMPlanetTap",           0, " M-axis planet Tap ",                  "",       S|T},
   {2, "ProcessMPlanetTapFace",       0, " Face ",                               "",       D},
   {2, "ProcessMPlanetTapSide",       0, " Side ",                               "",       D},
   {2, "ProcessMPlanetTapSlant",      0, " Slant ",                              "",       0},
@@ -117,19 +121,19 @@ constexpr MenuItem kMenuTree[] = {
   {3, "ProcessMeasuerInR",           0, "Radius  measurement ",                 "",       0},
   {3, "ProcessMeasuerInD",           0, "Diameter  measurement ",               "",       0},
   {1, "ProcessMeasuerOutside",       0, " post-process gauging ",               "",       0},
-  {0, "mnuTools",                    0, "Tool(&T)",                             "",       0},
+  {0, "mnuTools",                    0, "Tool(&T)",                             "",       M},
   {1, "mnuToolsAutoNo",              0, " Auto Sequence No.  Insert ",          "",       K},
-  {1, "mnuToolsNumberArrange",       0, "Sequence  number arrange (&A)",        "",       0},
-  {1, "mnuToolsSizeShift",           0, "Calculation data change (&S)",         "",       D},
+  {1, "mnuToolsNumberArrange",       0, "Sequence  number arrange (&A)",        "",       E|N},
+  {1, "mnuToolsSizeShift",           0, "Calculation data change (&S)",         "",       D|E|N},
   {1, "mnuToolsrpm",                 0, "Spindle Speed Calculation (&N)",       "Ctrl+N", 0},
   {1, "mnuToolsCalculator",          0, "Calculator ",                          "",       0},
-  {0, "ClosPoint",                   0, "Point calculation(&C)",                "",       0},
+  {0, "ClosPoint",                   0, "Point calculation(&C)",                "",       M},
   {1, "LineAngle",                   0, "Line and angle ",                      "",       0},
   {1, "LineCircleLine",              0, "2 line and circle ",                   "",       0},
   {1, "LineR",                       0, "Line-Circle closs point",              "",       0},
   {1, "PointLineCircle",             0, "1Point+Line then Circle",              "",       0},
   {1, "CirclrLine",                  0, "Circlr+Line",                          "",       0},
-  {0, "Gcode",                       0, "G-code(&G)",                           "",       0},
+  {0, "Gcode",                       0, "G-code(&G)",                           "",       M},
   {1, "GcodeTurret",                 0, "Turret  command ",                     "",       S},
   {2, "mnuGcode",                   13, "A turret  G13",                        "",       0},
   {2, "mnuGcode",                   14, "B turret  G14",                        "",       0},
@@ -197,7 +201,7 @@ constexpr MenuItem kMenuTree[] = {
   {1, "GcodeTap",                    0, "Main spindle  Tap  Cycle ",            "",       S},
   {2, "GcodeG77",                    0, "Right  thread  G77",                   "",       0},
   {2, "GcodeG78",                    0, "Left  thread  G78",                    "",       0},
-  {0, "Mcode",                       0, "M-code(&M)",                           "",       0},
+  {0, "Mcode",                       0, "M-code(&M)",                           "",       M},
   {1, "McodeDoor",                   0, "Door ",                                "",       S},
   {2, "McodeDoorFront",              0, " Front ",                              "",       S},
   {3, "McodeDoorFrontOpen",          0, " Open  M91",                           "",       0},
@@ -299,26 +303,6 @@ constexpr MenuItem kMenuTree[] = {
   {1, "mnuHelpAbout",                0, "Abut Quillon(&A)",                     "",       0},
 };
 
-constexpr std::string_view kDocumentMenus[] = {
-  "mnuEdit", "mnuInsert", "Process", "mnuTools", "ClosPoint", "Gcode", "Mcode",
-};
-
-constexpr std::string_view kDocumentCommands[] = {
-  "mnuFileSave",   "mnuFileSaveAs",  "mnuFileClose",      "mnuFilePrint",
-  "mnuEditCopy",   "mnuEditCut",     "mnuEditPaste",      "mnuToolsSizeShift",
-  "mnuToolsNumberArrange", "mnuSearchFind", "mnuSearchReplace", "mnuSearchNextFind",
-};
-
-// Undo and redo act on a document's own history as well.
-constexpr std::string_view kMoreDocumentCommands[] = {"mnuEditUndo", "mnuEditRedo"};
-
-constexpr std::string_view kTallixStartItems[] = {
-  "ProcessMT", "ProcessMDrillSlant", "ProcessMKeySlant", "ProcessMTapSlant",
-};
-constexpr std::string_view kTallixItems[] = {
-  "ProcessMT", "ProcessMDrillSlant", "ProcessMKeySlant", "ProcessMTapSlant", "ProcessMCircle", "ProcessMPlanetTap",
-};
-
 constexpr ToolbarButton kToolbar[] = {
   // pos key                              tooltip                          same as                  document
   { 1, " New ",                         " New ",                         "mnuFileNew",            false},
@@ -356,9 +340,11 @@ constexpr StatusPanel kStatusPanels[] = {
 };
 // clang-format on
 
-template <typename Range>
-bool Contains(const Range& range, std::string_view name) {
-  return std::find(std::begin(range), std::end(range), name) != std::end(range);
+std::vector<std::string_view> NamesWith(unsigned flag) {
+  std::vector<std::string_view> names;
+  for (const MenuItem& item : kMenuTree)
+    if (item.flags & flag) names.push_back(item.name);
+  return names;
 }
 }  // namespace
 
@@ -370,15 +356,16 @@ const MenuItem* FindMenuItem(std::string_view name, int index) {
   return nullptr;
 }
 
-std::span<const std::string_view> DocumentMenus() { return kDocumentMenus; }
-std::span<const std::string_view> DocumentCommands() { return kDocumentCommands; }
+std::vector<std::string_view> DocumentMenus() { return NamesWith(kMenuDocumentMenu); }
+std::vector<std::string_view> DocumentCommands() { return NamesWith(kMenuEnabledByDocument); }
 
 bool NeedsDocument(std::string_view controlName) {
-  return Contains(kDocumentCommands, controlName) || Contains(kMoreDocumentCommands, controlName);
+  const MenuItem* item = FindMenuItem(controlName);
+  return item && (item->flags & kMenuNeedsDocument);
 }
 
-std::span<const std::string_view> TallixStartItems() { return kTallixStartItems; }
-std::span<const std::string_view> TallixItems() { return kTallixItems; }
+std::vector<std::string_view> TallixStartItems() { return NamesWith(kMenuTallixAtStart); }
+std::vector<std::string_view> TallixItems() { return NamesWith(kMenuFollowsTallix); }
 std::span<const ToolbarButton> ToolbarButtons() { return kToolbar; }
 std::span<const StatusPanel> StatusPanels() { return kStatusPanels; }
 

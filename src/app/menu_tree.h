@@ -14,6 +14,11 @@ enum MenuFlag : unsigned {
   kMenuChecked = 1u << 2,    // carries a check mark at start
   kMenuCheckable = 1u << 3,  // can carry a check mark
   kMenuSubmenu = 1u << 4,    // opens the rows of the next level below it
+  kMenuDocumentMenu = 1u << 5,       // a menu of the bar that exists only once a document was created or opened
+  kMenuEnabledByDocument = 1u << 6,  // a disabled command any New or Open enables
+  kMenuNeedsDocument = 1u << 7,      // acts on a document; with none open it does nothing
+  kMenuFollowsTallix = 1u << 8,      // a rotary item shown only with Tallix (set by the parameter dialog)
+  kMenuTallixAtStart = 1u << 9,      // ... and already at start (the others wait for the dialog)
 };
 
 struct MenuItem {
@@ -31,16 +36,12 @@ std::span<const MenuItem> MenuTree();
 const MenuItem* FindMenuItem(std::string_view name, int index = 0);
 inline bool IsSeparator(const MenuItem& item) { return item.caption == "-"; }
 
-// Menus of the bar that exist only once a document has been created or opened.
-std::span<const std::string_view> DocumentMenus();
-// The twelve commands that work on a document; any New or Open enables them.
-std::span<const std::string_view> DocumentCommands();
-// Commands that need a document to act on; with none open they do nothing.
-bool NeedsDocument(std::string_view controlName);
-// Items whose visibility follows Tallix at start (the parameter dialog sets all
-// six rotary items later).
-std::span<const std::string_view> TallixStartItems();
-std::span<const std::string_view> TallixItems();
+// The rows carrying one flag, in tree order.
+std::vector<std::string_view> DocumentMenus();     // kMenuDocumentMenu
+std::vector<std::string_view> DocumentCommands();  // kMenuEnabledByDocument
+bool NeedsDocument(std::string_view controlName);  // kMenuNeedsDocument
+std::vector<std::string_view> TallixStartItems();  // kMenuTallixAtStart
+std::vector<std::string_view> TallixItems();       // kMenuFollowsTallix
 
 // One of the 22 toolbar positions; a separator has an empty key.
 struct ToolbarButton {
@@ -48,7 +49,7 @@ struct ToolbarButton {
   std::string_view key;      // the button's key (blanks included)
   std::string_view toolTip;
   std::string_view command;  // the menu control it shares its command with
-  bool document;             // hidden until a document exists
+  bool document;             // hidden until a document exists (separators never are)
 };
 std::span<const ToolbarButton> ToolbarButtons();
 inline bool IsSeparator(const ToolbarButton& button) { return button.key.empty(); }

@@ -3,56 +3,124 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <type_traits>
 
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 
 namespace quillon {
 
 namespace {
 using K = SettingKind;
+using W = WindowGeometryTwips;
+using A = AppSettings;
+using M = MachineParameters;
+constexpr auto S = kSectionSettings;
+constexpr auto P = kSectionParameter;
+constexpr auto Exit = SettingSave::AtExit;
+constexpr auto Dialog = SettingSave::ParameterDialog;
+constexpr auto Own = SettingSave::Own;
+constexpr std::monostate None{};
+
 // clang-format off
-constexpr SettingKey kSettings[] = {
-  // section             key                   kind            default
-  {kSectionSettings,  "MainLeft",           K::Single,     "1000"},
-  {kSectionSettings,  "MainTop",            K::Single,     "1000"},
-  {kSectionSettings,  "MainWidth",          K::Single,     "6500"},
-  {kSectionSettings,  "MainHeight",         K::Single,     "6500"},
-  {kSectionSettings,  "OpenPathName",       K::Text,       "{home}"},
-  {kSectionSettings,  "InsertPathName",     K::Text,       "{app}/Program"},
-  {kSectionSettings,  "SavePathName",       K::Text,       "{home}"},
-  {kSectionSettings,  "ScreenFontName",     K::Text,       "Terminal"},
-  {kSectionSettings,  "ScreenFontSize",     K::Int32,      "14"},
-  {kSectionSettings,  "PrintFontName",      K::Text,       "MS 明朝"},
-  {kSectionSettings,  "PrintFontSize",      K::Int32,      "11"},
-  {kSectionSettings,  "PrinterOrientation", K::Int16,      "1"},
-  {kSectionSettings,  "LeftMerge",          K::Int32,      "10"},
-  {kSectionSettings,  "RightMerge",         K::Int32,      "0"},
-  {kSectionSettings,  "PrintLineNo",        K::Int16,      "1"},
-  {kSectionSettings,  "RecentFile1",        K::Text,       ""},
-  {kSectionSettings,  "RecentFile2",        K::Text,       ""},
-  {kSectionSettings,  "RecentFile3",        K::Text,       ""},
-  {kSectionSettings,  "RecentFile4",        K::Text,       ""},
-  {kSectionSettings,  "RecentFile5",        K::Text,       ""},
-  {kSectionParameter, "MaxS",               K::Single,     "2500"},
-  {kSectionParameter, "HomeX",              K::NumberText, "500"},
-  {kSectionParameter, "HomeZ",              K::NumberText, "500"},
-  {kSectionParameter, "AppX",               K::NumberText, "200"},
-  {kSectionParameter, "AppZ",               K::NumberText, "50"},
-  {kSectionParameter, "TG",                 K::Flag,       "False"},
-  {kSectionParameter, "ZentorQ500",         K::FlagText,   "True"},
-  {kSectionParameter, "Tallix",             K::FlagText,   "False"},
-  {kSectionParameter, "Bturret",            K::FlagText,   "False"},
-  {kSectionParameter, "Measuer",            K::FlagText,   "False"},
-  {kSectionParameter, "PanelChk",           K::FlagText,   "True"},
-  {kSectionParameter, "AutoDoor",           K::FlagText,   "False"},
-  {kSectionParameter, "TurretType",         K::Int16,      "2"},
-  {kSectionParameter, "AtcMacroType",       K::Text,       "M421"},
-  {kSectionParameter, "ToolFrom",           K::FlagText,   "True"},
-  {kSectionParameter, "LoadMoniter",        K::Flag,       "False"},
-  {kSectionParameter, "CsvPathName",        K::Text,       "{app}/ cutting  condition "},
-  {kSectionParameter, "CsvFileName",        K::Text,       "{app}/ cutting  condition /S45C.CSV"},
+const SettingKey kSettings[] = {
+  // section key                   kind           default                                 field                 saved
+  {S,  "MainLeft",           K::Single,     "",                                     &W::left,             Exit},
+  {S,  "MainTop",            K::Single,     "",                                     &W::top,              Exit},
+  {S,  "MainWidth",          K::Single,     "",                                     &W::width,            Exit},
+  {S,  "MainHeight",         K::Single,     "",                                     &W::height,           Exit},
+  {S,  "OpenPathName",       K::Text,       "{home}",                               &A::OpenPathName,     Exit},
+  {S,  "InsertPathName",     K::Text,       "{app}/Program",                        &A::InsertPathName,   Exit},
+  {S,  "SavePathName",       K::Text,       "{home}",                               &A::SavePathName,     Exit},
+  {S,  "ScreenFontName",     K::Text,       "",                                     &A::ScreenFontName,   Exit},
+  {S,  "ScreenFontSize",     K::Int32,      "",                                     &A::ScreenFontSize,   Exit},
+  {S,  "PrintFontName",      K::Text,       "",                                     &A::PrintFontName,    Exit},
+  {S,  "PrintFontSize",      K::Int32,      "",                                     &A::PrintFontSize,    Exit},
+  {S,  "PrinterOrientation", K::Int16,      "",                                     &A::PrinterOrientation, Exit},
+  {S,  "LeftMerge",          K::Int32,      "",                                     &A::LeftMerge,        Exit},
+  {S,  "RightMerge",         K::Int32,      "",                                     &A::RightMerge,       Exit},
+  {S,  "PrintLineNo",        K::Int16,      "",                                     &A::PrintLineNo,      Exit},
+  {S,  "RecentFile1",        K::Text,       "",                                     None,                 Own},
+  {S,  "RecentFile2",        K::Text,       "",                                     None,                 Own},
+  {S,  "RecentFile3",        K::Text,       "",                                     None,                 Own},
+  {S,  "RecentFile4",        K::Text,       "",                                     None,                 Own},
+  {S,  "RecentFile5",        K::Text,       "",                                     None,                 Own},
+  {P,  "MaxS",               K::Single,     "",                                     &M::MaxS,             Dialog},
+  {P,  "HomeX",              K::NumberText, "",                                     &M::HomeX,            Dialog},
+  {P,  "HomeZ",              K::NumberText, "",                                     &M::HomeZ,            Dialog},
+  {P,  "AppX",               K::NumberText, "",                                     &M::AppX,             Dialog},
+  {P,  "AppZ",               K::NumberText, "",                                     &M::AppZ,             Dialog},
+  {P,  "TG",                 K::Flag,       "",                                     &M::TG,               Dialog},
+  {P,  "ZentorQ500",         K::FlagText,   "",                                     &M::ZentorQ500,       Dialog},
+  {P,  "Tallix",             K::FlagText,   "",                                     &M::Tallix,           Dialog},
+  {P,  "Bturret",            K::FlagText,   "",                                     &M::Bturret,          Dialog},
+  {P,  "Measuer",            K::FlagText,   "",                                     &M::Measuer,          Dialog},
+  {P,  "PanelChk",           K::FlagText,   "",                                     &M::PanelChk,         Dialog},
+  {P,  "AutoDoor",           K::FlagText,   "",                                     &M::AutoDoor,         Dialog},
+  {P,  "TurretType",         K::Int16,      "",                                     &M::TurretType,       Dialog},
+  {P,  "AtcMacroType",       K::Text,       "",                                     &M::AtcMacroType,     Dialog},
+  {P,  "ToolFrom",           K::FlagText,   "",                                     &M::ToolFrom,         Dialog},
+  {P,  "LoadMoniter",        K::Flag,       "",                                     &M::LoadMoniter,      Dialog},
+  {P,  "CsvPathName",        K::Text,       "{app}/ cutting  condition ",           &M::CsvPathName,      Exit},
+  {P,  "CsvFileName",        K::Text,       "{app}/ cutting  condition /S45C.CSV",  &M::CsvFileName,      Exit},
 };
 // clang-format on
+
+template <class Member>
+struct MemberOf;
+template <class T, class C>
+struct MemberOf<T C::*> {
+  using Class = C;
+  using Type = T;
+};
+
+template <class... F>
+struct Overload : F... {
+  using F::operator()...;
+};
+
+// Calls visit(member) for every row bound to a field of Record, in table order.
+template <class Record, class Visit>
+void ForEachField(Visit&& visit) {
+  for (const SettingKey& k : kSettings)
+    std::visit(Overload{[](std::monostate) {},
+                        [&](auto member) {
+                          if constexpr (std::is_same_v<typename MemberOf<decltype(member)>::Class, Record>)
+                            visit(k, member);
+                        }},
+               k.field);
+}
+
+template <class Record>
+Record LoadRecord(const SettingsStore& store, const SettingPlaces& places) {
+  Record r;
+  ForEachField<Record>([&](const SettingKey& k, auto member) {
+    using T = typename MemberOf<decltype(member)>::Type;
+    if constexpr (std::is_same_v<T, std::string>)
+      r.*member = ReadSettingText(store, k.section, k.key, places);
+    else if constexpr (std::is_same_v<T, bool>)
+      r.*member = ReadSettingFlag(store, k.section, k.key, places);
+    else
+      r.*member = static_cast<T>(ReadSettingNumber(store, k.section, k.key, places));
+  });
+  return r;
+}
+
+template <class T>
+std::string StoredText(const T& value) {
+  if constexpr (std::is_same_v<T, std::string>)
+    return value;
+  else if constexpr (std::is_same_v<T, bool>)
+    return SettingFlagText(value);
+  else
+    return SettingNumberText(static_cast<double>(value));
+}
+
+template <class Record>
+void SaveRecord(SettingsStore& store, const Record& r, SettingSave when) {
+  ForEachField<Record>([&](const SettingKey& k, auto member) {
+    if (k.save == when) store.set(k.section, k.key, StoredText(r.*member));
+  });
+}
 
 std::string ReplaceAll(std::string text, std::string_view what, const std::string& with) {
   for (std::size_t pos = 0; (pos = text.find(what, pos)) != std::string::npos; pos += with.size())
@@ -79,6 +147,13 @@ const SettingKey* FindSettingKey(std::string_view section, std::string_view key)
 }
 
 std::string ResolveSettingDefault(const SettingKey& key, const SettingPlaces& places) {
+  if (key.defaultValue.empty() && !std::holds_alternative<std::monostate>(key.field))
+    return std::visit(Overload{[](std::monostate) { return std::string(); },
+                               [](auto member) {
+                                 const typename MemberOf<decltype(member)>::Class fresh{};
+                                 return StoredText(fresh.*member);
+                               }},
+                      key.field);
   std::string text(key.defaultValue);
   text = ReplaceAll(text, "{app}", places.appFolder);
   text = ReplaceAll(text, "{home}", places.homeFolder);
@@ -94,34 +169,6 @@ std::optional<std::string> MemorySettingsStore::get(std::string_view section, st
 void MemorySettingsStore::set(std::string_view section, std::string_view key, const std::string& value) {
   m_values[{std::string(section), std::string(key)}] = value;
   m_order[m_writes++] = {std::string(section), std::string(key)};
-}
-
-std::optional<double> ParseStrictNumber(std::string_view text) {
-  auto first = text.find_first_not_of(" \t");
-  auto last = text.find_last_not_of(" \t");
-  if (first == std::string_view::npos) return std::nullopt;
-  std::string_view t = text.substr(first, last - first + 1);
-  // Every character must belong to the number: "12abc" is not a number here.
-  std::size_t i = 0;
-  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-  std::size_t digits = 0;
-  while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digits;
-  if (i < t.size() && t[i] == '.') {
-    ++i;
-    while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digits;
-  }
-  if (digits == 0) return std::nullopt;
-  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-    ++i;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-    std::size_t expDigits = 0;
-    while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++expDigits;
-    if (expDigits == 0) return std::nullopt;
-  }
-  if (i != t.size()) return std::nullopt;
-  double value = ReadNumber(t);
-  if (!std::isfinite(value)) return std::nullopt;
-  return value;
 }
 
 std::optional<bool> ParseStrictFlag(std::string_view text) {
@@ -154,9 +201,8 @@ double ReadSettingNumber(const SettingsStore& store, std::string_view section, s
 
 bool ReadSettingFlag(const SettingsStore& store, std::string_view section, std::string_view key,
                      const SettingPlaces& places) {
-  (void)places;  // flags have no folder defaults
   const SettingKey* k = FindSettingKey(section, key);
-  bool fallback = k ? ParseStrictFlag(k->defaultValue).value_or(false) : false;
+  bool fallback = k ? ParseStrictFlag(ResolveSettingDefault(*k, places)).value_or(false) : false;
   auto value = store.get(section, key);
   if (!value) return fallback;
   return ParseStrictFlag(*value).value_or(fallback);
@@ -166,49 +212,46 @@ std::string SettingNumberText(double value) { return ShortestNumberText(value); 
 std::string SettingFlagText(bool value) { return value ? "True" : "False"; }
 
 AppSettings LoadAppSettings(const SettingsStore& store, const SettingPlaces& places) {
-  const auto S = kSectionSettings;
-  AppSettings a;
-  a.OpenPathName = ReadSettingText(store, S, "OpenPathName", places);
-  a.InsertPathName = ReadSettingText(store, S, "InsertPathName", places);
-  a.SavePathName = ReadSettingText(store, S, "SavePathName", places);
-  a.ScreenFontName = ReadSettingText(store, S, "ScreenFontName", places);
-  a.ScreenFontSize = static_cast<int>(ReadSettingNumber(store, S, "ScreenFontSize", places));
-  a.PrintFontName = ReadSettingText(store, S, "PrintFontName", places);
-  a.PrintFontSize = static_cast<int>(ReadSettingNumber(store, S, "PrintFontSize", places));
-  a.PrinterOrientation = static_cast<int>(ReadSettingNumber(store, S, "PrinterOrientation", places));
-  a.LeftMerge = static_cast<int>(ReadSettingNumber(store, S, "LeftMerge", places));
-  a.RightMerge = static_cast<int>(ReadSettingNumber(store, S, "RightMerge", places));
-  a.PrintLineNo = static_cast<int>(ReadSettingNumber(store, S, "PrintLineNo", places));
-  return a;
+  return LoadRecord<AppSettings>(store, places);
 }
-
-void SaveAppSettings(SettingsStore& store, const AppSettings& a) {
-  const auto S = kSectionSettings;
-  store.set(S, "OpenPathName", a.OpenPathName);
-  store.set(S, "InsertPathName", a.InsertPathName);
-  store.set(S, "SavePathName", a.SavePathName);
-  store.set(S, "ScreenFontName", a.ScreenFontName);
-  store.set(S, "ScreenFontSize", SettingNumberText(a.ScreenFontSize));
-  store.set(S, "PrintFontName", a.PrintFontName);
-  store.set(S, "PrintFontSize", SettingNumberText(a.PrintFontSize));
-  store.set(S, "PrinterOrientation", SettingNumberText(a.PrinterOrientation));
-  store.set(S, "LeftMerge", SettingNumberText(a.LeftMerge));
-  store.set(S, "RightMerge", SettingNumberText(a.RightMerge));
-  store.set(S, "PrintLineNo", SettingNumberText(a.PrintLineNo));
-}
-
 WindowGeometryTwips LoadWindowGeometry(const SettingsStore& store, const SettingPlaces& places) {
-  const auto S = kSectionSettings;
-  return {ReadSettingNumber(store, S, "MainLeft", places), ReadSettingNumber(store, S, "MainTop", places),
-          ReadSettingNumber(store, S, "MainWidth", places), ReadSettingNumber(store, S, "MainHeight", places)};
+  return LoadRecord<WindowGeometryTwips>(store, places);
+}
+MachineParameters LoadMachineParameters(const SettingsStore& store, const SettingPlaces& places) {
+  return LoadRecord<MachineParameters>(store, places);
 }
 
+void SaveAppSettings(SettingsStore& store, const AppSettings& a) { SaveRecord(store, a, SettingSave::AtExit); }
 void SaveWindowGeometry(SettingsStore& store, const WindowGeometryTwips& g) {
-  const auto S = kSectionSettings;
-  store.set(S, "MainLeft", SettingNumberText(g.left));
-  store.set(S, "MainTop", SettingNumberText(g.top));
-  store.set(S, "MainWidth", SettingNumberText(g.width));
-  store.set(S, "MainHeight", SettingNumberText(g.height));
+  SaveRecord(store, g, SettingSave::AtExit);
+}
+void SaveMachineParameters(SettingsStore& store, const MachineParameters& p) {
+  SaveRecord(store, p, SettingSave::ParameterDialog);
+}
+void SaveCsvPaths(SettingsStore& store, const MachineParameters& p) { SaveRecord(store, p, SettingSave::AtExit); }
+
+bool SetMachineParameter(MachineParameters& p, std::string_view key, std::string_view value) {
+  const SettingKey* k = FindSettingKey(kSectionParameter, key);
+  if (!k) return false;
+  switch (k->kind) {
+    case SettingKind::Flag:
+    case SettingKind::FlagText:
+      if (!ParseStrictFlag(value)) return false;
+      break;
+    case SettingKind::Text: break;
+    default:
+      if (!ParseStrictNumber(value)) return false;
+  }
+  // The value goes through the same reader the start-up uses; the other
+  // fields keep what they hold.
+  MemorySettingsStore one;
+  one.set(kSectionParameter, key, std::string(value));
+  const MachineParameters loaded = LoadMachineParameters(one, SettingPlaces{});
+  bool set = false;
+  ForEachField<MachineParameters>([&](const SettingKey& row, auto member) {
+    if (&row == k) p.*member = loaded.*member, set = true;
+  });
+  return set;
 }
 
 int TwipsToPixels(double twips, double dpi) { return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch)); }

@@ -76,7 +76,7 @@ int RunRpm(const CalcArgs& parsed, std::ostream& out, std::ostream& err) {
   // Enter in V only moves the focus; Enter in Diameter calculates.
   if (parsed.leave != "Diameter") return kExitOk;
   const RpmOutcome outcome = RpmEnterInDiameter(v, diameter);
-  if (outcome.step == RpmStep::Insert) out << "insert=" << outcome.text << "\n";
+  if (outcome.step == RpmStep::Insert) out << "insert=" << outcome.edit.text << "\n";
   return kExitOk;
 }
 

@@ -9,13 +9,16 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "numbers/nc_number.h"
 #include "cli/cli_verbs.h"
-#include "document/process_output.h"
+#include "document/document_edit.h"
 #include "document/text_file.h"
 #include "process/cutting_conditions.h"
-#include "process/machine_parameters.h"
-#include "process/process_error.h"
+#include "app/machine_parameters.h"
+#include "numbers/process_error.h"
 #include "process/process_run.h"
+#include "process_rotary/command_table.h"
+#include "process_rotary/ugc.h"
 
 namespace quillon::cli {
 
@@ -152,23 +155,9 @@ void SetProcessField(ProcessDialogValues& v, const ProcessDialogSetup& setup, co
 }
 
 void SetUgcField(UgcDialogValues& v, const Assignment& a) {
-  // clang-format off
-  static constexpr std::pair<const char*, std::string UgcDialogValues::*> kBoxes[] = {
-    // name          box
-    {"PZero",        &UgcDialogValues::Text9},
-    {"Length",       &UgcDialogValues::Text3},
-    {"CenterLength", &UgcDialogValues::Text8},
-    {"JawLength",    &UgcDialogValues::Text1},
-    {"MaterialOD",   &UgcDialogValues::Text5},
-    {"CenterD",      &UgcDialogValues::Text7},
-    {"JawFace",      &UgcDialogValues::Text2},
-    {"MaterialID",   &UgcDialogValues::Text4},
-    {"CenterHoleD",  &UgcDialogValues::Text6},
-  };
-  // clang-format on
-  for (const auto& [name, box] : kBoxes)
-    if (a.first == name) {
-      v.*box = a.second;
+  for (const UgcBox& box : UgcBoxes())
+    if (a.first == box.name) {
+      v.*box.text = a.second;
       return;
     }
   if (a.first == "Grasp")
@@ -233,7 +222,7 @@ int RunGenerate(const Args& args, std::ostream& out, std::ostream& err) {
         err << message << "\n";
     }
 
-    ProcessOutput output;
+    DocumentEdit output;
     try {
       switch (command->dialog) {
         case CommandDialog::Process: {
@@ -253,7 +242,7 @@ int RunGenerate(const Args& args, std::ostream& out, std::ostream& err) {
       err << ProcessErrorMessage(e.number) << "\n";
       return kExitProcessError;
     }
-    const AppliedText document = ApplyProcessOutput({}, 0, 0, output);
+    const AppliedText document = ApplyDocumentEdit({}, {}, output);
     out << ApplyLineEnds(document.text, LineEndStyle::CrLf);
     return kExitOk;
   } catch (const UsageError& e) {

@@ -6,7 +6,7 @@
 
 #include "cli/cli_verbs.h"
 #include "document/text_file.h"
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 #include "transform/replace.h"
 #include "transform/search_steps.h"
 #include "transform/sequence_numbers.h"

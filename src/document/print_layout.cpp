@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 
 namespace quillon {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 
 namespace quillon {
 

@@ -149,7 +149,7 @@ Calculation Recalculate(const CalculatorForm& form, const CalculatorFields& fiel
   return form.calculate(fields, control);
 }
 
-std::string InsertText(const InsertButton& button, const CalculatorFields& fields) {
+DocumentEdit InsertEdit(const InsertButton& button, const CalculatorFields& fields) {
   std::string text;
   const std::string& p = button.pattern;
   for (std::size_t i = 0; i < p.size(); ++i) {
@@ -165,7 +165,7 @@ std::string InsertText(const InsertButton& button, const CalculatorFields& field
     }
     text.push_back(p[i]);
   }
-  return text;
+  return InsertAtSelection(std::move(text));
 }
 
 std::string BoxName(int box) { return "Text" + std::to_string(box); }

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "document/document_edit.h"
+
 #include "geometry/calculator.h"
 
 namespace quillon {
@@ -39,8 +41,8 @@ const InsertButton* FindInsertButton(const CalculatorForm& form, std::string_vie
 // controls that trigger nothing leave everything as it is.
 Calculation Recalculate(const CalculatorForm& form, const CalculatorFields& fields, std::string_view control);
 
-// The text an insert button writes ("\n" is the line end).
-std::string InsertText(const InsertButton& button, const CalculatorFields& fields);
+// What an insert button writes at the selection ("\n" is the line end).
+DocumentEdit InsertEdit(const InsertButton& button, const CalculatorFields& fields);
 
 // "Text7" for 7.
 std::string BoxName(int box);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 
 namespace quillon {
 

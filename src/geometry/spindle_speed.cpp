@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 
 namespace quillon {
 
@@ -19,7 +19,7 @@ RpmOutcome RpmEnterInDiameter(std::string_view v, std::string_view diameter) {
   if (!std::isfinite(speed * 1000.0)) return {};
   // Speeds are set in steps of 10 min^-1, rounded down.
   speed = NcFloor(speed / 10.0) * 10.0;
-  return {RpmStep::Insert, FormatNcNumber(speed)};
+  return {RpmStep::Insert, InsertAtSelection(FormatNcNumber(speed))};
 }
 
 }  // namespace quillon

@@ -37,6 +37,11 @@ std::string AboutVersionText() {
          std::to_string(kVersionPatch);
 }
 
+std::string MainWindowTitle() {
+  return "Quillon  Ver." + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) +
+         std::to_string(kVersionPatch) + " Eng";
+}
+
 std::span<const std::string_view> SystemInfoTools() { return kSystemInfoTools; }
 
 }  // namespace quillon

@@ -22,6 +22,9 @@ std::string HelpPagePath(std::string_view appFolder, std::string_view baseName);
 
 // "Version 2.2.6", from the one version set in the build.
 std::string AboutVersionText();
+// The main window's caption, "Quillon  Ver.2.26 Eng": the minor and patch
+// numbers run together, as the version was always shown there.
+std::string MainWindowTitle();
 inline constexpr std::string_view kAboutTitle = "Quillon";
 inline constexpr std::string_view kAboutDescription =
     "NC program editor for CNC lathes and multi-tasking lathes with a Zentor controller.";

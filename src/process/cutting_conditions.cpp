@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "app/settings.h"
-#include "process/process_error.h"
+#include "numbers/nc_number.h"
+#include "numbers/process_error.h"
 
 namespace quillon {
 

@@ -63,7 +63,5 @@ std::string ApplyCuttingConditionLoad(CuttingConditionTable& table, CuttingCondi
 // ProcessError{13}; a row outside 0..50 throws ProcessError{9}.
 ProcessDialogValues LoadCuttingConditionRow(const CuttingConditionTable& table, int row);
 
-// The row number of the subscript error (array index out of range).
-inline constexpr int kErrSubscriptOutOfRange = 9;
 
 }  // namespace quillon

@@ -7,14 +7,11 @@ namespace quillon {
 namespace {
 
 // Header, tool data, tool request and tool call, shared by both drills.
-std::string DrillingHead(ProcessContext& ctx, int kind, int angle1) {
+std::string DrillingHead(ProcessContext& ctx) {
   auto& in = ctx.input;
   // Always computed: a drill diameter of 0 fails before anything is written.
   ctx.kept.SpindleSpeed = SpeedFromDiameter(in.V, in.U);
-  std::string nc;
-  Line(nc, HeaderLine("DRILL D" + Nc(in.U)));
-  AppendToolDataLines(nc, ctx, kind, angle1, {{"D", in.U}, {"L", (in.StartZ - in.EndZ) + 20}});
-  WriteRotaryToolSelectL(nc, ctx);
+  std::string nc = OpenTurningBlock(ctx, "DRILL D" + Nc(in.U));
   // A drill has one offset: the two-digit tool number twice.
   Line(nc, "N000 G00 X0 Z" + Nc(ctx.machine.AppZ) + ToolCallWords(ctx, kHighGear, 2));
   return nc;
@@ -30,7 +27,6 @@ ProcessDialogSetup ProcessDrillHss_Setup(const KeptState& kept) {
                    {"LabelW", ""}, {"LabelW2", ""}, {"LabelStartX", ""}, {"LabelStartC", ""},
                    {"LabelEndX", ""}, {"LabelEndC", ""}};
   setup.hidden  = {"C", "W", "StartX", "StartC", "EndX", "EndC"};
-  setup.row     = 1;
   setup.prefill = {{"StartZ", KeptText(kept.PZero)}};
   return setup;
 }
@@ -42,15 +38,14 @@ ProcessDialogSetup ProcessDrillU_Setup(const KeptState& kept) {
                    {"LabelC", ""}, {"LabelC2", ""}, {"LabelW", ""}, {"LabelW2", ""}, {"LabelStartX", ""},
                    {"LabelStartC", ""}, {"LabelEndX", ""}, {"LabelEndC", ""}};
   setup.hidden  = {"C", "W", "StartX", "StartC", "EndX", "EndC"};
-  setup.row     = 2;
   setup.prefill = {{"StartZ", KeptText(kept.PZero)}};
   return setup;
 }
 // clang-format on
 
-ProcessOutput ProcessDrillHss_Click(ProcessContext& ctx) {
+DocumentEdit ProcessDrillHss_Click(ProcessContext& ctx) {
   auto& in = ctx.input;
-  std::string nc = DrillingHead(ctx, 22, 118);
+  std::string nc = DrillingHead(ctx);
   // Words in the cycle's order; the one-peck depth uses the EndZ written before it.
   std::string cycle = SequenceName(ctx) + " G74 X0 Z" + Nc(in.EndZ);
   cycle += " K" + Nc((ctx.machine.AppZ - in.StartZ) - 3);
@@ -61,12 +56,12 @@ ProcessOutput ProcessDrillHss_Click(ProcessContext& ctx) {
   Line(nc, cycle);
   AppendRetractLines(nc, ctx, "N000 G00 X");
   TabLine(nc);
-  return AtCaret(nc);
+  return InsertAtSelection(nc);
 }
 
-ProcessOutput ProcessDrillU_Click(ProcessContext& ctx) {
+DocumentEdit ProcessDrillU_Click(ProcessContext& ctx) {
   auto& in = ctx.input;
-  std::string nc = DrillingHead(ctx, 23, 180);
+  std::string nc = DrillingHead(ctx);
   Line(nc, SequenceName(ctx) + "     Z" + Nc(in.StartZ + 3));
   // Half feed into the face (the first D) and for the last L before the bottom.
   double half = 0.5 * in.F;
@@ -84,7 +79,7 @@ ProcessOutput ProcessDrillU_Click(ProcessContext& ctx) {
   Line(nc, "N000 G00 Z" + Nc(ctx.machine.AppZ));
   AppendRetractLines(nc, ctx, "N000     X");
   TabLine(nc);
-  return AtCaret(nc);
+  return InsertAtSelection(nc);
 }
 
 }  // namespace quillon

@@ -56,14 +56,12 @@ ProcessDialogSetup ProcessFinishOD_Setup(const KeptState&) {
                    {"LabelC2", ""}, {"LabelStartC", ""}, {"LabelEnd", ""}, {"LabelEndX", ""},
                    {"LabelEndZ", ""}, {"LabelEndC", ""}};
   setup.hidden  = {"F", "D", "L", "C", "StartC", "EndX", "EndZ", "EndC", "EndZ2"};
-  setup.row     = 9;
   return setup;
 }
 
 ProcessDialogSetup ProcessFinishID_Setup(const KeptState& kept) {
   ProcessDialogSetup setup = ProcessFinishOD_Setup(kept);
   setup.caption = "I.D.Finish ";
-  setup.row     = 10;
   setup.prefill = {{"StartX", KeptInsideDiameterText(kept)}, {"StartZ", "0"}};
   return setup;
 }
@@ -71,7 +69,6 @@ ProcessDialogSetup ProcessFinishID_Setup(const KeptState& kept) {
 ProcessDialogSetup ProcessFinishFace_Setup(const KeptState& kept) {
   ProcessDialogSetup setup = ProcessFinishOD_Setup(kept);
   setup.caption = "O.D.  Face  Finish ";
-  setup.row     = 8;
   return setup;
 }
 
@@ -82,47 +79,34 @@ ProcessDialogSetup ProcessFinishFaceOD_Setup(const KeptState& kept) {
   setup.labels  = {{"LabelD", ""}, {"LabelD2", ""}, {"LabelL", ""}, {"LabelL2", ""}, {"LabelC", "Face "},
                    {"LabelC2", ""}, {"LabelStartC", ""}, {"LabelEndZ", ""}, {"LabelEndC", ""}};
   setup.hidden  = {"D", "L", "C", "StartC", "EndZ", "EndC", "EndZ2"};
-  setup.row     = 7;
   setup.prefill = {{"EndX", KeptInsideDiameterText(kept)}, {"StartZ", "0"}};
   return setup;
 }
 // clang-format on
 
-ProcessOutput ProcessFinishOD_Click(ProcessContext& ctx) {
+DocumentEdit ProcessFinishOD_Click(ProcessContext& ctx) {
   UpdateSpindleSpeed(ctx, ctx.input.StartX + 6);
-  std::string nc;
-  Line(nc, HeaderLine("OD.FINISH"));
-  AppendToolDataLines(nc, ctx, 7, 55, {{"A2", 5}, {"L", 40}});
-  WriteRotaryToolSelectL(nc, ctx);
-  return AtCaret(nc + FinishingLines(ctx, Finish::OD));
+  std::string nc = OpenTurningBlock(ctx, "OD.FINISH");
+  return InsertAtSelection(nc + FinishingLines(ctx, Finish::OD));
 }
 
-ProcessOutput ProcessFinishID_Click(ProcessContext& ctx) {
+DocumentEdit ProcessFinishID_Click(ProcessContext& ctx) {
   auto& in = ctx.input;
   UpdateSpindleSpeed(ctx, in.StartX + 6);
-  std::string nc;
-  Line(nc, HeaderLine("ID.FINISH"));
-  AppendToolDataLines(nc, ctx, 8, 60, {{"A2", 3}, {"D", 20}, {"L", (in.StartZ - in.EndZ) + 20}});
-  WriteRotaryToolSelectL(nc, ctx);
-  return AtCaret(nc + FinishingLines(ctx, Finish::ID));
+  std::string nc = OpenTurningBlock(ctx, "ID.FINISH");
+  return InsertAtSelection(nc + FinishingLines(ctx, Finish::ID));
 }
 
-ProcessOutput ProcessFinishFace_Click(ProcessContext& ctx) {
+DocumentEdit ProcessFinishFace_Click(ProcessContext& ctx) {
   UpdateSpindleSpeed(ctx, ctx.input.StartX + 6);
-  std::string nc;
-  Line(nc, HeaderLine("OD.FINISH FACE"));
-  AppendToolDataLines(nc, ctx, 7, 55, {{"A2", 5}, {"L", 40}});
-  WriteRotaryToolSelectL(nc, ctx);
-  return AtCaret(nc + FinishingLines(ctx, Finish::Face));
+  std::string nc = OpenTurningBlock(ctx, "OD.FINISH FACE");
+  return InsertAtSelection(nc + FinishingLines(ctx, Finish::Face));
 }
 
-ProcessOutput ProcessFinishFaceOD_Click(ProcessContext& ctx) {
+DocumentEdit ProcessFinishFaceOD_Click(ProcessContext& ctx) {
   UpdateSpindleSpeed(ctx, ctx.input.StartX + 6);
-  std::string nc;
-  Line(nc, HeaderLine("OD.FINISH"));
-  AppendToolDataLines(nc, ctx, 7, 55, {{"A2", 5}, {"L", 40}});
-  WriteRotaryToolSelectL(nc, ctx);
-  return AtCaret(nc + FinishingLines(ctx, Finish::FaceOD));
+  std::string nc = OpenTurningBlock(ctx, "OD.FINISH");
+  return InsertAtSelection(nc + FinishingLines(ctx, Finish::FaceOD));
 }
 
 }  // namespace quillon

@@ -31,7 +31,7 @@ struct GrooveSide {
 constexpr GrooveSide kOutside{+1, " G41", " A-45", " G42", " A-135", " I-1"};
 constexpr GrooveSide kInside{-1, " G42", " A45", " G41", " A135", " I1"};
 
-ProcessOutput SideGroove(ProcessContext& ctx, std::string nc, const GrooveSide& side) {
+DocumentEdit SideGroove(ProcessContext& ctx, std::string nc, const GrooveSide& side) {
   auto& in = ctx.input;
   auto& m = ctx.machine;
   const double s = side.direction;
@@ -67,7 +67,7 @@ ProcessOutput SideGroove(ProcessContext& ctx, std::string nc, const GrooveSide& 
     AppendRetractLines(nc, ctx, "N000     X");
   }
   TabLine(nc);
-  return AtCaret(nc);
+  return InsertAtSelection(nc);
 }
 
 }  // namespace
@@ -79,14 +79,12 @@ ProcessDialogSetup ProcessGrooveOD_Setup(const KeptState&) {
   setup.labels  = {{"LabelStartC", ""}, {"LabelEndC", ""}, {"LabelL", "Tool width "}, {"LabelL2", "K"},
                    {"LabelAttn", "Attention :Reference point Z-axis is negative."}};
   setup.hidden  = {"StartC", "EndC"};
-  setup.row     = 12;
   return setup;
 }
 
 ProcessDialogSetup ProcessGrooveID_Setup(const KeptState& kept) {
   ProcessDialogSetup setup = ProcessGrooveOD_Setup(kept);
   setup.caption = "I.D.Groove ";
-  setup.row     = 13;
   return setup;
 }
 
@@ -96,39 +94,29 @@ ProcessDialogSetup ProcessGrooveFace_Setup(const KeptState&) {
   setup.labels  = {{"LabelStartC", ""}, {"LabelEndC", ""}, {"LabelL", " tool  width "}, {"LabelL2", "W"},
                    {"LabelAttn", "Attention : reference point X axis diameter."}};
   setup.hidden  = {"StartC", "EndC"};
-  setup.row     = 11;
   return setup;
 }
 // clang-format on
 
-ProcessOutput ProcessGrooveOD_Click(ProcessContext& ctx) {
+DocumentEdit ProcessGrooveOD_Click(ProcessContext& ctx) {
   auto& in = ctx.input;
   UpdateSpindleSpeed(ctx, in.StartX + 4);
-  std::string nc;
-  Line(nc, HeaderLine("OD.GROOVE"));
-  AppendToolDataLines(nc, ctx, 19, 180, {{"W", in.L}, {"L", 40}});
-  WriteRotaryToolSelectL(nc, ctx);
+  std::string nc = OpenTurningBlock(ctx, "OD.GROOVE");
   return SideGroove(ctx, nc, kOutside);
 }
 
-ProcessOutput ProcessGrooveID_Click(ProcessContext& ctx) {
+DocumentEdit ProcessGrooveID_Click(ProcessContext& ctx) {
   auto& in = ctx.input;
   UpdateSpindleSpeed(ctx, in.StartX - 4);
-  std::string nc;
-  Line(nc, HeaderLine("ID.GROOVE"));
-  AppendToolDataLines(nc, ctx, 20, 180, {{"D", 20}, {"W", in.L}, {"L", (in.StartZ - in.EndZ) + 20}});
-  WriteRotaryToolSelectL(nc, ctx);
+  std::string nc = OpenTurningBlock(ctx, "ID.GROOVE");
   return SideGroove(ctx, nc, kInside);
 }
 
-ProcessOutput ProcessGrooveFace_Click(ProcessContext& ctx) {
+DocumentEdit ProcessGrooveFace_Click(ProcessContext& ctx) {
   auto& in = ctx.input;
   auto& m = ctx.machine;
   UpdateSpindleSpeed(ctx, in.StartX);
-  std::string nc;
-  Line(nc, HeaderLine("OD.GROOVE FACE"));
-  AppendToolDataLines(nc, ctx, 21, 180, {{"W", in.L}, {"L", 40}});
-  WriteRotaryToolSelectL(nc, ctx);
+  std::string nc = OpenTurningBlock(ctx, "OD.GROOVE FACE");
   Line(nc, "N000 G00 X" + Nc(in.StartX + in.U) + " Z" + Nc(m.AppZ) + ToolCallWords(ctx, kHighGear));
   Line(nc, SequenceName(ctx) + "     Z" + Nc(in.StartZ + 2) + G96Words(ctx));
   Line(nc, "N000 G74 X" + Nc(in.EndX - in.U) + " Z" + Nc(in.EndZ + in.W) + " D" + Nc(in.D) + " I" + Nc(in.L - 0.5) +
@@ -147,7 +135,7 @@ ProcessOutput ProcessGrooveFace_Click(ProcessContext& ctx) {
   Line(nc, "N000 G00 Z" + Nc(m.AppZ));
   AppendReturnLines(nc, ctx, true);
   TabLine(nc);
-  return AtCaret(nc);
+  return InsertAtSelection(nc);
 }
 
 }  // namespace quillon

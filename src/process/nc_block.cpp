@@ -1,7 +1,7 @@
 #include "process/nc_block.h"
 
-#include "process/nc_format.h"
-#include "process/process_error.h"
+#include "numbers/nc_number.h"
+#include "numbers/process_error.h"
 
 namespace quillon {
 
@@ -14,17 +14,27 @@ std::string HeaderLine(std::string_view title) { return "(-----< " + std::string
 
 void TabLine(std::string& nc) { Line(nc, "\t"); }
 
-void AppendToolDataLines(std::string& nc, ProcessContext& ctx, int kind, std::optional<int> angle1,
-                         std::initializer_list<ToolDataWord> second) {
+void AppendToolDataLines(std::string& nc, ProcessContext& ctx, const ToolData& tool) {
   if (!ctx.machine.ToolFrom) return;
   const std::string family = ctx.machine.TG ? "VGR" : "VTL";
   const std::string i = "[" + FormatNcNumber(ctx.input.ToolNumber) + "]=";
-  std::string first = "NOEX " + family + "IN" + i + std::to_string(kind) + " " + family + "FN" + i + "1";
-  if (angle1) first += " " + family + "A1" + i + std::to_string(*angle1);
+  std::string first = "NOEX " + family + "IN" + i + std::to_string(tool.kind) + " " + family + "FN" + i + "1";
+  if (tool.angle1) first += " " + family + "A1" + i + std::to_string(*tool.angle1);
   Line(nc, first);
   std::string words = "NOEX";
-  for (const auto& w : second) words += " " + family + std::string(w.suffix) + i + FormatNcNumber(double(w.value));
+  for (const ToolDataWord& w : tool.words) {
+    if (w.suffix.empty()) continue;
+    words += " " + family + std::string(w.suffix) + i + FormatNcNumber(w.computed ? w.computed(ctx.input) : w.value);
+  }
   Line(nc, words);
+}
+
+std::string OpenTurningBlock(ProcessContext& ctx, std::string_view title) {
+  std::string nc;
+  Line(nc, HeaderLine(title));
+  if (ctx.tool) AppendToolDataLines(nc, ctx, *ctx.tool);
+  WriteRotaryToolSelectL(nc, ctx);
+  return nc;
 }
 
 namespace {

@@ -3,7 +3,7 @@
 // tool-request lines, tool words, sequence name, spindle speed, return lines
 // and the closing TAB line. Generators append whole lines ("\n" line ends)
 // to a std::string; each helper writes one NC line or one word group.
-#include <initializer_list>
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,11 +21,19 @@ std::string HeaderLine(std::string_view title);
 // A line holding a single TAB closes every block.
 void TabLine(std::string& nc);
 
-// One variable of the second tool-data line: the name after "VTL"/"VGR"
-// ("A2", "D", "W", "L") and its value.
+// One variable of the second tool-data line: the name after "VTL"/"VGR" and
+// its value, fixed or computed from the dialog when the line is written.
 struct ToolDataWord {
-  std::string_view suffix;
-  double value;
+  std::string_view suffix;  // "A2", "D", "W", "L"; empty: no word
+  double value = 0;
+  double (*computed)(const ProcessInput& in) = nullptr;
+};
+
+// What the tool-data lines tell the controller about a tool.
+struct ToolData {
+  int kind;                           // VTLIN: the controller's tool kind
+  std::optional<int> angle1;          // VTLA1: nose or point angle; none: no word
+  std::array<ToolDataWord, 4> words;  // the second line, in order
 };
 
 // The two tool-data lines written when ToolFrom is set:
@@ -33,8 +41,7 @@ struct ToolDataWord {
 //   "NOEX VTLA2[t]=.. VTLL[t]=.."
 // With TG set the family is VGR (per tool group) instead of VTL (per tool).
 // Writes nothing when ToolFrom is clear.
-void AppendToolDataLines(std::string& nc, ProcessContext& ctx, int kind, std::optional<int> angle1,
-                         std::initializer_list<ToolDataWord> second);
+void AppendToolDataLines(std::string& nc, ProcessContext& ctx, const ToolData& tool);
 
 // Lathe-tool request on a multi-tasking machine: "N000 MT=501" (or
 // "N000 MT=1 TG=5") then "N000 " AtcMacroType. Nothing without Tallix.
@@ -61,6 +68,11 @@ double SpeedFromDiameter(double v, double d);
 //   else:   "N000 G00 X{HomeX} Z{HomeZ} G97 S{S} M63"
 // With continuation the first words are "N000     X" instead of "N000 G00 X".
 void AppendReturnLines(std::string& nc, ProcessContext& ctx, bool continuation = false);
+
+// The opening of every turning block: the header line, the running row's
+// tool-data lines and the lathe-tool request. The spindle speed is computed
+// before (the title may cut a value the formula reads as typed).
+std::string OpenTurningBlock(ProcessContext& ctx, std::string_view title);
 
 // " G97 S{SpindleSpeed}"
 std::string G97Words(ProcessContext& ctx);

@@ -8,11 +8,15 @@
 #include <utility>
 #include <vector>
 
+#include "document/document_edit.h"
 #include "process/kept_state.h"
-#include "process/machine_parameters.h"
+#include "app/machine_parameters.h"
 #include "process/process_input.h"
 
 namespace quillon {
+
+// What a turning tool's tool-data lines say (process/nc_block.h).
+struct ToolData;
 
 // How frmProcess is configured before it is shown. Controls not named keep
 // their design state (every entry box empty and shown except B and SZ, whose
@@ -23,7 +27,6 @@ struct ProcessDialogSetup {
   std::vector<std::string> hidden;                            // controls made invisible
   std::vector<std::string> shown;                             // design-hidden controls made visible
   std::vector<std::pair<std::string, std::string>> toolTips;  // control -> tool tip
-  int row = 0;                                                // cutting-condition row; 0 = none
   std::vector<std::pair<std::string, std::string>> prefill;   // box -> text, after the row is loaded
 };
 
@@ -42,15 +45,7 @@ struct ProcessContext {
   UgcDialogValues ugc;         // only for "Material Input"
   MachineParameters machine;
   KeptState kept;              // in: before the command; out: what it leaves
-};
-
-// What a command writes into the document, applied as one edit:
-// atCaret then afterCaret replace the selection; the caret ends between them;
-// appendAtEnd goes to the end of the document.
-struct ProcessOutput {
-  std::string atCaret;
-  std::string afterCaret;
-  std::string appendAtEnd;
+  const ToolData* tool = nullptr;  // the running row's tool, for its tool-data lines
 };
 
 enum class CommandDialog { Process, MaterialInput, None };
@@ -58,18 +53,14 @@ enum class CommandDialog { Process, MaterialInput, None };
 struct ProcessCommand {
   std::string_view name;                                   // menu control name
   CommandDialog dialog;
+  int conditionRow;                                        // cutting-condition row of the pre-fill; 0 = none
   ProcessDialogSetup (*setup)(const KeptState& kept);      // nullptr when no frmProcess
-  ProcessOutput (*generate)(ProcessContext& ctx);          // throws ProcessError
+  DocumentEdit (*generate)(ProcessContext& ctx);           // at the selection; throws ProcessError
+  const ToolData* tool = nullptr;                          // turning tools: what the tool-data lines say
 };
 
-// The rows of each family, each defined beside its generators.
-std::span<const ProcessCommand> FrameCommands();      // Material Input, ATC ready-requests
-std::span<const ProcessCommand> TurningCommands();    // roughing ... drilling
-std::span<const ProcessCommand> RotaryCommands();     // M-axis drilling ... milling
-std::span<const ProcessCommand> MeasuringCommands();  // measurement and zero offset
-
-// All rows, in menu order of families; nullptr when the name is unknown.
-std::vector<const ProcessCommand*> AllProcessCommands();
-const ProcessCommand* FindProcessCommand(std::string_view name);
+// The turning rows, roughing ... drilling, defined beside their generators.
+// The whole table: process_rotary/command_table.h.
+std::span<const ProcessCommand> TurningCommands();
 
 }  // namespace quillon

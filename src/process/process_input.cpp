@@ -1,6 +1,6 @@
 #include "process/process_input.h"
 
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 
 namespace quillon {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 
 namespace quillon {
 
@@ -13,20 +13,21 @@ bool Contains(const std::vector<std::string>& list, std::string_view name) {
 }
 
 // Generates on a copy so a failing generator leaves no half-updated state.
-ProcessOutput Generate(const ProcessCommand& command, ProcessContext& ctx) {
+DocumentEdit Generate(const ProcessCommand& command, ProcessContext& ctx) {
   ProcessContext work = ctx;
   work.command = std::string(command.name);
-  ProcessOutput out = command.generate(work);
+  work.tool = command.tool;
+  DocumentEdit out = command.generate(work);
   ctx = std::move(work);
   return out;
 }
 
 }  // namespace
 
-ProcessDialogValues PrepareProcessDialog(const ProcessCommand&, const ProcessDialogSetup& setup,
+ProcessDialogValues PrepareProcessDialog(const ProcessCommand& command, const ProcessDialogSetup& setup,
                                          const CuttingConditionTable& table) {
   ProcessDialogValues values;
-  if (setup.row > 0) values = LoadCuttingConditionRow(table, setup.row);
+  if (command.conditionRow > 0) values = LoadCuttingConditionRow(table, command.conditionRow);
   for (const auto& [box, text] : setup.prefill) values.texts[box] = text;
   return values;
 }
@@ -39,7 +40,7 @@ bool ProcessBoxVisible(const ProcessDialogSetup& setup, std::string_view box) {
 
 bool IsSlantCommand(std::string_view name) { return name.ends_with("Slant"); }
 
-ProcessOutput RunProcessCommand(const ProcessCommand& command, const ProcessDialogValues& values, ProcessContext& ctx) {
+DocumentEdit RunProcessCommand(const ProcessCommand& command, const ProcessDialogValues& values, ProcessContext& ctx) {
   ctx.input = ReadProcessInput(values);
   ctx.kept.LastInput = ctx.input;
   // The text as typed, not the single-precision C, so it pre-fills back unchanged.
@@ -47,11 +48,11 @@ ProcessOutput RunProcessCommand(const ProcessCommand& command, const ProcessDial
   return Generate(command, ctx);
 }
 
-ProcessOutput RunMaterialInput(const ProcessCommand& command, const UgcDialogValues& values, ProcessContext& ctx) {
+DocumentEdit RunMaterialInput(const ProcessCommand& command, const UgcDialogValues& values, ProcessContext& ctx) {
   ctx.ugc = values;
   return Generate(command, ctx);
 }
 
-ProcessOutput RunPlainCommand(const ProcessCommand& command, ProcessContext& ctx) { return Generate(command, ctx); }
+DocumentEdit RunPlainCommand(const ProcessCommand& command, ProcessContext& ctx) { return Generate(command, ctx); }
 
 }  // namespace quillon

@@ -22,13 +22,13 @@ bool ProcessBoxVisible(const ProcessDialogSetup& setup, std::string_view box);
 // confirmed dialog (and, for a slant command, its zero shift X from C) even
 // when generating fails, then generates. ctx.kept takes what the generator
 // leaves only when it succeeds. Throws ProcessError.
-ProcessOutput RunProcessCommand(const ProcessCommand& command, const ProcessDialogValues& values, ProcessContext& ctx);
+DocumentEdit RunProcessCommand(const ProcessCommand& command, const ProcessDialogValues& values, ProcessContext& ctx);
 
 // After OK in frmUGC.
-ProcessOutput RunMaterialInput(const ProcessCommand& command, const UgcDialogValues& values, ProcessContext& ctx);
+DocumentEdit RunMaterialInput(const ProcessCommand& command, const UgcDialogValues& values, ProcessContext& ctx);
 
 // Commands without a dialog.
-ProcessOutput RunPlainCommand(const ProcessCommand& command, ProcessContext& ctx);
+DocumentEdit RunPlainCommand(const ProcessCommand& command, ProcessContext& ctx);
 
 // Slant commands keep the zero shift X (their C box) per command.
 bool IsSlantCommand(std::string_view name);

@@ -45,7 +45,6 @@ ProcessDialogSetup ProcessRoughOD_Setup(const KeptState& kept) {
   setup.labels  = {{"LabelD", "Cutting amount"}, {"LabelL", ""}, {"LabelL2", ""}, {"LabelStartC", ""},
                    {"LabelEndC", ""}};
   setup.hidden  = {"L", "StartC", "EndC"};
-  setup.row     = 5;
   setup.prefill = {{"EndX", KeptText(kept.MaterialOD)}, {"StartZ", "0"}};
   return setup;
 }
@@ -56,7 +55,6 @@ ProcessDialogSetup ProcessRoughID_Setup(const KeptState& kept) {
   setup.labels  = {{"LabelD", "Cutting amount "}, {"LabelL", ""}, {"LabelL2", ""}, {"LabelStartC", ""},
                    {"LabelEndC", ""}};
   setup.hidden  = {"L", "StartC", "EndC"};
-  setup.row     = 6;
   setup.prefill = {{"EndX", KeptInsideDiameterText(kept)}, {"StartZ", "0"}};
   return setup;
 }
@@ -68,7 +66,6 @@ ProcessDialogSetup ProcessRoughFace_Setup(const KeptState& kept) {
                    {"LabelU", ""}, {"LabelU2", ""}, {"LabelD", ""}, {"LabelD2", ""}, {"LabelStartC", ""},
                    {"LabelEndC", ""}};
   setup.hidden  = {"C", "U", "D", "StartC", "EndC"};
-  setup.row     = 4;
   setup.prefill = {{"StartX", KeptText(kept.MaterialOD)}, {"StartZ", KeptText(kept.PZero)},
                    {"EndX", KeptInsideDiameterText(kept)}, {"EndZ", "0"}};
   return setup;
@@ -84,35 +81,28 @@ ProcessDialogSetup ProcessRoughFaceOD_Setup(const KeptState& kept) {
                    {"LabelStartC", ""}, {"LabelEndC", ""}};
   setup.hidden  = {"StartC", "EndC"};
   setup.shown   = {"SZ", "LabelSZ"};
-  setup.row     = 3;
   setup.prefill = {{"EndX", KeptText(kept.MaterialOD)}, {"StartZ", "0"},
                    {"SZ", id == 0 ? "0" : ShortestNumberText(id - 3)}};
   return setup;
 }
 // clang-format on
 
-ProcessOutput ProcessRoughOD_Click(ProcessContext& ctx) {
+DocumentEdit ProcessRoughOD_Click(ProcessContext& ctx) {
   auto& in = ctx.input;
   UpdateSpindleSpeed(ctx, in.StartX + 6);
-  std::string nc;
-  Line(nc, HeaderLine("OD.ROUGH"));
-  AppendToolDataLines(nc, ctx, 1, 55, {{"A2", 3}, {"L", 40}});
-  WriteRotaryToolSelectL(nc, ctx);
+  std::string nc = OpenTurningBlock(ctx, "OD.ROUGH");
   Line(nc, "N000 G00 X" + Nc(in.EndX) + " Z" + Nc(ctx.machine.AppZ) + ToolCallWords(ctx, kLowGear));
   Line(nc, SequenceName(ctx) + "     Z" + Nc(in.StartZ + 2) + G96Words(ctx));
   AppendShoulderCycle(nc, ctx, kOutside);
   AppendReturnLines(nc, ctx);
   TabLine(nc);
-  return AtCaret(nc);
+  return InsertAtSelection(nc);
 }
 
-ProcessOutput ProcessRoughID_Click(ProcessContext& ctx) {
+DocumentEdit ProcessRoughID_Click(ProcessContext& ctx) {
   auto& in = ctx.input;
   UpdateSpindleSpeed(ctx, in.StartX + 6);
-  std::string nc;
-  Line(nc, HeaderLine("ID.ROUGH"));
-  AppendToolDataLines(nc, ctx, 2, 60, {{"A2", 3}, {"D", 20}, {"L", (in.StartZ - in.EndZ) + 20}});
-  WriteRotaryToolSelectL(nc, ctx);
+  std::string nc = OpenTurningBlock(ctx, "ID.ROUGH");
   Line(nc, "N000 G00 X" + Nc(in.EndX) + " Z" + Nc(ctx.machine.AppZ) + ToolCallWords(ctx, kHighGear));
   Line(nc, SequenceName(ctx) + "     Z" + Nc(in.StartZ + 2) + G96Words(ctx));
   AppendShoulderCycle(nc, ctx, kInside);
@@ -120,16 +110,13 @@ ProcessOutput ProcessRoughID_Click(ProcessContext& ctx) {
   Line(nc, "N000 G00 Z" + Nc(ctx.machine.AppZ));
   AppendReturnLines(nc, ctx, true);
   TabLine(nc);
-  return AtCaret(nc);
+  return InsertAtSelection(nc);
 }
 
-ProcessOutput ProcessRoughFace_Click(ProcessContext& ctx) {
+DocumentEdit ProcessRoughFace_Click(ProcessContext& ctx) {
   auto& in = ctx.input;
   UpdateSpindleSpeed(ctx, in.StartX + 6);
-  std::string nc;
-  Line(nc, HeaderLine("OD.ROUGH FACE"));
-  AppendToolDataLines(nc, ctx, 1, 80, {{"A2", 5}, {"L", 40}});
-  WriteRotaryToolSelectL(nc, ctx);
+  std::string nc = OpenTurningBlock(ctx, "OD.ROUGH FACE");
   Line(nc, "N000 G00 X" + Nc(in.StartX + 6) + " Z" + Nc(ctx.machine.AppZ) + ToolCallWords(ctx, kLowGear));
   Line(nc, SequenceName(ctx) + "     Z" + Nc(in.StartZ) + G96Words(ctx));
   Line(nc, "N000 G85 NAP1 D" + Nc(in.L) + " W" + Nc(in.W) + " F" + Nc(in.F));
@@ -141,19 +128,16 @@ ProcessOutput ProcessRoughFace_Click(ProcessContext& ctx) {
   Line(nc, "N000 G80");
   AppendReturnLines(nc, ctx);
   TabLine(nc);
-  return AtCaret(nc);
+  return InsertAtSelection(nc);
 }
 
-ProcessOutput ProcessRoughFaceOD_Click(ProcessContext& ctx) {
+DocumentEdit ProcessRoughFaceOD_Click(ProcessContext& ctx) {
   auto& in = ctx.input;
   UpdateSpindleSpeed(ctx, in.StartX + 6);
   // The blank as "Material Input" described it, not the dialog's EndX.
   const double materialOD = ctx.kept.MaterialOD.value_or(0);
   double face = ctx.kept.PZero.value_or(0);
-  std::string nc;
-  Line(nc, HeaderLine("OD.ROUGH"));
-  AppendToolDataLines(nc, ctx, 1, 80, {{"A2", 5}, {"L", 40}});
-  WriteRotaryToolSelectL(nc, ctx);
+  std::string nc = OpenTurningBlock(ctx, "OD.ROUGH");
   Line(nc, "N000 G00 X" + Nc(materialOD + 6) + " Z" + Nc(ctx.machine.AppZ) + ToolCallWords(ctx, kLowGear));
   // Facing runs at 0.8 times the turning feed.
   const double faceStock = face - in.StartZ;
@@ -175,7 +159,7 @@ ProcessOutput ProcessRoughFaceOD_Click(ProcessContext& ctx) {
   AppendShoulderCycle(nc, ctx, kOutside);
   AppendReturnLines(nc, ctx);
   TabLine(nc);
-  return AtCaret(nc);
+  return InsertAtSelection(nc);
 }
 
 }  // namespace quillon

@@ -61,7 +61,6 @@ ProcessDialogSetup ProcessThreadOD_Setup(const KeptState&) {
                    {"LabelC2", "J"}, {"LabelStart", " Cycle  master  point "}, {"LabelEndC", ""},
                    {"LabelEnd", "Diameter "}, {"LabelW", ""}, {"LabelW2", ""}};
   setup.hidden  = {"EndC", "W"};
-  setup.row     = 15;
   setup.prefill = {{"StartC", "0"}};
   return setup;
 }
@@ -69,7 +68,6 @@ ProcessDialogSetup ProcessThreadOD_Setup(const KeptState&) {
 ProcessDialogSetup ProcessThreadID_Setup(const KeptState& kept) {
   ProcessDialogSetup setup = ProcessThreadOD_Setup(kept);
   setup.caption = "I.D.Thread ";
-  setup.row     = 16;
   return setup;
 }
 
@@ -80,40 +78,30 @@ ProcessDialogSetup ProcessThreadFace_Setup(const KeptState&) {
                    {"LabelC2", "J"}, {"LabelStart", " Cycle  master  point "}, {"LabelEndC", ""},
                    {"LabelU", ""}, {"LabelU2", ""}};
   setup.hidden  = {"EndC", "U"};
-  setup.row     = 14;
   setup.prefill = {{"StartC", "0"}};
   return setup;
 }
 // clang-format on
 
-ProcessOutput ProcessThreadOD_Click(ProcessContext& ctx) {
+DocumentEdit ProcessThreadOD_Click(ProcessContext& ctx) {
   auto& in = ctx.input;
   UpdateThreadSpeed(ctx, in.EndX);
-  std::string nc;
-  Line(nc, HeaderLine("OD.THREAD M" + Nc(in.EndX) + "*P" + Nc(in.F)));
-  AppendToolDataLines(nc, ctx, 13, 60, {{"L", 40}});
-  WriteRotaryToolSelectL(nc, ctx);
-  return AtCaret(nc + ThreadingLines(ctx, Thread::OD));
+  std::string nc = OpenTurningBlock(ctx, "OD.THREAD M" + Nc(in.EndX) + "*P" + Nc(in.F));
+  return InsertAtSelection(nc + ThreadingLines(ctx, Thread::OD));
 }
 
-ProcessOutput ProcessThreadID_Click(ProcessContext& ctx) {
+DocumentEdit ProcessThreadID_Click(ProcessContext& ctx) {
   auto& in = ctx.input;
   UpdateThreadSpeed(ctx, in.EndX);
-  std::string nc;
-  Line(nc, HeaderLine("ID.THREAD M" + Nc(in.EndX) + "*P" + Nc(in.F)));
-  AppendToolDataLines(nc, ctx, 14, 60, {{"D", 20}, {"L", (in.StartZ - in.EndZ) + 20}});
-  WriteRotaryToolSelectL(nc, ctx);
-  return AtCaret(nc + ThreadingLines(ctx, Thread::ID));
+  std::string nc = OpenTurningBlock(ctx, "ID.THREAD M" + Nc(in.EndX) + "*P" + Nc(in.F));
+  return InsertAtSelection(nc + ThreadingLines(ctx, Thread::ID));
 }
 
-ProcessOutput ProcessThreadFace_Click(ProcessContext& ctx) {
+DocumentEdit ProcessThreadFace_Click(ProcessContext& ctx) {
   auto& in = ctx.input;
   UpdateThreadSpeed(ctx, in.StartX);
-  std::string nc;
-  Line(nc, HeaderLine("OD.THREAD FACE P" + Nc(in.F)));
-  AppendToolDataLines(nc, ctx, 15, 60, {{"L", 40}});
-  WriteRotaryToolSelectL(nc, ctx);
-  return AtCaret(nc + ThreadingLines(ctx, Thread::Face));
+  std::string nc = OpenTurningBlock(ctx, "OD.THREAD FACE P" + Nc(in.F));
+  return InsertAtSelection(nc + ThreadingLines(ctx, Thread::Face));
 }
 
 }  // namespace quillon

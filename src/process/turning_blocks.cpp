@@ -40,11 +40,6 @@ void AppendRetractLines(std::string& nc, ProcessContext& ctx, std::string_view m
   }
 }
 
-ProcessOutput AtCaret(std::string nc) {
-  ProcessOutput out;
-  out.atCaret = std::move(nc);
-  return out;
-}
 
 std::string KeptText(const std::optional<double>& value) { return value ? ShortestNumberText(*value) : ""; }
 

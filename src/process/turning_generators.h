@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "process/nc_block.h"
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 #include "process/process_command.h"
 
 namespace quillon {
@@ -47,9 +47,6 @@ void AppendIndexLine(std::string& nc, ProcessContext& ctx);
 // Tallix: move{AppX} and "N000 G21 HP=4 M05 M63 M09"; else move{HomeX} Z{HomeZ}.
 void AppendRetractLines(std::string& nc, ProcessContext& ctx, std::string_view move);
 
-// The block goes at the caret; turning commands write nowhere else.
-ProcessOutput AtCaret(std::string nc);
-
 // Pre-fill texts of the values kept by "Material Input": empty before that
 // dialog was used, except the inside diameter, which then shows "0".
 std::string KeptText(const std::optional<double>& value);
@@ -73,22 +70,22 @@ ProcessDialogSetup ProcessThreadFace_Setup(const KeptState& kept);
 ProcessDialogSetup ProcessDrillHss_Setup(const KeptState& kept);
 ProcessDialogSetup ProcessDrillU_Setup(const KeptState& kept);
 
-ProcessOutput ProcessRoughOD_Click(ProcessContext& ctx);
-ProcessOutput ProcessRoughID_Click(ProcessContext& ctx);
-ProcessOutput ProcessRoughFace_Click(ProcessContext& ctx);
-ProcessOutput ProcessRoughFaceOD_Click(ProcessContext& ctx);
-ProcessOutput ProcessFinishOD_Click(ProcessContext& ctx);
-ProcessOutput ProcessFinishID_Click(ProcessContext& ctx);
-ProcessOutput ProcessFinishFace_Click(ProcessContext& ctx);
-ProcessOutput ProcessFinishFaceOD_Click(ProcessContext& ctx);
-ProcessOutput ProcessGrooveOD_Click(ProcessContext& ctx);
-ProcessOutput ProcessGrooveID_Click(ProcessContext& ctx);
-ProcessOutput ProcessGrooveFace_Click(ProcessContext& ctx);
-ProcessOutput ProcessThreadOD_Click(ProcessContext& ctx);
-ProcessOutput ProcessThreadID_Click(ProcessContext& ctx);
-ProcessOutput ProcessThreadFace_Click(ProcessContext& ctx);
-ProcessOutput ProcessDrillHss_Click(ProcessContext& ctx);
-ProcessOutput ProcessDrillU_Click(ProcessContext& ctx);
+DocumentEdit ProcessRoughOD_Click(ProcessContext& ctx);
+DocumentEdit ProcessRoughID_Click(ProcessContext& ctx);
+DocumentEdit ProcessRoughFace_Click(ProcessContext& ctx);
+DocumentEdit ProcessRoughFaceOD_Click(ProcessContext& ctx);
+DocumentEdit ProcessFinishOD_Click(ProcessContext& ctx);
+DocumentEdit ProcessFinishID_Click(ProcessContext& ctx);
+DocumentEdit ProcessFinishFace_Click(ProcessContext& ctx);
+DocumentEdit ProcessFinishFaceOD_Click(ProcessContext& ctx);
+DocumentEdit ProcessGrooveOD_Click(ProcessContext& ctx);
+DocumentEdit ProcessGrooveID_Click(ProcessContext& ctx);
+DocumentEdit ProcessGrooveFace_Click(ProcessContext& ctx);
+DocumentEdit ProcessThreadOD_Click(ProcessContext& ctx);
+DocumentEdit ProcessThreadID_Click(ProcessContext& ctx);
+DocumentEdit ProcessThreadFace_Click(ProcessContext& ctx);
+DocumentEdit ProcessDrillHss_Click(ProcessContext& ctx);
+DocumentEdit ProcessDrillU_Click(ProcessContext& ctx);
 // clang-format on
 
 }  // namespace quillon

@@ -1,7 +1,7 @@
 #include "process_rotary/measuring.h"
 
 #include "process/nc_block.h"
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 #include "process_rotary/rotary_frame.h"
 
 namespace quillon {
@@ -116,7 +116,7 @@ void WriteZeroOffsetLeave(std::string& nc, ProcessContext& ctx) {
 
 }  // namespace
 
-ProcessOutput GenerateMeasurement(ProcessContext& ctx, Measurement which) {
+DocumentEdit GenerateMeasurement(ProcessContext& ctx, Measurement which) {
   const MeasurementNames& names = kMeasurementNames[static_cast<int>(which)];
   ProcessInput& in = ctx.input;
   const std::string target = FormatNcNumber(in.EndX);
@@ -135,15 +135,12 @@ ProcessOutput GenerateMeasurement(ProcessContext& ctx, Measurement which) {
 
   // The call goes after the caret, so the caret stays where it was; the call
   // line has no line end of its own.
-  ProcessOutput out;
-  out.afterCaret = call;
-  out.appendAtEnd = sub;
-  return out;
+  return InsertAtSelection(call, 0, sub);
 }
 
-ProcessOutput GenerateMeasuerOutside(ProcessContext&) { return BlockAtCaret("N000 CALL OXMS\n"); }
+DocumentEdit GenerateMeasuerOutside(ProcessContext&) { return InsertAtSelection("N000 CALL OXMS\n"); }
 
-ProcessOutput GenerateMeasuerZeroCaxis(ProcessContext& ctx) {
+DocumentEdit GenerateMeasuerZeroCaxis(ProcessContext& ctx) {
   ProcessInput& in = ctx.input;
   std::string nc;
   Line(nc, HeaderLine("C-AXIS ZERO OFFSET"));
@@ -161,10 +158,10 @@ ProcessOutput GenerateMeasuerZeroCaxis(ProcessContext& ctx) {
   WriteZeroOffsetLeave(nc, ctx);
   Line(nc, "N000 G95 M109");
   TabLine(nc);
-  return BlockAtCaret(nc);
+  return InsertAtSelection(nc);
 }
 
-ProcessOutput GenerateMeasuerZeroZaxis(ProcessContext& ctx) {
+DocumentEdit GenerateMeasuerZeroZaxis(ProcessContext& ctx) {
   ProcessInput& in = ctx.input;
   std::string nc;
   Line(nc, HeaderLine("Z-AXIS ZERO OFFSET"));
@@ -179,7 +176,7 @@ ProcessOutput GenerateMeasuerZeroZaxis(ProcessContext& ctx) {
   Line(nc, line);
   WriteZeroOffsetLeave(nc, ctx);
   TabLine(nc);
-  return BlockAtCaret(nc);
+  return InsertAtSelection(nc);
 }
 
 }  // namespace quillon

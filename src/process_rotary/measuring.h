@@ -12,9 +12,9 @@ enum class Measurement { InD, InR, OutD, OutR };
 
 // Both texts are built before anything is returned, so the call line and its
 // subprogram reach the document together or not at all.
-ProcessOutput GenerateMeasurement(ProcessContext& ctx, Measurement which);
-ProcessOutput GenerateMeasuerOutside(ProcessContext& ctx);
-ProcessOutput GenerateMeasuerZeroCaxis(ProcessContext& ctx);
-ProcessOutput GenerateMeasuerZeroZaxis(ProcessContext& ctx);
+DocumentEdit GenerateMeasurement(ProcessContext& ctx, Measurement which);
+DocumentEdit GenerateMeasuerOutside(ProcessContext& ctx);
+DocumentEdit GenerateMeasuerZeroCaxis(ProcessContext& ctx);
+DocumentEdit GenerateMeasuerZeroZaxis(ProcessContext& ctx);
 
 }  // namespace quillon

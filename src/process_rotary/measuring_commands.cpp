@@ -1,4 +1,4 @@
-#include "process/process_command.h"
+#include "process_rotary/command_table.h"
 #include "process_rotary/measuring.h"
 
 namespace quillon {
@@ -8,10 +8,10 @@ namespace {
 // Every measuring dialog is pre-filled from the sensor's row.
 constexpr int kSensorRow = 34;
 
-ProcessOutput GenerateMeasuerInD(ProcessContext& ctx) { return GenerateMeasurement(ctx, Measurement::InD); }
-ProcessOutput GenerateMeasuerInR(ProcessContext& ctx) { return GenerateMeasurement(ctx, Measurement::InR); }
-ProcessOutput GenerateMeasuerOutD(ProcessContext& ctx) { return GenerateMeasurement(ctx, Measurement::OutD); }
-ProcessOutput GenerateMeasuerOutR(ProcessContext& ctx) { return GenerateMeasurement(ctx, Measurement::OutR); }
+DocumentEdit GenerateMeasuerInD(ProcessContext& ctx) { return GenerateMeasurement(ctx, Measurement::InD); }
+DocumentEdit GenerateMeasuerInR(ProcessContext& ctx) { return GenerateMeasurement(ctx, Measurement::InR); }
+DocumentEdit GenerateMeasuerOutD(ProcessContext& ctx) { return GenerateMeasurement(ctx, Measurement::OutD); }
+DocumentEdit GenerateMeasuerOutR(ProcessContext& ctx) { return GenerateMeasurement(ctx, Measurement::OutR); }
 
 // clang-format off
 // The inside measurements and the outside radius need only the target.
@@ -31,7 +31,6 @@ ProcessDialogSetup TargetOnlySetup(std::string caption, std::string sensorLabel,
           .hidden = {"F", "D", "L", "C", "StartX", "StartZ", "StartC", "EndC"},
           .shown = {},
           .toolTips = {},
-          .row = kSensorRow,
           .prefill = {}};
 }
 
@@ -64,7 +63,6 @@ ProcessDialogSetup SetupMeasuerOutD(const KeptState&) {
           .hidden = {"F", "D", "L", "C", "StartC", "EndC"},
           .shown = {},
           .toolTips = {},
-          .row = kSensorRow,
           .prefill = {}};
 }
 
@@ -84,7 +82,6 @@ ProcessDialogSetup SetupMeasuerZeroCaxis(const KeptState&) {
           .hidden = {"U", "L", "StartC", "EndX"},
           .shown = {},
           .toolTips = {{"C", " omit  possible "}},
-          .row = kSensorRow,
           .prefill = {}};
 }
 
@@ -105,19 +102,18 @@ ProcessDialogSetup SetupMeasuerZeroZaxis(const KeptState&) {
           .hidden = {"V", "F", "StartC", "EndX", "EndC"},
           .shown = {},
           .toolTips = {{"U", " omit  possible "}, {"W", " omit  possible "}, {"C", "Omit  possible "}},
-          .row = kSensorRow,
           .prefill = {}};
 }
 
 constexpr ProcessCommand kMeasuringCommands[] = {
-  // name                       dialog                  set-up                  generator
-  {"ProcessMeasuerInD",         CommandDialog::Process, SetupMeasuerInD,        GenerateMeasuerInD},
-  {"ProcessMeasuerInR",         CommandDialog::Process, SetupMeasuerInR,        GenerateMeasuerInR},
-  {"ProcessMeasuerOutD",        CommandDialog::Process, SetupMeasuerOutD,       GenerateMeasuerOutD},
-  {"ProcessMeasuerOutR",        CommandDialog::Process, SetupMeasuerOutR,       GenerateMeasuerOutR},
-  {"ProcessMeasuerOutside",     CommandDialog::None,    nullptr,                GenerateMeasuerOutside},
-  {"ProcessMeasuerZeroCaxis",   CommandDialog::Process, SetupMeasuerZeroCaxis,  GenerateMeasuerZeroCaxis},
-  {"ProcessMeasuerZeroZaxis",   CommandDialog::Process, SetupMeasuerZeroZaxis,  GenerateMeasuerZeroZaxis},
+  // name                       dialog                  row        set-up                  generator
+  {"ProcessMeasuerInD",         CommandDialog::Process, kSensorRow, SetupMeasuerInD,        GenerateMeasuerInD},
+  {"ProcessMeasuerInR",         CommandDialog::Process, kSensorRow, SetupMeasuerInR,        GenerateMeasuerInR},
+  {"ProcessMeasuerOutD",        CommandDialog::Process, kSensorRow, SetupMeasuerOutD,       GenerateMeasuerOutD},
+  {"ProcessMeasuerOutR",        CommandDialog::Process, kSensorRow, SetupMeasuerOutR,       GenerateMeasuerOutR},
+  {"ProcessMeasuerOutside",     CommandDialog::None,    0,          nullptr,                GenerateMeasuerOutside},
+  {"ProcessMeasuerZeroCaxis",   CommandDialog::Process, kSensorRow, SetupMeasuerZeroCaxis,  GenerateMeasuerZeroCaxis},
+  {"ProcessMeasuerZeroZaxis",   CommandDialog::Process, kSensorRow, SetupMeasuerZeroZaxis,  GenerateMeasuerZeroZaxis},
 };
 // clang-format on
 

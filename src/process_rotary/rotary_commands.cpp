@@ -1,5 +1,5 @@
-#include "process/nc_format.h"
-#include "process/process_command.h"
+#include "numbers/nc_number.h"
+#include "process_rotary/command_table.h"
 #include "process_rotary/rotary_generators.h"
 
 namespace quillon {
@@ -10,20 +10,20 @@ namespace {
 // enabled, so they have no row.
 // clang-format off
 constexpr ProcessCommand kRotaryCommands[] = {
-  // name                      dialog                  set-up                 generator
-  {"ProcessMDrillFace",        CommandDialog::Process, SetupMDrillFace,       GenerateMDrillFace},
-  {"ProcessMDrillSide",        CommandDialog::Process, SetupMDrillSide,       GenerateMDrillSide},
-  {"ProcessMDrillSlant",       CommandDialog::Process, SetupMDrillSlant,      GenerateMDrillSlant},
-  {"ProcessMTapFace",          CommandDialog::Process, SetupMTapFace,         GenerateMTapFace},
-  {"ProcessMTapSide",          CommandDialog::Process, SetupMTapSide,         GenerateMTapSide},
-  {"ProcessMTapSlant",         CommandDialog::Process, SetupMTapSlant,        GenerateMTapSlant},
-  {"ProcessMPlanetTapSlant",   CommandDialog::Process, SetupMPlanetTapSlant,  GenerateMPlanetTapSlant},
-  {"ProcessMKeyFace",          CommandDialog::Process, SetupMKeyFace,         GenerateMKeyFace},
-  {"ProcessMKeySide",          CommandDialog::Process, SetupMKeySide,         GenerateMKeySide},
-  {"ProcessMKeySlant",         CommandDialog::Process, SetupMKeySlant,        GenerateMKeySlant},
-  {"ProcessMCircleSlant",      CommandDialog::Process, SetupMCircleSlant,     GenerateMCircleSlant},
-  {"ProcessMSouseiFace",       CommandDialog::Process, SetupMSouseiFace,      GenerateMSouseiFace},
-  {"ProcessMSouseiSide",       CommandDialog::Process, SetupMSouseiSide,      GenerateMSouseiSide},
+  // name                      dialog                  row  set-up                 generator
+  {"ProcessMDrillFace",        CommandDialog::Process,  17, SetupMDrillFace,       GenerateMDrillFace},
+  {"ProcessMDrillSide",        CommandDialog::Process,  18, SetupMDrillSide,       GenerateMDrillSide},
+  {"ProcessMDrillSlant",       CommandDialog::Process,  19, SetupMDrillSlant,      GenerateMDrillSlant},
+  {"ProcessMTapFace",          CommandDialog::Process,  20, SetupMTapFace,         GenerateMTapFace},
+  {"ProcessMTapSide",          CommandDialog::Process,  21, SetupMTapSide,         GenerateMTapSide},
+  {"ProcessMTapSlant",         CommandDialog::Process,  22, SetupMTapSlant,        GenerateMTapSlant},
+  {"ProcessMPlanetTapSlant",   CommandDialog::Process,  33, SetupMPlanetTapSlant,  GenerateMPlanetTapSlant},
+  {"ProcessMKeyFace",          CommandDialog::Process,  23, SetupMKeyFace,         GenerateMKeyFace},
+  {"ProcessMKeySide",          CommandDialog::Process,  24, SetupMKeySide,         GenerateMKeySide},
+  {"ProcessMKeySlant",         CommandDialog::Process,  25, SetupMKeySlant,        GenerateMKeySlant},
+  {"ProcessMCircleSlant",      CommandDialog::Process,  30, SetupMCircleSlant,     GenerateMCircleSlant},
+  {"ProcessMSouseiFace",       CommandDialog::Process,  26, SetupMSouseiFace,      GenerateMSouseiFace},
+  {"ProcessMSouseiSide",       CommandDialog::Process,  27, SetupMSouseiSide,      GenerateMSouseiSide},
 };
 // clang-format on
 

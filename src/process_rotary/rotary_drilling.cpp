@@ -1,6 +1,6 @@
 // Drilling with a driven rotary tool on the face, the side and an inclined plane.
 #include "process/nc_block.h"
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 #include "process_rotary/rotary_frame.h"
 #include "process_rotary/rotary_generators.h"
 
@@ -28,7 +28,7 @@ std::string DrillCycleCode(const ProcessInput& in) { return in.D == 0 && in.W ==
 
 }  // namespace
 
-ProcessOutput GenerateMDrillFace(ProcessContext& ctx) {
+DocumentEdit GenerateMDrillFace(ProcessContext& ctx) {
   RotarySpeed(ctx);
   ProcessInput& in = ctx.input;
   RotaryFrame frame;
@@ -36,7 +36,7 @@ ProcessOutput GenerateMDrillFace(ProcessContext& ctx) {
   frame.toolData = RotaryToolData{28, kDrillPointAngle, in.StartZ - in.EndZ + 20};
   frame.cycleEnd = CycleEnd::RetractZ;
   frame.approachXOnTallix = true;
-  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
+  return InsertAtSelection(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
     ProcessInput& i = c.input;
     std::string line = DrillCycleCode(i);
     line += " C" + FormatNcNumber(i.StartC);
@@ -49,7 +49,7 @@ ProcessOutput GenerateMDrillFace(ProcessContext& ctx) {
   }));
 }
 
-ProcessOutput GenerateMDrillSide(ProcessContext& ctx) {
+DocumentEdit GenerateMDrillSide(ProcessContext& ctx) {
   RotarySpeed(ctx);
   ProcessInput& in = ctx.input;
   RotaryFrame frame;
@@ -57,7 +57,7 @@ ProcessOutput GenerateMDrillSide(ProcessContext& ctx) {
   frame.toolData = RotaryToolData{27, kDrillPointAngle, (in.StartX - in.EndX) / 2 + 20};
   frame.bAxis = BAxisWord::Side;
   frame.cycleEnd = CycleEnd::RetractX;
-  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
+  return InsertAtSelection(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
     ProcessInput& i = c.input;
     std::string line = DrillCycleCode(i);
     line += " C" + FormatNcNumber(i.StartC);
@@ -70,7 +70,7 @@ ProcessOutput GenerateMDrillSide(ProcessContext& ctx) {
   }));
 }
 
-ProcessOutput GenerateMDrillSlant(ProcessContext& ctx) {
+DocumentEdit GenerateMDrillSlant(ProcessContext& ctx) {
   RotarySpeed(ctx);
   ProcessInput& in = ctx.input;
   RotaryFrame frame;
@@ -82,7 +82,7 @@ ProcessOutput GenerateMDrillSlant(ProcessContext& ctx) {
   frame.approachC = MasterAngleFromEndX;
   frame.plane = InclinedPlane::Cycle;
   frame.cycleEnd = CycleEnd::RetractZ;
-  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
+  return InsertAtSelection(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
     ProcessInput& i = c.input;
     std::string line = DrillCycleCode(i);
     line += " X" + FormatNcNumber(i.StartX);
@@ -105,7 +105,6 @@ ProcessDialogSetup SetupMDrillFace(const KeptState&) {
           .hidden = {"EndX", "EndC"},
           .shown = {},
           .toolTips = {{"U", kTapDrillHint}},
-          .row = 17,
           .prefill = {}};
 }
 
@@ -120,7 +119,6 @@ ProcessDialogSetup SetupMDrillSide(const KeptState&) {
           .hidden = {"EndZ", "EndC"},
           .shown = {},
           .toolTips = {{"U", kTapDrillHint}},
-          .row = 18,
           .prefill = {}};
 }
 
@@ -141,7 +139,6 @@ ProcessDialogSetup SetupMDrillSlant(const KeptState& kept) {
           .hidden = {"EndZ"},
           .shown = {"LabelB", "LabelB2", "B", "LabelSZ", "SZ", "EndZ2"},
           .toolTips = {{"U", kTapDrillHint}},
-          .row = 19,
           .prefill = {}};
   PrefillSlant(setup, kept, "ProcessMDrillSlant");
   return setup;

@@ -1,7 +1,7 @@
 #include "process_rotary/rotary_frame.h"
 
 #include "process/nc_block.h"
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 
 namespace quillon {
 
@@ -103,7 +103,10 @@ std::string WriteRotaryBlock(ProcessContext& ctx, const RotaryFrame& frame, cons
   Line(nc, HeaderLine(frame.title));
   if (frame.toolData) {
     const RotaryToolData& data = *frame.toolData;
-    AppendToolDataLines(nc, ctx, data.kind, data.angle1, {{"D", ctx.input.U}, {"L", data.length}});
+    // A rotary tool is described by its diameter (the U box) and its length.
+    const ToolData tool{data.kind, data.angle1, {{{"D", 0, [](const ProcessInput& in) { return in.U; }},
+                                                   {"L", data.length}}}};
+    AppendToolDataLines(nc, ctx, tool);
   }
   WriteRotaryToolSelect(nc, ctx);
   WriteToolCall(nc, ctx, frame);

@@ -67,13 +67,6 @@ struct RotaryFrame {
   bool spindleStopAtHome = true;
 };
 
-// A block that goes to the caret, as every generator but the measurements writes.
-inline ProcessOutput BlockAtCaret(std::string nc) {
-  ProcessOutput out;
-  out.atCaret = std::move(nc);
-  return out;
-}
-
 using RotaryCycle = std::function<void(std::string& nc, ProcessContext& ctx)>;
 
 // S = floor(1000 * V / 3.14 / U / 10) * 10 whatever V is; U == 0 fails with

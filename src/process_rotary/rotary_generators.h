@@ -22,32 +22,32 @@ inline constexpr const char* kCoarsePitchHint =
 ProcessDialogSetup SetupMDrillFace(const KeptState& kept);
 ProcessDialogSetup SetupMDrillSide(const KeptState& kept);
 ProcessDialogSetup SetupMDrillSlant(const KeptState& kept);
-ProcessOutput GenerateMDrillFace(ProcessContext& ctx);
-ProcessOutput GenerateMDrillSide(ProcessContext& ctx);
-ProcessOutput GenerateMDrillSlant(ProcessContext& ctx);
+DocumentEdit GenerateMDrillFace(ProcessContext& ctx);
+DocumentEdit GenerateMDrillSide(ProcessContext& ctx);
+DocumentEdit GenerateMDrillSlant(ProcessContext& ctx);
 
 ProcessDialogSetup SetupMTapFace(const KeptState& kept);
 ProcessDialogSetup SetupMTapSide(const KeptState& kept);
 ProcessDialogSetup SetupMTapSlant(const KeptState& kept);
 ProcessDialogSetup SetupMPlanetTapSlant(const KeptState& kept);
-ProcessOutput GenerateMTapFace(ProcessContext& ctx);
-ProcessOutput GenerateMTapSide(ProcessContext& ctx);
-ProcessOutput GenerateMTapSlant(ProcessContext& ctx);
-ProcessOutput GenerateMPlanetTapSlant(ProcessContext& ctx);
+DocumentEdit GenerateMTapFace(ProcessContext& ctx);
+DocumentEdit GenerateMTapSide(ProcessContext& ctx);
+DocumentEdit GenerateMTapSlant(ProcessContext& ctx);
+DocumentEdit GenerateMPlanetTapSlant(ProcessContext& ctx);
 
 ProcessDialogSetup SetupMKeyFace(const KeptState& kept);
 ProcessDialogSetup SetupMKeySide(const KeptState& kept);
 ProcessDialogSetup SetupMKeySlant(const KeptState& kept);
-ProcessOutput GenerateMKeyFace(ProcessContext& ctx);
-ProcessOutput GenerateMKeySide(ProcessContext& ctx);
-ProcessOutput GenerateMKeySlant(ProcessContext& ctx);
+DocumentEdit GenerateMKeyFace(ProcessContext& ctx);
+DocumentEdit GenerateMKeySide(ProcessContext& ctx);
+DocumentEdit GenerateMKeySlant(ProcessContext& ctx);
 
 ProcessDialogSetup SetupMCircleSlant(const KeptState& kept);
 ProcessDialogSetup SetupMSouseiFace(const KeptState& kept);
 ProcessDialogSetup SetupMSouseiSide(const KeptState& kept);
-ProcessOutput GenerateMCircleSlant(ProcessContext& ctx);
-ProcessOutput GenerateMSouseiFace(ProcessContext& ctx);
-ProcessOutput GenerateMSouseiSide(ProcessContext& ctx);
+DocumentEdit GenerateMCircleSlant(ProcessContext& ctx);
+DocumentEdit GenerateMSouseiFace(ProcessContext& ctx);
+DocumentEdit GenerateMSouseiSide(ProcessContext& ctx);
 
 // The circle command's pieces: one pass around the circle at the current
 // depth, and the plunge with its depth steps (a pass after each step above

@@ -1,7 +1,7 @@
 // Key ways milled with the controller's key-way cycle G190 on the face, the
 // side and in an inclined plane.
 #include "process/nc_block.h"
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 #include "process_rotary/rotary_frame.h"
 #include "process_rotary/rotary_generators.h"
 
@@ -24,7 +24,7 @@ struct KeyWaySide {
   bool side;  // along X on the side, along Z on the face
 };
 
-ProcessOutput GenerateKeyWay(ProcessContext& ctx, const KeyWaySide& k) {
+DocumentEdit GenerateKeyWay(ProcessContext& ctx, const KeyWaySide& k) {
   RotarySpeed(ctx);
   ProcessInput& in = ctx.input;
   RotaryFrame frame;
@@ -37,7 +37,7 @@ ProcessOutput GenerateKeyWay(ProcessContext& ctx, const KeyWaySide& k) {
     return side ? "N000     Z" + FormatNcNumber(c.input.StartZ) : "N000     X" + FormatNcNumber(c.input.StartX);
   };
   frame.cycleEnd = k.side ? CycleEnd::RetractX : CycleEnd::RetractZ;
-  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [side = k.side](std::string& nc, ProcessContext& c) {
+  return InsertAtSelection(WriteRotaryBlock(ctx, frame, [side = k.side](std::string& nc, ProcessContext& c) {
     ProcessInput& i = c.input;
     std::string line = "N000 G190 C" + FormatNcNumber(i.StartC);
     line += " X" + FormatNcNumber(i.EndX);
@@ -55,15 +55,15 @@ ProcessOutput GenerateKeyWay(ProcessContext& ctx, const KeyWaySide& k) {
 
 }  // namespace
 
-ProcessOutput GenerateMKeyFace(ProcessContext& ctx) {
+DocumentEdit GenerateMKeyFace(ProcessContext& ctx) {
   return GenerateKeyWay(ctx, {"FACE KEY W", kEndMillFaceKind, false});
 }
 
-ProcessOutput GenerateMKeySide(ProcessContext& ctx) {
+DocumentEdit GenerateMKeySide(ProcessContext& ctx) {
   return GenerateKeyWay(ctx, {"SIDE KEY W", kEndMillSideKind, true});
 }
 
-ProcessOutput GenerateMKeySlant(ProcessContext& ctx) {
+DocumentEdit GenerateMKeySlant(ProcessContext& ctx) {
   RotarySpeed(ctx);
   ProcessInput& in = ctx.input;
   RotaryFrame frame;
@@ -73,7 +73,7 @@ ProcessOutput GenerateMKeySlant(ProcessContext& ctx) {
   frame.approachC = [](ProcessContext&) { return std::string(" C0"); };
   frame.plane = InclinedPlane::Cycle;
   frame.cycleEnd = CycleEnd::RetractZ;
-  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
+  return InsertAtSelection(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
     ProcessInput& i = c.input;
     Line(nc, "N000      Z" + FormatNcNumber(i.StartC + 2.0f));
     std::string line = "N000 G190 X" + FormatNcNumber(i.EndX);
@@ -100,7 +100,6 @@ ProcessDialogSetup SetupMKeyFace(const KeptState&) {
           .hidden = {"EndC"},
           .shown = {},
           .toolTips = {},
-          .row = 23,
           .prefill = {}};
 }
 
@@ -115,7 +114,6 @@ ProcessDialogSetup SetupMKeySide(const KeptState&) {
           .hidden = {"EndC"},
           .shown = {},
           .toolTips = {},
-          .row = 24,
           .prefill = {}};
 }
 
@@ -138,7 +136,6 @@ ProcessDialogSetup SetupMKeySlant(const KeptState& kept) {
           .hidden = {},
           .shown = {"LabelB", "LabelB2", "B", "LabelSZ", "SZ"},
           .toolTips = {},
-          .row = 25,
           .prefill = {}};
   PrefillSlant(setup, kept, "ProcessMKeySlant");
   return setup;

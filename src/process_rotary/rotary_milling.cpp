@@ -1,8 +1,8 @@
 // End-mill work: a circle milled in depth steps in an inclined plane, and the
 // plunge-then-C-axis cut on the face and the side.
 #include "process/nc_block.h"
-#include "process/nc_format.h"
-#include "process/process_error.h"
+#include "numbers/nc_number.h"
+#include "numbers/process_error.h"
 #include "process_rotary/rotary_frame.h"
 #include "process_rotary/rotary_generators.h"
 
@@ -17,7 +17,6 @@ constexpr int kEndMillSideKind = 35;
 // text no longer fits in memory; past this many passes the command fails
 // with error 14 (out of string space) and writes nothing.
 constexpr int kMaxCirclePasses = 10000;
-constexpr int kErrOutOfStringSpace = 14;
 
 }  // namespace
 
@@ -90,7 +89,7 @@ void WriteCircleDepthSteps(std::string& nc, ProcessContext& ctx) {
   Line(nc, "N000     Z" + FormatNcNumber(in.EndC));
 }
 
-ProcessOutput GenerateMCircleSlant(ProcessContext& ctx) {
+DocumentEdit GenerateMCircleSlant(ProcessContext& ctx) {
   RotarySpeed(ctx);
   ProcessInput& in = ctx.input;
   RotaryFrame frame;
@@ -100,7 +99,7 @@ ProcessOutput GenerateMCircleSlant(ProcessContext& ctx) {
   frame.bAxis = BAxisWord::Slant;
   frame.approachC = [](ProcessContext& c) { return " C" + FormatNcNumber(c.input.W); };
   frame.plane = InclinedPlane::Milling;
-  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
+  return InsertAtSelection(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
     Line(nc, "N000     Z" + FormatNcNumber(c.input.StartC + 2.0f) + " M147");
     WriteCircleDepthSteps(nc, c);
     WriteCircleContour(nc, c);
@@ -108,7 +107,7 @@ ProcessOutput GenerateMCircleSlant(ProcessContext& ctx) {
   }));
 }
 
-ProcessOutput GenerateMSouseiFace(ProcessContext& ctx) {
+DocumentEdit GenerateMSouseiFace(ProcessContext& ctx) {
   RotarySpeed(ctx);
   ProcessInput& in = ctx.input;
   RotaryFrame frame;
@@ -118,7 +117,7 @@ ProcessOutput GenerateMSouseiFace(ProcessContext& ctx) {
   frame.spindleStart = SpindleStart::Positioned;
   frame.positioning = [](ProcessContext& c) { return "N000     X" + FormatNcNumber(c.input.StartX); };
   frame.approachXOnTallix = true;
-  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
+  return InsertAtSelection(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
     ProcessInput& i = c.input;
     Line(nc, "N000     Z" + FormatNcNumber(i.StartZ + 2));
     std::string line = "N000 G01 Z" + FormatNcNumber(i.EndZ);
@@ -131,7 +130,7 @@ ProcessOutput GenerateMSouseiFace(ProcessContext& ctx) {
   }));
 }
 
-ProcessOutput GenerateMSouseiSide(ProcessContext& ctx) {
+DocumentEdit GenerateMSouseiSide(ProcessContext& ctx) {
   RotarySpeed(ctx);
   ProcessInput& in = ctx.input;
   RotaryFrame frame;
@@ -141,7 +140,7 @@ ProcessOutput GenerateMSouseiSide(ProcessContext& ctx) {
   frame.approachC = [](ProcessContext& c) { return " C" + FormatNcNumber(c.input.StartC); };
   frame.spindleStart = SpindleStart::Positioned;
   frame.positioning = [](ProcessContext& c) { return "N000     Z" + FormatNcNumber(c.input.StartZ); };
-  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
+  return InsertAtSelection(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
     ProcessInput& i = c.input;
     Line(nc, "N000     X" + FormatNcNumber(i.StartX + 4));
     std::string line = "N000 G01 X" + FormatNcNumber(i.EndX);
@@ -173,7 +172,6 @@ ProcessDialogSetup SetupMCircleSlant(const KeptState& kept) {
           .hidden = {"EndZ"},
           .shown = {"LabelB", "LabelB2", "B", "LabelSZ", "SZ", "EndZ2"},
           .toolTips = {},
-          .row = 30,
           .prefill = {}};
   PrefillSlant(setup, kept, "ProcessMCircleSlant");
   return setup;
@@ -189,7 +187,6 @@ ProcessDialogSetup SetupMSouseiFace(const KeptState&) {
           .hidden = {"C", "D", "W", "L"},
           .shown = {},
           .toolTips = {},
-          .row = 26,
           .prefill = {}};
 }
 
@@ -203,7 +200,6 @@ ProcessDialogSetup SetupMSouseiSide(const KeptState&) {
           .hidden = {"C", "D", "W", "L"},
           .shown = {},
           .toolTips = {},
-          .row = 27,
           .prefill = {}};
 }
 // clang-format on

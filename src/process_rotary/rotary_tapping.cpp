@@ -1,7 +1,7 @@
 // Rigid tapping with a driven rotary tool, and thread milling (the planet tap)
 // in an inclined plane.
 #include "process/nc_block.h"
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 #include "process_rotary/rotary_frame.h"
 #include "process_rotary/rotary_generators.h"
 
@@ -24,7 +24,7 @@ RotaryFrame TapFrame() {
 
 }  // namespace
 
-ProcessOutput GenerateMTapFace(ProcessContext& ctx) {
+DocumentEdit GenerateMTapFace(ProcessContext& ctx) {
   RotarySpeed(ctx);
   ProcessInput& in = ctx.input;
   RotaryFrame frame = TapFrame();
@@ -33,7 +33,7 @@ ProcessOutput GenerateMTapFace(ProcessContext& ctx) {
   frame.toolData = RotaryToolData{kTapFaceKind, std::nullopt, in.StartZ - in.EndZ + 20};
   frame.cycleEnd = CycleEnd::RetractZ;
   frame.approachXOnTallix = true;
-  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
+  return InsertAtSelection(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
     ProcessInput& i = c.input;
     std::string line = "N000 G178 C" + FormatNcNumber(i.StartC);
     line += " X" + FormatNcNumber(i.StartX);
@@ -47,7 +47,7 @@ ProcessOutput GenerateMTapFace(ProcessContext& ctx) {
   }));
 }
 
-ProcessOutput GenerateMTapSide(ProcessContext& ctx) {
+DocumentEdit GenerateMTapSide(ProcessContext& ctx) {
   RotarySpeed(ctx);
   ProcessInput& in = ctx.input;
   RotaryFrame frame = TapFrame();
@@ -56,7 +56,7 @@ ProcessOutput GenerateMTapSide(ProcessContext& ctx) {
   frame.toolData = RotaryToolData{kTapSideKind, std::nullopt, (in.StartX - in.EndX) / 2 + 20};
   frame.bAxis = BAxisWord::Side;
   frame.cycleEnd = CycleEnd::RetractX;
-  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
+  return InsertAtSelection(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
     ProcessInput& i = c.input;
     std::string line = "N000 G178 C" + FormatNcNumber(i.StartC);
     line += " X" + FormatNcNumber(i.EndX);
@@ -69,7 +69,7 @@ ProcessOutput GenerateMTapSide(ProcessContext& ctx) {
   }));
 }
 
-ProcessOutput GenerateMTapSlant(ProcessContext& ctx) {
+DocumentEdit GenerateMTapSlant(ProcessContext& ctx) {
   RotarySpeed(ctx);
   ProcessInput& in = ctx.input;
   RotaryFrame frame = TapFrame();
@@ -79,7 +79,7 @@ ProcessOutput GenerateMTapSlant(ProcessContext& ctx) {
   frame.approachC = [](ProcessContext& c) { return " C" + FormatNcNumber(c.input.EndX); };
   frame.plane = InclinedPlane::Cycle;
   frame.cycleEnd = CycleEnd::RetractZ;
-  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
+  return InsertAtSelection(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
     ProcessInput& i = c.input;
     std::string line = "N000 G178 X" + FormatNcNumber(i.StartX);
     line += " Y" + FormatNcNumber(i.StartZ);
@@ -93,7 +93,7 @@ ProcessOutput GenerateMTapSlant(ProcessContext& ctx) {
 // One helical turn of radius R rising 1.5 pitches from the bottom Zb, entered
 // and left on quarter arcs of radius R - P so the cutter compensation can
 // switch on and off away from the thread.
-ProcessOutput GenerateMPlanetTapSlant(ProcessContext& ctx) {
+DocumentEdit GenerateMPlanetTapSlant(ProcessContext& ctx) {
   RotarySpeed(ctx);
   ProcessInput& in = ctx.input;
   RotaryFrame frame;
@@ -103,7 +103,7 @@ ProcessOutput GenerateMPlanetTapSlant(ProcessContext& ctx) {
   frame.bAxis = BAxisWord::Slant;
   frame.approachC = [](ProcessContext& c) { return " C" + FormatNcNumber(c.input.W); };
   frame.plane = InclinedPlane::Milling;
-  return BlockAtCaret(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
+  return InsertAtSelection(WriteRotaryBlock(ctx, frame, [](std::string& nc, ProcessContext& c) {
     ProcessInput& i = c.input;
     Line(nc, "N000     Z" + FormatNcNumber(i.StartC + 2.0f) + " M147");
     // Each word is appended in its own statement: a number written from a
@@ -161,7 +161,6 @@ ProcessDialogSetup SetupMTapFace(const KeptState&) {
           .hidden = {"W", "L", "EndX", "EndC"},
           .shown = {},
           .toolTips = {{"F", kCoarsePitchHint}},
-          .row = 20,
           .prefill = {{"StartZ", "0"}, {"StartC", "0"}}};
 }
 
@@ -177,7 +176,6 @@ ProcessDialogSetup SetupMTapSide(const KeptState&) {
           .hidden = {"W", "L", "EndZ", "EndC"},
           .shown = {},
           .toolTips = {{"F", kCoarsePitchHint}},
-          .row = 21,
           .prefill = {{"StartC", "0"}}};
 }
 
@@ -200,7 +198,6 @@ ProcessDialogSetup SetupMTapSlant(const KeptState& kept) {
           .hidden = {"W", "D", "L", "EndZ"},
           .shown = {"LabelB", "LabelB2", "B", "LabelSZ", "SZ", "EndZ2"},
           .toolTips = {{"F", kCoarsePitchHint}},
-          .row = 22,
           .prefill = {}};
   PrefillSlant(setup, kept, "ProcessMTapSlant");
   return setup;
@@ -225,7 +222,6 @@ ProcessDialogSetup SetupMPlanetTapSlant(const KeptState& kept) {
           .hidden = {"L", "EndZ"},
           .shown = {"LabelB", "LabelB2", "B", "LabelSZ", "SZ", "EndZ2"},
           .toolTips = {},
-          .row = 33,
           .prefill = {}};
   PrefillSlant(setup, kept, "ProcessMPlanetTapSlant");
   return setup;

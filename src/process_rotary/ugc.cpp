@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "process/nc_block.h"
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 
 namespace quillon {
 
@@ -21,18 +21,48 @@ std::string HomeLine(const MachineParameters& m) {
 
 }  // namespace
 
+namespace {
+using D = UgcDialogValues;
+using V = UgcValues;
+using K = KeptState;
+// clang-format off
+constexpr UgcBox kUgcBoxes[] = {
+  // index name            caption           text       value             whole  kept           centre row col
+  {9,     "PZero",        "P-Zero",         &D::Text9, &V::PZero,        false, &K::PZero,     false, 0,  0},
+  {1,     "JawLength",    "Jaw Length",     &D::Text1, &V::JawLength,    false, &K::JawLength, false, 1,  0},
+  {2,     "JawFace",      "Jaw face",       &D::Text2, &V::JawFace,      false, &K::JawFace,   false, 2,  0},
+  {3,     "Length",       "Length",         &D::Text3, &V::Length,       true,  &K::Length,    false, 0,  1},
+  {5,     "MaterialOD",   "Material OD",    &D::Text5, &V::MaterialOD,   true,  &K::MaterialOD, false, 1, 1},
+  {4,     "MaterialID",   "Material ID",    &D::Text4, &V::MaterialID,   true,  &K::MaterialID, false, 2, 1},
+  {8,     "CenterLength", "Center Length",  &D::Text8, &V::CenterLength, false, nullptr,       true,  0,  2},
+  {7,     "CenterD",      "Center D",       &D::Text7, &V::CenterD,      false, nullptr,       true,  1,  2},
+  {6,     "CenterHoleD",  "CenterHoleD",    &D::Text6, &V::CenterHoleD,  false, nullptr,       true,  2,  2},
+};
+// clang-format on
+}  // namespace
+
+std::span<const UgcBox> UgcBoxes() { return kUgcBoxes; }
+
+const UgcBox* FindUgcBox(int index) {
+  for (const UgcBox& b : kUgcBoxes)
+    if (b.index == index) return &b;
+  return nullptr;
+}
+
 UgcValues ReadUgcValues(const UgcDialogValues& d) {
   UgcValues v;
-  v.PZero = ReadNumber(d.Text9);
-  v.Length = Fix(ReadNumber(d.Text3));
-  v.CenterLength = ReadNumber(d.Text8);
-  v.JawLength = ReadNumber(d.Text1);
-  v.MaterialOD = Fix(ReadNumber(d.Text5));
-  v.CenterD = ReadNumber(d.Text7);
-  v.JawFace = ReadNumber(d.Text2);
-  v.MaterialID = Fix(ReadNumber(d.Text4));
-  v.CenterHoleD = ReadNumber(d.Text6);
+  for (const UgcBox& b : kUgcBoxes) {
+    const double number = ReadNumber(d.*b.text);
+    v.*b.value = b.wholeNumber ? Fix(number) : number;
+  }
   return v;
+}
+
+UgcDialogValues KeptUgcValues(const KeptState& kept) {
+  UgcDialogValues d;
+  for (const UgcBox& b : kUgcBoxes)
+    if (b.kept && kept.*b.kept) d.*b.text = ShortestNumberText(*(kept.*b.kept));
+  return d;
 }
 
 std::string BuildOugcText(UgcValues& v, const UgcDialogValues& d) {
@@ -123,18 +153,14 @@ std::string BuildUgcTail(const MachineParameters& m) {
   return t;
 }
 
-ProcessOutput GenerateMaterialInput(ProcessContext& ctx) {
+DocumentEdit GenerateMaterialInput(ProcessContext& ctx) {
   UgcValues v = ReadUgcValues(ctx.ugc);
-  ProcessOutput out;
-  out.appendAtEnd = BuildOugcText(v, ctx.ugc);
-  out.atCaret = BuildUgcHead(ctx.machine);
-  out.afterCaret = BuildUgcTail(ctx.machine);
-  ctx.kept.PZero = v.PZero;
-  ctx.kept.Length = v.Length;
-  ctx.kept.JawLength = v.JawLength;
-  ctx.kept.JawFace = v.JawFace;
-  ctx.kept.MaterialOD = v.MaterialOD;
-  ctx.kept.MaterialID = v.MaterialID;
+  std::string sub = BuildOugcText(v, ctx.ugc);
+  const std::string head = BuildUgcHead(ctx.machine);
+  DocumentEdit out = InsertAtSelection(head + BuildUgcTail(ctx.machine), head.size(), std::move(sub));
+  // Later commands start from the values as the subprogram wrote them.
+  for (const UgcBox& b : kUgcBoxes)
+    if (b.kept) ctx.kept.*b.kept = v.*b.value;
   return out;
 }
 

@@ -129,13 +129,13 @@ constexpr std::array kTemplates = {
 
 std::span<const CodeTemplate> CodeTemplateTable() { return kTemplates; }
 
-std::optional<std::string> CodeTemplateText(std::string_view control, int index) {
+std::optional<DocumentEdit> CodeTemplateEdit(std::string_view control, int index) {
   auto it = std::find_if(kTemplates.begin(), kTemplates.end(),
                          [&](const CodeTemplate& t) { return t.control == control && t.index == index; });
   if (it == kTemplates.end()) return std::nullopt;
   std::string text(it->text);
   if (it->lineEnd) text += '\n';
-  return text;
+  return InsertAtSelection(std::move(text));
 }
 
 }  // namespace quillon

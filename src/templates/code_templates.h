@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "document/document_edit.h"
+
 namespace quillon {
 
 struct CodeTemplate {
@@ -18,8 +20,9 @@ struct CodeTemplate {
 
 std::span<const CodeTemplate> CodeTemplateTable();
 
-// The text an item inserts ("\n" appended when its row says so); nullopt for
-// a control or array index that has no template (the item then inserts nothing).
-std::optional<std::string> CodeTemplateText(std::string_view control, int index = 0);
+// What an item inserts at the selection ("\n" appended when its row says so);
+// nullopt for a control or array index that has no template (the item then
+// inserts nothing).
+std::optional<DocumentEdit> CodeTemplateEdit(std::string_view control, int index = 0);
 
 }  // namespace quillon

@@ -3,7 +3,8 @@
 namespace quillon {
 
 ReplaceStep ReplaceAtSelection(std::size_t start, std::string_view findText, std::string_view replaceText) {
-  return ReplaceStep{TextEdit{start, findText.size(), std::string(replaceText)}, start + replaceText.size()};
+  return ReplaceStep{ReplaceSpan(start, findText.size(), std::string(replaceText), start + replaceText.size()),
+                     start + replaceText.size()};
 }
 
 ReplaceRun ReplaceAll(std::string_view text, std::size_t searchPos, std::string_view findText,

@@ -11,7 +11,7 @@ namespace quillon {
 // Replaces the occurrence of findText at start; the search goes on after
 // the inserted text, so a replacement that contains findText is not met again.
 struct ReplaceStep {
-  TextEdit edit;
+  DocumentEdit edit;
   std::size_t searchPos = 0;
 };
 ReplaceStep ReplaceAtSelection(std::size_t start, std::string_view findText, std::string_view replaceText);

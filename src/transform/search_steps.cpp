@@ -37,8 +37,14 @@ SearchEnd SkipEnd(ChangeTool tool) {
   return tool == ChangeTool::Replace ? SearchEnd::ReplaceSkip : SearchEnd::ShiftSkip;
 }
 
+DocumentEdit NoChange() {
+  DocumentEdit edit;
+  edit.changesText = false;
+  return edit;
+}
+
 // The end-of-search message ends the run.
-void EndRun(StepOutcome& outcome, SearchEnd end, SearchState& state) {
+void EndRun(DocumentEdit& outcome, SearchEnd end, SearchState& state) {
   outcome.message = EndOfSearchMessage(end, state.replaceCount, state.findText);
   state.firstFind = true;
   state.replaceCount = 0;
@@ -83,9 +89,10 @@ ToolMessage ShiftImpossibleMessage(std::size_t line, std::string_view oldWord, s
                                      "\". Nothing changed."};
 }
 
-std::optional<Match> FindAfterEdit(std::string_view text, const std::optional<TextEdit>& edit,
-                                   std::size_t searchPos, std::string_view findText) {
-  if (!edit) return FindNextOccurrence(text, searchPos, findText);
+std::optional<Match> FindAfterEdit(std::string_view text, const DocumentEdit& change, std::size_t searchPos,
+                                   std::string_view findText) {
+  if (!change.changesText) return FindNextOccurrence(text, searchPos, findText);
+  const DocumentEdit* edit = &change;
   const std::size_t written = edit->text.size();
   if (searchPos >= edit->start + written) {
     auto match = FindNextOccurrence(text, searchPos - written + edit->length, findText);
@@ -94,7 +101,7 @@ std::optional<Match> FindAfterEdit(std::string_view text, const std::optional<Te
   }
   if (searchPos < edit->start) {
     // Not a position the steps use; correct, just not narrow.
-    return FindNextOccurrence(ApplyEdit(text, *edit), searchPos, findText);
+    return FindNextOccurrence(ApplyDocumentEdit(text, {}, *edit).text, searchPos, findText);
   }
   if (findText.empty()) return std::nullopt;
   const std::size_t p = FindAcross(std::string_view(edit->text).substr(searchPos - edit->start),
@@ -103,9 +110,9 @@ std::optional<Match> FindAfterEdit(std::string_view text, const std::optional<Te
   return Match{searchPos + p, findText.size()};
 }
 
-StepOutcome FindStep(std::string_view text, SearchState& state, bool fromTop) {
+DocumentEdit FindStep(std::string_view text, SearchState& state, bool fromTop) {
   if (fromTop) state.searchPos = 0;
-  StepOutcome outcome;
+  DocumentEdit outcome = NoChange();
   if (auto match = FindNextOccurrence(text, state.searchPos, state.findText)) {
     state.searchPos = match->start + match->length;
     outcome.select = match;
@@ -115,9 +122,9 @@ StepOutcome FindStep(std::string_view text, SearchState& state, bool fromTop) {
   return outcome;
 }
 
-StepOutcome MenuNextFindStep(std::string_view text, SearchState& state, std::size_t caret) {
+DocumentEdit MenuNextFindStep(std::string_view text, SearchState& state, std::size_t caret) {
   state.searchPos = caret + 1;
-  StepOutcome outcome;
+  DocumentEdit outcome = NoChange();
   if (auto match = FindNextOccurrence(text, state.searchPos, state.findText)) {
     state.searchPos = match->start + match->length;
     outcome.select = match;
@@ -127,16 +134,15 @@ StepOutcome MenuNextFindStep(std::string_view text, SearchState& state, std::siz
   return outcome;
 }
 
-StepOutcome ChangeStep(ChangeTool tool, std::string_view text, Match selection, SearchState& state, bool fromTop) {
+DocumentEdit ChangeStep(ChangeTool tool, std::string_view text, Match selection, SearchState& state, bool fromTop) {
   if (fromTop) state.searchPos = 0;
-  StepOutcome outcome;
+  DocumentEdit outcome = NoChange();
   if (state.firstFind) {
     state.firstFind = false;
   } else if (SelectionSpells(text, selection, state.findText)) {
     if (tool == ChangeTool::Replace) {
       ReplaceStep step = ReplaceAtSelection(selection.start, state.findText, state.replaceText);
-      outcome.edit = std::move(step.edit);
-      outcome.caretAfterEdit = step.searchPos;
+      outcome = std::move(step.edit);
       state.searchPos = step.searchPos;
       ++state.replaceCount;
     } else {
@@ -148,8 +154,7 @@ StepOutcome ChangeStep(ChangeTool tool, std::string_view text, Match selection, 
         return outcome;
       }
       if (step.edit) {
-        outcome.caretAfterEdit = step.edit->start + step.edit->text.size();
-        outcome.edit = std::move(step.edit);
+        outcome = std::move(*step.edit);
         ++state.replaceCount;
       }
     }
@@ -157,7 +162,7 @@ StepOutcome ChangeStep(ChangeTool tool, std::string_view text, Match selection, 
     state.searchPos = std::min(selection.start, text.size());
   }
 
-  if (auto match = FindAfterEdit(text, outcome.edit, state.searchPos, state.findText)) {
+  if (auto match = FindAfterEdit(text, outcome, state.searchPos, state.findText)) {
     state.searchPos = match->start + match->length;
     outcome.select = match;
   } else {
@@ -166,9 +171,9 @@ StepOutcome ChangeStep(ChangeTool tool, std::string_view text, Match selection, 
   return outcome;
 }
 
-StepOutcome SkipStep(ChangeTool tool, std::string_view text, SearchState& state, bool fromTop) {
+DocumentEdit SkipStep(ChangeTool tool, std::string_view text, SearchState& state, bool fromTop) {
   if (fromTop) state.searchPos = 0;
-  StepOutcome outcome;
+  DocumentEdit outcome = NoChange();
   if (auto match = FindNextOccurrence(text, state.searchPos, state.findText)) {
     state.searchPos = match->start + match->length;
     outcome.select = match;
@@ -178,16 +183,17 @@ StepOutcome SkipStep(ChangeTool tool, std::string_view text, SearchState& state,
   return outcome;
 }
 
-StepOutcome AllChangeStep(ChangeTool tool, std::string_view text, std::size_t caret, SearchState& state,
+DocumentEdit AllChangeStep(ChangeTool tool, std::string_view text, std::size_t caret, SearchState& state,
                           bool fromTop) {
   if (fromTop) state.searchPos = 0;
-  StepOutcome outcome;
+  DocumentEdit outcome = NoChange();
   std::string changed;
   std::size_t count = 0;
+  std::size_t caretAfter = 0;
   if (tool == ChangeTool::Replace) {
     ReplaceRun run = ReplaceAll(text, state.searchPos, state.findText, state.replaceText, caret);
     count = run.count;
-    outcome.caretAfterEdit = run.caret;
+    caretAfter = run.caret;
     state.searchPos = run.searchPos;
     changed = std::move(run.text);
   } else {
@@ -202,11 +208,11 @@ StepOutcome AllChangeStep(ChangeTool tool, std::string_view text, std::size_t ca
       return outcome;
     }
     count = run.count;
-    outcome.caretAfterEdit = run.caret;
+    caretAfter = run.caret;
     changed = std::move(run.text);
   }
   if (count > 0) {
-    outcome.edit = ChangedSpan(text, changed);
+    outcome = ChangedSpan(text, changed, caretAfter);
     state.replaceCount += count;
   }
   EndRun(outcome, SkipEnd(tool), state);

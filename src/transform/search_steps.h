@@ -1,8 +1,8 @@
 #pragma once
 // The buttons of the search dialogs (Find, Replace, Size Shift) and the Next
 // Find command as steps over the document's current text and the shared
-// search state. A form applies the outcome: the edit, then the selection,
-// then the message.
+// search state. Each returns the DocumentEdit the form applies: the change
+// (if any), then the selection, then the message.
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -25,34 +25,28 @@ ToolMessage EndOfSearchMessage(SearchEnd end, std::size_t count, std::string_vie
 // large to write): names the line, the word as it stands and the calculation.
 ToolMessage ShiftImpossibleMessage(std::size_t line, std::string_view oldWord, std::string_view calculation);
 
-struct StepOutcome {
-  std::optional<TextEdit> edit;  // positions in the text before the edit
-  std::size_t caretAfterEdit = 0;
-  std::optional<Match> select;  // positions in the text after the edit
-  std::optional<ToolMessage> message;
-};
-
 // frmFind "Next Find".
-StepOutcome FindStep(std::string_view text, SearchState& state, bool fromTop);
+DocumentEdit FindStep(std::string_view text, SearchState& state, bool fromTop);
 // The Next Find command: continues one character after the caret with the
 // last find text; the count of the run is kept.
-StepOutcome MenuNextFindStep(std::string_view text, SearchState& state, std::size_t caret);
+DocumentEdit MenuNextFindStep(std::string_view text, SearchState& state, std::size_t caret);
 
 // "Change": changes the selected occurrence (not on the first click of a
 // run), then selects the next one. An occurrence is changed only while the
 // selection still spells the find text; otherwise the search starts again
 // from the caret.
-StepOutcome ChangeStep(ChangeTool tool, std::string_view text, Match selection, SearchState& state, bool fromTop);
+DocumentEdit ChangeStep(ChangeTool tool, std::string_view text, Match selection, SearchState& state, bool fromTop);
 // "Skip": selects the next occurrence.
-StepOutcome SkipStep(ChangeTool tool, std::string_view text, SearchState& state, bool fromTop);
+DocumentEdit SkipStep(ChangeTool tool, std::string_view text, SearchState& state, bool fromTop);
 // "All Change": every remaining occurrence as one edit; the caret keeps its
 // place in the text, so the view does not jump.
-StepOutcome AllChangeStep(ChangeTool tool, std::string_view text, std::size_t caret, SearchState& state,
+DocumentEdit AllChangeStep(ChangeTool tool, std::string_view text, std::size_t caret, SearchState& state,
                           bool fromTop);
 
 // The first occurrence at or after searchPos in the text as it is after edit
-// (positions of the edited text), without building that text.
-std::optional<Match> FindAfterEdit(std::string_view text, const std::optional<TextEdit>& edit,
+// (positions of the edited text; an edit that changes nothing is none),
+// without building that text.
+std::optional<Match> FindAfterEdit(std::string_view text, const DocumentEdit& edit,
                                    std::size_t searchPos, std::string_view findText);
 
 }  // namespace quillon

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 
 namespace quillon {
 namespace {
@@ -205,6 +205,11 @@ std::optional<std::string> AutoNumberPrefix(std::string_view text, std::size_t c
     default:
       return "N000     ";
   }
+}
+
+DocumentEdit ArrangeEdit(std::string_view text, const ArrangeOptions& options, std::size_t caret) {
+  ArrangeResult result = ArrangeSequenceNumbers(text, options, caret);
+  return ChangedSpan(text, result.text, result.caret);
 }
 
 }  // namespace quillon

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "document/document_edit.h"
+
 namespace quillon {
 
 // What follows the number word: nothing, one blank, or five blanks before
@@ -28,6 +30,11 @@ struct ArrangeResult {
 };
 
 ArrangeResult ArrangeSequenceNumbers(std::string_view text, const ArrangeOptions& options, std::size_t caret);
+
+// The run as the edit the dialog applies: the changed span, the caret at the
+// end. It is one undo step even when nothing changed, so the caret still goes
+// to the end.
+DocumentEdit ArrangeEdit(std::string_view text, const ArrangeOptions& options, std::size_t caret);
 
 // Whether the first occurrence of mcode at or after searchFrom lies before
 // lineEnd (the line feed that ends the line judged) as a whole word: a

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 
 namespace quillon {
 
@@ -117,7 +117,7 @@ ShiftStep ShiftValueAtSelection(std::string_view text, std::size_t start, std::s
   step.searchPos = start + 1;
   step.oldWord = std::string(text.substr(start, findText.size() + word.consumed));
   if (word.outcome == ShiftOutcome::Shifted)
-    step.edit = TextEdit{start, findText.size() + word.consumed, word.word};
+    step.edit = ReplaceSpan(start, findText.size() + word.consumed, word.word, start + word.word.size());
   return step;
 }
 

@@ -58,7 +58,7 @@ ShiftWord ShiftWordFor(std::string_view findText, std::string_view following, co
 // One step on the occurrence of findText at start (the selection).
 struct ShiftStep {
   ShiftOutcome outcome = ShiftOutcome::NoNumber;
-  std::optional<TextEdit> edit;  // Shifted only
+  std::optional<DocumentEdit> edit;  // Shifted only; the caret ends after the new word
   std::size_t searchPos = 0;     // just after the occurrence's first character
   std::string oldWord;           // the address word and the characters it consumed
 };

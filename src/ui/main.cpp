@@ -3,10 +3,11 @@
 #include <QDir>
 #include <QStringList>
 
-#include "AppIcon.h"
-#include "Interaction.h"
-#include "QtSettingsStore.h"
-#include "frmMain.h"
+#include "ui/platform/Interaction.h"
+#include "ui/platform/QtSettingsStore.h"
+#include "ui/shell/AppIcon.h"
+#include "ui/shell/Editor.h"
+#include "ui/shell/frmMain.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -20,10 +21,10 @@ int main(int argc, char* argv[]) {
 
   QtSettingsStore store;
   QtInteraction interaction;
-  frmMain window(store, interaction, places);
+  Editor editor(store, interaction, places);
   // The shell has already split the line; joining it again gives the one
   // command-line text the start-up rule expects.
-  window.load(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
-  window.show();
+  editor.window().load(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
+  editor.window().show();
   return QApplication::exec();
 }

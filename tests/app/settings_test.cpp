@@ -5,7 +5,7 @@
 #include <set>
 
 #include "app/settings.h"
-#include "process/machine_parameters.h"
+#include "app/machine_parameters.h"
 
 namespace quillon {
 namespace {

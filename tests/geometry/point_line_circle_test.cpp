@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "geometry/point_line_circle.h"
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 
 namespace quillon {
 namespace {

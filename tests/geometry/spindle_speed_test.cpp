@@ -22,7 +22,7 @@ TEST_P(RpmTest, EnterInDiameter) {
   const auto& c = GetParam();
   const RpmOutcome outcome = RpmEnterInDiameter(c.v, c.diameter);
   EXPECT_EQ(outcome.step, c.step);
-  EXPECT_EQ(outcome.text, c.text);
+  EXPECT_EQ(outcome.edit.text, c.text);
 }
 
 // clang-format off

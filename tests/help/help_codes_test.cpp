@@ -3,6 +3,9 @@
 // a help entry fails here.
 #include <gtest/gtest.h>
 
+#include "process_rotary/command_table.h"
+#include "support/edit_parts.h"
+
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
@@ -12,7 +15,7 @@
 
 #include "help/help_topics.h"
 #include "process/process_command.h"
-#include "process/process_error.h"
+#include "numbers/process_error.h"
 #include "templates/code_templates.h"
 
 namespace quillon {
@@ -89,8 +92,7 @@ const CodeSet& GeneratorCodes() {
           ctx.ugc = {"30", "20", "100", "20", "80", "10", "60", "3", "5"};
           ctx.ugc.MainSpindle = flags & 4, ctx.ugc.Check1 = flags & 16, ctx.ugc.Check2 = flags & 32;
           try {
-            ProcessOutput out = command->generate(ctx);
-            CollectCodes(out.atCaret + out.afterCaret + out.appendAtEnd, codes);
+            CollectCodes(testing_support::Written(command->generate(ctx)), codes);
           } catch (const ProcessError&) {
           }
         }

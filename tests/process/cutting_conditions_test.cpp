@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "process/process_error.h"
+#include "numbers/process_error.h"
 
 namespace quillon {
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "process/nc_block.h"
-#include "process/process_error.h"
+#include "numbers/process_error.h"
 
 namespace quillon {
 namespace {
@@ -37,11 +37,11 @@ TEST_P(ToolDataLinesTest, WritesTwoLinesInBothFamilies) {
   for (bool tg : {false, true}) {
     ProcessContext ctx = Context(c.tool, tg);
     std::string nc;
-    AppendToolDataLines(nc, ctx, 20, c.angle, {{"A2", 3}, {"D", 20}, {"W", 2.5}, {"L", 45.5}});
+    AppendToolDataLines(nc, ctx, ToolData{20, c.angle, {{{"A2", 3}, {"D", 20}, {"W", 2.5}, {"L", 45.5}}}});
     EXPECT_EQ(nc, tg ? Replace(c.expected, "VTL", "VGR") : c.expected);
     ctx.machine.ToolFrom = false;
     std::string none;
-    AppendToolDataLines(none, ctx, 20, c.angle, {{"L", 40}});
+    AppendToolDataLines(none, ctx, ToolData{20, c.angle, {{{"L", 40}}}});
     EXPECT_EQ(none, "");
   }
 }

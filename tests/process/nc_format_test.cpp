@@ -1,7 +1,7 @@
 // FormatNcNumber / FormatTwoDigit / ReadNumber: the words every generator writes.
 #include <gtest/gtest.h>
 
-#include "process/nc_format.h"
+#include "numbers/nc_number.h"
 
 namespace quillon {
 namespace {

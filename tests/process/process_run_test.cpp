@@ -5,15 +5,21 @@
 
 #include <string>
 
-#include "document/process_output.h"
-#include "process/process_error.h"
+#include "document/document_edit.h"
+#include "numbers/process_error.h"
 
 namespace quillon {
 namespace {
 
 constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
 
-const ProcessCommand kDummy{"ProcessDummy", CommandDialog::Process, nullptr, nullptr};
+const ProcessCommand kRowFive{"ProcessDummy", CommandDialog::Process, 5, nullptr, nullptr};
+const ProcessCommand kNoRow{"ProcessDummy", CommandDialog::Process, 0, nullptr, nullptr};
+
+// A block written at the caret: what goes before the caret, after it, and at the end.
+DocumentEdit Out(const std::string& atCaret, const std::string& afterCaret, const std::string& appendAtEnd) {
+  return InsertAtSelection(atCaret + afterCaret, atCaret.size(), appendAtEnd);
+}
 
 // Guards against the dialog opening without a material (error 13 before it),
 // against a set-up without a row needing one, and against the set-up's
@@ -27,9 +33,8 @@ TEST(PrepareProcessDialogTest, RowFirstThenPrefill) {
                 table, ParseCuttingConditionTable(file + "Rough OD,CNMG,5,1,0,150,0.3,3,0,0.4,0.1,1\r\n", "t.csv")),
             "");
   ProcessDialogSetup setup;
-  setup.row = 5;
   setup.prefill = {{"EndX", "80"}, {"StartZ", "0"}, {"V", "99"}};
-  ProcessDialogValues v = PrepareProcessDialog(kDummy, setup, table);
+  ProcessDialogValues v = PrepareProcessDialog(kRowFive, setup, table);
   std::string texts;
   for (const char* box : {"ToolNumber", "F", "V", "EndX", "StartZ"}) texts += v.text(box) + "|";
   EXPECT_EQ(texts, "5|0.3|99|80|0|");
@@ -37,13 +42,12 @@ TEST(PrepareProcessDialogTest, RowFirstThenPrefill) {
   EXPECT_FALSE(v.coolantOn);
 
   try {
-    PrepareProcessDialog(kDummy, setup, CuttingConditionTable{});
+    PrepareProcessDialog(kRowFive, setup, CuttingConditionTable{});
     ADD_FAILURE() << "no error";
   } catch (const ProcessError& e) {
     EXPECT_EQ(e.number, kErrCuttingCondition);
   }
-  setup.row = 0;
-  v = PrepareProcessDialog(kDummy, setup, CuttingConditionTable{});
+  v = PrepareProcessDialog(kNoRow, setup, CuttingConditionTable{});
   EXPECT_EQ(v.text("StartZ"), "0");
   EXPECT_EQ(v.text("ToolNumber"), "");
 }
@@ -74,11 +78,11 @@ INSTANTIATE_TEST_SUITE_P(Boxes, ProcessBoxVisibleTest, ::testing::Values(
 // clang-format on
 
 // Test generators: one leaves a spindle speed, one fails after changing it.
-ProcessOutput Succeeds(ProcessContext& ctx) {
+DocumentEdit Succeeds(ProcessContext& ctx) {
   ctx.kept.SpindleSpeed = 1030;
-  return {"block for " + ctx.command + "\n", "", ""};
+  return InsertAtSelection("block for " + ctx.command + "\n");
 }
-ProcessOutput FailsHalfWay(ProcessContext& ctx) {
+DocumentEdit FailsHalfWay(ProcessContext& ctx) {
   ctx.kept.SpindleSpeed = 1;
   throw ProcessError(kErrDivisionByZero);
 }
@@ -92,7 +96,7 @@ class RunProcessCommandTest : public ::testing::TestWithParam<RunCase> {};
 
 TEST_P(RunProcessCommandTest, KeepsWhatTheDialogConfirmed) {
   const auto& c = GetParam();
-  const ProcessCommand command{c.command, CommandDialog::Process, nullptr, c.fails ? FailsHalfWay : Succeeds};
+  const ProcessCommand command{c.command, CommandDialog::Process, 0, nullptr, c.fails ? FailsHalfWay : Succeeds};
   ProcessDialogValues typed;
   typed.texts = {{"ToolNumber", "5"}, {"B", "45"}, {"SZ", "-10"}, {"C", "12.3"}};
   typed.spindleCW = false;
@@ -101,7 +105,7 @@ TEST_P(RunProcessCommandTest, KeepsWhatTheDialogConfirmed) {
   if (c.fails)
     EXPECT_THROW(RunProcessCommand(command, typed, ctx), ProcessError);
   else
-    EXPECT_EQ(RunProcessCommand(command, typed, ctx).atCaret, "block for " + std::string(c.command) + "\n");
+    EXPECT_EQ(RunProcessCommand(command, typed, ctx).text, "block for " + std::string(c.command) + "\n");
   EXPECT_EQ(ctx.kept.SpindleSpeed, c.spindleAfter);
   EXPECT_EQ(ctx.kept.LastInput.B, 45);
   EXPECT_EQ(ctx.kept.LastInput.SZ, -10);
@@ -121,30 +125,30 @@ INSTANTIATE_TEST_SUITE_P(Commands, RunProcessCommandTest, ::testing::Values(
 // clang-format on
 
 struct ApplyCase {
-  const char* name; const char* text; std::size_t selStart, selLength; ProcessOutput output; const char* result; std::size_t caret;
+  const char* name; const char* text; std::size_t selStart, selLength; DocumentEdit output; const char* result; std::size_t caret;
 };
 
 // Guards against the caret landing after the whole insertion (the user's
 // machining belongs between head and end) and against the subprogram being
 // put at the caret instead of the end.
-class ApplyProcessOutputTest : public ::testing::TestWithParam<ApplyCase> {};
+class ApplyDocumentEditTest : public ::testing::TestWithParam<ApplyCase> {};
 
-TEST_P(ApplyProcessOutputTest, ReplacesSelectionAndAppends) {
+TEST_P(ApplyDocumentEditTest, ReplacesSelectionAndAppends) {
   const auto& c = GetParam();
-  AppliedText applied = ApplyProcessOutput(c.text, c.selStart, c.selLength, c.output);
+  AppliedText applied = ApplyDocumentEdit(c.text, {c.selStart, c.selLength}, c.output);
   EXPECT_EQ(applied.text, c.result);
   EXPECT_EQ(applied.caret, c.caret);
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Edits, ApplyProcessOutputTest, ::testing::Values(
-  ApplyCase{"EmptyDocument",                   "",           0, 0,  {"head\n", "end\n", "sub\n"},   "head\nend\nsub\n",    5},
-  ApplyCase{"CaretInText",                     "ab\ncd\n",   3, 0,  {"H\n", "E\n", "S\n"},          "ab\nH\nE\ncd\nS\n",   5},
-  ApplyCase{"SelectionReplaced",               "ab\nXX\ncd\n", 3, 3, {"H\n", "", ""},               "ab\nH\ncd\n",         5},
-  ApplyCase{"AppendAfterUnterminatedLastLine", "ab",         0, 0,  {"", "", "\tsub\n"},            "ab\tsub\n",           0},
-  ApplyCase{"BareRequestCaretAfterIt",         "x\n",        2, 0,  {"N000 MT=3 TG=", "", ""},      "x\nN000 MT=3 TG=",    15},
-  ApplyCase{"SelectionPastTheEndCut",          "abc",        2, 50, {"Z", "", ""},                  "abZ",                 3},
-  ApplyCase{"StartPastTheEndAppends",          "abc",        9, 0,  {"Z", "", ""},                  "abcZ",                4}),
+INSTANTIATE_TEST_SUITE_P(Edits, ApplyDocumentEditTest, ::testing::Values(
+  ApplyCase{"EmptyDocument",                   "",           0, 0,  Out("head\n", "end\n", "sub\n"),   "head\nend\nsub\n",    5},
+  ApplyCase{"CaretInText",                     "ab\ncd\n",   3, 0,  Out("H\n", "E\n", "S\n"),          "ab\nH\nE\ncd\nS\n",   5},
+  ApplyCase{"SelectionReplaced",               "ab\nXX\ncd\n", 3, 3, Out("H\n", "", ""),               "ab\nH\ncd\n",         5},
+  ApplyCase{"AppendAfterUnterminatedLastLine", "ab",         0, 0,  Out("", "", "\tsub\n"),            "ab\tsub\n",           0},
+  ApplyCase{"BareRequestCaretAfterIt",         "x\n",        2, 0,  Out("N000 MT=3 TG=", "", ""),      "x\nN000 MT=3 TG=",    15},
+  ApplyCase{"SelectionPastTheEndCut",          "abc",        2, 50, Out("Z", "", ""),                  "abZ",                 3},
+  ApplyCase{"StartPastTheEndAppends",          "abc",        9, 0,  Out("Z", "", ""),                  "abcZ",                4}),
   kName);
 // clang-format on
 

@@ -4,12 +4,14 @@
 // the golden runs under turning/golden.
 #include <gtest/gtest.h>
 
+#include "process_rotary/command_table.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "process/process_command.h"
-#include "process/process_error.h"
+#include "numbers/process_error.h"
 #include "process/process_run.h"
 
 namespace quillon {
@@ -34,7 +36,7 @@ TEST(TurningCommandsTest, SixteenRowsInMenuOrderWithTheirCuttingConditionRows) {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     EXPECT_EQ(rows[i].name, expected[i]);
     EXPECT_EQ(rows[i].dialog, CommandDialog::Process);
-    EXPECT_EQ(rows[i].setup(KeptState{}).row, static_cast<int>(i) + 1) << expected[i];
+    EXPECT_EQ(rows[i].conditionRow, static_cast<int>(i) + 1) << expected[i];
     EXPECT_EQ(FindProcessCommand(expected[i]), &rows[i]);
   }
 }

@@ -4,14 +4,19 @@
 
 #include <string>
 
-#include "document/process_output.h"
 #include "process/process_command.h"
 #include "process/process_run.h"
+#include "process_rotary/command_table.h"
+#include "support/edit_parts.h"
 
 namespace quillon {
 namespace {
 
-ProcessOutput RunMeasurement(const char* command) {
+using testing_support::AfterCaret;
+using testing_support::AtCaret;
+using testing_support::Parts;
+
+DocumentEdit RunMeasurement(const char* command) {
   ProcessDialogValues values;
   // Sensor 5, offset 3, target D40 at Z-20: TOF1 = two(5 + 10) = 15.
   values.texts = {{"ToolNumber", "5"}, {"V", "3"}, {"U", "0.02"}, {"W", "0.05"}, {"EndX", "40"}, {"EndZ", "-20"},
@@ -35,16 +40,16 @@ class MeasurementPlacementTest : public ::testing::TestWithParam<PlacementCase> 
 
 TEST_P(MeasurementPlacementTest, CallAtCaretSubprogramAtEnd) {
   const auto& c = GetParam();
-  const ProcessOutput out = RunMeasurement(c.command);
-  EXPECT_EQ(out.atCaret, "");
-  EXPECT_EQ(out.afterCaret, c.call);
+  const DocumentEdit out = RunMeasurement(c.command);
+  EXPECT_EQ(AtCaret(out), "");
+  EXPECT_EQ(AfterCaret(out), c.call);
   EXPECT_EQ(out.appendAtEnd.rfind("\t\n", 0), 0u);
   EXPECT_NE(out.appendAtEnd.find(std::string("\n") + c.subprogram + "\n"), std::string::npos);
   EXPECT_EQ(out.appendAtEnd.substr(out.appendAtEnd.size() - 9), "NRTS RTS\n");
 
   // Caret at the start of the second line of "N001 A\nN002 B\n".
   const std::string doc = "N001 A\nN002 B\n";
-  const AppliedText once = ApplyProcessOutput(doc, 7, 0, out);
+  const AppliedText once = ApplyDocumentEdit(doc, {7, 0}, out);
   EXPECT_EQ(once.caret, 7u);
   EXPECT_EQ(once.text, "N001 A\n" + std::string(c.call) + "N002 B\n" + out.appendAtEnd);
 }
@@ -61,9 +66,9 @@ INSTANTIATE_TEST_SUITE_P(Commands, MeasurementPlacementTest, ::testing::Values(
 // Guards against a second run replacing the first subprogram or putting its
 // call after the subprograms.
 TEST(MeasurementPlacementTest, TwoRunsAppendTwoSubprograms) {
-  const ProcessOutput out = RunMeasurement("ProcessMeasuerInD");
-  AppliedText doc = ApplyProcessOutput("", 0, 0, out);
-  doc = ApplyProcessOutput(doc.text, doc.caret, 0, out);
+  const DocumentEdit out = RunMeasurement("ProcessMeasuerInD");
+  AppliedText doc = ApplyDocumentEdit("", {}, out);
+  doc = ApplyDocumentEdit(doc.text, {doc.caret, 0}, out);
   EXPECT_EQ(doc.caret, 0u);
   EXPECT_EQ(Count(doc.text, "\nOME12\n"), 2);
   EXPECT_EQ(Count(doc.text, "N000 CALL OME12 (ID.MEASURE D40)"), 2);
@@ -78,8 +83,7 @@ TEST(MeasuerOutsideTest, NoDialogCallAtTheCaret) {
   ASSERT_NE(row, nullptr);
   EXPECT_EQ(row->dialog, CommandDialog::None);
   ProcessContext ctx;
-  const ProcessOutput out = RunPlainCommand(*row, ctx);
-  EXPECT_EQ(out.atCaret + "|" + out.afterCaret + "|" + out.appendAtEnd, "N000 CALL OXMS\n||");
+  EXPECT_EQ(Parts(RunPlainCommand(*row, ctx)), "N000 CALL OXMS\n||");
 }
 
 struct MeasuringSetupCase { const char* command, *caption, *label1, *labelV; bool startShown; };  // labelV "": blanked
@@ -92,7 +96,7 @@ TEST_P(MeasuringSetupTest, CaptionsRowAndBoxes) {
   const auto& c = GetParam();
   const ProcessDialogSetup setup = FindProcessCommand(c.command)->setup(KeptState{});
   EXPECT_EQ(setup.caption, c.caption);
-  EXPECT_EQ(setup.row, 34);
+  EXPECT_EQ(FindProcessCommand(c.command)->conditionRow, 34);
   std::string label1 = "<design>", labelV = "<design>";
   for (const auto& [control, caption] : setup.labels) {
     if (control == "Label1") label1 = caption;

@@ -3,13 +3,16 @@
 // depth steps and the dialog set-ups with their carried-over values.
 #include <gtest/gtest.h>
 
+#include "process_rotary/command_table.h"
+#include "support/edit_parts.h"
+
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "process/process_command.h"
-#include "process/process_error.h"
+#include "numbers/process_error.h"
 #include "process/process_run.h"
 
 namespace quillon {
@@ -33,7 +36,7 @@ std::string Generate(const std::string& command, const Boxes& overrides, Process
   ProcessDialogValues values;
   values.texts = BaseBoxes();
   for (const auto& [box, text] : overrides) values.texts[box] = text;
-  return RunProcessCommand(*row, values, ctx).atCaret;
+  return testing_support::AtCaret(RunProcessCommand(*row, values, ctx));
 }
 
 std::string Generate(const std::string& command, const Boxes& overrides = {}, MachineParameters machine = {}) {
@@ -218,7 +221,7 @@ TEST_P(RotarySetupTest, CaptionRowAndBoxes) {
   EXPECT_EQ(row->dialog, CommandDialog::Process);
   const ProcessDialogSetup setup = row->setup(KeptState{});
   EXPECT_EQ(setup.caption, c.caption);
-  EXPECT_EQ(setup.row, c.row);
+  EXPECT_EQ(row->conditionRow, c.row);
   EXPECT_EQ(ProcessBoxVisible(setup, "B"), c.slant);
   EXPECT_EQ(ProcessBoxVisible(setup, "SZ"), c.slant);
   EXPECT_EQ(Find(setup.toolTips, c.tipBox) != "<none>", *c.tipBox != 0);

@@ -105,7 +105,8 @@ TEST(ReplaceLongText, PositionsBeyondSixteenBits) {
 
 struct SpanCase {
   const char *name, *before, *after;
-  TextEdit edit;
+  std::size_t start, length;
+  const char* text;
 };
 
 // Guards against an All Change edit that replaces more than what changed
@@ -114,18 +115,18 @@ class ChangedSpanTest : public ::testing::TestWithParam<SpanCase> {};
 
 TEST_P(ChangedSpanTest, IsTheNarrowEdit) {
   const auto& c = GetParam();
-  EXPECT_EQ(ChangedSpan(c.before, c.after), c.edit);
-  EXPECT_EQ(ApplyEdit(c.before, ChangedSpan(c.before, c.after)), c.after);
+  EXPECT_EQ(ChangedSpan(c.before, c.after, 3), ReplaceSpan(c.start, c.length, c.text, 3));
+  EXPECT_EQ(ApplyDocumentEdit(c.before, {}, ChangedSpan(c.before, c.after)).text, c.after);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, ChangedSpanTest, ::testing::Values(
     // name          before         after           edit {start, length, text}
-    SpanCase{"Same",    "G00 X1",    "G00 X1",       {6, 0, ""}},
-    SpanCase{"Middle",  "G00 X1 Z2", "G00 X80 Z2",   {5, 1, "80"}},
-    SpanCase{"Grows",   "X",         "XX",           {1, 0, "X"}},
-    SpanCase{"Empties", "AB",        "",             {0, 2, ""}},
-    SpanCase{"Head",    "X1\nX2",    "Y1\nX2",       {0, 1, "Y"}}),
+    SpanCase{"Same",    "G00 X1",    "G00 X1",       6, 0, ""},
+    SpanCase{"Middle",  "G00 X1 Z2", "G00 X80 Z2",   5, 1, "80"},
+    SpanCase{"Grows",   "X",         "XX",           1, 0, "X"},
+    SpanCase{"Empties", "AB",        "",             0, 2, ""},
+    SpanCase{"Head",    "X1\nX2",    "Y1\nX2",       0, 1, "Y"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -13,13 +13,11 @@ struct FakeDocument {
   Match selection;
   std::vector<std::string> messages;  // "title|text"
 
-  void apply(const StepOutcome& outcome) {
-    if (outcome.edit) {
-      text = ApplyEdit(text, *outcome.edit);
-      selection = Match{outcome.caretAfterEdit, 0};
-    }
-    if (outcome.select) selection = *outcome.select;
-    if (outcome.message) messages.push_back(outcome.message->title + "|" + outcome.message->text);
+  void apply(const DocumentEdit& step) {
+    AppliedText applied = ApplyDocumentEdit(text, selection, step);
+    text = std::move(applied.text);
+    selection = applied.selection;
+    if (step.message) messages.push_back(step.message->title + "|" + step.message->text);
   }
 };
 

@@ -6,7 +6,7 @@
 #include <deque>
 #include <vector>
 
-#include "Interaction.h"
+#include "ui/platform/Interaction.h"
 
 class ScriptedInteraction : public Interaction {
  public:

@@ -16,13 +16,13 @@
 #include <QTest>
 #include <memory>
 
-#include "CalculatorDialog.h"
-#include "FigureView.h"
-#include "RPM.h"
+#include "ui/geometry/CalculatorDialog.h"
+#include "ui/geometry/FigureView.h"
+#include "ui/geometry/RPM.h"
 #include "ScriptedInteraction.h"
 #include "TestRows.h"
-#include "frmDocument.h"
-#include "frmMain.h"
+#include "ui/documents/frmDocument.h"
+#include "EditorPtr.h"
 
 namespace {
 
@@ -30,11 +30,11 @@ struct Session {
   QTemporaryDir tmp;
   quillon::MemorySettingsStore store;
   ScriptedInteraction ui;
-  std::unique_ptr<frmMain> main;
+  EditorPtr main;
 
   Session() {
     QDir().mkpath(tmp.path() + "/app");
-    main = std::make_unique<frmMain>(store, ui,
+    main = MakeEditor(store, ui,
                                      quillon::SettingPlaces{(tmp.path() + "/app").toStdString(), tmp.path().toStdString()});
     main->load(QString());
   }

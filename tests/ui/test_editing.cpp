@@ -21,13 +21,16 @@
 #include <algorithm>
 #include <memory>
 
-#include "EditingCommands.h"
-#include "PrintSetting.h"
-#include "Printing.h"
+#include "ui/documents/EditingCommands.h"
+#include "ui/documents/PrintSetting.h"
+#include "ui/documents/Printing.h"
 #include "ScriptedInteraction.h"
 #include "TestRows.h"
-#include "frmDocument.h"
-#include "frmMain.h"
+#include "ui/documents/frmDocument.h"
+#include "EditorPtr.h"
+#include "app/menu_tree.h"
+#include "ui/documents/DocumentHost.h"
+#include "ui/shell/Commands.h"
 
 namespace {
 
@@ -37,11 +40,11 @@ struct Session {
   QTemporaryDir tmp;
   quillon::MemorySettingsStore store;
   ScriptedInteraction ui;
-  std::unique_ptr<frmMain> main;
+  EditorPtr main;
 
   Session() {
     QDir().mkpath(appFolder());
-    main = std::make_unique<frmMain>(store, ui,
+    main = MakeEditor(store, ui,
                                      quillon::SettingPlaces{appFolder().toStdString(), tmp.path().toStdString()});
     main->load(QString());
   }
@@ -271,7 +274,7 @@ class TestEditing : public QObject {
     frmDocument* doc = s.document(before.toStdString(), start, length);
     QVERIFY(doc);
     if (control.startsWith("text:"))
-      QVERIFY(s.main->InsertNcText(control.mid(5).toStdString()));
+      QVERIFY(s.main->documentHost().apply(quillon::InsertAtSelection(control.mid(5).toStdString())));
     else
       s.run(control);
     QCOMPARE(Bytes(doc->text()), after);
@@ -411,7 +414,7 @@ class TestEditing : public QObject {
     frmDocument* doc = s.document("A\r\nB\n", 0, 0);
     const std::string text = doc->text();
     QCOMPARE(text, std::string("A\r\nB\n"));
-    doc->replaceRange(0, int(ProgramTextToQt(text).size()), text + "C", 0);
+    doc->applyEdit(quillon::ReplaceSpan(0, ProgramTextToQt(text).size(), text + "C", 0));
     QCOMPARE(doc->text(), std::string("A\r\nB\nC"));
   }
 
@@ -456,7 +459,7 @@ class TestEditing : public QObject {
     QFETCH(int, size);
     QFETCH(QString, message);
     Session s;
-    s.main->appSettings().InsertPathName = "/start/folder";
+    s.main->workspace().settings.InsertPathName = "/start/folder";
     frmDocument* doc = s.document("X", 0, 0);
     const QString folder = s.tmp.path() + "/subs";
     QDir().mkpath(folder);
@@ -467,7 +470,7 @@ class TestEditing : public QObject {
     s.run("mnuInsertFile");
     QCOMPARE(s.ui.openStartFolders, std::vector<QString>{"/start/folder"});
     QCOMPARE(s.ui.openFilters[0], QString("All Files (*.*)|*.*|LIB File (*.lib)|*.lib|System Sub (*.ssb)|*.ssb"));
-    QCOMPARE(QString::fromStdString(s.main->appSettings().InsertPathName), size == 0 ? "/start/folder" : folder);
+    QCOMPARE(QString::fromStdString(s.main->workspace().settings.InsertPathName), size == 0 ? "/start/folder" : folder);
     const bool inserted = size == 65000;
     QCOMPARE(Bytes(doc->text()), inserted ? QString(size - 2, 'A') + "\nX" : QString("X"));
     QCOMPARE(doc->selStart(), inserted ? size - 1 : 0);
@@ -563,7 +566,7 @@ class TestEditing : public QObject {
     QFETCH(int, right);
     QFETCH(int, lineNo);
     Session s;
-    quillon::AppSettings& a = s.main->appSettings();
+    quillon::AppSettings& a = s.main->workspace().settings;
     a.LeftMerge = 7;
     a.RightMerge = 3;
     a.PrintLineNo = 1;
@@ -612,7 +615,7 @@ class TestEditing : public QObject {
     Session s;
     frmDocument* doc = s.document();
     const QFont before = doc->txtText->font();
-    const std::string nameBefore = s.main->appSettings().ScreenFontName;
+    const std::string nameBefore = s.main->workspace().settings.ScreenFontName;
     if (chosen) {
       EditingPlatformHooks().chooseFont = [](QWidget*, const QFont&) {
         QFont f("DejaVu Sans Mono");
@@ -623,7 +626,7 @@ class TestEditing : public QObject {
       };
     }
     s.run("mnuFileFont");
-    const quillon::AppSettings& a = s.main->appSettings();
+    const quillon::AppSettings& a = s.main->workspace().settings;
     const QFont after = doc->txtText->font();
     QCOMPARE(a.ScreenFontName, chosen ? std::string("DejaVu Sans Mono") : nameBefore);
     QCOMPARE(a.ScreenFontSize, chosen ? 12 : before.pointSize());
@@ -647,7 +650,7 @@ class TestEditing : public QObject {
     QFETCH(int, lineNo);
     QFETCH(QString, answer);
     Session s;
-    s.main->appSettings().PrintLineNo = lineNo;
+    s.main->workspace().settings.PrintLineNo = lineNo;
     frmDocument* doc = s.document(LongProgram());
     const QString keep = qEnvironmentVariable("QUILLON_KEEP_PRINTS");
     const QString folder = keep.isEmpty() ? s.tmp.path() : keep;
@@ -669,9 +672,9 @@ class TestEditing : public QObject {
     // The same pages computed for an identical PDF printer.
     QPrinter twin(QPrinter::HighResolution);
     MakePdfPrinter(twin, s.tmp.path() + "/twin.pdf");
-    const QFont font = SetupPrinterPage(twin, s.main->appSettings());
+    const QFont font = SetupPrinterPage(twin, s.main->workspace().settings);
     const quillon::PrintLayout layout =
-        LayoutForPrinter(twin, font, s.main->appSettings(), doc->caption(), kToday, doc->text());
+        LayoutForPrinter(twin, font, s.main->workspace().settings, doc->caption(), kToday, doc->text());
     QCOMPARE(PdfPageCount(pdf), static_cast<int>(layout.pages.size()));
     const quillon::PrintPage& last = layout.pages.back();
     QCOMPARE((std::vector<std::string>{last.texts[0].text, last.texts[1].text, last.texts[2].text}),

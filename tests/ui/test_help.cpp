@@ -10,10 +10,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "HelpWindow.h"
+#include "ui/help/HelpWindow.h"
 #include "ScriptedInteraction.h"
-#include "frmAbout.h"
-#include "frmMain.h"
+#include "ui/help/frmAbout.h"
+#include "EditorPtr.h"
 #include "help/help_topics.h"
 
 namespace {
@@ -22,7 +22,7 @@ struct HelpSession {
   QTemporaryDir tmp;
   quillon::MemorySettingsStore store;
   ScriptedInteraction ui;
-  std::unique_ptr<frmMain> main;
+  EditorPtr main;
 
   explicit HelpSession(bool withPages) {
     const QString app = tmp.path() + "/my quillon";
@@ -30,7 +30,7 @@ struct HelpSession {
     const QString shipped = qEnvironmentVariable("QUILLON_APP_DIR") + "/help";
     const QStringList pages = withPages ? QDir(shipped).entryList({"*.html"}) : QStringList();
     for (const QString& name : pages) QFile::copy(shipped + "/" + name, app + "/help/" + name);
-    main = std::make_unique<frmMain>(store, ui, quillon::SettingPlaces{app.toStdString(), tmp.path().toStdString()});
+    main = MakeEditor(store, ui, quillon::SettingPlaces{app.toStdString(), tmp.path().toStdString()});
     main->load(QString());
   }
   QTextBrowser* open(const QString& control) {

@@ -11,10 +11,13 @@
 #include <QTest>
 
 #include "ScriptedInteraction.h"
-#include "document/process_output.h"
-#include "frmDocument.h"
-#include "frmMain.h"
-#include "frmUGC.h"
+#include "document/document_edit.h"
+#include "process_rotary/command_table.h"
+#include "ui/documents/frmDocument.h"
+#include "EditorPtr.h"
+#include "app/menu_tree.h"
+#include "ui/shell/Commands.h"
+#include "ui/process/frmUGC.h"
 #include "process/cutting_conditions.h"
 #include "process/process_run.h"
 #include "test_process_support.h"
@@ -30,18 +33,20 @@ QString MaterialFile() { return QString::fromLocal8Bit(qgetenv("QUILLON_TEST_DAT
 QString Q(const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
 
 // One main window with one document holding text, the caret at caret.
-struct Editor {
+struct Session {
   quillon::MemorySettingsStore store;
   ScriptedInteraction ui;
-  frmMain main{store, ui, {"/opt/quillon", "/home/op"}};
+  EditorPtr editor = MakeEditor(store, ui, {"/opt/quillon", "/home/op"});
+  frmMain& main = *editor;
+  quillon::Workspace& ws = editor.workspace();
 
-  explicit Editor(const std::string& text = kDoc, int caret = 2, bool material = true) {
+  explicit Session(const std::string& text = kDoc, int caret = 2, bool material = true) {
     main.load(QString());
     main.runCommand(QStringLiteral("mnuFileNew"));
     doc()->txtText->setPlainText(Q(text));
     doc()->setSelection(caret, 0);
     if (material)
-      quillon::ApplyCuttingConditionLoad(main.cuttingConditions(),
+      quillon::ApplyCuttingConditionLoad(ws.conditions,
                                          quillon::LoadCuttingConditionTable(MaterialFile().toStdString()));
   }
   frmDocument* doc() const { return main.ActiveDocument(); }
@@ -61,15 +66,15 @@ struct Editor {
   // and the boxes a user can type into, applied at the caret.
   quillon::AppliedText expected(const QString& command, const Boxes& typed) {
     const quillon::ProcessCommand& row = *quillon::FindProcessCommand(command.toStdString());
-    const quillon::ProcessDialogSetup setup = row.setup(main.kept());
-    quillon::ProcessDialogValues values = quillon::PrepareProcessDialog(row, setup, main.cuttingConditions());
+    const quillon::ProcessDialogSetup setup = row.setup(ws.kept);
+    quillon::ProcessDialogValues values = quillon::PrepareProcessDialog(row, setup, ws.conditions);
     for (auto it = typed.begin(); it != typed.end(); ++it)
       if (quillon::ProcessBoxVisible(setup, it.key().toStdString())) values.texts[it.key().toStdString()] = it.value().toStdString();
     quillon::ProcessContext ctx;
-    ctx.machine = main.machine();
-    ctx.kept = main.kept();
-    return quillon::ApplyProcessOutput(doc()->text(), std::size_t(doc()->selStart()), 0,
-                                       quillon::RunProcessCommand(row, values, ctx));
+    ctx.machine = ws.machine;
+    ctx.kept = ws.kept;
+    return quillon::ApplyDocumentEdit(doc()->text(), {std::size_t(doc()->selStart()), 0},
+                                      quillon::RunProcessCommand(row, values, ctx));
   }
 };
 
@@ -130,9 +135,9 @@ class ProcessCommandsTest : public QObject {
     QFETCH(bool, toolFrom);
     QFETCH(Boxes, typed);
     QFETCH(QString, header);
-    Editor e;
-    e.main.machine().ToolFrom = toolFrom;
-    e.main.kept().MaterialOD = 60;
+    Session e;
+    e.ws.machine.ToolFrom = toolFrom;
+    e.ws.kept.MaterialOD = 60;
     const quillon::AppliedText expected = e.expected(command, typed);
     QVERIFY2(e.pick(command, TypeAndAccept(typed)), "the process dialog did not open");
     QVERIFY(e.ui.messages.empty());
@@ -160,7 +165,7 @@ class ProcessCommandsTest : public QObject {
     QFETCH(QString, command);
     QFETCH(Boxes, typed);
     QFETCH(QString, call);
-    Editor e;
+    Session e;
     const quillon::AppliedText expected = e.expected(command, typed);
     QVERIFY(e.pick(command, TypeAndAccept(typed)));
     QVERIFY(e.text().startsWith("%\n" + call + "\nM30\n\t\n"));
@@ -181,7 +186,7 @@ class ProcessCommandsTest : public QObject {
   }
   void noMaterialReportsBeforeAnyDialog() {
     QFETCH(QString, command);
-    Editor e(kDoc, 2, /*material=*/false);
+    Session e(kDoc, 2, /*material=*/false);
     QVERIFY(e.main.action(command)->isEnabled());
     QVERIFY(!e.pick(command));
     QCOMPARE(e.ui.messages.size(), size_t(1));
@@ -201,9 +206,9 @@ class ProcessCommandsTest : public QObject {
   }
   void cancelledDialogInsertsNothing() {
     QFETCH(QString, command);
-    Editor e;
-    e.main.machine().CsvFileName = MaterialFile().toStdString();
-    e.main.kept().SpindleSpeed = 777;
+    Session e;
+    e.ws.machine.CsvFileName = MaterialFile().toStdString();
+    e.ws.kept.SpindleSpeed = 777;
     QVERIFY(e.pick(command, [](QWidget* d) {
       SetBox(d, "V", "300");
       SetBox(d, "Text5", "90");
@@ -212,8 +217,8 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(e.text(), Q(kDoc));
     QCOMPARE(e.doc()->selStart(), 2);
     QVERIFY(!e.doc()->txtText->document()->isUndoAvailable());
-    QCOMPARE(e.main.kept().SpindleSpeed, 777.0);
-    QVERIFY(!e.main.kept().MaterialOD.has_value());
+    QCOMPARE(e.ws.kept.SpindleSpeed, 777.0);
+    QVERIFY(!e.ws.kept.MaterialOD.has_value());
     QVERIFY(e.ui.messages.empty());
   }
 
@@ -222,8 +227,8 @@ class ProcessCommandsTest : public QObject {
   // line, not loading the material file first, or forgetting the material
   // values later commands and its own next opening start from.
   void materialInputThroughTheMenu() {
-    Editor e("", 0, /*material=*/false);
-    e.main.machine().CsvFileName = MaterialFile().toStdString();
+    Session e("", 0, /*material=*/false);
+    e.ws.machine.CsvFileName = MaterialFile().toStdString();
     QString shownFile;
     quillon::UgcDialogValues accepted;
     QVERIFY(e.pick(QStringLiteral("ProcessUGC"), [&](QWidget* d) {
@@ -238,15 +243,15 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(shownFile, MaterialFile());
     QVERIFY(accepted.Check1 && !accepted.MainSpindle);
     quillon::ProcessContext ctx;
-    ctx.machine = e.main.machine();
-    const auto expected = quillon::ApplyProcessOutput(
-        "", 0, 0, quillon::RunMaterialInput(*quillon::FindProcessCommand("ProcessUGC"), accepted, ctx));
+    ctx.machine = e.ws.machine;
+    const auto expected = quillon::ApplyDocumentEdit(
+        "", {}, quillon::RunMaterialInput(*quillon::FindProcessCommand("ProcessUGC"), accepted, ctx));
     QCOMPARE(e.text(), Q(expected.text));
     // Defaults: MaxS 2500, no Tallix, index X500 Z500, panel check on, no B turret.
     const QString head = "NMAX G50 S2500\nN000 G00 X500 Z500\nN000 CALL OPCHK (PANEL CHECK)\nN000 CALL OUGC  (GRAPHIC DATA)\n\t\n";
     QVERIFY(e.text().startsWith(head));
     QCOMPARE(e.doc()->selStart(), int(head.size()));
-    QCOMPARE(e.main.cuttingConditions().cell(5, 3), std::string("5"));  // the material was loaded
+    QCOMPARE(e.ws.conditions.cell(5, 3), std::string("5"));  // the material was loaded
     QVERIFY(e.ui.messages.empty());
     e.doc()->txtText->undo();
     QCOMPARE(e.text(), QString());
@@ -272,8 +277,8 @@ class ProcessCommandsTest : public QObject {
   // Guards against: a material file that cannot be read passing unnoticed,
   // or stopping Material Input before its dialog.
   void unreadableMaterialIsReportedAndTheDialogStillOpens() {
-    Editor e("", 0, /*material=*/false);
-    e.main.machine().CsvFileName = "/nonexistent/ cutting  condition /S45C.CSV";
+    Session e("", 0, /*material=*/false);
+    e.ws.machine.CsvFileName = "/nonexistent/ cutting  condition /S45C.CSV";
     QVERIFY(e.pick(QStringLiteral("ProcessUGC")));
     QCOMPARE(e.ui.messages.size(), size_t(1));
     QVERIFY(e.ui.messages[0].text.contains(QStringLiteral("S45C.CSV")));
@@ -281,7 +286,7 @@ class ProcessCommandsTest : public QObject {
 
   // Guards against: a generator error inserting half a block.
   void errorsAreReportedAndInsertNothing() {
-    Editor e;
+    Session e;
     QVERIFY(e.pick(QStringLiteral("ProcessDrillHss"), [](QWidget* d) {
       SetBox(d, "U", "0");  // drill diameter 0: the speed divides by zero
       Press(d, "Command1");
@@ -306,9 +311,9 @@ class ProcessCommandsTest : public QObject {
     QFETCH(bool, before);
     QFETCH(QString, button);
     QFETCH(bool, after);
-    Editor e;
-    e.main.machine().Tallix = before;
-    e.main.applyTallixMenus(before);
+    Session e;
+    e.ws.machine.Tallix = before;
+    e.main.commands().setVisible(quillon::TallixItems(), before);
     QString caption;
     QVERIFY(e.pick(QStringLiteral("ProcessSetup"), [&](QWidget* d) {
       caption = d->windowTitle();
@@ -316,7 +321,7 @@ class ProcessCommandsTest : public QObject {
       Press(d, qPrintable(button));
     }));
     QCOMPARE(caption, QStringLiteral("Parameter"));
-    QCOMPARE(e.main.machine().Tallix, after);
+    QCOMPARE(e.ws.machine.Tallix, after);
     for (const char* item : {"ProcessMT", "ProcessMDrillSlant", "ProcessMKeySlant", "ProcessMTapSlant",
                              "ProcessMCircle", "ProcessMPlanetTap"})
       QVERIFY2(e.main.action(QString::fromLatin1(item))->isVisible() == after, item);

@@ -11,12 +11,13 @@
 #include <memory>
 
 #include "ScriptedInteraction.h"
-#include "UgcDrawing.h"
-#include "frmProcess.h"
-#include "frmProcessSetup.h"
-#include "frmUGC.h"
+#include "process_rotary/command_table.h"
+#include "ui/process/UgcDrawing.h"
+#include "ui/process/frmProcess.h"
+#include "ui/process/frmProcessSetup.h"
+#include "ui/process/frmUGC.h"
 #include "process/cutting_conditions.h"
-#include "process/machine_parameters.h"
+#include "app/machine_parameters.h"
 #include "process/process_run.h"
 
 namespace {

@@ -18,11 +18,14 @@
 #include <QToolBar>
 #include <memory>
 
-#include "QtSettingsStore.h"
+#include "ui/platform/QtSettingsStore.h"
 #include "ScriptedInteraction.h"
 #include "app/menu_tree.h"
-#include "frmDocument.h"
-#include "frmMain.h"
+#include "ui/documents/frmDocument.h"
+#include "EditorPtr.h"
+#include "app/menu_tree.h"
+#include "ui/documents/DocumentHost.h"
+#include "ui/shell/Commands.h"
 
 namespace {
 const quillon::SettingPlaces kPlaces{"/opt/quillon", "/home/op"};
@@ -33,10 +36,10 @@ QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 struct Shell {
   quillon::MemorySettingsStore store;
   ScriptedInteraction ui;
-  std::unique_ptr<frmMain> w;
+  EditorPtr w;
 
   void start(const QString& commandLine = QString()) {
-    w = std::make_unique<frmMain>(store, ui, kPlaces);
+    w = MakeEditor(store, ui, kPlaces);
     w->load(commandLine);
     w->show();
   }
@@ -117,8 +120,8 @@ class ShellTest : public QObject {
     // 1000 twips at 96 dpi: 1000 * 96 / 1440 = 66.7 -> 67 px; 6500 twips -> 433 px.
     QCOMPARE(QRect(w.x(), w.y(), w.width(), w.height()),
              QRect(Pixels(1000, w), Pixels(1000, w), Pixels(6500, w), Pixels(6500, w)));
-    QCOMPARE(w.appSettings().ScreenFontSize, 14);
-    QVERIFY(!w.machine().TG);
+    QCOMPARE(w.workspace().settings.ScreenFontSize, 14);
+    QVERIFY(!w.workspace().machine.TG);
     QCOMPARE(s.visibleDocumentMenus(), 0);
     for (const char* menu : {"mnuFile", "mnuView", "mnuHelp"}) QVERIFY2(w.action(menu)->isVisible(), menu);
     QStringList buttons;  // visible toolbar positions in order, "-" for a separator
@@ -139,7 +142,7 @@ class ShellTest : public QObject {
       QCOMPARE(w.action(name)->isVisible(), tallix);
     // The circle and planet-tap menus keep their design visibility at start.
     QVERIFY(w.action("ProcessMCircle")->isVisible() && w.action("ProcessMPlanetTap")->isVisible());
-    w.applyTallixMenus(!tallix);
+    w.commands().setVisible(quillon::TallixItems(), !tallix);
     for (std::string_view name : quillon::TallixItems()) QCOMPARE(w.action(Q(name))->isVisible(), !tallix);
     for (const char* name :
          {"ProcessMCircleFace", "ProcessMCircleSide", "ProcessMPlanetTapFace", "ProcessMPlanetTapSide"})
@@ -179,7 +182,7 @@ class ShellTest : public QObject {
     Shell s;
     s.start();
     QStringList paths, created;
-    QObject::connect(s.w.get(), &frmMain::documentCreated,
+    QObject::connect(&s.w->documentHost(), &DocumentHost::documentCreated,
                      [&](frmDocument* d) { created << d->filePath() + "|" + QString::fromStdString(d->text()); });
     for (int i = 1; i <= 6; ++i) {
       paths << path(QStringLiteral("six%1.min").arg(i));
@@ -223,8 +226,8 @@ class ShellTest : public QObject {
     const QString file = path("exit.min");
     WriteFile(file, "");
     s.w->OpenDocumentFile(file);
-    s.w->appSettings().OpenPathName = "/new/open";
-    s.w->machine().CsvFileName = "/new/S50C.CSV";
+    s.w->workspace().settings.OpenPathName = "/new/open";
+    s.w->workspace().machine.CsvFileName = "/new/S50C.CSV";
     s.w->move(Pixels(1500, *s.w), s.w->y());
     if (minimized) s.w->setWindowState(Qt::WindowMinimized);
     s.run("mnuFileExit");
@@ -249,8 +252,8 @@ class ShellTest : public QObject {
     const QString a = path("exitA.min"), b = path("exitB.min");
     WriteFile(a, "A\r\n");
     WriteFile(b, "B\r\n");
-    s.w->OpenDocumentFile(a)->replaceRange(0, 0, "1", 1);
-    s.w->OpenDocumentFile(b)->replaceRange(0, 0, "2", 1);
+    s.w->OpenDocumentFile(a)->applyEdit(quillon::ReplaceSpan(0, 0, "1", 1));
+    s.w->OpenDocumentFile(b)->applyEdit(quillon::ReplaceSpan(0, 0, "2", 1));
     s.ui.answers = {Answer::Cancel};
     QVERIFY(!s.w->close());
     QCOMPARE(s.w->documents().size(), 2);
@@ -327,7 +330,7 @@ class ShellTest : public QObject {
     QCOMPARE(s.ui.messages.size(), size_t(message.isEmpty() ? 0 : 1));
     if (!message.isEmpty()) QCOMPARE(s.ui.messages[0].text, message);
     if (!message.isEmpty()) QCOMPARE(s.ui.messages[0].title, QStringLiteral("Quillon"));
-    if (size > 0) QCOMPARE(s.w->appSettings().OpenPathName, m_dir.path().toStdString());
+    if (size > 0) QCOMPARE(s.w->workspace().settings.OpenPathName, m_dir.path().toStdString());
     QCOMPARE(QFile::exists(file), size > 0);
   }
 
@@ -382,7 +385,7 @@ class ShellTest : public QObject {
     frmDocument* doc = s.w->ActiveDocument();
     QCOMPARE(s.captions(), QStringList{"Untitled1"});
     QVERIFY(saveButton->isEnabled());
-    s.w->InsertNcText("G00 X10.\nM30\n");
+    s.w->documentHost().apply(quillon::InsertAtSelection("G00 X10.\nM30\n"));
     const QString file = path("Saved.min");
     s.ui.saveAnswers.push_back(ScriptedInteraction::pick(file));
     saveButton->trigger();
@@ -392,9 +395,9 @@ class ShellTest : public QObject {
     QCOMPARE(doc->caption(), file.toUpper());
     QVERIFY(!doc->DataChanged());
     QCOMPARE(s.visibleRecent(), QStringList{file});
-    QCOMPARE(s.w->appSettings().SavePathName, m_dir.path().toStdString());
+    QCOMPARE(s.w->workspace().settings.SavePathName, m_dir.path().toStdString());
     QCOMPARE(ReadFile(file), QByteArray("G00 X10.\r\nM30\r\n"));
-    s.w->InsertNcText("(X)\n");
+    s.w->documentHost().apply(quillon::InsertAtSelection("(X)\n"));
     s.run("mnuFileSave");
     QCOMPARE(s.ui.saveDefaultNames.size(), size_t(1));  // no dialog the second time
     QCOMPARE(ReadFile(file), QByteArray("G00 X10.\r\nM30\r\n(X)\r\n"));
@@ -415,7 +418,7 @@ class ShellTest : public QObject {
     Shell s;
     s.start();
     frmDocument* doc = s.newDocument();
-    s.w->InsertNcText("G01\n");
+    s.w->documentHost().apply(quillon::InsertAtSelection("G01\n"));
     for (bool closeBox : {true, false}) {  // the window's close box, then the Close command
       s.ui.answers = {Answer::Yes};
       if (!dialogCancelled) s.ui.saveAnswers.push_back(ScriptedInteraction::pick(path("missing/dir/x.min")));
@@ -432,7 +435,7 @@ class ShellTest : public QObject {
     QCOMPARE(s.ui.messages.size(), size_t(dialogCancelled ? 0 : 2));
     for (const auto& m : s.ui.messages) QCOMPARE(m.text, QStringLiteral("Can not save."));
     // A failed save points the next dialog at the working folder; a cancelled one changes nothing.
-    QCOMPARE(s.w->appSettings().SavePathName,
+    QCOMPARE(s.w->workspace().settings.SavePathName,
              dialogCancelled ? std::string("/home/op") : QDir::currentPath().toStdString());
   }
 
@@ -454,7 +457,7 @@ class ShellTest : public QObject {
     const QString file = path("close.min");
     WriteFile(file, "A\r\n");
     s.w->OpenDocumentFile(file);
-    s.w->InsertNcText("B");
+    s.w->documentHost().apply(quillon::InsertAtSelection("B"));
     s.ui.answers = {Answer(answer), Answer::No};
     s.run("mnuFileClose");
     QCOMPARE(s.ui.questions.size(), size_t(1));
@@ -475,7 +478,7 @@ class ShellTest : public QObject {
     QCOMPARE(s.captions(), QStringList{gone.toUpper()});
     QCOMPARE(s.w->ActiveDocument()->text(), std::string());
     QVERIFY(!QFile::exists(gone));
-    s.w->InsertNcText("M30\n");
+    s.w->documentHost().apply(quillon::InsertAtSelection("M30\n"));
     s.run("mnuFileSave");
     QCOMPARE(ReadFile(gone), QByteArray("M30\r\n"));
     s.run("mnuFileClose");
@@ -491,15 +494,15 @@ class ShellTest : public QObject {
   void processOutputIsOneUndoStep() {
     Shell s;
     s.start();
-    QVERIFY(!s.w->ApplyProcessOutput({"A", "B", "C"}));
+    QVERIFY(!s.w->documentHost().apply(quillon::InsertAtSelection("AB", 1, "C")));
     QCOMPARE(s.ui.messages.size(), size_t(1));
     QCOMPARE(s.ui.messages[0].text, QStringLiteral("Not file open. Can not insert."));
-    s.w->ReportProcessError(0);
+    s.w->documentHost().ReportProcessError(0);
     QCOMPARE(s.ui.messages.size(), size_t(1));
     frmDocument* doc = s.newDocument();
     doc->loadText("G00 X1.\nM30\n");
     doc->setSelection(4, 0);
-    QVERIFY(s.w->ApplyProcessOutput({"CALL\n", "AFTER\n", "SUB\n"}));
+    QVERIFY(s.w->documentHost().apply(quillon::InsertAtSelection("CALL\nAFTER\n", 5, "SUB\n")));
     QCOMPARE(doc->text(), std::string("G00 CALL\nAFTER\nX1.\nM30\nSUB\n"));
     QCOMPARE(doc->selStart(), 9);  // 4 + "CALL\n"
     doc->txtText->undo();
@@ -512,7 +515,7 @@ class ShellTest : public QObject {
     s.start();
     s.newDocument();
     frmDocument* second = s.newDocument();
-    QSignalSpy focused(s.w.get(), &frmMain::documentFocused);
+    QSignalSpy focused(&s.w->documentHost(), &DocumentHost::documentFocused);
     s.w->documents().first()->parentWidget()->close();
     QVERIFY(s.w->pendingRearrangement());
     QApplication::setActiveWindow(s.w.get());
@@ -596,11 +599,11 @@ class ShellTest : public QObject {
     }
     QVERIFY(leaves > 200);
     int got = 0;
-    s.w->setCommand("mnuGcode", [&got](int index) { got = index; });
+    s.w->commands().setCommand("mnuGcode", [&got](int index) { got = index; });
     s.w->action("mnuGcode", 14)->trigger();
     QCOMPARE(got, 14);
     bool ran = false;
-    s.w->setCommand("ProcessMCircleFace", [&ran](int) { ran = true; });
+    s.w->commands().setCommand("ProcessMCircleFace", [&ran](int) { ran = true; });
     s.run("ProcessMCircleFace");
     QVERIFY(!ran);
   }

@@ -15,9 +15,9 @@
 
 #include "ScriptedInteraction.h"
 #include "TestRows.h"
-#include "TransformCommands.h"
-#include "frmDocument.h"
-#include "frmMain.h"
+#include "ui/transform/TransformCommands.h"
+#include "ui/documents/frmDocument.h"
+#include "EditorPtr.h"
 
 namespace {
 
@@ -25,11 +25,11 @@ struct Session {
   QTemporaryDir tmp;
   quillon::MemorySettingsStore store;
   ScriptedInteraction ui;
-  std::unique_ptr<frmMain> main;
+  EditorPtr main;
 
   Session() {
     QDir().mkpath(tmp.path() + "/app");
-    main = std::make_unique<frmMain>(store, ui,
+    main = MakeEditor(store, ui,
                                      quillon::SettingPlaces{(tmp.path() + "/app").toStdString(), tmp.path().toStdString()});
     main->load(QString());
   }

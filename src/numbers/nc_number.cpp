@@ -1,0 +1,129 @@
+#include "numbers/nc_number.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "numbers/process_error.h"
+
+namespace quillon {
+
+double NcFloor(double x) {
+  const double f = std::floor(x);
+  const double up = f + 1.0;
+  if (up - x <= std::min(kNcEpsilon * std::max(1.0, std::fabs(x)), kNcMaxSlack)) return up;
+  return f;
+}
+
+std::string ShortestNumberText(double x) {
+  if (x == 0.0 || !std::isfinite(x)) return "0";
+  char buf[512];
+  // "%.15g" without the locale: at most 15 significant digits, no trailing zeros.
+  auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
+  std::string text(buf, res.ptr);
+  if (text.find('e') == std::string::npos) return text;
+  // Outside the magnitudes of NC words; still never write an exponent.
+  res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
+  return std::string(buf, res.ptr);
+}
+
+std::string FormatNcNumber(double& x) {
+  if (!std::isfinite(x * 1000.0)) throw ProcessError(kErrOverflow);
+  x = NcFloor(x * 1000.0) / 1000.0;
+  if (x == 0.0) {
+    x = 0.0;  // no "-0"
+    return "0";
+  }
+  return ShortestNumberText(x);
+}
+
+std::string FormatNcNumber(double&& x) {
+  double v = x;
+  return FormatNcNumber(v);
+}
+
+double WidenSingle(float x) {
+  if (!std::isfinite(x)) return x;
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, x);  // shortest text that reads back as x
+  double wide = 0.0;
+  std::from_chars(buf, res.ptr, wide);
+  return wide;
+}
+
+std::string FormatNcNumber(float& x) {
+  double v = WidenSingle(x);
+  std::string text = FormatNcNumber(v);
+  x = static_cast<float>(v);
+  return text;
+}
+
+std::string FormatTwoDigit(double& n) {
+  if (!std::isfinite(n)) throw ProcessError(kErrOverflow);
+  n = NcFloor(n);
+  if (n == 0.0) n = 0.0;
+  std::string digits = ShortestNumberText(n);
+  return n < 10 ? "0" + digits : digits;
+}
+
+std::string FormatTwoDigit(double&& n) {
+  double v = n;
+  return FormatTwoDigit(v);
+}
+
+namespace {
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t SkipDigits(std::string_view s, std::size_t i, std::size_t& count) {
+  while (i < s.size() && IsDigit(s[i])) ++i, ++count;
+  return i;
+}
+
+double ParseScanned(std::string_view number) {
+  if (!number.empty() && number.front() == '+') number.remove_prefix(1);
+  double value = 0.0;
+  auto res = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (res.ec == std::errc::result_out_of_range) return 0.0;
+  return value;
+}
+}  // namespace
+
+std::size_t ScanNumber(std::string_view s) {
+  std::size_t i = 0, digits = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  i = SkipDigits(s, i, digits);
+  if (i < s.size() && s[i] == '.') i = SkipDigits(s, i + 1, digits);
+  if (digits == 0) return 0;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    std::size_t j = i + 1, expDigits = 0;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    j = SkipDigits(s, j, expDigits);
+    if (expDigits > 0) i = j;
+  }
+  return i;
+}
+
+double ReadNumber(std::string_view text) {
+  std::string s;
+  s.reserve(text.size());
+  for (char c : text)
+    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') s.push_back(c);
+  const std::size_t length = ScanNumber(s);
+  return length == 0 ? 0.0 : ParseScanned(std::string_view(s).substr(0, length));
+}
+
+std::optional<double> ParseStrictNumber(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return std::nullopt;
+  const auto last = text.find_last_not_of(" \t");
+  const std::string_view t = text.substr(first, last - first + 1);
+  if (ScanNumber(t) != t.size()) return std::nullopt;
+  const double value = ParseScanned(t);
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+bool IsEmptyEntry(std::string_view text) { return text.empty(); }
+
+}  // namespace quillon

@@ -1,0 +1,48 @@
+#pragma once
+// What a feature module sees of the documents: which one is active, the one
+// way an edit reaches a document, how a command reports an error, and the
+// signals that a document was created, received the focus or became active.
+// The main window owns the documents; a test can host them in a bare area.
+#include <QList>
+#include <QObject>
+
+#include "document/document_edit.h"
+#include "ui/documents/frmDocument.h"
+
+class Interaction;
+class QMdiArea;
+class QWidget;
+
+class DocumentHost : public QObject {
+  Q_OBJECT
+ public:
+  // window parents the modeless tools and the messages.
+  DocumentHost(QMdiArea& area, Interaction& interaction, QWidget& window);
+
+  frmDocument* ActiveDocument() const;
+  QList<frmDocument*> documents() const;
+  QMdiArea& area() const { return m_area; }
+  QWidget* window() const { return &m_window; }
+  Interaction& interaction() const { return m_interaction; }
+
+  // Applies edit to doc (the active document when null) as one undo step,
+  // then shows its message over messageParent (the window when null).
+  // Without a document: the " 91 error " warning, false.
+  bool apply(const quillon::DocumentEdit& edit, frmDocument* doc = nullptr, QWidget* messageParent = nullptr);
+
+  // The warning of the process commands: title " 13 error ", its message.
+  void ReportProcessError(int number);
+
+ signals:
+  // A document window was created (New, Open, recent file, command line).
+  void documentCreated(frmDocument* document);
+  // A document's text control received the focus (modeless tools come to front).
+  void documentFocused(frmDocument* document);
+  // Another document window became active (or none is left).
+  void activeDocumentChanged();
+
+ private:
+  QMdiArea& m_area;
+  Interaction& m_interaction;
+  QWidget& m_window;
+};

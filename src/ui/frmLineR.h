@@ -1,9 +1,0 @@
-#pragma once
-// Line-circle cross point: the two crossings of a line and a circle.
-#include "CalculatorDialog.h"
-
-class frmLineR : public CalculatorDialog {
-  Q_OBJECT
- public:
-  explicit frmLineR(frmMain& main);
-};

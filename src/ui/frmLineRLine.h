@@ -1,9 +1,0 @@
-#pragma once
-// Two lines and circle: the corner of two lines and the circle fitted into it.
-#include "CalculatorDialog.h"
-
-class frmLineRLine : public CalculatorDialog {
-  Q_OBJECT
- public:
-  explicit frmLineRLine(frmMain& main);
-};

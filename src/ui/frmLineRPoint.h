@@ -1,9 +1,0 @@
-#pragma once
-// Point and line then circle: the circle through a point touching a line.
-#include "CalculatorDialog.h"
-
-class frmLineRPoint : public CalculatorDialog {
-  Q_OBJECT
- public:
-  explicit frmLineRPoint(frmMain& main);
-};

@@ -1,9 +1,0 @@
-#pragma once
-// "Replace": find text, replacement, Change / Skip / All Change.
-#include "SearchChangeDialog.h"
-
-class frmReplace : public SearchChangeDialog {
-  Q_OBJECT
- public:
-  explicit frmReplace(QWidget* parent);
-};

@@ -1,0 +1,25 @@
+#pragma once
+// "Parameter": the machine configuration every generator reads. OK copies the
+// dialog into the record and stores it at once; Cancel leaves both alone.
+#include <QDialog>
+
+#include "app/settings.h"
+#include "app/machine_parameters.h"
+
+class frmProcessSetup : public QDialog {
+  Q_OBJECT
+ public:
+  frmProcessSetup(quillon::MachineParameters& machine, quillon::SettingsStore& store, QWidget* parent = nullptr);
+
+ private:
+  void load();
+  // With Tallix the turret index position is the reference point reached by
+  // "G21 HP=4", so its coordinates are not asked, and the tool-request
+  // options (turret type, ATC macro) apply.
+  void ChkTallix_Click();
+  void Command1_Click();
+  void Command2_Click();
+
+  quillon::MachineParameters& m_machine;
+  quillon::SettingsStore& m_store;
+};

@@ -1,0 +1,25 @@
+#include "ui/shell/Editor.h"
+
+#include "process/workspace.h"
+#include "ui/documents/DocumentHost.h"
+#include "ui/documents/EditingCommands.h"
+#include "ui/geometry/CalculatorCommands.h"
+#include "ui/help/HelpCommands.h"
+#include "ui/process/ProcessCommands.h"
+#include "ui/shell/frmMain.h"
+#include "ui/transform/TransformCommands.h"
+
+Editor::Editor(quillon::SettingsStore& store, Interaction& interaction, quillon::SettingPlaces places)
+    : m_workspace(std::make_unique<quillon::Workspace>(store, std::move(places))),
+      m_window(std::make_unique<frmMain>(*m_workspace, interaction)) {
+  Commands& commands = m_window->commands();
+  DocumentHost& documents = m_window->documentHost();
+  const QString appFolder = QString::fromStdString(m_workspace->places.appFolder);
+  InstallEditingCommands(commands, documents, m_workspace->settings, appFolder);
+  InstallProcessCommands(commands, documents, *m_workspace);
+  InstallTransformCommands(commands, documents);
+  InstallCalculatorCommands(commands, documents);
+  InstallHelpCommands(commands, documents, appFolder);
+}
+
+Editor::~Editor() = default;
