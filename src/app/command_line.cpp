@@ -11,4 +11,13 @@ std::string CommandLinePath(std::string_view commandLine) {
   return std::string(rest);
 }
 
+std::vector<std::string> CommandLinePaths(const std::vector<std::string>& arguments) {
+  std::vector<std::string> paths;
+  for (const std::string& argument : arguments) {
+    std::string path = CommandLinePath(argument);
+    if (!path.empty()) paths.push_back(std::move(path));
+  }
+  return paths;
+}
+
 }  // namespace quillon

@@ -9,6 +9,7 @@
 #include "cli/cli_verbs.h"
 #include "geometry/calculator_forms.h"
 #include "geometry/spindle_speed.h"
+#include "numbers/entry_check.h"
 
 namespace quillon::cli {
 
@@ -55,11 +56,19 @@ bool ParseCalcArgs(const Args& args, CalcArgs& parsed, std::ostream& err) {
   return true;
 }
 
+// An entry takes what a user could type and the dialog would accept.
+bool AcceptEntry(const std::string& box, const std::string& value, std::ostream& err) {
+  if (IsAcceptableEntry(value)) return true;
+  err << NotANumberMessage(box, value) << "\n";
+  return false;
+}
+
 bool IsTicked(const std::string& value) { return value == "1" || value == "True" || value == "true"; }
 
 int RunRpm(const CalcArgs& parsed, std::ostream& out, std::ostream& err) {
   std::string v, diameter;
   for (const auto& [box, value] : parsed.boxes) {
+    if ((box == "V" || box == "Diameter") && !AcceptEntry(box, value, err)) return kExitUsage;
     if (box == "V") {
       v = value;
     } else if (box == "Diameter") {
@@ -86,6 +95,7 @@ bool SetControl(const CalculatorForm& form, CalculatorFields& fields, const std:
                 const std::string& value, std::ostream& err) {
   for (int entry : form.entries) {
     if (box == BoxName(entry)) {
+      if (!AcceptEntry(box, value, err)) return false;
       fields.text[entry] = value;
       return true;
     }

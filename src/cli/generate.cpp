@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "numbers/entry_check.h"
 #include "numbers/nc_number.h"
 #include "cli/cli_verbs.h"
 #include "document/document_edit.h"
@@ -39,7 +40,20 @@ struct GenerateRequest {
 // Thrown while reading the flags; becomes exit 2 with its one-line reason.
 struct UsageError {
   std::string reason;
+  // A refused entry is reported in the words a dialog uses for it, without
+  // the verb in front, so scripts match one line whichever way it came.
+  bool bare = false;
 };
+
+// A value for a box that takes a number is judged as the dialog judges it.
+void RequireNumberEntry(const std::string& field, const std::string& text) {
+  if (!IsAcceptableEntry(text)) throw UsageError{NotANumberMessage(field, text), true};
+}
+
+bool IsNumberSetting(SettingKind kind) {
+  return kind == SettingKind::Single || kind == SettingKind::Int32 || kind == SettingKind::Int16 ||
+         kind == SettingKind::NumberText;
+}
 
 Assignment SplitAssignment(const std::string& flag, const std::string& text) {
   auto eq = text.find('=');
@@ -148,6 +162,7 @@ void SetProcessField(ProcessDialogValues& v, const ProcessDialogSetup& setup, co
   for (const char* box : kProcessBoxes)
     if (a.first == box) {
       refuseHidden(box);
+      RequireNumberEntry(a.first, a.second);
       v.texts[box] = a.second;
       return;
     }
@@ -157,6 +172,7 @@ void SetProcessField(ProcessDialogValues& v, const ProcessDialogSetup& setup, co
 void SetUgcField(UgcDialogValues& v, const Assignment& a) {
   for (const UgcBox& box : UgcBoxes())
     if (a.first == box.name) {
+      RequireNumberEntry(a.first, a.second);
       v.*box.text = a.second;
       return;
     }
@@ -187,9 +203,13 @@ int RunGenerate(const Args& args, std::ostream& out, std::ostream& err) {
     ProcessContext ctx;
     const MemorySettingsStore noSettings;
     ctx.machine = LoadMachineParameters(noSettings, SettingPlaces{AppFolder(), {}});
-    for (const auto& [key, value] : request.machine)
+    for (const auto& [key, value] : request.machine) {
+      // An empty value stays refused below: a stored parameter is never empty.
+      const SettingKey* row = FindSettingKey(kSectionParameter, key);
+      if (row && IsNumberSetting(row->kind) && !value.empty()) RequireNumberEntry(key, value);
       if (!SetMachineParameter(ctx.machine, key, value))
         throw UsageError{"--machine " + key + "=" + value + " is not a machine parameter"};
+    }
     for (const auto& a : request.kept) SetKept(ctx.kept, a);
     if (request.spindleSpeed) ctx.kept.SpindleSpeed = StrictNumber("--spindle-speed", *request.spindleSpeed);
 
@@ -246,7 +266,7 @@ int RunGenerate(const Args& args, std::ostream& out, std::ostream& err) {
     out << ApplyLineEnds(document.text, LineEndStyle::CrLf);
     return kExitOk;
   } catch (const UsageError& e) {
-    err << "generate: " << e.reason << "\n";
+    err << (e.bare ? "" : "generate: ") << e.reason << "\n";
     return kExitUsage;
   }
 }
