@@ -1,5 +1,6 @@
 #include "ui/geometry/CalculatorDialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -10,21 +11,35 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "ui/geometry/FigureView.h"
 #include "ui/documents/frmDocument.h"
 #include "ui/documents/DocumentHost.h"
+#include "ui/platform/NumberEntries.h"
 
 namespace {
 
 // Wide enough for "-1234.567".
 constexpr int kBoxWidth = 80;
 
+// "Line 1       X" with the cell "Z" names the box "Line 1 Z": a row label
+// ends with the word of its first box when that is a coordinate letter.
+QString CellName(const QString& rowLabel, const QString& cellLabel) {
+  QStringList words = rowLabel.simplified().split(QLatin1Char(' '));
+  static const QRegularExpression kCoordinate(QStringLiteral("^[A-Z]{1,2}$"));
+  if (words.size() > 1 && kCoordinate.match(words.last()).hasMatch()) words.removeLast();
+  return words.join(QLatin1Char(' ')) + QLatin1Char(' ') + cellLabel;
+}
+
 }  // namespace
 
 CalculatorDialog::CalculatorDialog(const quillon::CalculatorForm& form, DocumentHost& documents)
-    : QDialog(documents.window()), m_form(form), m_documents(documents) {
+    : QDialog(documents.window()),
+      m_form(form),
+      m_documents(documents),
+      m_entries(new NumberEntries(*this, &documents.interaction())) {
   setObjectName(QString::fromStdString(form.name));
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(false);
@@ -57,7 +72,10 @@ quillon::CalculatorFields CalculatorDialog::fields() const {
   return f;
 }
 
+void CalculatorDialog::nameBox(int n, const QString& label) { m_labels[static_cast<std::size_t>(n)] = label; }
+
 void CalculatorDialog::recalculate(const QString& control) {
+  if (!m_entries->confirmMarked()) return;
   const quillon::Calculation result = quillon::Recalculate(m_form, fields(), control.toStdString());
   for (int n : m_form.results) {
     QLineEdit* b = box(n);
@@ -69,6 +87,8 @@ void CalculatorDialog::recalculate(const QString& control) {
 }
 
 void CalculatorDialog::insert(const quillon::InsertButton& button) {
+  // Typed entries are inserted as they stand, so none may be marked.
+  if (!m_entries->confirmMarked()) return;
   // When the document the calculator was opened for is gone, the active one
   // takes the text, or the user hears that none is open.
   m_documents.apply(quillon::InsertEdit(button, fields()), m_target);
@@ -79,7 +99,14 @@ bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
   auto* entry = qobject_cast<QLineEdit*>(watched);
   if (entry && event->type() == QEvent::FocusOut &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-    recalculate(entry->objectName());
+    // Leaving for another window, for a button of this one (Cancel must
+    // close, an insert button judges by itself) or while a refusal puts the
+    // focus back is no attempt to calculate: a refused entry stays marked
+    // and nothing is said.
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    auto* next = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    const bool quiet = reason == Qt::ActiveWindowFocusReason || m_entries->refocusing() || (next && next->window() == this);
+    if (!quiet || !m_entries->firstMarked()) recalculate(entry->objectName());
   } else if (entry && m_enterOrder && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -116,6 +143,10 @@ QLineEdit* CalculatorDialog::makeBox(int n) {
   const auto& entries = m_form.entries;
   if (std::find(entries.begin(), entries.end(), n) != entries.end()) {
     b->installEventFilter(this);
+    m_entries->add(b, [this, n, b] {
+      const QString& label = m_labels[static_cast<std::size_t>(n)];
+      return label.isEmpty() ? b->objectName() : label;
+    });
   } else {
     b->setReadOnly(true);
     b->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
@@ -181,6 +212,8 @@ QGridLayout* CalculatorDialog::makeRows(const std::vector<CalculatorRow>& rows) 
         grid->addWidget(makeLabel(QStringLiteral("LabelText%1").arg(cell.box), QString::fromLatin1(cell.label)), r,
                         2 * c, Qt::AlignRight);
       grid->addWidget(makeBox(cell.box), r, 2 * c + 1);
+      nameBox(cell.box, c == 0 ? QString::fromLatin1(row.label)
+                               : CellName(QString::fromLatin1(row.label), QString::fromLatin1(cell.label)));
     }
     for (int k = 0; k < 2; ++k)
       if (const char* control = row.buttons[static_cast<std::size_t>(k)])

@@ -13,6 +13,7 @@
 #include "geometry/calculator_forms.h"
 
 class FigureView;
+class NumberEntries;
 class QCheckBox;
 class QGridLayout;
 class QKeyEvent;
@@ -50,8 +51,11 @@ class CalculatorDialog : public QDialog {
   FigureView* drawing() const { return m_drawing; }
   quillon::CalculatorFields fields() const;
 
-  // What leaving an entry / clicking OptionN, Check1 or Picture1 does.
+  // What leaving an entry / clicking OptionN, Check1 or Picture1 does. While
+  // an entry holds no number nothing is calculated: the message names it and
+  // it gets the focus back.
   void recalculate(const QString& control);
+  NumberEntries& entries() const { return *m_entries; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +75,8 @@ class CalculatorDialog : public QDialog {
   QWidget* makeDrawing();
   // Enter in an entry moves the focus along the form's entries, then to Command1.
   void enableEnterOrder() { m_enterOrder = true; }
+  // How a refusal names box n when no row of makeRows labels it.
+  void nameBox(int n, const QString& label);
 
  private:
   void insert(const quillon::InsertButton& button);
@@ -79,6 +85,8 @@ class CalculatorDialog : public QDialog {
   DocumentHost& m_documents;
   QPointer<frmDocument> m_target;
   std::array<QLineEdit*, quillon::kLastBox + 1> m_boxes{};
+  std::array<QString, quillon::kLastBox + 1> m_labels;
+  NumberEntries* m_entries = nullptr;
   std::vector<QRadioButton*> m_options;
   QCheckBox* m_check = nullptr;
   FigureView* m_drawing = nullptr;

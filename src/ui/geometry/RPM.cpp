@@ -8,8 +8,12 @@
 #include "ui/documents/frmDocument.h"
 #include "ui/documents/DocumentHost.h"
 #include "geometry/spindle_speed.h"
+#include "ui/platform/NumberEntries.h"
 
-RPM::RPM(DocumentHost& documents) : QDialog(documents.window()), m_documents(documents) {
+RPM::RPM(DocumentHost& documents)
+    : QDialog(documents.window()),
+      m_documents(documents),
+      m_entries(new NumberEntries(*this, &documents.interaction())) {
   setObjectName(QStringLiteral("RPM"));
   setWindowTitle(QStringLiteral("Speed cal."));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -32,6 +36,8 @@ RPM::RPM(DocumentHost& documents) : QDialog(documents.window()), m_documents(doc
   grid->addWidget(new QLabel(QStringLiteral("Diameter"), this),  1, 0);
   grid->addWidget(new QLabel(QStringLiteral("D"), this),         1, 1);
   grid->addWidget(m_diameter,                                    1, 2);
+  m_entries->add(m_v, QStringLiteral("Cut speed"));
+  m_entries->add(m_diameter, QStringLiteral("Diameter"));
 }
 
 void RPM::setTargetDocument(frmDocument* document) { m_target = document; }
@@ -50,6 +56,7 @@ bool RPM::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RPM::Diameter_Enter() {
+  if (!m_entries->confirm()) return;
   const quillon::RpmOutcome outcome =
       quillon::RpmEnterInDiameter(QtToProgramText(m_v->text()), QtToProgramText(m_diameter->text()));
   switch (outcome.step) {

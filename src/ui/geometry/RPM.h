@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPointer>
 
+class NumberEntries;
 class QLineEdit;
 class frmDocument;
 class DocumentHost;
@@ -25,4 +26,5 @@ class RPM : public QDialog {
   QPointer<frmDocument> m_target;
   QLineEdit* m_v = nullptr;
   QLineEdit* m_diameter = nullptr;
+  NumberEntries* m_entries = nullptr;
 };

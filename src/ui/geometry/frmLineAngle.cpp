@@ -74,6 +74,7 @@ frmLineAngle::frmLineAngle(DocumentHost& documents)
     label->setFont(QFont(QStringLiteral("Monospace")));
     grid->addWidget(label, r, 0);
     grid->addWidget(makeBox(row.box), r, 1);
+    nameBox(row.box, QString::fromLatin1(row.label));
     ++r;
   }
   layout->addLayout(grid);

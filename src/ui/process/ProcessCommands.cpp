@@ -57,7 +57,7 @@ struct ProcessModule {
   }
 
   void ProcessSetup_Click() {
-    frmProcessSetup dialog(ws.machine, ws.store, docs.window());
+    frmProcessSetup dialog(ws.machine, ws.store, docs.window(), &docs.interaction());
     dialog.exec();
     commands.setVisible(quillon::TallixItems(), ws.machine.Tallix);
   }
@@ -73,7 +73,7 @@ struct ProcessModule {
     }
     quillon::ProcessDialogValues accepted;
     {
-      frmProcess dialog(docs.window());
+      frmProcess dialog(docs.window(), &docs.interaction());
       dialog.applySetup(setup);
       dialog.setValues(values);
       if (dialog.exec() != QDialog::Accepted) return;

@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "ui/platform/NumberEntries.h"
+
 namespace {
 
 // A mouse click places the caret after the focus arrives, which would undo
@@ -96,7 +98,8 @@ void SelectAllOnFocus(QLineEdit* box) {
   box->installEventFilter(new SelectAllFilter(box));
 }
 
-frmProcess::frmProcess(QWidget* parent) : QDialog(parent) {
+frmProcess::frmProcess(QWidget* parent, Interaction* interaction)
+    : QDialog(parent), m_entries(new NumberEntries(*this, interaction)) {
   setObjectName(QStringLiteral("frmProcess"));
   setAttribute(Qt::WA_DeleteOnClose, false);  // the command owns it for exactly one run
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -246,6 +249,20 @@ frmProcess::frmProcess(QWidget* parent) : QDialog(parent) {
       }
     });
   }
+
+  // Every box takes a number. The message names a box as the dialog shows it
+  // now, after the command relabelled it: the long label, or the address word
+  // when the long one is blank; a point's box with its group ("Start Point X").
+  auto labelText = [this](const char* name) { return findChild<QLabel*>(QString::fromLatin1(name))->text(); };
+  for (const CuttingRow& r : kCuttingRows)
+    m_entries->add(box(QString::fromLatin1(r.box)), [labelText, r] {
+      const QString caption = labelText(r.label);
+      return caption.trimmed().isEmpty() ? labelText(r.label2) : caption;
+    });
+  for (const auto& [rows, heading] : {std::pair{&kStartRows, "LabelStart"}, std::pair{&kEndRows, "LabelEnd"}})
+    for (const PointRow& p : *rows)
+      m_entries->add(box(QString::fromLatin1(p.box)),
+                     [labelText, p, heading] { return labelText(heading) + QLatin1Char(' ') + labelText(p.label); });
 }
 
 QLineEdit* frmProcess::box(const QString& name) const { return findChild<QLineEdit*>(name); }
@@ -315,6 +332,8 @@ quillon::ProcessDialogValues frmProcess::values() const {
   return v;
 }
 
-void frmProcess::Command1_Click() { accept(); }
+void frmProcess::Command1_Click() {
+  if (m_entries->confirm()) accept();
+}
 
 void frmProcess::Command2_Click() { reject(); }

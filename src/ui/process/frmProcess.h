@@ -8,6 +8,8 @@
 #include "process/process_command.h"
 #include "process/process_input.h"
 
+class Interaction;
+class NumberEntries;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,7 +22,8 @@ void SelectAllOnFocus(QLineEdit* box);
 class frmProcess : public QDialog {
   Q_OBJECT
  public:
-  explicit frmProcess(QWidget* parent = nullptr);
+  // interaction shows the refusal of a box that is not a number.
+  explicit frmProcess(QWidget* parent = nullptr, Interaction* interaction = nullptr);
 
   // Applies a command's set-up to the design-time dialog. Returns the names
   // the set-up mentions that are no control of this dialog (empty when all
@@ -33,8 +36,11 @@ class frmProcess : public QDialog {
   quillon::ProcessDialogValues values() const;
 
   QLineEdit* box(const QString& name) const;
+  NumberEntries& entries() const { return *m_entries; }
 
  private:
   void Command1_Click();
   void Command2_Click();
+
+  NumberEntries* m_entries = nullptr;
 };

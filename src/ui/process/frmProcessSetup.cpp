@@ -10,8 +10,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "ui/process/frmProcess.h"
+#include "numbers/entry_check.h"
 #include "numbers/nc_number.h"
+#include "ui/platform/NumberEntries.h"
+#include "ui/process/frmProcess.h"
 
 namespace {
 
@@ -35,17 +37,21 @@ constexpr FlagBox kFlagBoxes[] = {
   {"ChkLoadMoniter",   "Load monitor",          &quillon::MachineParameters::LoadMoniter},
 };
 
-// The number boxes and their fields.
+// The number boxes, their fields and what names them in a message: the
+// group's title (if any) and the label beside the box.
 struct NumberBox {
   const char* name;
   double quillon::MachineParameters::*field;
+  const char* group;
+  const char* label;
 };
 constexpr NumberBox kNumberBoxes[] = {
-  {"txtMaxS",   &quillon::MachineParameters::MaxS},
-  {"txtHomeX",  &quillon::MachineParameters::HomeX},
-  {"txtHomeZ",  &quillon::MachineParameters::HomeZ},
-  {"txtAppX",   &quillon::MachineParameters::AppX},
-  {"txtAppZ",   &quillon::MachineParameters::AppZ},
+  // box        field                                    group        label
+  {"txtMaxS",   &quillon::MachineParameters::MaxS,       nullptr,     "LabelMaxS"},
+  {"txtHomeX",  &quillon::MachineParameters::HomeX,      "FrameHome", "LabelAppX"},
+  {"txtHomeZ",  &quillon::MachineParameters::HomeZ,      "FrameHome", "LabelAppZ"},
+  {"txtAppX",   &quillon::MachineParameters::AppX,       "FrameApp",  "LabelX"},
+  {"txtAppZ",   &quillon::MachineParameters::AppZ,       "FrameApp",  "LabelZ"},
 };
 // clang-format on
 
@@ -61,8 +67,8 @@ T* Named(QWidget* w, const char* name) {
 }  // namespace
 
 frmProcessSetup::frmProcessSetup(quillon::MachineParameters& machine, quillon::SettingsStore& store,
-                                 QWidget* parent)
-    : QDialog(parent), m_machine(machine), m_store(store) {
+                                 QWidget* parent, Interaction* interaction)
+    : QDialog(parent), m_machine(machine), m_store(store), m_entries(new NumberEntries(*this, interaction)) {
   setObjectName(QStringLiteral("frmProcessSetup"));
   setWindowTitle(QStringLiteral("Parameter"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -149,6 +155,13 @@ frmProcessSetup::frmProcessSetup(quillon::MachineParameters& machine, quillon::S
   connect(ok, &QPushButton::clicked, this, &frmProcessSetup::Command1_Click);
   connect(cancel, &QPushButton::clicked, this, &frmProcessSetup::Command2_Click);
 
+  for (const NumberBox& n : kNumberBoxes)
+    m_entries->add(findChild<QLineEdit*>(QString::fromLatin1(n.name)), [this, n] {
+      const QString label = findChild<QLabel*>(QString::fromLatin1(n.label))->text();
+      if (!n.group) return label;
+      return findChild<QGroupBox*>(QString::fromLatin1(n.group))->title() + QLatin1Char(' ') + label;
+    });
+
   load();
 }
 
@@ -176,9 +189,13 @@ void frmProcessSetup::ChkTallix_Click() {
 }
 
 void frmProcessSetup::Command1_Click() {
+  // With Tallix the index position boxes are hidden and keep what they hold.
+  if (!m_entries->confirm()) return;
   quillon::MachineParameters p = m_machine;
+  // A hidden box that holds no number keeps the stored value rather than 0.
   for (const NumberBox& n : kNumberBoxes)
-    p.*n.field = quillon::ReadNumber(findChild<QLineEdit*>(QString::fromLatin1(n.name))->text().toStdString());
+    if (auto value = quillon::EntryValue(findChild<QLineEdit*>(QString::fromLatin1(n.name))->text().toStdString()))
+      p.*n.field = *value;
   for (const FlagBox& f : kFlagBoxes) p.*f.flag = findChild<QCheckBox*>(QString::fromLatin1(f.name))->isChecked();
   ChkTallix_Click();
   p.TurretType = findChild<QRadioButton*>(QStringLiteral("H1"))->isChecked() ? 1 : 2;

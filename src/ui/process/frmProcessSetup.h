@@ -6,10 +6,15 @@
 #include "app/settings.h"
 #include "app/machine_parameters.h"
 
+class Interaction;
+class NumberEntries;
+
 class frmProcessSetup : public QDialog {
   Q_OBJECT
  public:
-  frmProcessSetup(quillon::MachineParameters& machine, quillon::SettingsStore& store, QWidget* parent = nullptr);
+  // interaction shows the refusal of a box that is not a number.
+  frmProcessSetup(quillon::MachineParameters& machine, quillon::SettingsStore& store, QWidget* parent = nullptr,
+                  Interaction* interaction = nullptr);
 
  private:
   void load();
@@ -22,4 +27,5 @@ class frmProcessSetup : public QDialog {
 
   quillon::MachineParameters& m_machine;
   quillon::SettingsStore& m_store;
+  NumberEntries* m_entries = nullptr;
 };

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "ui/platform/Interaction.h"
+#include "ui/platform/NumberEntries.h"
 #include "ui/process/UgcDrawing.h"
 #include "ui/process/frmProcess.h"
 #include "process/cutting_conditions.h"
@@ -34,7 +35,11 @@ T* Named(T* w, const QString& name) {
 
 frmUGC::frmUGC(quillon::MachineParameters& machine, quillon::CuttingConditionTable& table, Interaction& interaction,
                QWidget* parent)
-    : QDialog(parent), m_machine(machine), m_table(table), m_interaction(interaction) {
+    : QDialog(parent),
+      m_machine(machine),
+      m_table(table),
+      m_interaction(interaction),
+      m_entries(new NumberEntries(*this, &interaction)) {
   setObjectName(QStringLiteral("frmUGC"));
   setWindowTitle(QStringLiteral("User Graphic Command"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -52,6 +57,7 @@ frmUGC::frmUGC(quillon::MachineParameters& machine, quillon::CuttingConditionTab
     SelectAllOnFocus(box);
     box->installEventFilter(this);
     label->setBuddy(box);
+    m_entries->add(box, label->text());
     grid->addWidget(label, b.row, b.column * 2);
     grid->addWidget(box, b.row, b.column * 2 + 1);
     tabOrder << box;
@@ -205,6 +211,9 @@ void frmUGC::LoadMaterialTable(const quillon::MachineParameters& machine, quillo
                         MessageIcon::Warning);
 }
 
-void frmUGC::Command1_Click() { accept(); }
+void frmUGC::Command1_Click() {
+  // The boxes the tailstock choice disables are not judged: nobody can correct them.
+  if (m_entries->confirm()) accept();
+}
 
 void frmUGC::Command2_Click() { reject(); }

@@ -8,6 +8,7 @@
 #include "process/process_command.h"
 
 class Interaction;
+class NumberEntries;
 class QLineEdit;
 class UgcDrawing;
 
@@ -27,6 +28,7 @@ class frmUGC : public QDialog {
   quillon::UgcDialogValues values() const;
 
   UgcDrawing* drawing() const { return m_drawing; }
+  NumberEntries& entries() const { return *m_entries; }
 
   // Loads the material file named by machine.CsvFileName into table; a file
   // that cannot be read leaves the table as it was and is reported.
@@ -47,4 +49,5 @@ class frmUGC : public QDialog {
   quillon::CuttingConditionTable& m_table;
   Interaction& m_interaction;
   UgcDrawing* m_drawing = nullptr;
+  NumberEntries* m_entries = nullptr;
 };

@@ -160,7 +160,7 @@ class TransformTools : public QObject {
     if (!doc) return;
     // No stored state: every opening starts from the design defaults.
     if (m_arrange) m_arrange->close();
-    m_arrange = new frmNumberArrange(m_docs.window());
+    m_arrange = new frmNumberArrange(m_docs.window(), &m_docs.interaction());
     connect(m_arrange, &frmNumberArrange::arrangeRequested, this, [this](const quillon::ArrangeOptions& o) {
       frmDocument* d = target();
       if (!d) return;

@@ -12,10 +12,12 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "ui/documents/frmDocument.h"
 #include "numbers/nc_number.h"
+#include "ui/documents/frmDocument.h"
+#include "ui/platform/NumberEntries.h"
 
-frmNumberArrange::frmNumberArrange(QWidget* parent) : QDialog(parent) {
+frmNumberArrange::frmNumberArrange(QWidget* parent, Interaction* interaction)
+    : QDialog(parent), m_entries(new NumberEntries(*this, interaction)) {
   setObjectName(QStringLiteral("frmNumberArrange"));
   setWindowTitle(QStringLiteral("Sequence Number Arrange"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -70,13 +72,16 @@ frmNumberArrange::frmNumberArrange(QWidget* parent) : QDialog(parent) {
   m_cancel->setAutoDefault(false);
 
   auto* grid = new QGridLayout(this);
+  // The three boxes take numbers; a message names each by its label.
+  int row = 0;
+  for (const auto& [label, edit] : {std::pair{"Digit Number", m_digitNo}, std::pair{"Start Number", m_startNo},
+                                    std::pair{"Add Value", m_addNo}}) {
+    grid->addWidget(new QLabel(QString::fromLatin1(label), this), row, 0);
+    grid->addWidget(edit, row, 1);
+    m_entries->add(edit, QString::fromLatin1(label));
+    ++row;
+  }
   // clang-format off
-  grid->addWidget(new QLabel(QStringLiteral("Digit Number"), this), 0, 0);
-  grid->addWidget(m_digitNo,                                        0, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Start Number"), this), 1, 0);
-  grid->addWidget(m_startNo,                                        1, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Add Value"), this),    2, 0);
-  grid->addWidget(m_addNo,                                          2, 1);
   grid->addWidget(frame1,                                           3, 0, 1, 2);
   grid->addWidget(m_fromTop,                                        4, 0, 1, 2);
   grid->addWidget(m_stopM02,                                        5, 0, 1, 2);
@@ -107,6 +112,7 @@ quillon::ArrangeOptions frmNumberArrange::options() const {
 void frmNumberArrange::StopM02_Click() { m_continue->setEnabled(!m_stopM02->isChecked()); }
 
 void frmNumberArrange::Command1_Click() {
+  if (!m_entries->confirm()) return;
   const quillon::ArrangeOptions o = options();
   close();
   emit arrangeRequested(o);

@@ -5,6 +5,8 @@
 
 #include "transform/sequence_numbers.h"
 
+class Interaction;
+class NumberEntries;
 class QCheckBox;
 class QKeyEvent;
 class QLineEdit;
@@ -14,7 +16,8 @@ class QRadioButton;
 class frmNumberArrange : public QDialog {
   Q_OBJECT
  public:
-  explicit frmNumberArrange(QWidget* parent);
+  // interaction shows the refusal of a box that is not a number.
+  explicit frmNumberArrange(QWidget* parent, Interaction* interaction = nullptr);
 
   // The entries as the run reads them.
   quillon::ArrangeOptions options() const;
@@ -43,4 +46,5 @@ class frmNumberArrange : public QDialog {
   QCheckBox* m_continue = nullptr;
   QPushButton* m_command1 = nullptr;
   QPushButton* m_cancel = nullptr;
+  NumberEntries* m_entries = nullptr;
 };
