@@ -38,4 +38,24 @@ std::string EncodeProgramText(std::string_view text, LineEndStyle style) {
   return out;
 }
 
+std::string FilterExtension(std::string_view patterns) {
+  std::string_view first = patterns.substr(0, patterns.find(';'));
+  while (!first.empty() && first.front() == ' ') first.remove_prefix(1);
+  while (!first.empty() && first.back() == ' ') first.remove_suffix(1);
+  if (!first.starts_with("*.") || first.size() < 3) return {};
+  const std::string_view extension = first.substr(1);
+  // "*.*" and "*.m?n" name no one extension to add.
+  if (extension.find_first_of("*?[") != std::string_view::npos) return {};
+  return std::string(extension);
+}
+
+std::string WithFilterExtension(std::string_view path, std::string_view patterns) {
+  const std::string extension = FilterExtension(patterns);
+  const std::size_t slash = path.find_last_of("/\\");
+  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  // A point after the first character marks an extension; ".profile" is a name.
+  if (extension.empty() || name.empty() || name.find('.', 1) != std::string_view::npos) return std::string(path);
+  return std::string(path) + extension;
+}
+
 }  // namespace quillon

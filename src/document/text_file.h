@@ -28,4 +28,13 @@ std::string EncodeProgramText(std::string_view text, LineEndStyle style);
 // "\n" -> the style's line end, nothing else changed (for the command line).
 std::string ApplyLineEnds(std::string_view text, LineEndStyle style);
 
+// The extension a save-dialog filter stands for: "*.min" -> ".min"; the first
+// of several ("*.min;*.ssb"); none for every file ("*.*", "*") or no filter.
+std::string FilterExtension(std::string_view patterns);
+
+// path with the filter's extension added when its file name has none
+// ("part1" -> "part1.min"); a name that has one ("part1.txt", "a.b.min"),
+// or ends in a point, is kept as typed. Folders' points do not count.
+std::string WithFilterExtension(std::string_view path, std::string_view patterns);
+
 }  // namespace quillon
