@@ -22,9 +22,8 @@ int main(int argc, char* argv[]) {
   QtSettingsStore store;
   QtInteraction interaction;
   Editor editor(store, interaction, places);
-  // The shell has already split the line; joining it again gives the one
-  // command-line text the start-up rule expects.
-  editor.window().load(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
+  // Each argument names one file (the shell has split the line already).
+  editor.window().load(QApplication::arguments().mid(1));
   editor.window().show();
   return QApplication::exec();
 }

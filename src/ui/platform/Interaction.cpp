@@ -4,9 +4,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QSpacerItem>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSpacerItem>
+
+#include "document/text_file.h"
 
 QStringList ConvertDialogFilter(const QString& filter) {
   QStringList result;
@@ -35,10 +37,28 @@ namespace {
 FileDialogResult RunFileDialog(QWidget* parent, const QString& caption, const QString& startFolder,
                                const QString& fileName, const QString& filter, bool save) {
   QFileDialog dialog(parent, caption, startFolder);
-  dialog.setNameFilters(ConvertDialogFilter(filter));
+  const QStringList names = ConvertDialogFilter(filter);
+  // The table's patterns of each name filter, by position ("*.min").
+  QStringList patterns;
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  for (qsizetype i = 1; i < parts.size(); i += 2) patterns << parts[i];
+  auto patternsOf = [&](const QString& name) {
+    const qsizetype index = names.indexOf(name);
+    return index >= 0 && index < patterns.size() ? patterns[index] : QString();
+  };
+  dialog.setNameFilters(names);
   if (save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);  // the overwrite prompt is on by default
+    // A name typed without an extension gets the chosen filter's before the
+    // overwrite prompt looks for the file, so the prompt asks about the file
+    // that is really written.
+    auto suffixFor = [&](const QString& name) {
+      return QString::fromStdString(quillon::FilterExtension(patternsOf(name).toStdString())).mid(1);
+    };
+    if (!names.isEmpty()) dialog.setDefaultSuffix(suffixFor(names.first()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, suffixFor](const QString& name) { dialog.setDefaultSuffix(suffixFor(name)); });
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -47,6 +67,7 @@ FileDialogResult RunFileDialog(QWidget* parent, const QString& caption, const QS
   FileDialogResult result;
   result.accepted = dialog.exec() == QDialog::Accepted;
   result.folder = dialog.directory().absolutePath();
+  result.filter = patternsOf(dialog.selectedNameFilter());
   if (result.accepted && !dialog.selectedFiles().isEmpty()) {
     result.path = dialog.selectedFiles().first();
     result.folder = QFileInfo(result.path).absolutePath();
@@ -56,11 +77,15 @@ FileDialogResult RunFileDialog(QWidget* parent, const QString& caption, const QS
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Information:
+      return QMessageBox::Information;
     case MessageIcon::Warning:
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Critical: return QMessageBox::Critical;
-    case MessageIcon::None: break;
+    case MessageIcon::Exclamation:
+      return QMessageBox::Warning;
+    case MessageIcon::Critical:
+      return QMessageBox::Critical;
+    case MessageIcon::None:
+      break;
   }
   return QMessageBox::NoIcon;
 }
@@ -93,18 +118,28 @@ Answer QtInteraction::question(QWidget* parent, const QString& title, const QStr
   QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::NoButton, parent);
   MakeRoomForTitle(box);
   switch (buttons) {
-    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case Buttons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
     case Buttons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
-    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Buttons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
   }
   switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Ok: return Answer::Ok;
-    default: return Answer::Cancel;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    case QMessageBox::Ok:
+      return Answer::Ok;
+    default:
+      return Answer::Cancel;
   }
 }
 

@@ -15,6 +15,7 @@ struct FileDialogResult {
   bool accepted = false;  // false: the user cancelled
   QString path;           // chosen file (may be empty even when accepted)
   QString folder;         // the folder the dialog ended in
+  QString filter;         // the chosen filter's patterns as in the table ("*.min"); empty when unknown
 };
 
 class Interaction {

@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -15,12 +17,13 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMoveEvent>
 #include <QResizeEvent>
 #include <QSaveFile>
 #include <QScreen>
-#include <QStyle>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
@@ -33,6 +36,7 @@
 
 #include "app/command_line.h"
 #include "app/menu_tree.h"
+#include "app/window_placement.h"
 #include "document/text_file.h"
 #include "help/help_topics.h"
 #include "process/workspace.h"
@@ -41,17 +45,32 @@
 #include "ui/platform/Interaction.h"
 #include "ui/shell/AppIcon.h"
 #include "ui/shell/Commands.h"
+#include "ui/shell/ScreenFit.h"
 #include "ui/shell/ToolbarIcons.h"
 
 namespace {
 const QString kAppName = QStringLiteral("Quillon");
 const QString kOpenFilter = QStringLiteral("All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb");
-const QString kSaveFilter = QStringLiteral("Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|All Files (*.*)|*.*");
+// Libraries are saved like the other programs; their filter is spelled as in
+// the insert-file dialog.
+const QString kSaveFilter =
+    QStringLiteral("Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|LIB File (*.lib)|*.lib|All Files (*.*)|*.*");
 const QString kUntitled = QStringLiteral("Untitled");
 constexpr int kClockIntervalMs = 1000;
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The local files a drag carries; empty when it carries anything else too.
+QStringList DroppedFiles(const QMimeData* data) {
+  QStringList files;
+  if (!data || !data->hasUrls()) return files;
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) return {};
+    files << url.toLocalFile();
+  }
+  return files;
+}
 
 // Shows the wait pointer while a file is read or written.
 class WaitCursor {
@@ -97,6 +116,8 @@ frmMain::frmMain(quillon::Workspace& workspace, Interaction& interaction, QWidge
   m_documents = new DocumentHost(*m_impl->mdi, m_interaction, *this);
   m_commands = new Commands(this, [this] { return ActiveDocument() != nullptr; });
   m_commands->buildMenus(menuBar());
+  new ScreenFit(*this);
+  setAcceptDrops(true);
   buildToolbar();
   buildStatusBar();
   bindShellCommands();
@@ -198,12 +219,10 @@ void frmMain::bindShellCommands() {
   c.setCommand(QStringLiteral("mnuFileSaveAs"), [this](int) { mnuFileSaveAs_Click(); });
   c.setCommand(QStringLiteral("mnuFileRecentFile"), [this](int index) { mnuFileRecentFile_Click(index); });
   c.setCommand(QStringLiteral("mnuFileExit"), [this](int) { close(); });
-  c.setCommand(QStringLiteral("mnuViewToolbar"), [this](int) {
-    m_impl->toolbar->setVisible(action(QStringLiteral("mnuViewToolbar"))->isChecked());
-  });
-  c.setCommand(QStringLiteral("mnuViewStatusBar"), [this](int) {
-    m_impl->statusBar->setVisible(action(QStringLiteral("mnuViewStatusBar"))->isChecked());
-  });
+  c.setCommand(QStringLiteral("mnuViewToolbar"),
+               [this](int) { m_impl->toolbar->setVisible(action(QStringLiteral("mnuViewToolbar"))->isChecked()); });
+  c.setCommand(QStringLiteral("mnuViewStatusBar"),
+               [this](int) { m_impl->statusBar->setVisible(action(QStringLiteral("mnuViewStatusBar"))->isChecked()); });
   for (const char* mode : {"mnuWindowCascade", "mnuWindowTileHorizontal", "mnuWindowTileVertical"}) {
     const QString name = QLatin1String(mode);
     c.setCommand(name, [this, name](int) {
@@ -215,12 +234,11 @@ void frmMain::bindShellCommands() {
 
 // ---------------------------------------------------------------- start and exit
 
-void frmMain::load(const QString& commandLine) {
-  // 1. geometry (stored in twips)
-  const double dpi = screen() ? screen()->logicalDotsPerInchX() : 96.0;
-  const quillon::WindowGeometryTwips g = quillon::LoadWindowGeometry(m_workspace.store, m_workspace.places);
-  move(quillon::TwipsToPixels(g.left, dpi), quillon::TwipsToPixels(g.top, dpi));
-  resize(quillon::TwipsToPixels(g.width, dpi), quillon::TwipsToPixels(g.height, dpi));
+void frmMain::load(const QString& argument) { load(argument.isEmpty() ? QStringList() : QStringList{argument}); }
+
+void frmMain::load(const QStringList& arguments) {
+  // 1. geometry
+  placeAtStart();
   // 2. and 3. the records (and the recent files of step 7)
   m_workspace.load();
   // 4.
@@ -230,15 +248,27 @@ void frmMain::load(const QString& commandLine) {
   m_commands->setVisible(quillon::TallixStartItems(), m_workspace.machine.Tallix);
   // 7.
   showRecentFiles();
-  // 8.
-  QString path = QString::fromStdString(quillon::CommandLinePath(commandLine.toStdString()));
-  if (!path.isEmpty()) {
-    // A name typed relative to the shell's folder: the caption and the recent
-    // list carry the full path, which still names the file in a later run.
-    if (QFileInfo(path).isRelative()) path = QFileInfo(path).absoluteFilePath();
-    OpenDocumentFile(path);
-    ShowDocumentMenus();
+  // 8. Each argument is one file, opened in order as its own document.
+  std::vector<std::string> args;
+  for (const QString& a : arguments) args.push_back(a.toStdString());
+  for (const std::string& path : quillon::CommandLinePaths(args)) OpenCheckedFile(QString::fromStdString(path), true);
+}
+
+void frmMain::placeAtStart() {
+  const QRect area = ScreenFit::AvailableArea(*this);
+  if (!quillon::HasStoredWindowGeometry(m_workspace.store) && !area.isEmpty()) {
+    // The stored defaults (433 by 433 pixels) would fold the menus away; a
+    // first start takes three quarters of the screen instead.
+    const quillon::ScreenRect r = quillon::FirstStartPlacement({area.x(), area.y(), area.width(), area.height()});
+    move(r.x, r.y);
+    resize(r.width, r.height);
+    return;
   }
+  // Stored in twips.
+  const double dpi = screen() ? screen()->logicalDotsPerInchX() : 96.0;
+  const quillon::WindowGeometryTwips g = quillon::LoadWindowGeometry(m_workspace.store, m_workspace.places);
+  move(quillon::TwipsToPixels(g.left, dpi), quillon::TwipsToPixels(g.top, dpi));
+  resize(quillon::TwipsToPixels(g.width, dpi), quillon::TwipsToPixels(g.height, dpi));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -260,9 +290,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
       // window would creep down each time the program ends maximized.
       r = normalGeometry().translated(m_impl->normalFrameOffset);
     }
-    quillon::SaveWindowGeometry(m_workspace.store, {quillon::PixelsToTwips(r.x(), dpi), quillon::PixelsToTwips(r.y(), dpi),
-                                          quillon::PixelsToTwips(r.width(), dpi),
-                                          quillon::PixelsToTwips(r.height(), dpi)});
+    quillon::SaveWindowGeometry(m_workspace.store,
+                                {quillon::PixelsToTwips(r.x(), dpi), quillon::PixelsToTwips(r.y(), dpi),
+                                 quillon::PixelsToTwips(r.width(), dpi), quillon::PixelsToTwips(r.height(), dpi)});
     m_workspace.saveAtExit();
   }
   quillon::SaveRecentFiles(m_workspace.store, m_workspace.recentFiles);
@@ -289,14 +319,34 @@ void frmMain::rememberFrameOffset() {
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_impl->mdi->viewport() && event->type() == QEvent::Resize) ArrangeDocuments();
+  // Files dragged over a document open as documents too, instead of their
+  // names being typed into the program text.
+  if (watched->property("quillonDocumentText").toBool()) {
+    switch (event->type()) {
+      case QEvent::DragEnter:
+        dragEnterEvent(static_cast<QDragEnterEvent*>(event));
+        if (event->isAccepted()) return true;
+        break;
+      case QEvent::DragMove:
+        dragMoveEvent(static_cast<QDragMoveEvent*>(event));
+        if (event->isAccepted()) return true;
+        break;
+      case QEvent::Drop:
+        if (!DroppedFiles(static_cast<QDropEvent*>(event)->mimeData()).isEmpty()) {
+          dropEvent(static_cast<QDropEvent*>(event));
+          return true;
+        }
+        break;
+      default:
+        break;
+    }
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------- commands
 
-QAction* frmMain::action(const QString& controlName, int index) const {
-  return m_commands->action(controlName, index);
-}
+QAction* frmMain::action(const QString& controlName, int index) const { return m_commands->action(controlName, index); }
 
 void frmMain::runCommand(const QString& controlName, int index) { m_commands->runCommand(controlName, index); }
 
@@ -337,6 +387,8 @@ frmDocument* frmMain::createDocumentWindow(const QString& caption) {
   doc->setCaption(caption);
   doc->applyScreenFont(Q(m_workspace.settings.ScreenFontName), m_workspace.settings.ScreenFontSize);
   doc->closeQuery = [this](frmDocument& d) { return queryCloseDocument(d); };
+  doc->txtText->viewport()->setProperty("quillonDocumentText", true);
+  doc->txtText->viewport()->installEventFilter(this);
   QMdiSubWindow* window = m_impl->mdi->addSubWindow(doc);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
@@ -373,23 +425,32 @@ void frmMain::mnuFileNew_Click() {
 }
 
 void frmMain::mnuFileOpen_Click() {
-  const FileDialogResult r =
-      m_interaction.askOpenFile(this, QString(), Q(m_workspace.settings.OpenPathName), m_impl->lastDialogFileName, kOpenFilter);
+  const FileDialogResult r = m_interaction.askOpenFile(this, QString(), Q(m_workspace.settings.OpenPathName),
+                                                       m_impl->lastDialogFileName, kOpenFilter);
   if (!r.accepted) return;
   if (!r.folder.isEmpty()) m_workspace.settings.OpenPathName = r.folder.toStdString();
   if (r.path.isEmpty()) return;
   m_impl->lastDialogFileName = QFileInfo(r.path).fileName();
-  const QFileInfo info(r.path);
-  if (!info.exists()) return;
-  if (static_cast<std::size_t>(info.size()) > quillon::kMaxProgramFileBytes) {
-    m_interaction.message(this, kAppName, QStringLiteral("This file size is too big, can not open."),
-                          MessageIcon::None);
-    return;
-  }
-  if (OpenDocumentFile(r.path)) ShowDocumentMenus();
+  OpenCheckedFile(r.path, false);
 }
 
-frmDocument* frmMain::OpenDocumentFile(const QString& path) {
+frmDocument* frmMain::OpenCheckedFile(const QString& path, bool missingOpensEmpty) {
+  const QFileInfo info(path);
+  if (!info.exists() && !missingOpensEmpty) return nullptr;
+  if (info.exists() && static_cast<std::size_t>(info.size()) > quillon::kMaxProgramFileBytes) {
+    m_interaction.message(this, kAppName, QStringLiteral("This file size is too big, can not open."),
+                          MessageIcon::None);
+    return nullptr;
+  }
+  frmDocument* doc = OpenDocumentFile(path);
+  if (doc) ShowDocumentMenus();
+  return doc;
+}
+
+frmDocument* frmMain::OpenDocumentFile(const QString& given) {
+  // A name relative to the current folder: the caption and the recent list
+  // carry the full path, which still names the file in a later run.
+  const QString path = QFileInfo(given).isRelative() ? QFileInfo(given).absoluteFilePath() : given;
   quillon::DecodedText decoded;
   QFile file(path);
   if (file.exists()) {
@@ -404,7 +465,9 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
     decoded = quillon::DecodeProgramBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   }
   // A missing file opens empty; it is created by the first Save, not now.
-  frmDocument* doc = createDocumentWindow(path.toUpper());
+  // The caption is the path as it is: upper-cased it would name another file
+  // on a file system that tells the cases apart.
+  frmDocument* doc = createDocumentWindow(path);
   doc->setFilePath(path);
   ArrangeDocuments();
   doc->loadText(decoded.text);
@@ -440,14 +503,26 @@ QString frmMain::AskSaveFileName(const QString& defaultName) {
   const FileDialogResult r =
       m_interaction.askSaveFile(this, QString(), Q(m_workspace.settings.SavePathName), defaultName, kSaveFilter);
   if (!r.folder.isEmpty()) m_workspace.settings.SavePathName = r.folder.toStdString();
-  if (!r.accepted) return QString();
-  if (!r.path.isEmpty()) m_impl->lastDialogFileName = QFileInfo(r.path).fileName();
-  return r.path;
+  if (!r.accepted || r.path.isEmpty()) return QString();
+  // "part1" under "Main File (*.min)" is saved as "part1.min". The dialog
+  // adds it itself before its overwrite prompt; when it did not, the prompt
+  // asked about another name, so an existing file is asked about here.
+  const QString path =
+      QString::fromStdString(quillon::WithFilterExtension(r.path.toStdString(), r.filter.toStdString()));
+  if (path != r.path && QFileInfo::exists(path)) {
+    const Answer answer = m_interaction.question(
+        this, kAppName, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path), Buttons::YesNo,
+        MessageIcon::Exclamation);
+    if (answer != Answer::Yes) return QString();
+  }
+  m_impl->lastDialogFileName = QFileInfo(path).fileName();
+  return path;
 }
 
 bool frmMain::SaveDocumentFile(frmDocument* doc, const QString& path) {
   if (!doc) return false;
   bool ok = false;
+  QString reason;
   {
     WaitCursor wait;
     const std::string bytes = quillon::EncodeProgramText(doc->text(), doc->lineEndStyle());
@@ -456,13 +531,16 @@ bool frmMain::SaveDocumentFile(frmDocument* doc, const QString& path) {
     ok = file.open(QIODevice::WriteOnly) &&
          file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
          file.commit();
+    if (!ok) reason = file.errorString();
   }
   if (!ok) {
-    m_interaction.message(this, kAppName, QStringLiteral("Can not save."), MessageIcon::None);
+    // The fixed message alone does not say whether the folder is read-only,
+    // the disk full or the name invalid.
+    m_interaction.message(this, kAppName, QStringLiteral("Can not save.\n") + reason, MessageIcon::None);
     m_workspace.settings.SavePathName = QDir::currentPath().toStdString();
     return false;
   }
-  doc->setCaption(path.toUpper());
+  doc->setCaption(path);
   doc->setFilePath(path);
   doc->setDataChanged(false);
   return true;
@@ -509,13 +587,38 @@ void frmMain::mnuFileClose_Click() {
 bool frmMain::queryCloseDocument(frmDocument& doc) {
   if (m_impl->answeredClose == &doc || !doc.DataChanged()) return true;
   const QString text = QLatin1Char('[') + doc.caption() + QStringLiteral("] is changed,\n Do you want save ?");
-  const Answer answer = m_interaction.question(this, windowTitle(), text, Buttons::YesNoCancel,
-                                               MessageIcon::Exclamation);
+  const Answer answer =
+      m_interaction.question(this, windowTitle(), text, Buttons::YesNoCancel, MessageIcon::Exclamation);
   if (answer == Answer::Cancel) return false;
   if (answer == Answer::No) return true;
   const QString name = doc.isUntitled() ? AskSaveFileName(QString()) : doc.filePath();
   // The window closes only when its text is safe on disk.
   return !name.isEmpty() && SaveDocumentFile(&doc, name);
+}
+
+// ---------------------------------------------------------------- drag and drop
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+  if (DroppedFiles(event->mimeData()).isEmpty())
+    event->ignore();
+  else
+    event->acceptProposedAction();
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event) {
+  if (DroppedFiles(event->mimeData()).isEmpty())
+    event->ignore();
+  else
+    event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+  const QStringList files = DroppedFiles(event->mimeData());
+  if (files.isEmpty()) return;
+  event->acceptProposedAction();
+  // Each file as if picked in the open dialog; folders are no programs.
+  for (const QString& file : files)
+    if (!QFileInfo(file).isDir()) OpenCheckedFile(file, false);
 }
 
 // ---------------------------------------------------------------- arrangement

@@ -27,9 +27,12 @@ class frmMain : public QMainWindow {
   frmMain(quillon::Workspace& workspace, Interaction& interaction, QWidget* parent = nullptr);
   ~frmMain() override;
 
-  // Start-up steps after construction; commandLine is the raw command line
-  // (the quote rule is applied here).
-  void load(const QString& commandLine);
+  // Start-up steps after construction; arguments are the program's
+  // arguments after its name, each naming one file to open (the quote rule
+  // takes a path out of an argument that still holds quotes).
+  void load(const QStringList& arguments);
+  // One argument, or none when empty.
+  void load(const QString& argument);
 
   Commands& commands() const { return *m_commands; }
   DocumentHost& documentHost() const { return *m_documents; }
@@ -51,12 +54,18 @@ class frmMain : public QMainWindow {
   // New: an empty "UntitledN" document.
   frmDocument* CreateUntitledDocument();
   // Opens path as a document (no size check) and adds it to the recent files.
+  // The caption is the path as given (made absolute when it is relative).
   // A path that does not exist gives an empty document under that caption
   // (the file appears on Save); a file that cannot be read shows a message
   // and gives no window (nullptr).
   frmDocument* OpenDocumentFile(const QString& path);
+  // Opens path with the size check of the open dialog ("This file size is too
+  // big, can not open."); a path that does not exist opens empty only when
+  // missingOpensEmpty, else nothing happens. Shows the document menus.
+  frmDocument* OpenCheckedFile(const QString& path, bool missingOpensEmpty);
   // Saves doc to path (temporary file renamed over the target); on success
-  // the caption becomes the upper-cased path and DataChanged is cleared.
+  // the caption becomes the path and DataChanged is cleared. A failure shows
+  // "Can not save." with the system's reason and leaves doc as it was.
   bool SaveDocumentFile(frmDocument* doc, const QString& path);
   // The save dialog; "" when cancelled. Updates SavePathName.
   QString AskSaveFileName(const QString& defaultName);
@@ -68,6 +77,9 @@ class frmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,6 +91,7 @@ class frmMain : public QMainWindow {
   void updateClockPanels();
   void updateInsertPanel();
   void rememberFrameOffset();
+  void placeAtStart();
   void enableDocumentCommands();
   frmDocument* createDocumentWindow(const QString& caption);
   void showRecentFiles();

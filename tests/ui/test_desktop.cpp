@@ -1,0 +1,347 @@
+// The editor on the desktop: every command-line file its own document, paths
+// shown as they are, windows that fit the screen, Save As with the filter's
+// extension and a failed save that says why, files dropped on the window.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "EditorPtr.h"
+#include "ScriptedInteraction.h"
+#include "TestRows.h"
+#include "app/window_placement.h"
+#include "ui/documents/frmDocument.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/shell/ScreenFit.h"
+
+namespace {
+
+struct Desk {
+  quillon::MemorySettingsStore store;
+  ScriptedInteraction ui;
+  EditorPtr w;
+
+  void start(const QStringList& arguments = {}) {
+    w = MakeEditor(store, ui, {"/opt/quillon", "/home/op"});
+    w->load(arguments);
+    w->show();
+    QApplication::processEvents();
+  }
+  QStringList captions() const {
+    QStringList list;
+    for (frmDocument* d : w->documents()) list << d->caption();
+    return list;
+  }
+  QStringList texts() const {
+    QStringList list;
+    for (frmDocument* d : w->documents()) list << QString::fromStdString(d->text());
+    return list;
+  }
+};
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+bool Inside(const QRect& inner, const QRect& outer) {
+  return outer.contains(inner.topLeft()) && outer.contains(inner.bottomRight());
+}
+
+// Drops the files on target as a file manager would.
+void DropFiles(QWidget* target, const QStringList& files) {
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const QString& f : files) urls << QUrl::fromLocalFile(f);
+  data.setUrls(urls);
+  const QPointF at(target->width() / 2.0, target->height() / 2.0);
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+}
+
+}  // namespace
+
+class DesktopTest : public QObject {
+  Q_OBJECT
+  QTemporaryDir m_dir;
+  QString path(const QString& name) const { return m_dir.filePath(name); }
+
+ private slots:
+  void init() { QApplication::processEvents(); }
+
+  // clang-format off
+  void commandLineFiles_data() {
+    QTest::addColumn<QStringList>("arguments");  // names in the temporary folder; "*" a file over 65000 bytes
+    QTest::addColumn<QStringList>("opened");
+    QTest::addColumn<int>("tooBig");
+    QTest::newRow("two files") << QStringList{"Part1.min", "nofinal.MIN"} << QStringList{"Part1.min", "nofinal.MIN"} << 0;
+    QTest::newRow("blank inside one path") << QStringList{"my prog.min"} << QStringList{"my prog.min"} << 0;
+    QTest::newRow("three, one too big") << QStringList{"a.min", "*", "b.min"} << QStringList{"a.min", "b.min"} << 1;
+    QTest::newRow("same file twice") << QStringList{"a.min", "a.min"} << QStringList{"a.min", "a.min"} << 0;
+  }
+  // clang-format on
+  // Guards against the arguments being joined into one path (two files giving one empty document named after
+  // both), a path with blanks split, the order lost, the size rule skipped or stopping the files after it, and
+  // a caption upper-cased into a name that does not exist on a case-sensitive file system.
+  void commandLineFiles() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, opened);
+    QFETCH(int, tooBig);
+    QStringList full, expectedCaptions, expectedTexts;
+    for (const QString& name : arguments) {
+      const QString file = path(name == "*" ? QStringLiteral("big.min") : name);
+      WriteFile(file, name == "*" ? QByteArray(65001, 'X') : ("O" + name.toLatin1() + "\r\n"));
+      full << file;
+    }
+    for (const QString& name : opened) {
+      expectedCaptions << path(name);
+      expectedTexts << "O" + name + "\n";
+    }
+    Desk d;
+    d.start(full);
+    QCOMPARE(d.captions(), expectedCaptions);
+    QCOMPARE(d.texts(), expectedTexts);
+    QCOMPARE(d.w->windowTitle(), QStringLiteral("Quillon  Ver.2.26 Eng"));
+    for (frmDocument* doc : d.w->documents()) {
+      QCOMPARE(doc->windowTitle(), doc->caption());
+      QVERIFY(!doc->DataChanged());
+      QVERIFY(!doc->isUntitled());
+    }
+    QCOMPARE(int(d.ui.messages.size()), tooBig);
+    if (tooBig) QCOMPARE(d.ui.messages.back().text, QStringLiteral("This file size is too big, can not open."));
+    // Saving writes the file that was opened, not an upper-cased twin.
+    frmDocument* last = d.w->ActiveDocument();
+    last->txtText->appendPlainText("M30");
+    d.w->runCommand("mnuFileSave");
+    QVERIFY(ReadFile(last->caption()).endsWith("M30\r\n"));
+    QVERIFY(!QFile::exists(last->caption().toUpper()) || last->caption() == last->caption().toUpper());
+  }
+
+  // Guards against the close query and the untitled rule losing the path's case or taking a file for untitled.
+  void pathsAsTheyAre() {
+    const QString file = path("Untitled7.min");  // a real file whose name starts like an untitled caption
+    WriteFile(file, "G01\r\n");
+    Desk d;
+    d.start({file});
+    frmDocument* doc = d.w->ActiveDocument();
+    QCOMPARE(doc->caption(), file);
+    QVERIFY(!doc->isUntitled());
+    d.w->runCommand("mnuFileNew");
+    QCOMPARE(d.w->ActiveDocument()->caption(), QStringLiteral("Untitled1"));
+    QVERIFY(d.w->ActiveDocument()->isUntitled());
+    doc->txtText->appendPlainText("M30");
+    d.ui.answers = {Answer::No};
+    QVERIFY(doc->parentWidget()->close());
+    QCOMPARE(d.ui.questions.back().text, "[" + file + "] is changed,\n Do you want save ?");
+  }
+
+  // clang-format off
+  void firstStart_data() {
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("nothing stored") << false;
+    QTest::newRow("stored place kept") << true;
+  }
+  // clang-format on
+  // Guards against the first start opening a tiny window (433 by 433 on a large screen) or one reaching
+  // beyond the screen, and against a stored place from an earlier run being overridden.
+  void firstStart() {
+    QFETCH(bool, stored);
+    Desk d;
+    if (stored)
+      for (const char* key : {"MainLeft", "MainTop", "MainWidth", "MainHeight"}) d.store.set("Settings", key, "4500");
+    d.start();
+    const QRect area = ScreenFit::AvailableArea(*d.w);
+    const QRect frame = d.w->frameGeometry();
+    QVERIFY(Inside(frame, area));
+    if (stored) {
+      // 4500 twips at the screen's dots per inch
+      const int px = quillon::TwipsToPixels(4500, d.w->screen()->logicalDotsPerInchX());
+      QCOMPARE(QRect(d.w->pos(), d.w->size()), QRect(px, px, px, px));
+      return;
+    }
+    const quillon::ScreenRect want = quillon::FirstStartPlacement({area.x(), area.y(), area.width(), area.height()});
+    QCOMPARE(d.w->pos(), QPoint(want.x, want.y));
+    QCOMPARE(d.w->size(), QSize(want.width, want.height));
+    // About three quarters each way, centred.
+    const double wide = double(frame.width()) / area.width(), high = double(frame.height()) / area.height();
+    QVERIFY2(wide > 0.7 && wide < 0.8 && high > 0.7 && high < 0.85, qPrintable(QString("%1 %2").arg(wide).arg(high)));
+    const int border = frame.width() - d.w->width();
+    QVERIFY(qAbs((frame.left() - area.left()) - (area.right() - frame.right())) <= 2 * border + 2);
+  }
+
+  // Guards against the help window or a dialog opening partly outside the screen when the main window sits
+  // near its edge, and against a window larger than the screen keeping its size.
+  void windowsInsideTheScreen() {
+    QTemporaryDir app;
+    QVERIFY(QDir().mkpath(app.path() + "/help"));
+    WriteFile(app.path() + "/help/G-code.html", "<html><title>G</title><body>G</body></html>");
+    quillon::MemorySettingsStore store;
+    ScriptedInteraction ui;
+    EditorPtr w = MakeEditor(store, ui, {app.path().toStdString(), "/home/op"});
+    w->load(QString());
+    const QRect area = ScreenFit::AvailableArea(*w);
+    // The main window's lower right corner at the screen's: anything centred over it hangs out.
+    w->resize(area.width() / 2, area.height() / 2);
+    w->move(area.right() - w->width() + 1, area.bottom() - w->height() + 1);
+    w->show();
+    QApplication::processEvents();
+    w->runCommand("mnuFileNew");
+    w->runCommand("GcodeHelp");
+    auto* help = w->findChild<HelpWindow*>("HelpWindow");
+    QVERIFY(help && help->isVisible());
+    QVERIFY2(Inside(help->frameGeometry(), area),
+             qPrintable(QString("%1,%2 %3x%4").arg(help->x()).arg(help->y()).arg(help->width()).arg(help->height())));
+    w->runCommand("mnuToolsrpm");
+    QWidget* rpm = w->findChild<QWidget*>("RPM");
+    QVERIFY(rpm);
+    QTRY_VERIFY(Inside(rpm->frameGeometry(), area));
+    // Larger than the screen: shrunk to it.
+    help->hide();
+    help->resize(area.width() + 300, area.height() + 300);
+    help->show();
+    QVERIFY(Inside(help->frameGeometry(), area));
+  }
+
+  // clang-format off
+  void saveAsExtension_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("main program") << "part1" << "*.min" << "part1.min";
+    QTest::newRow("system sub") << "sub1" << "*.ssb" << "sub1.ssb";
+    QTest::newRow("library") << "lib1" << "*.lib" << "lib1.lib";
+    QTest::newRow("own extension kept") << "part1.txt" << "*.min" << "part1.txt";
+    QTest::newRow("all files") << "part1" << "*.*" << "part1";
+  }
+  // clang-format on
+  // Guards against Save As writing "part1" when "Main File (*.min)" was chosen (the open dialog's own filter
+  // then hides the file), an extension added twice, and the library filter missing from the dialog.
+  void saveAsExtension() {
+    QFETCH(QString, typed);
+    QFETCH(QString, filter);
+    QFETCH(QString, saved);
+    Desk d;
+    d.start();
+    d.w->runCommand("mnuFileNew");
+    d.w->ActiveDocument()->txtText->setPlainText("G00");
+    FileDialogResult answer = ScriptedInteraction::pick(path(typed));
+    answer.filter = filter;
+    d.ui.saveAnswers.push_back(answer);
+    d.w->runCommand("mnuFileSaveAs");
+    QCOMPARE(
+        d.ui.saveFilters.back(),
+        QStringLiteral("Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|LIB File (*.lib)|*.lib|All Files (*.*)|*.*"));
+    QCOMPARE(ReadFile(path(saved)), QByteArray("G00\r\n"));
+    QCOMPARE(d.w->ActiveDocument()->caption(), path(saved));
+    QCOMPARE(d.w->action("mnuFileRecentFile", 1)->text(), path(saved));
+    if (saved != typed) QVERIFY(!QFile::exists(path(typed)));
+    QVERIFY(d.ui.messages.empty());
+    QFile::remove(path(saved));
+  }
+
+  // Guards against the added extension overwriting an existing file without a question.
+  void saveAsExtensionAsksBeforeReplacing() {
+    WriteFile(path("kept.min"), "OLD\r\n");
+    for (Answer reply : {Answer::No, Answer::Yes}) {
+      Desk d;
+      d.start();
+      d.w->runCommand("mnuFileNew");
+      d.w->ActiveDocument()->txtText->insertPlainText("NEW");
+      FileDialogResult answer = ScriptedInteraction::pick(path("kept"));
+      answer.filter = "*.min";
+      d.ui.saveAnswers.push_back(answer);
+      d.ui.answers = {reply};
+      d.w->runCommand("mnuFileSaveAs");
+      QCOMPARE(d.ui.questions.size(), size_t(1));
+      QVERIFY(d.ui.questions[0].text.startsWith(path("kept.min")));
+      QCOMPARE(ReadFile(path("kept.min")), QByteArray(reply == Answer::Yes ? "NEW\r\n" : "OLD\r\n"));
+      QCOMPARE(d.w->ActiveDocument()->DataChanged(), reply != Answer::Yes);
+    }
+  }
+
+  // Guards against a failed save saying only "Can not save." (not why), or clearing DataChanged, renaming
+  // the document or listing it as recent. Root may write anywhere but under /proc.
+  void failedSaveSaysWhy() {
+    Desk d;
+    d.start();
+    d.w->runCommand("mnuFileNew");
+    frmDocument* doc = d.w->ActiveDocument();
+    doc->txtText->insertPlainText("G00");
+    d.ui.saveAnswers.push_back(ScriptedInteraction::pick("/proc/quillon-test/part1.min"));
+    d.w->runCommand("mnuFileSaveAs");
+    QCOMPARE(d.ui.messages.size(), size_t(1));
+    const QString text = d.ui.messages[0].text;
+    QVERIFY2(text.startsWith("Can not save.\n"), qPrintable(text));
+    QVERIFY2(text.size() > QString("Can not save.\n").size(), qPrintable(text));
+    QVERIFY(doc->DataChanged());
+    QCOMPARE(doc->caption(), QStringLiteral("Untitled1"));
+    QVERIFY(!d.w->action("mnuFileRecentFile", 1)->isVisible());
+  }
+
+  // clang-format off
+  void dropFiles_data() {
+    QTest::addColumn<bool>("onText");  // dropped on a document's text instead of the main window
+    QTest::newRow("on the main window") << false;
+    QTest::newRow("on a document's text") << true;
+  }
+  // clang-format on
+  // Guards against dropped program files being ignored, or their names typed into the document they were
+  // dropped on, folders and too-big files opening, and the documents sized otherwise than the arrangement.
+  void dropFiles() {
+    QFETCH(bool, onText);
+    WriteFile(path("drop1.min"), "O1\r\n");
+    WriteFile(path("drop2.ssb"), "O2\r\n");
+    WriteFile(path("dropbig.min"), QByteArray(65001, 'X'));
+    QVERIFY(QDir().mkpath(path("dropfolder")));
+    Desk d;
+    d.start();
+    d.w->runCommand("mnuFileNew");
+    frmDocument* first = d.w->ActiveDocument();
+    QWidget* target = onText ? first->txtText->viewport() : static_cast<QWidget*>(d.w.get());
+    DropFiles(target, {path("drop1.min"), path("dropfolder"), path("dropbig.min"), path("drop2.ssb")});
+    QApplication::processEvents();
+    QCOMPARE(d.captions(), (QStringList{"Untitled1", path("drop1.min"), path("drop2.ssb")}));
+    QCOMPARE(first->text(), std::string());
+    QCOMPARE(d.ui.messages.size(), size_t(1));
+    QVERIFY(d.w->action("Gcode")->isVisible());
+    // Tiled side by side (the start mode): three equal columns over the whole area.
+    const QRect area = d.w->mdiArea()->viewport()->rect();
+    const QList<QMdiSubWindow*> windows = d.w->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow* window : windows) {
+      QCOMPARE(window->height(), area.height());
+      QVERIFY(qAbs(window->width() - area.width() / 3) <= 1);
+    }
+  }
+
+  // Guards against a document opened from the recent list after a restart getting a small default size
+  // instead of the one the arrangement gives every document.
+  void recentFileSizedByTheArrangement() {
+    WriteFile(path("recent.min"), "O3\r\n");
+    Desk d;
+    d.store.set("Settings", "RecentFile1", path("recent.min").toStdString());
+    d.start();
+    d.w->runCommand("mnuFileRecentFile", 1);
+    QApplication::processEvents();
+    QMdiSubWindow* window = d.w->mdiArea()->subWindowList().value(0);
+    QVERIFY(window);
+    QCOMPARE(window->geometry(), d.w->mdiArea()->viewport()->rect());
+  }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "test_desktop.moc"
