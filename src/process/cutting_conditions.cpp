@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "process/condition_editing.h"
 #include "numbers/nc_number.h"
 #include "numbers/process_error.h"
 
@@ -38,6 +39,7 @@ class CsvReader {
 
   bool atEnd() const { return m_i >= m_s.size(); }
   int line() const { return m_line; }
+  std::size_t position() const { return m_i; }
 
   void skipLine() {
     while (!atEnd() && !atLineEnd()) ++m_i;
@@ -46,6 +48,8 @@ class CsvReader {
 
   struct Record {
     std::vector<std::string> fields;
+    std::vector<bool> quoted;  // per field: written in double quotes
+    std::size_t end = 0;       // where the record's line end starts
     bool blank = false;   // the line held nothing but blanks
     std::string problem;  // why the record could not be read
   };
@@ -56,7 +60,8 @@ class CsvReader {
     for (;;) {
       skipBlanks();
       std::string field;
-      if (!atEnd() && m_s[m_i] == '"') {
+      const bool fieldQuoted = !atEnd() && m_s[m_i] == '"';
+      if (fieldQuoted) {
         anyQuoted = true;
         ++m_i;
         bool closed = false;
@@ -95,10 +100,12 @@ class CsvReader {
         while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.pop_back();
       }
       r.fields.push_back(std::move(field));
+      r.quoted.push_back(fieldQuoted);
       if (!atEnd() && m_s[m_i] == ',') {
         ++m_i;
         continue;
       }
+      r.end = m_i;
       takeLineEnd();
       break;
     }
@@ -164,6 +171,26 @@ CuttingConditionLoad ParseCuttingConditionTable(std::string_view bytes, const st
   return result;
 }
 
+std::vector<CuttingConditionRecordSpan> FindCuttingConditionRecords(std::string_view bytes) {
+  std::vector<CuttingConditionRecordSpan> spans;
+  CsvReader reader(bytes);
+  for (int i = 0; i < kCuttingConditionHeadings && !reader.atEnd(); ++i) reader.skipLine();
+  while (static_cast<int>(spans.size()) < kCuttingConditionRecords && !reader.atEnd()) {
+    const std::size_t begin = reader.position();
+    CsvReader::Record record = reader.readRecord();
+    if (!record.problem.empty()) return {};
+    if (record.blank) continue;
+    if (static_cast<int>(record.fields.size()) != kCuttingConditionFields) return {};
+    CuttingConditionRecordSpan span;
+    span.begin = begin;
+    span.end = record.end;
+    span.next = reader.position();
+    span.quoted = std::move(record.quoted);
+    spans.push_back(std::move(span));
+  }
+  return spans;
+}
+
 CuttingConditionLoad LoadCuttingConditionTable(const std::string& path) {
   // A folder opens as a stream on some systems and then reads as empty.
   std::error_code ec;
@@ -194,22 +221,11 @@ ProcessDialogValues LoadCuttingConditionRow(const CuttingConditionTable& table, 
     return *value;
   };
   ProcessDialogValues v;
-  v.texts["ToolNumber"] = table.cell(row, 3);
   v.spindleCW = number(4) == 0;
   v.coolantOn = number(5) == 1;
-  // clang-format off
-  static constexpr std::pair<const char*, int> kTextColumns[] = {
-    // box  column
-    {"V",   6},
-    {"F",   7},
-    {"D",   8},
-    {"L",   9},
-    {"U",   10},
-    {"W",   11},
-    {"C",   12},
-  };
-  // clang-format on
-  for (const auto& [box, column] : kTextColumns) v.texts[box] = table.cell(row, column);
+  // The boxes as the columns name them: ToolNumber = 3, V F D L U W C = 6..12.
+  for (const ConditionColumn& c : CuttingConditionColumns())
+    if (!c.box.empty()) v.texts[std::string(c.box)] = table.cell(row, c.column);
   return v;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "process/process_input.h"
 
@@ -48,6 +49,17 @@ struct CuttingConditionLoad {
 // quote; blanks around a field are dropped). Lines holding only blanks are
 // not records. Reading stops after 34 records or at the end of the text.
 CuttingConditionLoad ParseCuttingConditionTable(std::string_view bytes, const std::string& fileName);
+
+// Where each record of a material file lies, in the order of rows 1, 2, ...:
+// what Save needs to write back the rows that changed and copy the others
+// byte for byte. Empty when the text does not parse.
+struct CuttingConditionRecordSpan {
+  std::size_t begin = 0;      // first byte of the record
+  std::size_t end = 0;        // first byte of its line end (or the end of the text)
+  std::size_t next = 0;       // first byte after its line end
+  std::vector<bool> quoted;   // per field: written in double quotes
+};
+std::vector<CuttingConditionRecordSpan> FindCuttingConditionRecords(std::string_view bytes);
 
 // Reads the file at path whole and parses it.
 CuttingConditionLoad LoadCuttingConditionTable(const std::string& path);
