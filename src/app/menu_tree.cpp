@@ -16,7 +16,8 @@ constexpr unsigned T = kMenuFollowsTallix;
 constexpr unsigned TS = kMenuTallixAtStart;
 
 // Captions keep their blanks and spellings: they are what users have always
-// seen in the menus. Redo has no older counterpart; it sits beside Undo.
+// seen in the menus. Redo has no older counterpart; it sits beside Undo, and
+// the cutting-condition window's item closes the Tools menu.
 // clang-format off
 constexpr MenuItem kMenuTree[] = {
   // level control name             index caption                                shortcut  flags (see MenuFlag)
@@ -127,6 +128,7 @@ constexpr MenuItem kMenuTree[] = {
   {1, "mnuToolsSizeShift",           0, "Calculation data change (&S)",         "",       D|E|N},
   {1, "mnuToolsrpm",                 0, "Spindle Speed Calculation (&N)",       "Ctrl+N", 0},
   {1, "mnuToolsCalculator",          0, "Calculator ",                          "",       0},
+  {1, "mnuToolsCuttingConditions",   0, "Cutting Conditions…",                  "",       0},
   {0, "ClosPoint",                   0, "Point calculation(&C)",                "",       M},
   {1, "LineAngle",                   0, "Line and angle ",                      "",       0},
   {1, "LineCircleLine",              0, "2 line and circle ",                   "",       0},
@@ -327,6 +329,7 @@ constexpr ToolbarButton kToolbar[] = {
   {20, "Line-circle cross point",       "Line-circle cross point",       "LineR",                 true},
   {21, "1Point+Line then Circle",       "1Point+Line then Circle",       "PointLineCircle",       true},
   {22, "Circle+Line",                   "Circle+Line",                   "CirclrLine",            true},
+  {23, "Cutting Conditions",            "Cutting Conditions",            "mnuToolsCuttingConditions", false},
 };
 
 constexpr StatusPanel kStatusPanels[] = {

@@ -43,9 +43,9 @@ bool NeedsDocument(std::string_view controlName);  // kMenuNeedsDocument
 std::vector<std::string_view> TallixStartItems();  // kMenuTallixAtStart
 std::vector<std::string_view> TallixItems();       // kMenuFollowsTallix
 
-// One of the 22 toolbar positions; a separator has an empty key.
+// One of the 23 toolbar positions; a separator has an empty key.
 struct ToolbarButton {
-  int position;              // 1..22, left to right
+  int position;              // 1..23, left to right
   std::string_view key;      // the button's key (blanks included)
   std::string_view toolTip;
   std::string_view command;  // the menu control it shares its command with

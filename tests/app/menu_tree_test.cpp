@@ -315,9 +315,10 @@ std::string StateOf(const MenuItem& item) {
 // shortcut or start state typed wrong (the table holds every name and index once, in menu order).
 TEST(MenuTreeTest, EveryItemMatchesTheKnownMenus) {
   const auto tree = MenuTree();
-  // 10 menus of the bar + 270 items = 280 rows; the tree adds Redo after Undo.
+  // 10 menus of the bar + 270 items = 280 rows; the tree adds Redo after Undo and the cutting-condition
+  // window after the calculator.
   ASSERT_EQ(std::size(kExpected), 280u);
-  ASSERT_EQ(tree.size(), 281u);
+  ASSERT_EQ(tree.size(), 282u);
   std::size_t next = 0;
   for (std::size_t i = 0; i < tree.size(); ++i) {
     const MenuItem& item = tree[i];
@@ -327,6 +328,13 @@ TEST(MenuTreeTest, EveryItemMatchesTheKnownMenus) {
       EXPECT_EQ(item.caption, " Redo (&Y)");
       EXPECT_EQ(item.shortcut, "Ctrl+Y");
       EXPECT_EQ(StateOf(item), "disabled");
+      continue;
+    }
+    if (item.name == "mnuToolsCuttingConditions") {
+      ASSERT_GT(i, 0u);
+      EXPECT_EQ(tree[i - 1].name, "mnuToolsCalculator");
+      EXPECT_EQ(item.caption, "Cutting Conditions…");
+      EXPECT_EQ(StateOf(item), "");
       continue;
     }
     ASSERT_LT(next, std::size(kExpected)) << "extra item " << item.name;
@@ -400,7 +408,7 @@ INSTANTIATE_TEST_SUITE_P(
 // wrong buttons, or a button bound to a command that does not exist.
 TEST(ToolbarTableTest, PositionsSeparatorsAndCommands) {
   const auto buttons = ToolbarButtons();
-  ASSERT_EQ(buttons.size(), 22u);
+  ASSERT_EQ(buttons.size(), 23u);
   std::set<int> separators, documentOnly;
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     const ToolbarButton& b = buttons[i];
@@ -418,6 +426,8 @@ TEST(ToolbarTableTest, PositionsSeparatorsAndCommands) {
   EXPECT_EQ(buttons[11].key, " Auto Sequence No.  Insert ");
   EXPECT_EQ(buttons[11].toolTip, " Auto N000  Insert ");
   EXPECT_EQ(buttons[13].toolTip, "Calculation Replace");
+  // The cutting-condition window is reachable before any document exists (after a restart).
+  EXPECT_EQ(buttons[22].command, "mnuToolsCuttingConditions");
 }
 
 // Guards against: status panels out of order, or the lock panels' tooltips misspelt.

@@ -9,10 +9,11 @@
 #include "app/menu_tree.h"
 #include "numbers/process_error.h"
 #include "process/process_run.h"
-#include "process_rotary/command_table.h"
 #include "process/workspace.h"
+#include "process_rotary/command_table.h"
 #include "process_rotary/ugc.h"
 #include "ui/documents/DocumentHost.h"
+#include "ui/process/frmCuttingConditions.h"
 #include "ui/process/frmProcess.h"
 #include "ui/process/frmProcessSetup.h"
 #include "ui/process/frmUGC.h"
@@ -60,6 +61,18 @@ struct ProcessModule {
     frmProcessSetup dialog(ws.machine, ws.store, docs.window(), &docs.interaction());
     dialog.exec();
     commands.setVisible(quillon::TallixItems(), ws.machine.Tallix);
+  }
+
+  // One window at a time; asked again, the open one comes to the front.
+  void CuttingConditions_Click() {
+    auto* window = docs.window()->findChild<frmCuttingConditions*>(QStringLiteral("frmCuttingConditions"));
+    if (!window) {
+      window = new frmCuttingConditions(ws.machine, ws.conditions, docs.interaction(), docs.window());
+      window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
   }
 
   void runProcessDialogCommand(const quillon::ProcessCommand& row) {
@@ -119,6 +132,8 @@ struct ProcessModule {
 void InstallProcessCommands(Commands& commands, DocumentHost& documents, quillon::Workspace& workspace) {
   auto module = std::make_shared<ProcessModule>(ProcessModule{commands, documents, workspace});
   commands.setCommand(QStringLiteral("ProcessSetup"), [module](int) { module->ProcessSetup_Click(); });
+  commands.setCommand(QStringLiteral("mnuToolsCuttingConditions"),
+                      [module](int) { module->CuttingConditions_Click(); });
   for (const quillon::ProcessCommand* row : quillon::AllProcessCommands())
     commands.setCommand(Q(row->name), [module, row](int) { module->run(*row); });
 }

@@ -40,9 +40,12 @@ void Page(QPainter& p, QRectF r) {
 QIcon ToolbarIcon(int position, const QStyle* style) {
   const QColor blue(20, 80, 180), red(190, 40, 30), green(20, 130, 60);
   switch (position) {
-    case 1: return style->standardIcon(QStyle::SP_FileIcon);
-    case 2: return style->standardIcon(QStyle::SP_DialogOpenButton);
-    case 3: return style->standardIcon(QStyle::SP_DialogSaveButton);
+    case 1:
+      return style->standardIcon(QStyle::SP_FileIcon);
+    case 2:
+      return style->standardIcon(QStyle::SP_DialogOpenButton);
+    case 3:
+      return style->standardIcon(QStyle::SP_DialogSaveButton);
     case 5:  // printer
       return Draw([](QPainter& p) {
         Page(p, {9, 3, 14, 10});
@@ -76,10 +79,14 @@ QIcon ToolbarIcon(int position, const QStyle* style) {
         p.drawEllipse(QRectF(4, 4, 16, 16));
         p.drawLine(QPointF(18, 18), QPointF(28, 28));
       });
-    case 12: return Letters(QStringLiteral("N+"), blue);
-    case 13: return Letters(QStringLiteral("N123"), blue);
-    case 14: return Letters(QStringLiteral("±"), red);
-    case 15: return Letters(QStringLiteral("S"), green);
+    case 12:
+      return Letters(QStringLiteral("N+"), blue);
+    case 13:
+      return Letters(QStringLiteral("N123"), blue);
+    case 14:
+      return Letters(QStringLiteral("±"), red);
+    case 15:
+      return Letters(QStringLiteral("S"), green);
     case 16:  // calculator
       return Draw([](QPainter& p) {
         p.setBrush(QColor(220, 220, 220));
@@ -126,6 +133,14 @@ QIcon ToolbarIcon(int position, const QStyle* style) {
         p.drawLine(QPointF(13, 3), QPointF(31, 12));
         p.drawLine(QPointF(13, 3), QPointF(13, 10));
       });
-    default: return {};
+    case 23:  // a table with a heading row
+      return Draw([green](QPainter& p) {
+        Page(p, {3, 5, 26, 22});
+        p.fillRect(QRectF(4, 6, 24, 5), green);
+        for (double y : {16.0, 21.0}) p.drawLine(QPointF(3, y), QPointF(29, y));
+        for (double x : {12.0, 20.0}) p.drawLine(QPointF(x, 5), QPointF(x, 27));
+      });
+    default:
+      return {};
   }
 }

@@ -4,5 +4,5 @@
 
 class QStyle;
 
-// The icon of toolbar position 1..22; a null icon for separators.
+// The icon of toolbar position 1..23; a null icon for separators.
 QIcon ToolbarIcon(int position, const QStyle* style);

@@ -86,7 +86,7 @@ struct frmMain::Impl {
   QMdiArea* mdi = nullptr;
   QToolBar* toolbar = nullptr;
   QStatusBar* statusBar = nullptr;
-  std::array<QAction*, 23> toolbarPositions{};  // 1..22
+  std::array<QAction*, 24> toolbarPositions{};  // 1..23
   QHash<QString, QLabel*> panels;
   QTimer* clock = nullptr;
   int untitledCounter = 0;
@@ -351,7 +351,7 @@ QAction* frmMain::action(const QString& controlName, int index) const { return m
 void frmMain::runCommand(const QString& controlName, int index) { m_commands->runCommand(controlName, index); }
 
 QAction* frmMain::toolbarAction(int position) const {
-  if (position < 1 || position > 22) return nullptr;
+  if (position < 1 || position >= static_cast<int>(m_impl->toolbarPositions.size())) return nullptr;
   return m_impl->toolbarPositions[static_cast<std::size_t>(position)];
 }
 
