@@ -58,8 +58,7 @@ bool StreamSink::write(std::string_view bytes) {
   return static_cast<bool>(m_out);
 }
 
-LineBlockReader::LineBlockReader(ByteSource& source, std::size_t blockSize)
-    : m_source(source), m_buffer(blockSize) {}
+LineBlockReader::LineBlockReader(ByteSource& source, std::size_t blockSize) : m_source(source), m_buffer(blockSize) {}
 
 bool LineBlockReader::next(std::string_view& lines) {
   for (;;) {

@@ -166,10 +166,14 @@ int RunRenumber(const Args& args, ByteSource& in, ByteSink& out, std::ostream& e
     } else if (name == "step") {
       options.step = ReadNumber(*value);
     } else if (name == "space") {
-      if (*value == "0") options.spacing = SequenceSpacing::None;
-      else if (*value == "1") options.spacing = SequenceSpacing::One;
-      else if (*value == "5") options.spacing = SequenceSpacing::Five;
-      else badValue = !reader.fail("--space takes 0, 1 or 5");
+      if (*value == "0")
+        options.spacing = SequenceSpacing::None;
+      else if (*value == "1")
+        options.spacing = SequenceSpacing::One;
+      else if (*value == "5")
+        options.spacing = SequenceSpacing::Five;
+      else
+        badValue = !reader.fail("--space takes 0, 1 or 5");
     } else if (name == "after-line") {
       std::size_t line = 0;
       const auto res = std::from_chars(value->data(), value->data() + value->size(), line);
@@ -222,9 +226,12 @@ int RunShift(const Args& args, ByteSource& in, ByteSink& out, std::ostream& err)
   OptionReader reader(args, err, "shift");
   const auto takesValue = [](const std::string& name) { return name == "word" || name == "calc"; };
   const auto handle = [&](const std::string& name, const std::string* value) {
-    if (name == "word") word = *value;
-    else if (name == "calc") calculation = *value;
-    else return false;
+    if (name == "word")
+      word = *value;
+    else if (name == "calc")
+      calculation = *value;
+    else
+      return false;
     return true;
   };
   if (!reader.read(takesValue, handle)) return kExitUsage;
@@ -275,15 +282,17 @@ int RunReplace(const Args& args, ByteSource& in, ByteSink& out, std::ostream& er
   OptionReader reader(args, err, "replace");
   const auto takesValue = [](const std::string& name) { return name == "find" || name == "with"; };
   const auto handle = [&](const std::string& name, const std::string* value) {
-    if (name == "find") findText = *value;
-    else if (name == "with") replaceText = *value;
-    else return false;
+    if (name == "find")
+      findText = *value;
+    else if (name == "with")
+      replaceText = *value;
+    else
+      return false;
     return true;
   };
   if (!reader.read(takesValue, handle)) return kExitUsage;
   // An empty replacement is not possible in the dialog either.
-  if (findText.empty() || replaceText.empty())
-    return reader.fail("--find and --with must not be empty"), kExitUsage;
+  if (findText.empty() || replaceText.empty()) return reader.fail("--find and --with must not be empty"), kExitUsage;
 
   const RunInput input(reader.file(), in);
   if (!input.open(err)) return kExitUsage;

@@ -111,7 +111,9 @@ bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 }  // namespace
 
 SequenceNumberer::SequenceNumberer(const ArrangeOptions& options)
-    : m_options(options), m_n(options.start), m_largest(std::pow(10.0, DigitCount(options.digits)) - 1),
+    : m_options(options),
+      m_n(options.start),
+      m_largest(std::pow(10.0, DigitCount(options.digits)) - 1),
       m_width(DigitCount(options.digits)) {}
 
 bool SequenceNumberer::nextLine(bool previousEndsProgram) {
@@ -179,8 +181,7 @@ bool EndsProgram(std::string_view line, std::size_t from) {
   for (std::size_t p = from; p < line.size() && open > 0; ++p) {
     if (line[p] != 'M' && line[p] != 'R') continue;
     for (std::size_t k = 0; k < kWords; ++k) {
-      if (first[k] != std::string_view::npos || line.compare(p, kProgramEnds[k].size(), kProgramEnds[k]) != 0)
-        continue;
+      if (first[k] != std::string_view::npos || line.compare(p, kProgramEnds[k].size(), kProgramEnds[k]) != 0) continue;
       first[k] = p;
       --open;
     }
@@ -189,8 +190,7 @@ bool EndsProgram(std::string_view line, std::size_t from) {
     const std::size_t p = first[k];
     if (p == std::string_view::npos) continue;
     const std::size_t after = p + kProgramEnds[k].size();
-    if ((p == 0 || IsWordDelimiter(line[p - 1])) && (after == line.size() || IsWordDelimiter(line[after])))
-      return true;
+    if ((p == 0 || IsWordDelimiter(line[p - 1])) && (after == line.size() || IsWordDelimiter(line[after]))) return true;
   }
   return false;
 }

@@ -19,7 +19,7 @@ struct ArrangeOptions {
   double start = 1;   // S: first number
   double step = 1;    // A: increment
   SequenceSpacing spacing = SequenceSpacing::Five;
-  bool fromTop = true;           // else start at the line after the caret's line
+  bool fromTop = true;            // else start at the line after the caret's line
   bool stopAtProgramEnd = false;  // "Stop at M02 and RTS"
   bool continuous = false;        // numbers run on past a program end
 };

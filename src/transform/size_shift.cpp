@@ -118,8 +118,8 @@ bool ShiftAlwaysWritable(const ShiftCalculation& calculation) {
   return c <= 1e14;
 }
 
-ShiftOutcome AppendShiftWord(std::string_view findText, std::string_view following,
-                             const ShiftCalculation& calculation, std::string& out, std::size_t& consumed) {
+ShiftOutcome AppendShiftWord(std::string_view findText, std::string_view following, const ShiftCalculation& calculation,
+                             std::string& out, std::size_t& consumed) {
   const ShiftScan scan = ScanShiftNumber(following);
   consumed = scan.consumed;
   if (scan.numberLength == 0) return ShiftOutcome::NoNumber;

@@ -67,24 +67,24 @@ struct ShiftWord {
 ShiftWord ShiftWordFor(std::string_view findText, std::string_view following, const ShiftCalculation& calculation);
 // The same step appending the new word to out (Shifted only); consumed is set
 // in every outcome.
-ShiftOutcome AppendShiftWord(std::string_view findText, std::string_view following,
-                             const ShiftCalculation& calculation, std::string& out, std::size_t& consumed);
+ShiftOutcome AppendShiftWord(std::string_view findText, std::string_view following, const ShiftCalculation& calculation,
+                             std::string& out, std::size_t& consumed);
 
 // One step on the occurrence of findText at start (the selection).
 struct ShiftStep {
   ShiftOutcome outcome = ShiftOutcome::NoNumber;
   std::optional<DocumentEdit> edit;  // Shifted only; the caret ends after the new word
-  std::size_t searchPos = 0;     // just after the occurrence's first character
-  std::string oldWord;           // the address word and the characters it consumed
+  std::size_t searchPos = 0;         // just after the occurrence's first character
+  std::string oldWord;               // the address word and the characters it consumed
 };
 ShiftStep ShiftValueAtSelection(std::string_view text, std::size_t start, std::string_view findText,
                                 const ShiftCalculation& calculation);
 
 // Where an all-at-once run met a value it cannot calculate; nothing changes then.
 struct ShiftFailure {
-  std::size_t line = 0;                 // 1-based line of the occurrence
-  std::string oldWord;                  // as it stands in the text
-  std::size_t position = 0;             // of the occurrence in the text
+  std::size_t line = 0;      // 1-based line of the occurrence
+  std::string oldWord;       // as it stands in the text
+  std::size_t position = 0;  // of the occurrence in the text
 };
 
 struct ShiftRun {
