@@ -40,21 +40,24 @@ nc_3=(replace --find X --with XX)
 base_3=(sed s/X/XX/g)
 goal_3=0.5
 
-# run OUT CMD...: wall seconds of one run on stdout; peak RSS (KB) in $work/rss.
+# run OUT CMD...: "wall cpu" seconds of one run (cpu: user + system) on
+# stdout; its peak RSS (KB) in $work/rss.
 run() {
   local out=$1
   shift
-  local t0 t1
-  t0=$(date +%s%N)
-  /usr/bin/time -v -o "$work/time.log" "$@" >"$out" 2>/dev/null
-  t1=$(date +%s%N)
+  local TIMEFORMAT='%3R %3U %3S'
+  { time /usr/bin/time -v -o "$work/time.log" "$@" >"$out" 2>/dev/null; } 2>"$work/t"
   sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/time.log" >"$work/rss"
-  awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.4f\n", (b - a) / 1e9 }'
+  awk '{ printf "%.3f %.3f\n", $1, $2 + $3 }' "$work/t"
 }
 
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+# median COLUMN <FILE: the median of one column.
+median() { awk -v c="$1" '{ print $c }' | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-printf '%-12s %10s %10s %7s %6s  %s\n' verb "quillon s" "base s" ratio goal "peak RSS 27 MB / 270 MB, time 270/27"
+mb() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
+
+printf '%-12s %-19s %-19s %-15s %5s  %-15s %s\n' verb "quillon wall/cpu s" "base wall/cpu s" "ratio wall/cpu" goal \
+  "RSS 27/270 MB" "270/27 wall/cpu"
 status=0
 for i in "${!names[@]}"; do
   name=${names[$i]}
@@ -75,13 +78,14 @@ for i in "${!names[@]}"; do
     run "$work/nc.out" "$nc" "${ncCmd[@]}" "$work/p270.min" >>"$work/big.t"
   done
   rss270=$(cat "$work/rss")
-  tNc=$(median <"$work/nc.t")
-  tBase=$(median <"$work/base.t")
-  tBig=$(median <"$work/big.t")
-  read -r ratio growth <<<"$(awk -v a="$tNc" -v b="$tBase" -v c="$tBig" 'BEGIN { printf "%.3f %.2f\n", a / b, c / a }')"
-  printf '%-12s %10.3f %10.3f %6.3fx %6s  %6.1f MB / %6.1f MB, %5.2fx\n' "$name" "$tNc" "$tBase" "$ratio" "$goal" \
-    "$(awk -v k="$rss27" 'BEGIN { print k / 1024 }')" "$(awk -v k="$rss270" 'BEGIN { print k / 1024 }')" "$growth"
+  w=$(median 1 <"$work/nc.t") c=$(median 2 <"$work/nc.t")
+  bw=$(median 1 <"$work/base.t") bc=$(median 2 <"$work/base.t")
+  gw=$(median 1 <"$work/big.t") gc=$(median 2 <"$work/big.t")
+  awk -v n="$name" -v w="$w" -v c="$c" -v bw="$bw" -v bc="$bc" -v gw="$gw" -v gc="$gc" -v g="$goal" \
+    -v r27="$(mb "$rss27")" -v r270="$(mb "$rss270")" 'BEGIN {
+      printf "%-12s %8.3f / %-8.3f %8.3f / %-8.3f %6.3f / %-6.3f %5s  %5s / %-7s %5.2f / %.2f\n",
+             n, w, c, bw, bc, w / bw, (bc > 0 ? c / bc : 0), g, r27, r270, gw / w, (c > 0 ? gc / c : 0) }'
   unset -n ncCmd baseCmd goal
 done
-echo "goals: ratio at most the goal; peak RSS at most 16 MB for both files; time 270/27 at most 11"
+echo "goals: ratio at most the goal; peak RSS at most 16 MB for both files; 270/27 at most 11"
 exit $status
