@@ -5,6 +5,7 @@
 
 #include "process/nc_block.h"
 #include "numbers/process_error.h"
+#include "support/golden_file.h"
 
 namespace quillon {
 namespace {
@@ -151,28 +152,22 @@ INSTANTIATE_TEST_SUITE_P(Rule, SpindleSpeedTest, ::testing::Values(
   kName);
 // clang-format on
 
-struct ErrorCase { const char* name; int number; const char* title; const char* message; };
-
-// Guards against a process error reported with another number or message.
-class ProcessErrorTest : public ::testing::TestWithParam<ErrorCase> {};
-
-TEST_P(ProcessErrorTest, TitleAndMessage) {
-  const auto& c = GetParam();
-  EXPECT_EQ(ProcessErrorTitle(c.number), c.title);
-  EXPECT_EQ(ProcessErrorMessage(c.number), c.message);
-  EXPECT_EQ(ProcessError(c.number).number, c.number);
+// Guards against a process error reported with another number, title or
+// message, and a number outside the table reported with nothing.
+TEST(ProcessErrorTest, TableMatchesItsDump) {
+  using testing_support::Quoted;
+  std::string dump;
+  for (const ErrorRow& row : ErrorTable()) {
+    const std::string message = ProcessErrorMessage(row.number), thrown = ProcessError(row.number).what();
+    dump += std::to_string(row.number) + " title " + Quoted(ProcessErrorTitle(row.number)) + " message " +
+            Quoted(message) + (thrown == message ? "" : " thrown as " + Quoted(thrown)) + "\n";
+  }
+  for (int other : {1, 999})
+    dump += std::to_string(other) + " (no row) title " + Quoted(ProcessErrorTitle(other)) + " message " +
+            Quoted(ProcessErrorMessage(other)) + "\n";
+  EXPECT_EQ(testing_support::GoldenMismatch("process/golden/errors.txt", dump), "");
+  EXPECT_EQ(ProcessError(13).number, 13);
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Numbers, ProcessErrorTest, ::testing::Values(
-  ErrorCase{"DivisionByZero", 11, " 11 error ", "0 error. Tool diameter is 0."},
-  ErrorCase{"NoMaterial",     13, " 13 error ", "Cutting condition error. Pls. Material file select."},
-  ErrorCase{"PathNotFound",   76, " 76 error ", "Not fund path."},
-  ErrorCase{"NoDocument",     91, " 91 error ", "Not file open. Can not insert."},
-  ErrorCase{"NoError",        0,  " 0 error ",  ""},
-  ErrorCase{"AnyOther",       9,  " 9 error ",  "Error."}),
-  kName);
-// clang-format on
 
 }  // namespace
 }  // namespace quillon

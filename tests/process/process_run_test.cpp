@@ -7,6 +7,7 @@
 
 #include "document/document_edit.h"
 #include "numbers/process_error.h"
+#include "process_rotary/command_table.h"
 
 namespace quillon {
 namespace {
@@ -151,6 +152,16 @@ INSTANTIATE_TEST_SUITE_P(Edits, ApplyDocumentEditTest, ::testing::Values(
   ApplyCase{"StartPastTheEndAppends",          "abc",        9, 0,  Out("Z", "", ""),                  "abcZ",                4}),
   kName);
 // clang-format on
+
+// Guards against threading dividing by (or computing from) a negative
+// reference diameter: only d > 0 recomputes, otherwise the last speed stays.
+TEST(TurningSpeedTest, ThreadWithNegativeDiameterKeepsTheSpeed) {
+  ProcessContext ctx;
+  ctx.kept.SpindleSpeed = 770;
+  ctx.input.ToolNumber = 5, ctx.input.V = 100, ctx.input.StartX = 24, ctx.input.EndX = -20, ctx.input.EndZ = -20;
+  FindProcessCommand("ProcessThreadOD")->generate(ctx);
+  EXPECT_EQ(ctx.kept.SpindleSpeed, 770);
+}
 
 }  // namespace
 }  // namespace quillon

@@ -1,5 +1,5 @@
 // The measuring and zero-offset commands: where their texts land in a
-// document, and their dialog set-ups.
+// document (their set-ups: command_table_test.cpp).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -85,42 +85,6 @@ TEST(MeasuerOutsideTest, NoDialogCallAtTheCaret) {
   ProcessContext ctx;
   EXPECT_EQ(Parts(RunPlainCommand(*row, ctx)), "N000 CALL OXMS\n||");
 }
-
-struct MeasuringSetupCase { const char* command, *caption, *label1, *labelV; bool startShown; };  // labelV "": blanked
-
-// Guards against: captions swapped between the seven dialogs, the sensor row
-// not used, and start-point boxes hidden where the cycle needs them.
-class MeasuringSetupTest : public ::testing::TestWithParam<MeasuringSetupCase> {};
-
-TEST_P(MeasuringSetupTest, CaptionsRowAndBoxes) {
-  const auto& c = GetParam();
-  const ProcessDialogSetup setup = FindProcessCommand(c.command)->setup(KeptState{});
-  EXPECT_EQ(setup.caption, c.caption);
-  EXPECT_EQ(FindProcessCommand(c.command)->conditionRow, 34);
-  std::string label1 = "<design>", labelV = "<design>";
-  for (const auto& [control, caption] : setup.labels) {
-    if (control == "Label1") label1 = caption;
-    if (control == "LabelV") labelV = caption;
-  }
-  EXPECT_EQ(label1, c.label1);
-  EXPECT_EQ(labelV, c.labelV);
-  EXPECT_EQ(ProcessBoxVisible(setup, "StartX"), c.startShown);
-  EXPECT_EQ(ProcessBoxVisible(setup, "StartZ"), c.startShown);
-  EXPECT_FALSE(ProcessBoxVisible(setup, "StartC"));
-  EXPECT_FALSE(ProcessBoxVisible(setup, "B"));
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Commands, MeasuringSetupTest, ::testing::Values(
-  //                 command                    caption                        Label1            LabelV                  start
-  MeasuringSetupCase{"ProcessMeasuerInD",       "I.D.diameter measurement ",   "Sensor number",  "Tool compensation ",  false},
-  MeasuringSetupCase{"ProcessMeasuerInR",       "I.D.Radius measurement ",     "Sensor number ", "Tool compensation ",  false},
-  MeasuringSetupCase{"ProcessMeasuerOutD",      "O.D.Diameter measurement ",   "Sensor number ", "Tool compensation ",  true},
-  MeasuringSetupCase{"ProcessMeasuerOutR",      " O.D.Radius measurement ",    "Sensor number",  "Compensation No",     false},
-  MeasuringSetupCase{"ProcessMeasuerZeroCaxis", "C-axis Auto zero offset",     "Sensor number ", "Applochi distance ",  true},
-  MeasuringSetupCase{"ProcessMeasuerZeroZaxis", "Z-axis Auto zero offset ",    "Sensor number ", "",                    true}),
-  [](const auto& info) { return std::string(info.param.command).substr(14); });
-// clang-format on
 
 }  // namespace
 }  // namespace quillon

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "process_rotary/command_table.h"
+#include "numbers/nc_number.h"
 #include "support/edit_parts.h"
+#include "support/golden_file.h"
 
 #include <string>
 #include <vector>
@@ -130,6 +132,23 @@ TEST(ReadyRequestTest, InsertsTheBareRequestAtTheCaret) {
     ctx.input.ToolNumber = 12;  // never written
     EXPECT_EQ(testing_support::Parts(RunPlainCommand(*command, ctx)), std::string(text) + "||") << name;
   }
+}
+
+// Guards against a Material Input box mapped to another meaning, caption or
+// grid place (ui, command line and core all read this one table), or read
+// without its whole-number rule: box TextN holds "N0.7" here.
+TEST(UgcBoxTableTest, MatchesItsDump) {
+  UgcDialogValues d;
+  for (const UgcBox& b : UgcBoxes()) d.*b.text = std::to_string(b.index * 10) + ".7";
+  const UgcValues v = ReadUgcValues(d);
+  std::string dump;
+  for (const UgcBox& b : UgcBoxes()) {
+    dump += "Text" + std::to_string(b.index) + " " + std::string(b.name) + " " + testing_support::Quoted(b.caption) +
+            " reads " + ShortestNumberText(v.*b.value) + (b.kept ? " kept" : "") + (b.centre ? " centre" : "") +
+            " at " + std::to_string(b.row) + "," + std::to_string(b.column) + "\n";
+    EXPECT_EQ(FindUgcBox(b.index), &b);
+  }
+  EXPECT_EQ(testing_support::GoldenMismatch("process_rotary/golden/ugc_boxes.txt", dump), "");
 }
 
 }  // namespace

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <utility>
+#include "support/golden_file.h"
 
 namespace quillon {
 namespace {
@@ -43,22 +42,17 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Guards against a control typed twice (the second row would never be reached)
-// and against M codes losing the blank that lets them extend a block.
-TEST(CodeTemplateTableTest, RowsAreUniqueAndMCodesExtendTheLine) {
-  std::set<std::pair<std::string_view, int>> seen;
-  int mCodes = 0;
+// Guards against a template text, its leading blank (an M code extends the
+// block being written) or its line end drifting from the controller's
+// skeletons, and a control typed twice (the second row would never be reached).
+TEST(CodeTemplateTableTest, MatchesItsDump) {
+  std::string dump;
   for (const CodeTemplate& t : CodeTemplateTable()) {
-    EXPECT_TRUE(seen.insert({t.control, t.index}).second) << t.control << "(" << t.index << ")";
-    if (t.control.starts_with("Mcode")) {
-      ++mCodes;
-      EXPECT_TRUE(t.text.starts_with(" M")) << t.control;
-      EXPECT_FALSE(t.lineEnd) << t.control;
-    }
+    dump += std::string(t.control) + "(" + std::to_string(t.index) + ") " + testing_support::Quoted(t.text) +
+            (t.lineEnd ? " line end\n" : "\n");
+    EXPECT_EQ(CodeTemplateEdit(t.control, t.index)->text, std::string(t.text) + (t.lineEnd ? "\n" : "")) << t.control;
   }
-  // 23 single G items + 2 + 6 + 9 + 14 array items; 54 M items.
-  EXPECT_EQ(mCodes, 54);
-  EXPECT_EQ(CodeTemplateTable().size(), 23u + 2 + 6 + 9 + 14 + 54);
+  EXPECT_EQ(testing_support::GoldenMismatch("templates/golden/code_templates.txt", dump), "");
 }
 
 }  // namespace
