@@ -7,16 +7,11 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMap>
-#include <QPlainTextEdit>
-#include <QTest>
 
-#include "ScriptedInteraction.h"
 #include "document/document_edit.h"
 #include "process_rotary/command_table.h"
-#include "ui/documents/frmDocument.h"
 #include "EditorPtr.h"
 #include "app/menu_tree.h"
-#include "ui/shell/Commands.h"
 #include "ui/process/frmUGC.h"
 #include "process/cutting_conditions.h"
 #include "process/process_run.h"
@@ -32,38 +27,28 @@ QString MaterialFile() { return QString::fromLocal8Bit(qgetenv("QUILLON_TEST_DAT
 
 QString Q(const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
 
-// One main window with one document holding text, the caret at caret.
-struct Session {
-  quillon::MemorySettingsStore store;
-  ScriptedInteraction ui;
-  EditorPtr editor = MakeEditor(store, ui, {"/opt/quillon", "/home/op"});
-  frmMain& main = *editor;
-  quillon::Workspace& ws = editor.workspace();
-
+// One editor with one document holding text, the caret at caret, the test material loaded unless said otherwise.
+struct Session : EditorSession {
+  quillon::Workspace& ws = main.workspace();
   explicit Session(const std::string& text = kDoc, int caret = 2, bool material = true) {
-    main.load(QString());
-    main.runCommand(QStringLiteral("mnuFileNew"));
-    doc()->txtText->setPlainText(Q(text));
-    doc()->setSelection(caret, 0);
+    document(text, caret);
     if (material)
-      quillon::ApplyCuttingConditionLoad(ws.conditions,
-                                         quillon::LoadCuttingConditionTable(MaterialFile().toStdString()));
+      quillon::ApplyCuttingConditionLoad(ws.conditions, quillon::LoadCuttingConditionTable(MaterialFile().toStdString()));
   }
-  frmDocument* doc() const { return main.ActiveDocument(); }
+  frmDocument* doc() const { return main->ActiveDocument(); }
   QString text() const { return Q(doc()->text()); }
 
-  // Picks the command from its menu item, as the user does, with the first
-  // modal dialog answered by answer.
+  // Picks the command from its menu item, as the user does, with the first modal dialog answered by answer.
   bool pick(const QString& command, std::function<void(QWidget*)> answer = nullptr) {
     ModalAnswer modal(answer ? answer : [](QWidget* d) { Press(d, "Command2"); });
-    QAction* item = main.action(command);
+    QAction* item = main->action(command);
     if (!item || !item->isEnabled()) return false;
     item->trigger();
     return modal.seen();
   }
 
-  // The document the core flow makes of the material row, the kept values
-  // and the boxes a user can type into, applied at the caret.
+  // The document the core flow makes of the material row, the kept values and the boxes a user can type into,
+  // applied at the caret.
   quillon::AppliedText expected(const QString& command, const Boxes& typed) {
     const quillon::ProcessCommand& row = *quillon::FindProcessCommand(command.toStdString());
     const quillon::ProcessDialogSetup setup = row.setup(ws.kept);
@@ -187,7 +172,7 @@ class ProcessCommandsTest : public QObject {
   void noMaterialReportsBeforeAnyDialog() {
     QFETCH(QString, command);
     Session e(kDoc, 2, /*material=*/false);
-    QVERIFY(e.main.action(command)->isEnabled());
+    QVERIFY(e.main->action(command)->isEnabled());
     QVERIFY(!e.pick(command));
     QCOMPARE(e.ui.messages.size(), size_t(1));
     QCOMPARE(e.ui.messages[0].title, QStringLiteral(" 13 error "));
@@ -313,7 +298,7 @@ class ProcessCommandsTest : public QObject {
     QFETCH(bool, after);
     Session e;
     e.ws.machine.Tallix = before;
-    e.main.commands().setVisible(quillon::TallixItems(), before);
+    e.main->commands().setVisible(quillon::TallixItems(), before);
     QString caption;
     QVERIFY(e.pick(QStringLiteral("ProcessSetup"), [&](QWidget* d) {
       caption = d->windowTitle();
@@ -324,7 +309,7 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(e.ws.machine.Tallix, after);
     for (const char* item : {"ProcessMT", "ProcessMDrillSlant", "ProcessMKeySlant", "ProcessMTapSlant",
                              "ProcessMCircle", "ProcessMPlanetTap"})
-      QVERIFY2(e.main.action(QString::fromLatin1(item))->isVisible() == after, item);
+      QVERIFY2(e.main->action(QString::fromLatin1(item))->isVisible() == after, item);
     QCOMPARE(e.store.get("Parameter", "Tallix").has_value(), button == "Command1");
   }
 };
