@@ -1,5 +1,4 @@
-// The recent-file list: shifting, no de-duplication, design captions, and
-// what is loaded and written back.
+// The recent-file list: shifting, no de-duplication, design captions, and what is loaded and written back.
 #include <gtest/gtest.h>
 
 #include "app/recent_files.h"
@@ -17,9 +16,9 @@ struct ListCase {
   const char* shown;                // '1' for a visible slot
 };
 
-// Guards against: empty stored values shown as items, slots after a gap lost, the oldest entry kept or the
-// newest not first, a repeated file merged into one entry, or a design caption ("RecentFile2") moved down a
-// slot and then shown as if it were a file.
+// Guards against: empty stored values shown as items, slots after a gap lost, the oldest entry kept or the newest not
+// first, a repeated file merged into one entry, or a design caption ("RecentFile2") moved down a slot and then shown as
+// if it were a file.
 class RecentListTest : public ::testing::TestWithParam<ListCase> {};
 
 TEST_P(RecentListTest, LoadsAndShiftsTheWholeList) {
@@ -51,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Guards against: design captions written into the store, or an older stored
-// value overwritten by an empty slot.
+// Guards against: design captions written into the store, or an older stored value overwritten by an empty slot.
 TEST(RecentFilesTest, SaveSkipsDesignCaptions) {
   MemorySettingsStore store;
   store.set(kSectionSettings, "RecentFile4", "/old/d.min");

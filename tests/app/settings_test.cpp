@@ -1,5 +1,5 @@
-// The settings readers: strict conversion with the key's default as fallback
-// (the table itself is checked against its dump in tables_test.cpp).
+// The settings readers: strict conversion with the key's default as fallback (the table itself is checked against its
+// dump in tables_test.cpp).
 #include <gtest/gtest.h>
 
 #include "app/settings.h"

@@ -1,6 +1,5 @@
-// The application tables (menu tree, toolbar, status panels, settings keys)
-// against their golden dumps under app/golden/, and what the code derives
-// from them.
+// The application tables (menu tree, toolbar, status panels, settings keys) against their golden dumps under
+// app/golden/, and what the code derives from them.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -22,10 +21,9 @@ std::string Joined(const std::vector<std::string_view>& names) {
   return all;
 }
 
-// Guards against: a menu item lost, added, renamed, moved to another submenu
-// (the indent is its level), a caption whose blanks or spelling drifted, a
-// shortcut or flag typed wrong, and the flag lists the window uses not being
-// the rows that carry the flag.
+// Guards against: a menu item lost, added, renamed, moved to another submenu (the indent is its level), a caption whose
+// blanks or spelling drifted, a shortcut or flag typed wrong, and the flag lists the window uses not being the rows
+// that carry the flag.
 TEST(MenuTreeTest, MatchesItsDump) {
   static const char* const kFlagNames[] = {"disabled",      "hidden",        "checked",
                                            "checkable",     "submenu",       "document-menu",
@@ -52,9 +50,8 @@ TEST(MenuTreeTest, MatchesItsDump) {
   EXPECT_FALSE(NeedsDocument("mnuNothing"));
 }
 
-// Guards against: toolbar positions shifted (the document-only buttons would
-// hide the wrong ones), a button bound to a command that does not exist, and
-// status panels out of order or with other tool tips.
+// Guards against: toolbar positions shifted (the document-only buttons would hide the wrong ones), a button bound to a
+// command that does not exist, and status panels out of order or with other tool tips.
 TEST(ToolbarAndStatusTest, MatchTheirDump) {
   std::ostringstream out;
   int position = 0;
@@ -71,10 +68,9 @@ TEST(ToolbarAndStatusTest, MatchTheirDump) {
   EXPECT_EQ(GoldenMismatch("app/golden/toolbar_status.txt", out.str()), "");
 }
 
-// Guards against: a key typed twice or lost, a first run (empty store)
-// starting from other values than the known defaults, a key written at the
-// wrong time (the parameter dialog writes its sixteen keys in its own order,
-// the material-file paths only at exit) or read into another field.
+// Guards against: a key typed twice or lost, a first run (empty store) starting from other values than the known
+// defaults, a key written at the wrong time (the parameter dialog writes its sixteen keys in its own order, the
+// material-file paths only at exit) or read into another field.
 TEST(SettingsTableTest, MatchesItsDump) {
   static const char* const kKinds[] = {"Single", "Int32", "Int16", "Text", "NumberText", "Flag", "FlagText"};
   static const char* const kSaves[] = {"AtExit", "ParameterDialog", "Own"};

@@ -1,5 +1,5 @@
-// The page layout of printed listings, measured with a fixed-pitch font so
-// every position follows by hand: each character is 2 mm wide.
+// The page layout of printed listings, measured with a fixed-pitch font so every position follows by hand: each
+// character is 2 mm wide.
 #include "document/print_layout.h"
 
 #include <gtest/gtest.h>
@@ -20,9 +20,8 @@ constexpr double kCharMm = 2.0;
 const TextWidthMm kFixedPitch = [](std::string_view s) { return kCharMm * static_cast<double>(s.size()); };
 constexpr std::size_t kHeaderItems = 3;
 
-// A small page: 60 x 40 mm printable, 4 mm lines, left margin 10.
-// LineHeight 4, LinesPerPage floor(40/4) = 10, PrintWidth 60, the text starts
-// at y = 4*4 = 16 and a new column/page starts once y > (10-1)*4 = 36.
+// A small page: 60 x 40 mm printable, 4 mm lines, left margin 10. LineHeight 4, LinesPerPage floor(40/4) = 10,
+// PrintWidth 60, the text starts at y = 4*4 = 16 and a new column/page starts once y > (10-1)*4 = 36.
 PrintPageSetup SmallPage(int printLineNo = 1) { return {60, 40, 4, 10, 0, printLineNo}; }
 
 // The texts of a page from item `from` on, each as "text@x,y".
@@ -56,8 +55,8 @@ struct MetricsCase {
   int lineHeight, linesPerPage, printWidth, usable;
 };
 
-// Guards against rounding the page values the wrong way (halves go to even)
-// and against a zero line height that would never leave the first line.
+// Guards against rounding the page values the wrong way (halves go to even) and against a zero line height that would
+// never leave the first line.
 class PrintMetricsTest : public ::testing::TestWithParam<MetricsCase> {};
 
 TEST_P(PrintMetricsTest, ComputesPageValues) {
@@ -86,8 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PrintLayoutTest, EmptyDocumentPrintsOnePageWithHeaderAndRule) {
   const PrintLayout l = LayoutListing(SmallPage(), kFixedPitch, "Untitled1", "2004.07.17", "");
   ASSERT_EQ(l.pages.size(), 1u);
-  // Date at LeftMerge, y = LineHeight = 4; caption 9 chars = 18 mm at (60 - 18) / 2 + 10 = 31;
-  // "Page 1" 6 chars = 12 mm ends at PrintWidth: 60 - 12 = 48.
+  // Date at LeftMerge, y = LineHeight = 4; caption 9 chars = 18 mm at (60 - 18) / 2 + 10 = 31; "Page 1" 6 chars = 12 mm
+  // ends at PrintWidth: 60 - 12 = 48.
   EXPECT_EQ(Placed(l.pages[0]), (Texts{"2004.07.17@10,4", "Untitled1@31,4", "Page 1@48,4"}));
   // Rule at 2.2 * 4 = 8.8 from LeftMerge to PrintWidth.
   ASSERT_EQ(l.pages[0].rules.size(), 1u);
@@ -103,9 +102,8 @@ struct WrapCase {
   Texts body;  // printed lines of page 1, top to bottom, as "text@x,y"
 };
 
-// Guards against lines running into the right edge, against losing the
-// character at a break, and against wrapping the final line that has no line end.
-// One column: W = 60 - 10 = 50; i characters fit while 2i + 10 <= 50, so 20 per line.
+// Guards against lines running into the right edge, against losing the character at a break, and against wrapping the
+// final line that has no line end. One column: W = 60 - 10 = 50; i characters fit while 2i + 10 <= 50, so 20 per line.
 class PrintWrapTest : public ::testing::TestWithParam<WrapCase> {};
 
 TEST_P(PrintWrapTest, BreaksLinesAtTheUsableWidth) {
@@ -133,9 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Guards against the second column or the next page starting too early or
-// too late: lines start at y = 16, 20, ..., 36 (36 is not past the limit 36),
-// so a column holds six lines; column 2 starts at x = 60/2 + 10 + 1 = 41.
+// Guards against the second column or the next page starting too early or too late: lines start at y = 16, 20, ..., 36
+// (36 is not past the limit 36), so a column holds six lines; column 2 starts at x = 60/2 + 10 + 1 = 41.
 TEST(PrintLayoutTest, TwoColumnsFillColumnOneThenTwoThenANewPage) {
   const PrintLayout l = LayoutListing(SmallPage(2), kFixedPitch, "A", "D", NumberedLines(14));
   ASSERT_EQ(l.pages.size(), 2u);
@@ -151,8 +148,8 @@ TEST(PrintLayoutTest, TwoColumnsFillColumnOneThenTwoThenANewPage) {
 
 // Guards against the page number losing its right alignment as it grows.
 TEST(PrintLayoutTest, ThirdPageHeaderReadsPage3RightAligned) {
-  // One column, six lines a page: 14 lines = 6 + 6 + 2. "O1000.MIN" is 18 mm: (60 - 18) / 2 + 10 = 31;
-  // "Page 3" 12 mm ends at PrintWidth 60.
+  // One column, six lines a page: 14 lines = 6 + 6 + 2. "O1000.MIN" is 18 mm: (60 - 18) / 2 + 10 = 31; "Page 3" 12 mm
+  // ends at PrintWidth 60.
   const PrintLayout l = LayoutListing(SmallPage(1), kFixedPitch, "O1000.MIN", "2004.07.17", NumberedLines(14));
   ASSERT_EQ(l.pages.size(), 3u);
   EXPECT_EQ(l.pages[2].number, 3);
@@ -160,8 +157,8 @@ TEST(PrintLayoutTest, ThirdPageHeaderReadsPage3RightAligned) {
   EXPECT_EQ(l.pages[2].rules.size(), 1u);
 }
 
-// Guards against the endless print loop: a column narrower than the reserve
-// plus one character, and a font whose line height rounds to 0.
+// Guards against the endless print loop: a column narrower than the reserve plus one character, and a font whose line
+// height rounds to 0.
 TEST(PrintLayoutTest, PrintLoopAlwaysMovesOn) {
   PrintPageSetup narrow = SmallPage();
   narrow.printableWidthMm = 15;  // W = 15 - 10 = 5, less than the 10 mm reserve: one character a line
@@ -181,9 +178,8 @@ TEST(PrintLayoutTest, PrintLoopAlwaysMovesOn) {
   EXPECT_EQ(Body(t.pages[2]).size(), 28u);
 }
 
-// Guards against margins from an old settings file overflowing the page
-// arithmetic: they are held at +-10000 mm. PrintWidth = 60 - 10000 = -9940,
-// usable width = -9940 - (-10000) = 60, so 2i + 10 <= 60 gives 25 characters a line.
+// Guards against margins from an old settings file overflowing the page arithmetic: they are held at +-10000 mm.
+// PrintWidth = 60 - 10000 = -9940, usable width = -9940 - (-10000) = 60, so 2i + 10 <= 60 gives 25 characters a line.
 TEST(PrintLayoutTest, ExtremeStoredMarginsAreHeld) {
   PrintPageSetup s = SmallPage();
   s.leftMerge = std::numeric_limits<int>::min();

@@ -1,5 +1,5 @@
-// Program file bytes: every byte survives, line-end styles round-trip, and a
-// save never grows the file by an empty line.
+// Program file bytes: every byte survives, line-end styles round-trip, and a save never grows the file by an empty
+// line.
 #include <gtest/gtest.h>
 
 #include "document/text_file.h"

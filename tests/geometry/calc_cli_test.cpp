@@ -15,9 +15,8 @@ struct CalcCase {
   const char* out;
 };
 
-// Guards against: entries landing in the wrong box, --leave ignored or its
-// default not being the last box given, result boxes printed out of control
-// order or when empty, the failure text missing, and bad usage accepted.
+// Guards against: entries landing in the wrong box, --leave ignored or its default not being the last box given, result
+// boxes printed out of control order or when empty, the failure text missing, and bad usage accepted.
 class CalcCliTest : public ::testing::TestWithParam<CalcCase> {};
 
 TEST_P(CalcCliTest, PrintsResultBoxes) {

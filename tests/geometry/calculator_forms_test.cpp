@@ -1,5 +1,4 @@
-// The calculator table: its dump, and which controls make a calculator
-// recalculate.
+// The calculator table: its dump, and which controls make a calculator recalculate.
 #include <gtest/gtest.h>
 
 #include "geometry/calculator_forms.h"
@@ -14,16 +13,16 @@ struct TriggerCase {
   bool recalculates;
 };
 
-// Guards against: the drawing click recalculating where it should not (and
-// the reverse), and options or the zoom box not redrawing.
+// Guards against: the drawing click recalculating where it should not (and the reverse), and options or the zoom box
+// not redrawing.
 class TriggerTest : public ::testing::TestWithParam<TriggerCase> {};
 
 TEST_P(TriggerTest, RecalculatesOnlyOnItsControls) {
   const auto& c = GetParam();
   const CalculatorForm* form = FindCalculatorForm(c.form);
   ASSERT_NE(form, nullptr);
-  // A complete line and nothing else (for frmCirclePoint: a circle X20 Z0
-  // R10): every drawing calculator draws something from it.
+  // A complete line and nothing else (for frmCirclePoint: a circle X20 Z0 R10): every drawing calculator draws
+  // something from it.
   CalculatorFields f;
   f.text[1] = "20", f.text[2] = "0", f.text[3] = "10";
   EXPECT_EQ(Recalculate(*form, f, c.control).figure.has_value(), c.recalculates);
@@ -54,10 +53,9 @@ std::string Boxes(const std::vector<int>& boxes) {
   return s;
 }
 
-// Guards against: an entry or result box dropped or out of Enter / control
-// order, an option or the zoom box lost, a dialog that should stay closing
-// after an insert, and an insert button writing other boxes or words than
-// its caption promises (each pattern is also run: box n holds "#n").
+// Guards against: an entry or result box dropped or out of Enter / control order, an option or the zoom box lost, a
+// dialog that should stay closing after an insert, and an insert button writing other boxes or words than its caption
+// promises (each pattern is also run: box n holds "#n").
 TEST(CalculatorFormsTest, MatchTheirDump) {
   CalculatorFields marked;
   for (int n = 1; n <= kLastBox; ++n) marked.text[n] = "#" + std::to_string(n);

@@ -16,9 +16,8 @@ struct CircleLineCase {
   std::array<const char*, 4> want;     // X Z I K
 };
 
-// Guards against: the sides swapped, I written as a diameter difference,
-// the nudge of the other calculators added here, and negative values cut
-// towards zero.
+// Guards against: the sides swapped, I written as a diameter difference, the nudge of the other calculators added here,
+// and negative values cut towards zero.
 class CirclePointTest : public ::testing::TestWithParam<CircleLineCase> {};
 
 TEST_P(CirclePointTest, TouchingPoint) {
@@ -34,8 +33,8 @@ TEST_P(CirclePointTest, TouchingPoint) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, CirclePointTest, ::testing::Values(
-  //             name             Xc    Zc   R          A      opt   X         Z        I        K
-  // c = 5 cos 0 = 5, s = 0: X = 20 - 2 * 5, I = c
+  // name             Xc    Zc   R          A      opt   X         Z        I        K c = 5 cos 0 = 5, s = 0: X = 20 -
+  // 2 * 5, I = c
   CircleLineCase{"Option1Level",  {"20", "0", "5",       "0"},  1, {"10",     "0",     "5",     "0"}},
   CircleLineCase{"Option2Level",  {"20", "0", "5",       "0"},  2, {"30",     "0",     "-5",    "0"}},
   // c = s = 3.53553: X = 20 - 7.07107 = 12.92893, K = -3.53553 -> floor -3.536
@@ -46,9 +45,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, CirclePointTest, ::testing::Values(
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Guards against: a missing angle computing with 0, a missing radius
-// drawing anything, and the drawing not showing the tangent through the
-// touching point.
+// Guards against: a missing angle computing with 0, a missing radius drawing anything, and the drawing not showing the
+// tangent through the touching point.
 TEST(CirclePoint, DrawingFollowsTheEntries) {
   CalculatorFields f;
   f.text[1] = "20", f.text[2] = "0", f.text[3] = "5";

@@ -12,8 +12,8 @@ struct MouseCase {
   const char* text;
 };
 
-// Guards against: the radius shown instead of the diameter, the sign of the
-// vertical axis, and rounding instead of cutting down.
+// Guards against: the radius shown instead of the diameter, the sign of the vertical axis, and rounding instead of
+// cutting down.
 class MousePositionTest : public ::testing::TestWithParam<MouseCase> {};
 
 TEST_P(MousePositionTest, DiameterAndZCutToThousandths) {
@@ -23,8 +23,7 @@ TEST_P(MousePositionTest, DiameterAndZCutToThousandths) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, MousePositionTest, ::testing::Values(
-  //        name                  x           y           text
-  // X = -2 * -7.25678 = 14.51356 -> 14.513; Z 3.9999 -> 3.999
+  // name                  x           y           text X = -2 * -7.25678 = 14.51356 -> 14.513; Z 3.9999 -> 3.999
   MouseCase{"CutsDown",           3.9999,    -7.25678,   "X14.513 Z3.999"},
   // Z -15.12345 * 1000 = -15123.45 -> -15124 -> -15.124
   MouseCase{"NegativeZCutsDown",  -15.12345, -10.00049,  "X20 Z-15.124"},
@@ -34,9 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, MousePositionTest, ::testing::Values(
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Guards against: views that distort circles or leave figures off-centre,
-// and coinciding points giving an empty view (the radius-dominant case is
-// checked with the calculators' drawings).
+// Guards against: views that distort circles or leave figures off-centre, and coinciding points giving an empty view
+// (the radius-dominant case is checked with the calculators' drawings).
 TEST(FitView, KeepsThePictureAspectAndCentres) {
   const ViewBox wide = FitView({{0, 0}, {100, -10}}, 1.4);
   EXPECT_NEAR(wide.width, 140.0, 1e-9);

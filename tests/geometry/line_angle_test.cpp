@@ -13,9 +13,8 @@ struct LineAngleCase {
   const char *wantA, *wantX2, *wantZ2;  // Text3..Text5 after leaving
 };
 
-// Guards against: wrong radian constant or quadrant correction, the
-// ten-thousandth nudge missing (or added to the angle twice), division by zero
-// writing inf, and handlers running with required boxes empty.
+// Guards against: wrong radian constant or quadrant correction, the ten-thousandth nudge missing (or added to the angle
+// twice), division by zero writing inf, and handlers running with required boxes empty.
 class LineAngleTest : public ::testing::TestWithParam<LineAngleCase> {};
 
 TEST_P(LineAngleTest, WritesOnlyWhatTheLeftBoxComputes) {
@@ -32,8 +31,8 @@ TEST_P(LineAngleTest, WritesOnlyWhatTheLeftBoxComputes) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, LineAngleTest, ::testing::Values(
-  //             name                      leaveZ2 X1    Z1   A      X2    Z2      -> A       X2     Z2
-  // Z2 = 0 + (20 - 0) / 2 / tan 45 = 10 (tan is 0.99999997 with 6.2831852; the nudge restores 10)
+  // name                      leaveZ2 X1    Z1   A      X2    Z2      -> A       X2     Z2 Z2 = 0 + (20 - 0) / 2 / tan
+  // 45 = 10 (tan is 0.99999997 with 6.2831852; the nudge restores 10)
   LineAngleCase{"LeaveX2GivesZ2",          false, "0",  "0", "45",  "20", "",      "45",    "20",  "10"},
   // X2 = 0 + 2 tan 45 (10 - 0) = 20
   LineAngleCase{"LeaveZ2GivesX2",          true,  "0",  "0", "45",  "",   "10",    "45",    "20",  "10"},

@@ -23,9 +23,8 @@ CalculatorFields Filled(const std::array<const char*, 6>& entries) {
   return f;
 }
 
-// Guards against: crossings swapped or taken from the wrong side of the
-// line, I/K signs reversed, the nudge missing, negative values cut towards
-// zero, and a miss or touch writing garbage instead of failing.
+// Guards against: crossings swapped or taken from the wrong side of the line, I/K signs reversed, the nudge missing,
+// negative values cut towards zero, and a miss or touch writing garbage instead of failing.
 class LineRTest : public ::testing::TestWithParam<LineRCase> {};
 
 TEST_P(LineRTest, CrossPointsAndFailure) {
@@ -39,8 +38,8 @@ TEST_P(LineRTest, CrossPointsAndFailure) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, LineRTest, ::testing::Values(
-  //        name                        X1    Z1   A      Xc    Zc          R       cross 1 X Z I K                      cross 2 X Z I K
-  // h = 0, beta = 90: t1 = -180 -> Z = -20 - 5, t2 = 0 -> Z = -20 + 5; K = Zc - Z
+  // name                        X1    Z1   A      Xc    Zc          R       cross 1 X Z I K                      cross
+  // 2 X Z I K h = 0, beta = 90: t1 = -180 -> Z = -20 - 5, t2 = 0 -> Z = -20 + 5; K = Zc - Z
   LineRCase{"ParallelLineThroughCentre", {"20", "0", "0",   "20", "-20",      "5"},  {"20", "-25", "0", "5",              "20", "-15", "0", "-5"}},
   // the same line taken the other way: t1 = 0, t2 = 180
   LineRCase{"Angle180SwapsOrder",        {"20", "0", "180", "20", "-20",      "5"},  {"20", "-15", "0", "-5",             "20", "-25", "0", "5"}},
@@ -48,9 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, LineRTest, ::testing::Values(
   LineRCase{"AngleAbove180WrapsRound",   {"20", "0", "360", "20", "-20",      "5"},  {"20", "-25", "0", "5",              "20", "-15", "0", "-5"}},
   // Z = 19.99999 - 5 = 14.99999, + 0.0001 -> 15
   LineRCase{"NudgeRestoresWholeNumber",  {"20", "0", "0",   "20", "19.99999", "5"},  {"20", "15",  "0", "5",              "20", "25",  "0", "-5"}},
-  // through the centre at 45: cross 1 at t = -135: X = 2 * 10 * sin(-135) = -14.14214,
-  // + 0.0001 = -14.14204 -> floor -14.143; Z = -7.07107 + 0.0001 -> -7.071;
-  // cross 2 at t = 45: X14.142 Z7.071, I2 = 0 - 14.14214 + 0.0001 -> -14.143
+  // through the centre at 45: cross 1 at t = -135: X = 2 * 10 * sin(-135) = -14.14214, + 0.0001 = -14.14204 -> floor
+  // -14.143; Z = -7.07107 + 0.0001 -> -7.071; cross 2 at t = 45: X14.142 Z7.071, I2 = 0 - 14.14214 + 0.0001 -> -14.143
   LineRCase{"SlopedThroughCentre",       {"0",  "0", "45",  "0",  "0",        "10"}, {"-14.143", "-7.071", "14.142", "7.071", "14.142", "7.071", "-14.143", "-7.071"}},
   // centre 10 from the line, R 5: the line misses; R 10: touching is not crossing (|s| = 1)
   LineRCase{"LineMisses",                {"20", "0", "0",   "40", "-20",      "5"},  {}},
@@ -66,16 +64,16 @@ void ExpectView(const ViewBox& v, double left, double top, double width, double 
   EXPECT_NEAR(v.height, height, 1e-9);
 }
 
-// Guards against: a missing line entry still clearing the drawing, and an
-// incomplete circle computing with zeros instead of showing the direction.
+// Guards against: a missing line entry still clearing the drawing, and an incomplete circle computing with zeros
+// instead of showing the direction.
 TEST(LineRIncomplete, LineFirstThenItsDirection) {
   EXPECT_FALSE(LineRCalculate(Filled({"20", "0", "", "20", "-20", "5"})).figure.has_value());
   const Calculation out = LineRCalculate(Filled({"20", "0", "90", "20", "", "5"}));
   ASSERT_TRUE(out.figure.has_value());
   EXPECT_EQ(out.fields.text[7], kKept);
   EXPECT_TRUE(out.figure->circles.empty());
-  // The default scale centred on 0, one long line through the middle, upwards
-  // (growing radius) for 90 degrees: from (10000 cos a, -10000 sin a).
+  // The default scale centred on 0, one long line through the middle, upwards (growing radius) for 90 degrees: from
+  // (10000 cos a, -10000 sin a).
   ExpectView(out.figure->view, -8835.0 / 2, -4875.0 / 2, 8835.0, 4875.0);
   ASSERT_EQ(out.figure->lines.size(), 1u);
   EXPECT_NEAR(out.figure->lines[0].from.x, 0.0, 1e-4);
@@ -83,18 +81,17 @@ TEST(LineRIncomplete, LineFirstThenItsDirection) {
   EXPECT_NEAR(out.figure->lines[0].to.y, 10000.0, 1e-4);
 }
 
-// Guards against: a view that cuts off the circle or the line point, the
-// line drawn away from the crossings, marks at the wrong places.
+// Guards against: a view that cuts off the circle or the line point, the line drawn away from the crossings, marks at
+// the wrong places.
 TEST(LineRDrawing, FitsTheFigureWithTheZRangeDominant) {
   const Calculation out = LineRCalculate(Filled({"20", "0", "0", "20", "-20", "5"}));
   ASSERT_TRUE(out.figure.has_value());
   const Figure& fig = *out.figure;
-  // Z spans -25..0 (25), radius 5..15 (10); 25 > 10 * 8835 / 4875 = 18.1, so the
-  // width is 1.2 * 25 = 30, the left edge -25 - (30 - 25) / 2 = -27.5 and the
-  // top -largest radius - 0.1 * 25 = -17.5.
+  // Z spans -25..0 (25), radius 5..15 (10); 25 > 10 * 8835 / 4875 = 18.1, so the width is 1.2 * 25 = 30, the left edge
+  // -25 - (30 - 25) / 2 = -27.5 and the top -largest radius - 0.1 * 25 = -17.5.
   ExpectView(fig.view, -27.5, -17.5, 30.0, 30.0 * 4875 / 8835);
-  // The line starts at the line point (Z0, radius 10) and runs one picture
-  // width towards cross 2 (Z-15), i.e. towards -Z.
+  // The line starts at the line point (Z0, radius 10) and runs one picture width towards cross 2 (Z-15), i.e. towards
+  // -Z.
   ASSERT_EQ(fig.lines.size(), 1u);
   EXPECT_NEAR(fig.lines[0].from.x, 0.0, 1e-9);
   EXPECT_NEAR(fig.lines[0].from.y, -10.0, 1e-9);
@@ -112,9 +109,8 @@ TEST(LineRDrawing, FitsTheFigureWithTheZRangeDominant) {
 }
 
 TEST(LineRDrawing, FitsTheFigureWithTheRadiusRangeDominant) {
-  // Line X0 Z0 A90 (along the X axis), circle X40 Z0 R5: Z spans -5..5 (10),
-  // radius 0..25 (25); 10 < 25 * 1.81, so the height is 1.2 * 25 = 30 and the
-  // top -25 - 0.1 * 25 = -27.5; the left edge -5 - (30 * 8835 / 4875 - 10) / 2.
+  // Line X0 Z0 A90 (along the X axis), circle X40 Z0 R5: Z spans -5..5 (10), radius 0..25 (25); 10 < 25 * 1.81, so the
+  // height is 1.2 * 25 = 30 and the top -25 - 0.1 * 25 = -27.5; the left edge -5 - (30 * 8835 / 4875 - 10) / 2.
   const Calculation out = LineRCalculate(Filled({"0", "0", "90", "40", "0", "5"}));
   ASSERT_TRUE(out.figure.has_value());
   ExpectView(out.figure->view, -5.0 - (30.0 * 8835 / 4875 - 10.0) / 2, -27.5, 30.0 * 8835 / 4875, 30.0);

@@ -31,9 +31,8 @@ struct PointCase {
   std::array<const char*, 6> want;  // CX CZ  start X Z  I K; none: impossible, the earlier texts stay
 };
 
-// Guards against: the two options swapped, the mirror for P before the line
-// point not undone, the case of P between R and 2R from the line failing or
-// choosing the far circle, and impossible requests writing results.
+// Guards against: the two options swapped, the mirror for P before the line point not undone, the case of P between R
+// and 2R from the line failing or choosing the far circle, and impossible requests writing results.
 class LineRPointTest : public ::testing::TestWithParam<PointCase> {};
 
 TEST_P(LineRPointTest, CentreAndTouchingPoint) {
@@ -46,10 +45,9 @@ TEST_P(LineRPointTest, CentreAndTouchingPoint) {
   EXPECT_EQ(out.figure->text, fails ? kImpossibleText : "");
 }
 
-// Line along the axis (X0 Z0 A0), R 5. P at radius 2 lies q = 2 from the
-// line: the centre is at radius 5, w = sqrt(25 - (5 - 2)^2) = 4 along the
-// line from P, so at Z10 - 4 (option 1) or Z10 + 4 (option 2); it touches
-// the axis straight below, I = 5, K = 0.
+// Line along the axis (X0 Z0 A0), R 5. P at radius 2 lies q = 2 from the line: the centre is at radius 5, w = sqrt(25 -
+// (5 - 2)^2) = 4 along the line from P, so at Z10 - 4 (option 1) or Z10 + 4 (option 2); it touches the axis straight
+// below, I = 5, K = 0.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, LineRPointTest, ::testing::Values(
   //         name                   X1   Z1   A     Xp       Zp     R     opt   CX    CZ     X    Z      I    K
@@ -60,8 +58,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, LineRPointTest, ::testing::Values(
   // P before the line point (Zp <= Z1): mirrored, option 1 still towards Z0
   PointCase{"MirroredInZ",             {"0", "0", "0",   "4",     "-10", "5"}, 1, {"10", "-6",  "0", "-6",  "5", "0"}},
   PointCase{"MirroredInZOption2",      {"0", "0", "0",   "4",     "-10", "5"}, 2, {"10", "-14", "0", "-14", "5", "0"}},
-  // P at radius 8: q = 8 lies between R and 2R; the centre at radius 5 is
-  // 5 - 8 = -3 across and again w = 4 along the line from P
+  // P at radius 8: q = 8 lies between R and 2R; the centre at radius 5 is 5 - 8 = -3 across and again w = 4 along the
+  // line from P
   PointCase{"BetweenRAnd2R",           {"0", "0", "0",   "16",    "10",  "5"}, 1, {"10", "6",   "0", "6",   "5", "0"}},
   PointCase{"BetweenRAnd2ROption2",    {"0", "0", "0",   "16",    "10",  "5"}, 2, {"10", "14",  "0", "14",  "5", "0"}},
   // q = R exactly: the centre lies level with P, w = R
@@ -85,10 +83,9 @@ void PrintTo(const Slope& s, std::ostream* os) { *os << s.name; }
 
 double Read(const CalculatorFields& f, int box) { return ReadNumber(f.text[box]); }
 
-// Guards against: sloped lines where P lies below the line point or before
-// it giving a circle that misses P or crosses the line, and option 1 not
-// being the circle towards the line's given point. Checked on the written
-// (three-decimal) values, so the tolerance is a few thousandths.
+// Guards against: sloped lines where P lies below the line point or before it giving a circle that misses P or crosses
+// the line, and option 1 not being the circle towards the line's given point. Checked on the written (three-decimal)
+// values, so the tolerance is a few thousandths.
 class LineRPointSlopeTest : public ::testing::TestWithParam<Slope> {};
 
 TEST_P(LineRPointSlopeTest, CircleTouchesLineAndPassesThroughPoint) {
@@ -120,8 +117,7 @@ TEST_P(LineRPointSlopeTest, CircleTouchesLineAndPassesThroughPoint) {
     EXPECT_NEAR(Read(out.fields, 12), cz - tz, kWritten);
     centreZ[option] = cz;
   }
-  // option 1 lies towards the line's given point: at smaller Z when P lies
-  // after it, at larger Z when P lies before it
+  // option 1 lies towards the line's given point: at smaller Z when P lies after it, at larger Z when P lies before it
   const double away = s.zp <= s.z1 ? -1.0 : 1.0;
   EXPECT_LT(away * centreZ[1], away * centreZ[2]);
 }
@@ -138,8 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Slopes, LineRPointSlopeTest, ::testing::Values(
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Guards against: computing with empty boxes, and the drawing missing P,
-// the circle or the touching point.
+// Guards against: computing with empty boxes, and the drawing missing P, the circle or the touching point.
 TEST(LineRPoint, DrawingFollowsTheEntries) {
   EXPECT_FALSE(LineRPointCalculate(Filled({"0", "", "0", "4", "10", "5"}, 1)).figure.has_value());
   const Calculation lineOnly = LineRPointCalculate(Filled({"0", "0", "0", "4", "10", ""}, 1));
@@ -159,8 +154,7 @@ TEST(LineRPoint, DrawingFollowsTheEntries) {
   EXPECT_NEAR(fig.points[0].centre.x, 10.0, 1e-9);
   EXPECT_NEAR(fig.points[0].centre.y, -2.0, 1e-9);
   EXPECT_NEAR(fig.points[2].centre.y, 0.0, 1e-9);
-  // The circle (Z1..11, radius 0..10) and the line point Z0 span 11 by 10:
-  // the radius span decides, height 1.4 * 10.
+  // The circle (Z1..11, radius 0..10) and the line point Z0 span 11 by 10: the radius span decides, height 1.4 * 10.
   EXPECT_NEAR(fig.view.height, 14.0, 1e-9);
 }
 

@@ -14,8 +14,8 @@ struct RpmCase {
   const char* text;
 };
 
-// Guards against: the exact pi instead of 3.14, rounding instead of cutting
-// down, a multiple of 10 lost to binary error, and failures inserting text.
+// Guards against: the exact pi instead of 3.14, rounding instead of cutting down, a multiple of 10 lost to binary
+// error, and failures inserting text.
 class RpmTest : public ::testing::TestWithParam<RpmCase> {};
 
 TEST_P(RpmTest, EnterInDiameter) {
@@ -27,8 +27,7 @@ TEST_P(RpmTest, EnterInDiameter) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, RpmTest, ::testing::Values(
-  //      name               V       D      step             text
-  // 100 * 1000 / 3.14 / 20 = 1592.36 -> 1590
+  // name               V       D      step             text 100 * 1000 / 3.14 / 20 = 1592.36 -> 1590
   RpmCase{"Example1590",     "100",  "20",  RpmStep::Insert, "1590"},
   // 150 * 1000 / 3.14 / 50 = 955.41 -> 950
   RpmCase{"Example950",      "150",  "50",  RpmStep::Insert, "950"},

@@ -1,5 +1,4 @@
-// Two lines and circle: the corner, the fitted circle in each of the four
-// angles, and the zoom.
+// Two lines and circle: the corner, the fitted circle in each of the four angles, and the zoom.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -14,8 +13,8 @@ constexpr const char* kKept = "kept";
 constexpr std::array<int, 12> kResultBoxes{7, 8, 10, 11, 12, 13, 16, 17, 14, 15, 18, 19};
 
 CalculatorFields Corner(const char* r, int option) {
-  // Line 1 along Z at radius 10 (X20 Z0 A0), line 2 along X through Z-10
-  // (X40 Z-10 A90): they cross at X20 Z-10 with a right angle.
+  // Line 1 along Z at radius 10 (X20 Z0 A0), line 2 along X through Z-10 (X40 Z-10 A90): they cross at X20 Z-10 with a
+  // right angle.
   CalculatorFields f;
   f.text[1] = "20", f.text[2] = "0", f.text[3] = "0";
   f.text[4] = "40", f.text[5] = "-10", f.text[6] = "90";
@@ -31,9 +30,8 @@ struct LineRLineCase {
   std::array<const char*, 12> want;  // in kResultBoxes order
 };
 
-// Guards against: options mixed up, centres not mirrored through the corner,
-// tangent points on the wrong line, I written as a diameter difference here
-// (it is a radius value), and the 90-degree tangent overflowing.
+// Guards against: options mixed up, centres not mirrored through the corner, tangent points on the wrong line, I
+// written as a diameter difference here (it is a radius value), and the 90-degree tangent overflowing.
 class LineRLineOptionTest : public ::testing::TestWithParam<LineRLineCase> {};
 
 TEST_P(LineRLineOptionTest, CircleInTheChosenAngle) {
@@ -46,12 +44,12 @@ TEST_P(LineRLineOptionTest, CircleInTheChosenAngle) {
   EXPECT_TRUE(out.figure->text.empty());
 }
 
-// R = 5 in the right angle at the corner (radius 10, Z-10): d = R / tan 45 = 5,
-// L = 5 * sqrt 2; with m = 45 the centre lies 5 off in radius and 5 in Z.
+// R = 5 in the right angle at the corner (radius 10, Z-10): d = R / tan 45 = 5, L = 5 * sqrt 2; with m = 45 the centre
+// lies 5 off in radius and 5 in Z.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Options, LineRLineOptionTest, ::testing::Values(
-  //                 name       option  corner X Z    centre CX CZ   cross 1 X Z I K              cross 2 X Z I K
-  // centre radius 15 Z-5; cross 1 on line 1 at Z-10+5; cross 2 on line 2 at radius 10+5
+  // name       option  corner X Z    centre CX CZ   cross 1 X Z I K              cross 2 X Z I K centre radius 15 Z-5;
+  // cross 1 on line 1 at Z-10+5; cross 2 on line 2 at radius 10+5
   LineRLineCase{"Option1", 1, {"20", "-10", "30", "-5",  "20", "-5",  "5",  "0", "30", "-10", "0", "5"}},
   // mirrored through the corner: (30 + 10) / 2 = 20, (-5 + -15) / 2 = -10
   LineRLineCase{"Option2", 2, {"20", "-10", "10", "-15", "20", "-15", "-5", "0", "10", "-10", "0", "-5"}},
@@ -61,9 +59,8 @@ INSTANTIATE_TEST_SUITE_P(Options, LineRLineOptionTest, ::testing::Values(
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Guards against: parallel lines dividing by zero into the boxes, an empty R
-// still fitting a circle, Check1 not following R, and computing with an
-// incomplete line.
+// Guards against: parallel lines dividing by zero into the boxes, an empty R still fitting a circle, Check1 not
+// following R, and computing with an incomplete line.
 TEST(LineRLine, ParallelLinesAreImpossible) {
   CalculatorFields f = Corner("5", 1);
   f.text[6] = "0";  // both lines along Z
@@ -100,13 +97,12 @@ TEST(LineRLine, IncompleteEntriesDrawWhatTheyHave) {
   EXPECT_FALSE(LineRLineCalculate(f).figure.has_value());
 }
 
-// Guards against: the fitted view cutting the figure off, and the zoom not
-// centring on the circle.
+// Guards against: the fitted view cutting the figure off, and the zoom not centring on the circle.
 TEST(LineRLineDrawing, FittedViewAndZoom) {
   const Calculation fitted = LineRLineCalculate(Corner("5", 1));
   ASSERT_TRUE(fitted.figure.has_value());
-  // Everything (line points Z0 / Z-10, circle Z-10..0, radius 10..20) spans
-  // 10 by 10; the radius span decides: height 1.4 * 10, centred on (Z-5, radius 15).
+  // Everything (line points Z0 / Z-10, circle Z-10..0, radius 10..20) spans 10 by 10; the radius span decides: height
+  // 1.4 * 10, centred on (Z-5, radius 15).
   const ViewBox& v = fitted.figure->view;
   EXPECT_NEAR(v.height, 14.0, 1e-9);
   EXPECT_NEAR(v.width, 14.0 * 8835 / 4875, 1e-9);

@@ -34,8 +34,8 @@ CuttingConditionTable Loaded(const std::string& bytes) {
 struct CellCheck { int row, column; const char* text; };
 struct LoadCase { const char* name; std::string bytes; const char* error; std::vector<CellCheck> cells; };
 
-// Guards against records stealing fields from the next line, rows shifted by
-// quoting or blank lines, reading past 34 records, and silent failures.
+// Guards against records stealing fields from the next line, rows shifted by quoting or blank lines, reading past 34
+// records, and silent failures.
 class CuttingConditionLoadTest : public ::testing::TestWithParam<LoadCase> {};
 
 TEST_P(CuttingConditionLoadTest, ReadsOrNamesTheLine) {
@@ -84,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Files, CuttingConditionLoadTest, ::testing::Values(
   kName);
 // clang-format on
 
-// Guards against a failed load leaving a mix of two materials, and rows of
-// the previous material surviving a shorter new file.
+// Guards against a failed load leaving a mix of two materials, and rows of the previous material surviving a shorter
+// new file.
 TEST(CuttingConditionSwapTest, AFileReplacesTheWholeTableOrNothing) {
   CuttingConditionTable table = Loaded(kHeadings + Records(34));
   // Row 1 of the new file is fine, row 2 is short: nothing of it may land.
@@ -114,8 +114,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, CuttingConditionUnreadableTest,
                          ::testing::Values("/nonexistent/ cutting  condition /S45C.CSV",
                                            std::filesystem::temp_directory_path().string(), ""));
 
-// Guards against a shipped material file that would stop a command or shift
-// its rows: every file loads, has all 34 rows, numbers where numbers belong.
+// Guards against a shipped material file that would stop a command or shift its rows: every file loads, has all 34
+// rows, numbers where numbers belong.
 class ShippedMaterialTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ShippedMaterialTest, LoadsEveryRowWithNumbers) {
@@ -138,9 +138,8 @@ INSTANTIATE_TEST_SUITE_P(Materials, ShippedMaterialTest, ::testing::Values("S45C
 
 struct RowCase { const char* name; const char* column4, *column5; bool spindleCW, coolantOn; };
 
-// Guards against the option columns being read as text (any text choosing
-// CCW) or compared loosely ("2" choosing coolant on), and the texts being
-// reformatted instead of copied as they stand in the file.
+// Guards against the option columns being read as text (any text choosing CCW) or compared loosely ("2" choosing
+// coolant on), and the texts being reformatted instead of copied as they stand in the file.
 class CuttingConditionRowTest : public ::testing::TestWithParam<RowCase> {};
 
 TEST_P(CuttingConditionRowTest, ChoosesOptionsAndCopiesTexts) {
@@ -167,8 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Options, CuttingConditionRowTest, ::testing::Values(
 
 struct RowErrorCase { const char* name; std::string file; int row, error; };  // file "": no material at all
 
-// Guards against a command opening its dialog without a material, or with an
-// option column that is not a number.
+// Guards against a command opening its dialog without a material, or with an option column that is not a number.
 class CuttingConditionRowErrorTest : public ::testing::TestWithParam<RowErrorCase> {};
 
 TEST_P(CuttingConditionRowErrorTest, Throws) {

@@ -1,6 +1,5 @@
-// The shared block pieces: tool-data lines, tool requests, tool words, the
-// spindle-speed rule and the error messages. Every command's own use of them
-// is pinned by the golden runs; here the pieces meet their edges.
+// The shared block pieces: tool-data lines, tool requests, tool words, the spindle-speed rule and the error messages.
+// Every command's own use of them is pinned by the golden runs; here the pieces meet their edges.
 #include <gtest/gtest.h>
 
 #include "process/nc_block.h"
@@ -28,9 +27,8 @@ std::string Replace(std::string text, const std::string& from, const std::string
 
 struct ToolDataCase { const char* name; double tool; std::optional<int> angle; const char* expected; };
 
-// Guards against: the VGR family with tool groups missing a name, a missing
-// or extra VTLA1 word, tool numbers written other than through the NC format,
-// and lines written without ToolFrom.
+// Guards against: the VGR family with tool groups missing a name, a missing or extra VTLA1 word, tool numbers written
+// other than through the NC format, and lines written without ToolFrom.
 class ToolDataLinesTest : public ::testing::TestWithParam<ToolDataCase> {};
 
 TEST_P(ToolDataLinesTest, WritesTwoLinesInBothFamilies) {
@@ -57,8 +55,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, ToolDataLinesTest, ::testing::Values(
 
 struct RequestCase { const char* name; bool tallix, tg; int turret; double tool; const char* macro, *lathe, *rotary; };
 
-// Guards against: the lathe request following the turret type, a request on
-// machines without Tallix, and the group form losing its kind digit.
+// Guards against: the lathe request following the turret type, a request on machines without Tallix, and the group form
+// losing its kind digit.
 class ToolRequestTest : public ::testing::TestWithParam<RequestCase> {};
 
 TEST_P(ToolRequestTest, WritesBothVariants) {
@@ -108,8 +106,8 @@ INSTANTIATE_TEST_SUITE_P(Forms, ToolWordsTest, ::testing::Values(
 
 struct SpeedCase { const char* name; double v, d, before, after; };  // after < 0: ProcessError 11
 
-// Guards against: recomputing when V <= 0, rounding up, a hair-under quotient
-// losing 10 min^-1, and a zero diameter dividing without the error.
+// Guards against: recomputing when V <= 0, rounding up, a hair-under quotient losing 10 min^-1, and a zero diameter
+// dividing without the error.
 class SpindleSpeedTest : public ::testing::TestWithParam<SpeedCase> {};
 
 TEST_P(SpindleSpeedTest, FollowsTheRule) {
@@ -146,14 +144,13 @@ INSTANTIATE_TEST_SUITE_P(Rule, SpindleSpeedTest, ::testing::Values(
   SpeedCase{"NegativeSpeedKeepsLast",          -5,    46,  1230, 1230},
   SpeedCase{"ZeroDiameterIgnoredWithoutSpeed", 0,     0,   70,   70},
   SpeedCase{"ZeroDiameterIsError11",           150,   0,   70,   -1},
-  // 1000*172.7/3.14/8.8 = 6250 exactly, but the double quotient /10 is
-  // 624.9999999999999: floor alone would give 6240
+  // 1000*172.7/3.14/8.8 = 6250 exactly, but the double quotient /10 is 624.9999999999999: floor alone would give 6240
   SpeedCase{"HairUnderAMultipleOfTen",         172.7, 8.8, 0,    6250}),
   kName);
 // clang-format on
 
-// Guards against a process error reported with another number, title or
-// message, and a number outside the table reported with nothing.
+// Guards against a process error reported with another number, title or message, and a number outside the table
+// reported with nothing.
 TEST(ProcessErrorTest, TableMatchesItsDump) {
   using testing_support::Quoted;
   std::string dump;

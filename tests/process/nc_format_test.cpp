@@ -10,8 +10,8 @@ constexpr auto kName = [](const auto& info) { return std::string(info.param.name
 
 struct FormatCase { const char* name; double value; const char* text; double cut; };  // cut: the caller's variable afterwards
 
-// Guards against: wrong truncation direction, trailing zeros, "-0", binary
-// doubles landing a hair under a thousandth, and large whole numbers gaining one.
+// Guards against: wrong truncation direction, trailing zeros, "-0", binary doubles landing a hair under a thousandth,
+// and large whole numbers gaining one.
 class FormatNcNumberTest : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatNcNumberTest, WritesAndCutsTheCallersVariable) {
@@ -45,14 +45,13 @@ INSTANTIATE_TEST_SUITE_P(Edges, FormatNcNumberTest, ::testing::Values(
   kName);
 // clang-format on
 
-// Guards against the float overload capturing whole-number arguments (an
-// ambiguous call or a float-rounded 16777217).
+// Guards against the float overload capturing whole-number arguments (an ambiguous call or a float-rounded 16777217).
 TEST(FormatNcNumberTest, WholeNumbersStayDouble) { EXPECT_EQ(FormatNcNumber(16777217), "16777217"); }
 
 struct SingleCase { const char* name; float value; const char* text; double wide; };  // wide: WidenSingle's result
 
-// Guards against a single-precision box losing a thousandth: 0.7f is
-// 0.699999988..., about 1e-8 under 0.7, far more than the double tolerance.
+// Guards against a single-precision box losing a thousandth: 0.7f is 0.699999988..., about 1e-8 under 0.7, far more
+// than the double tolerance.
 class SinglePrecisionTest : public ::testing::TestWithParam<SingleCase> {};
 
 TEST_P(SinglePrecisionTest, WritesWhatWasTyped) {
@@ -78,8 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, SinglePrecisionTest, ::testing::Values(
 
 struct TwoDigitCase { const char* name; double value; const char* text; };
 
-// Guards against: missing leading zero, rounding instead of floor, and the
-// caller's variable left uncut.
+// Guards against: missing leading zero, rounding instead of floor, and the caller's variable left uncut.
 class FormatTwoDigitTest : public ::testing::TestWithParam<TwoDigitCase> {};
 
 TEST_P(FormatTwoDigitTest, WritesAndCuts) {
@@ -100,8 +98,8 @@ INSTANTIATE_TEST_SUITE_P(Edges, FormatTwoDigitTest, ::testing::Values(
 
 struct ReadCase { const char* name; const char* text; double value; };
 
-// Guards against: locale-dependent parsing, blanks inside numbers, garbage
-// after the number, and texts that are not numbers.
+// Guards against: locale-dependent parsing, blanks inside numbers, garbage after the number, and texts that are not
+// numbers.
 class ReadNumberTest : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadNumberTest, ReadsTheLeadingNumber) { EXPECT_DOUBLE_EQ(ReadNumber(GetParam().text), GetParam().value); }

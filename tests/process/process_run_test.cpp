@@ -22,9 +22,8 @@ DocumentEdit Out(const std::string& atCaret, const std::string& afterCaret, cons
   return InsertAtSelection(atCaret + afterCaret, atCaret.size(), appendAtEnd);
 }
 
-// Guards against the dialog opening without a material (error 13 before it),
-// against a set-up without a row needing one, and against the set-up's
-// pre-fills being overwritten by the row (they come after it).
+// Guards against the dialog opening without a material (error 13 before it), against a set-up without a row needing
+// one, and against the set-up's pre-fills being overwritten by the row (they come after it).
 TEST(PrepareProcessDialogTest, RowFirstThenPrefill) {
   // Rows 1..4 filler, row 5 a roughing row choosing CCW and coolant off.
   std::string file = "h1\r\nh2\r\n";
@@ -55,8 +54,8 @@ TEST(PrepareProcessDialogTest, RowFirstThenPrefill) {
 
 struct VisibleCase { const char* name; std::vector<std::string> hidden, shown; const char* box; bool visible; };
 
-// Guards against B and SZ counting as visible when a set-up does not show
-// them, and against hidden boxes being settable.
+// Guards against B and SZ counting as visible when a set-up does not show them, and against hidden boxes being
+// settable.
 class ProcessBoxVisibleTest : public ::testing::TestWithParam<VisibleCase> {};
 
 TEST_P(ProcessBoxVisibleTest, FollowsDesignAndSetup) {
@@ -90,9 +89,8 @@ DocumentEdit FailsHalfWay(ProcessContext& ctx) {
 
 struct RunCase { const char* name; const char* command; bool fails; double spindleAfter; bool keepsZeroShift; };
 
-// Guards against a failing generator leaving half-updated kept state, the
-// last confirmed dialog being lost when generating fails, and the zero shift
-// being kept for commands that are not slant commands.
+// Guards against a failing generator leaving half-updated kept state, the last confirmed dialog being lost when
+// generating fails, and the zero shift being kept for commands that are not slant commands.
 class RunProcessCommandTest : public ::testing::TestWithParam<RunCase> {};
 
 TEST_P(RunProcessCommandTest, KeepsWhatTheDialogConfirmed) {
@@ -129,9 +127,8 @@ struct ApplyCase {
   const char* name; const char* text; std::size_t selStart, selLength; DocumentEdit output; const char* result; std::size_t caret;
 };
 
-// Guards against the caret landing after the whole insertion (the user's
-// machining belongs between head and end) and against the subprogram being
-// put at the caret instead of the end.
+// Guards against the caret landing after the whole insertion (the user's machining belongs between head and end) and
+// against the subprogram being put at the caret instead of the end.
 class ApplyDocumentEditTest : public ::testing::TestWithParam<ApplyCase> {};
 
 TEST_P(ApplyDocumentEditTest, ReplacesSelectionAndAppends) {
@@ -153,8 +150,8 @@ INSTANTIATE_TEST_SUITE_P(Edits, ApplyDocumentEditTest, ::testing::Values(
   kName);
 // clang-format on
 
-// Guards against threading dividing by (or computing from) a negative
-// reference diameter: only d > 0 recomputes, otherwise the last speed stays.
+// Guards against threading dividing by (or computing from) a negative reference diameter: only d > 0 recomputes,
+// otherwise the last speed stays.
 TEST(TurningSpeedTest, ThreadWithNegativeDiameterKeepsTheSpeed) {
   ProcessContext ctx;
   ctx.kept.SpindleSpeed = 770;

@@ -1,6 +1,5 @@
-// The whole process-command table against its dump: every row with its
-// dialog, cutting-condition row, tool-data description and the frmProcess
-// set-up it makes before and after "Material Input" was used.
+// The whole process-command table against its dump: every row with its dialog, cutting-condition row, tool-data
+// description and the frmProcess set-up it makes before and after "Material Input" was used.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -28,11 +27,9 @@ std::string Names(const std::vector<std::string>& names) {
   return s;
 }
 
-// Guards against: a row missing, out of menu order or reaching another row's
-// cutting conditions, a caption or label whose blanks drifted, a box hidden
-// that the block reads or shown that it ignores, a lost tool tip, a pre-fill
-// reading the wrong kept value (or writing "80.0"), and tool-data words or
-// kinds typed wrong.
+// Guards against: a row missing, out of menu order or reaching another row's cutting conditions, a caption or label
+// whose blanks drifted, a box hidden that the block reads or shown that it ignores, a lost tool tip, a pre-fill reading
+// the wrong kept value (or writing "80.0"), and tool-data words or kinds typed wrong.
 TEST(CommandTableTest, MatchesItsDump) {
   static const char* const kDialogs[] = {"frmProcess", "frmUGC", "none"};
   KeptState used;  // after "Material Input" and one accepted dialog

@@ -1,5 +1,4 @@
-// The measuring and zero-offset commands: where their texts land in a
-// document (their set-ups: command_table_test.cpp).
+// The measuring and zero-offset commands: where their texts land in a document (their set-ups: command_table_test.cpp).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -33,9 +32,8 @@ int Count(const std::string& text, const std::string& piece) {
 
 struct PlacementCase { const char* command, *call, *subprogram; };  // call without a line end; subprogram's name
 
-// Guards against: a call line with a line end of its own, the caret moved
-// past the call, the subprogram written at the caret instead of at the end,
-// and a half edit (call without subprogram): both come in one output.
+// Guards against: a call line with a line end of its own, the caret moved past the call, the subprogram written at the
+// caret instead of at the end, and a half edit (call without subprogram): both come in one output.
 class MeasurementPlacementTest : public ::testing::TestWithParam<PlacementCase> {};
 
 TEST_P(MeasurementPlacementTest, CallAtCaretSubprogramAtEnd) {
@@ -63,8 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, MeasurementPlacementTest, ::testing::Values(
   [](const auto& info) { return std::string(info.param.command).substr(14); });
 // clang-format on
 
-// Guards against a second run replacing the first subprogram or putting its
-// call after the subprograms.
+// Guards against a second run replacing the first subprogram or putting its call after the subprograms.
 TEST(MeasurementPlacementTest, TwoRunsAppendTwoSubprograms) {
   const DocumentEdit out = RunMeasurement("ProcessMeasuerInD");
   AppliedText doc = ApplyDocumentEdit("", {}, out);
@@ -76,8 +73,7 @@ TEST(MeasurementPlacementTest, TwoRunsAppendTwoSubprograms) {
   EXPECT_LT(doc.text.rfind("N000 CALL OME12"), doc.text.find("\nOME12\n"));
 }
 
-// Guards against the outside measurement opening a dialog or putting its
-// call anywhere but at the caret.
+// Guards against the outside measurement opening a dialog or putting its call anywhere but at the caret.
 TEST(MeasuerOutsideTest, NoDialogCallAtTheCaret) {
   const ProcessCommand* row = FindProcessCommand("ProcessMeasuerOutside");
   ASSERT_NE(row, nullptr);

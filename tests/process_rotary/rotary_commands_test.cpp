@@ -1,6 +1,5 @@
-// The rotary-tool commands through their table rows: cycle-line edges the
-// golden runs do not reach, the speed rule, the frame switches, the circle's
-// depth steps and the dialog set-ups with their carried-over values.
+// The rotary-tool commands through their table rows: cycle-line edges the golden runs do not reach, the speed rule, the
+// frame switches, the circle's depth steps and the dialog set-ups with their carried-over values.
 #include <gtest/gtest.h>
 
 #include "process_rotary/command_table.h"
@@ -22,8 +21,8 @@ using Boxes = std::map<std::string, std::string>;
 
 constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
 
-// Inputs every rotary command accepts; a case overrides what it is about.
-// Drill D10 with V30 gives S = floor(30000 / 3.14 / 10 / 10) * 10 = 950.
+// Inputs every rotary command accepts; a case overrides what it is about. Drill D10 with V30 gives S = floor(30000 /
+// 3.14 / 10 / 10) * 10 = 950.
 Boxes BaseBoxes() {
   return {{"ToolNumber", "5"}, {"V", "30"},    {"F", "0.1"},    {"D", "0"},     {"L", "0"},      {"U", "10"},
           {"W", "0"},          {"C", "1"},     {"B", "45"},     {"SZ", "-30"},  {"StartX", "50"}, {"StartZ", "0"},
@@ -66,11 +65,9 @@ const char* const kRotaryCommandNames[] = {
 
 struct CycleCase { const char* name; const char* command; Boxes overrides; const char* prefix, *expected; };
 
-// Guards against: G183 not chosen for a dwell alone, D/L/E words written for
-// negative values, and single-precision boxes (StartC, EndC) used in sums as
-// the floats they hold: 20.3f is 20.2999992 and 47.7f is 47.7000008, so a
-// tool length 0 + 0.3 + 20 came out "20.299", a K of 50 - 47.7 - 2 "0.299"
-// and a planet-tap bottom of -10.3 "-10.301".
+// Guards against: G183 not chosen for a dwell alone, D/L/E words written for negative values, and single-precision
+// boxes (StartC, EndC) used in sums as the floats they hold: 20.3f is 20.2999992 and 47.7f is 47.7000008, so a tool
+// length 0 + 0.3 + 20 came out "20.299", a K of 50 - 47.7 - 2 "0.299" and a planet-tap bottom of -10.3 "-10.301".
 class CycleLineTest : public ::testing::TestWithParam<CycleCase> {};
 
 TEST_P(CycleLineTest, WritesTheLine) {
@@ -78,8 +75,8 @@ TEST_P(CycleLineTest, WritesTheLine) {
   EXPECT_EQ(LineStarting(Generate(c.command, c.overrides), c.prefix), c.expected);
 }
 
-// Face: K = AppZ - StartZ - 2 = 48. Planet: bottom Zb -10.3, feed 10 * 0.1 = 1;
-// first arc Z = Zb + 0.25 * 1, L = R - P = 5 - 1.
+// Face: K = AppZ - StartZ - 2 = 48. Planet: bottom Zb -10.3, feed 10 * 0.1 = 1; first arc Z = Zb + 0.25 * 1, L = R - P
+// = 5 - 1.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Edges, CycleLineTest, ::testing::Values(
   CycleCase{"DrillDwellG183",     "ProcessMDrillFace",      {{"W", "0.5"}},                            "N000 G18",  "N000 G183 C0 X50 Z-20 K48 E0.5 F=SB*0.1"},
@@ -99,10 +96,9 @@ INSTANTIATE_TEST_SUITE_P(Edges, CycleLineTest, ::testing::Values(
   kName);
 // clang-format on
 
-// Guards against: the speed rule skipped for V <= 0 (as turning does), a
-// zero tool diameter dividing without the error, the frame switches leaking
-// across the four families (NOEX lines without ToolFrom, tool requests
-// without Tallix, a missing TAB line), and Tallix requesting another kind.
+// Guards against: the speed rule skipped for V <= 0 (as turning does), a zero tool diameter dividing without the error,
+// the frame switches leaking across the four families (NOEX lines without ToolFrom, tool requests without Tallix, a
+// missing TAB line), and Tallix requesting another kind.
 class RotaryFrameTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(RotaryFrameTest, SpeedAndSwitches) {
@@ -138,11 +134,9 @@ INSTANTIATE_TEST_SUITE_P(Commands, RotaryFrameTest, ::testing::ValuesIn(kRotaryC
 
 struct DepthCase { const char* name; const char* top, *bottom, *step, *zLines; int passes; };
 
-// Guards against: a step landing exactly on the bottom counted twice, a step
-// too small to move never ending, no step or a negative one not going
-// straight to the bottom, and single-precision top and bottom boxes stepped as
-// the floats they hold (-0.3 as -0.30000001: the steps read -0.401, -0.501,
-// ... and a bottom of -0.3 gets a second pass).
+// Guards against: a step landing exactly on the bottom counted twice, a step too small to move never ending, no step or
+// a negative one not going straight to the bottom, and single-precision top and bottom boxes stepped as the floats they
+// hold (-0.3 as -0.30000001: the steps read -0.401, -0.501, ... and a bottom of -0.3 gets a second pass).
 class CircleDepthTest : public ::testing::TestWithParam<DepthCase> {};
 
 TEST_P(CircleDepthTest, StepsDown) {
@@ -175,9 +169,8 @@ INSTANTIATE_TEST_SUITE_P(Steps, CircleDepthTest, ::testing::Values(
   kName);
 // clang-format on
 
-// Guards against a step far below the depth writing passes until memory runs
-// out: 100 / 0.001 = 100000 passes is refused with error 14, nothing written;
-// 10 / 0.001 = 10000 passes (the last one at the bottom) is still written.
+// Guards against a step far below the depth writing passes until memory runs out: 100 / 0.001 = 100000 passes is
+// refused with error 14, nothing written; 10 / 0.001 = 10000 passes (the last one at the bottom) is still written.
 TEST(CircleDepthLimitTest, TooManyPassesIsAnError) {
   try {
     Generate("ProcessMCircleSlant", {{"D", "0.001"}, {"StartC", "0"}, {"EndC", "-100"}});
@@ -189,9 +182,8 @@ TEST(CircleDepthLimitTest, TooManyPassesIsAnError) {
             10000);
 }
 
-// Guards against later passes drawing with the unwritten radius: R 10.0007 at
-// X0 Y0, depths -2, -4, -5. The first pass writes X = floor(-10000.7) / 1000
-// = -10.001 and L10, which cuts R to 10; the passes after it draw with X-10.
+// Guards against later passes drawing with the unwritten radius: R 10.0007 at X0 Y0, depths -2, -4, -5. The first pass
+// writes X = floor(-10000.7) / 1000 = -10.001 and L10, which cuts R to 10; the passes after it draw with X-10.
 TEST(CircleContourTest, LaterPassesUseTheWrittenRadius) {
   const std::string nc = Generate("ProcessMCircleSlant", {{"D", "2"}, {"StartC", "0"}, {"EndC", "-5"}, {"L", "0"},
                                                          {"EndX", "10.0007"}, {"StartX", "0"}, {"StartZ", "0"}});
@@ -207,9 +199,8 @@ std::string Find(const std::vector<std::pair<std::string, std::string>>& pairs, 
   return "<none>";
 }
 
-// Guards against: the zero shift of one slant command pre-filling another,
-// the first run showing a stale C from the material row, and B/SZ not taken
-// from the last accepted dialog (whatever command it was).
+// Guards against: the zero shift of one slant command pre-filling another, the first run showing a stale C from the
+// material row, and B/SZ not taken from the last accepted dialog (whatever command it was).
 class SlantPrefillTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(SlantPrefillTest, CarriesOverBSzAndOwnZeroShift) {

@@ -1,6 +1,5 @@
-// "Material Input" and the ATC ready-requests, through their command rows.
-// Whole frames and OUGC texts for the usual machines are pinned by the golden
-// runs (ugc_*.golden, mt*.golden); here the cases those do not reach.
+// "Material Input" and the ATC ready-requests, through their command rows. Whole frames and OUGC texts for the usual
+// machines are pinned by the golden runs (ugc_*.golden, mt*.golden); here the cases those do not reach.
 #include "process_rotary/ugc.h"
 
 #include <gtest/gtest.h>
@@ -30,8 +29,8 @@ struct OugcCase {
   std::vector<std::string> present, absent;
 };
 
-// Guards against a negative inside diameter drawn as a bore, and entries read
-// other than leniently ("80mm" is 80, "abc" is 0).
+// Guards against a negative inside diameter drawn as a bore, and entries read other than leniently ("80mm" is 80, "abc"
+// is 0).
 class OugcTest : public ::testing::TestWithParam<OugcCase> {};
 
 TEST_P(OugcTest, WritesExactlyTheLinesOfItsCase) {
@@ -67,9 +66,8 @@ MachineParameters Machine(void (*change)(MachineParameters&)) {
 
 struct FrameCase { const char* name; MachineParameters machine; const char* head, *tail; };
 
-// Guards against head and end lines that follow the wrong machine flag: the
-// measuring calls belong at the end only, the B-turret head ignores Tallix,
-// M90 follows the door on both heads, and MaxS goes through the NC format.
+// Guards against head and end lines that follow the wrong machine flag: the measuring calls belong at the end only, the
+// B-turret head ignores Tallix, M90 follows the door on both heads, and MaxS goes through the NC format.
 class UgcFrameTest : public ::testing::TestWithParam<FrameCase> {};
 
 TEST_P(UgcFrameTest, HeadAndTail) {
@@ -97,8 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 "\t\nN000 M100\nN000 TLID\nN000 M91\nNEND M02\n"}),
     kName);
 
-// Guards against the kept values missing their whole-number rule or not
-// being left for the generators that pre-fill from them.
+// Guards against the kept values missing their whole-number rule or not being left for the generators that pre-fill
+// from them.
 TEST(MaterialInputTest, KeepsTheConfirmedValues) {
   const ProcessCommand* command = FindProcessCommand("ProcessUGC");
   ASSERT_NE(command, nullptr);
@@ -120,8 +118,7 @@ TEST(MaterialInputTest, KeepsTheConfirmedValues) {
   EXPECT_EQ(ctx.kept.MaterialID, 30);
 }
 
-// Guards against the bare ready-requests gaining a tool number, a line end,
-// a dialog, or landing after the caret.
+// Guards against the bare ready-requests gaining a tool number, a line end, a dialog, or landing after the caret.
 TEST(ReadyRequestTest, InsertsTheBareRequestAtTheCaret) {
   for (const auto& [name, text] : {std::pair{"ProcessMT1", "N000 MT=1 TG="}, std::pair{"ProcessMT3", "N000 MT=3 TG="}}) {
     const ProcessCommand* command = FindProcessCommand(name);
@@ -134,9 +131,8 @@ TEST(ReadyRequestTest, InsertsTheBareRequestAtTheCaret) {
   }
 }
 
-// Guards against a Material Input box mapped to another meaning, caption or
-// grid place (ui, command line and core all read this one table), or read
-// without its whole-number rule: box TextN holds "N0.7" here.
+// Guards against a Material Input box mapped to another meaning, caption or grid place (ui, command line and core all
+// read this one table), or read without its whole-number rule: box TextN holds "N0.7" here.
 TEST(UgcBoxTableTest, MatchesItsDump) {
   UgcDialogValues d;
   for (const UgcBox& b : UgcBoxes()) d.*b.text = std::to_string(b.index * 10) + ".7";

@@ -1,9 +1,8 @@
 #pragma once
-// Golden dumps: a test writes a table of the code (or a dialog's widget tree)
-// as text and compares it with a file under tests/ whose content was checked
-// by eye once. With QUILLON_UPDATE_GOLDEN=1 in the environment the test
-// rewrites the file instead of comparing (and passes): read the diff before
-// committing it. Plain C++, so GoogleTest and QtTest programs share it.
+// Golden dumps: a test writes a table of the code (or a dialog's widget tree) as text and compares it with a file under
+// tests/ whose content was checked by eye once. With QUILLON_UPDATE_GOLDEN=1 in the environment the test rewrites the
+// file instead of comparing (and passes): read the diff before committing it. Plain C++, so GoogleTest and QtTest
+// programs share it.
 #include <cstdlib>
 #include <fstream>
 #include <sstream>

@@ -17,8 +17,8 @@ struct LookupCase {
 
 class CodeTemplateLookupTest : public ::testing::TestWithParam<LookupCase> {};
 
-// Guards against array handlers picking text by position instead of by index, and against indexes outside
-// the listed ones inserting something (every listed item's text is checked through its menu action).
+// Guards against array handlers picking text by position instead of by index, and against indexes outside the listed
+// ones inserting something (every listed item's text is checked through its menu action).
 TEST_P(CodeTemplateLookupTest, FindsTextByControlAndIndex) {
   const auto& c = GetParam();
   const auto edit = CodeTemplateEdit(c.control, c.index);
@@ -42,9 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Guards against a template text, its leading blank (an M code extends the
-// block being written) or its line end drifting from the controller's
-// skeletons, and a control typed twice (the second row would never be reached).
+// Guards against a template text, its leading blank (an M code extends the block being written) or its line end
+// drifting from the controller's skeletons, and a control typed twice (the second row would never be reached).
 TEST(CodeTemplateTableTest, MatchesItsDump) {
   std::string dump;
   for (const CodeTemplate& t : CodeTemplateTable()) {

@@ -22,10 +22,9 @@ struct ReplaceCase {
   const char* expectedMessages;
 };
 
-// Guards against: wrong search start, case-folding, a run that does not
-// continue after the inserted text, counts and messages of the wrong
-// button, FirstFind/ReplaceCount not reset after an end message, and
-// changes made where the selection no longer spells the find text.
+// Guards against: wrong search start, case-folding, a run that does not continue after the inserted text, counts and
+// messages of the wrong button, FirstFind/ReplaceCount not reset after an end message, and changes made where the
+// selection no longer spells the find text.
 class ReplaceDialogTest : public ::testing::TestWithParam<ReplaceCase> {};
 
 TEST_P(ReplaceDialogTest, StepsThroughTheText) {
@@ -43,8 +42,9 @@ TEST_P(ReplaceDialogTest, StepsThroughTheText) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, ReplaceDialogTest, ::testing::Values(
-    // name                          text              pos find  repl  presses    expected text      selection     messages
-    // N0 O1 E2 X3 _4 M5 A6 X7 _8 x9 _10 X11: X stops inside NOEX and MAX, passes lower-case x, then the message
+    // name                          text              pos find  repl  presses    expected text      selection
+    // messages N0 O1 E2 X3 _4 M5 A6 X7 _8 x9 _10 X11: X stops inside NOEX and MAX, passes lower-case x, then the
+    // message
     ReplaceCase{"FindEndsWithMessage",   "NOEX MAX x X1", 0, "X",  "",   "FFFF",    "NOEX MAX x X1",   {11, 1},      "Find|\"X\" not find."},
     ReplaceCase{"FindIsCaseSensitive",   "x1 x2",         0, "X",  "",   "F",       "x1 x2",           {0, 0},       "Find|\"X\" not find."},
     ReplaceCase{"FindStartsAtTheCaret",  "X1 X2 X3",      1, "X",  "",   "F",       "X1 X2 X3",        {3, 1},       ""},
@@ -85,8 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReplaceDialogTest, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Guards against 16-bit positions: occurrences past character 32,767 of a
-// 40,000-character program.
+// Guards against 16-bit positions: occurrences past character 32,767 of a 40,000-character program.
 TEST(ReplaceLongText, PositionsBeyondSixteenBits) {
   std::string text(40000, ' ');
   text.replace(39990, 2, "X5");
@@ -109,8 +108,8 @@ struct SpanCase {
   const char* text;
 };
 
-// Guards against an All Change edit that replaces more than what changed
-// (the editor would lose its scroll position) or a wrong span.
+// Guards against an All Change edit that replaces more than what changed (the editor would lose its scroll position) or
+// a wrong span.
 class ChangedSpanTest : public ::testing::TestWithParam<SpanCase> {};
 
 TEST_P(ChangedSpanTest, IsTheNarrowEdit) {

@@ -1,5 +1,5 @@
-// Sequence number arrange with its program-end check (the auto-number typing
-// rule is checked with real key events in the widget tests).
+// Sequence number arrange with its program-end check (the auto-number typing rule is checked with real key events in
+// the widget tests).
 #include <gtest/gtest.h>
 
 #include "transform/sequence_numbers.h"
@@ -19,10 +19,9 @@ struct ArrangeCase {
   const char* expected;
 };
 
-// Guards against: numbering lines that must stay, losing labels or leading
-// blanks rules, wrong spacing, numbers not wrapping past D nines, numbers
-// wider than D padded wrongly, a line of only "N" losing its line end,
-// program ends misjudged, and the caret start being off by one line.
+// Guards against: numbering lines that must stay, losing labels or leading blanks rules, wrong spacing, numbers not
+// wrapping past D nines, numbers wider than D padded wrongly, a line of only "N" losing its line end, program ends
+// misjudged, and the caret start being off by one line.
 class ArrangeTest : public ::testing::TestWithParam<ArrangeCase> {};
 
 TEST_P(ArrangeTest, Renumbers) {
@@ -90,8 +89,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, ArrangeTest, ::testing::Values(
     kRowName);
 // clang-format on
 
-// Guards against 16-bit positions and a run that is not linear: 40,000
-// characters of program renumbered to the last line.
+// Guards against 16-bit positions and a run that is not linear: 40,000 characters of program renumbered to the last
+// line.
 TEST(ArrangeLongText, PositionsBeyondSixteenBits) {
   std::string text;
   while (text.size() < 40000) text += "G01 X10 Z5\n";  // 11 characters a line

@@ -1,5 +1,5 @@
-// Size shift: the number scan after an address word, the calculation, the
-// rounding of the new value and the Change / Skip / All Change scheme.
+// Size shift: the number scan after an address word, the calculation, the rounding of the new value and the Change /
+// Skip / All Change scheme.
 #include <gtest/gtest.h>
 
 #include "tool_driver.h"
@@ -19,12 +19,10 @@ struct ShiftCase {
 
 constexpr const char* kOnce = "Size Shift|1 times size shifted.";
 
-// Guards against: trailing points and zeros, "=" lost, blanks kept, more
-// than ten characters read, words without a number counted, the wrong
-// calculation form, rounding other than three decimals (halves away from
-// zero, no "-0"), an All Change that never ends when the word stands in the
-// numbers it writes, and a division by zero or a too large value changing
-// anything instead of naming the word.
+// Guards against: trailing points and zeros, "=" lost, blanks kept, more than ten characters read, words without a
+// number counted, the wrong calculation form, rounding other than three decimals (halves away from zero, no "-0"), an
+// All Change that never ends when the word stands in the numbers it writes, and a division by zero or a too large value
+// changing anything instead of naming the word.
 class SizeShiftTest : public ::testing::TestWithParam<ShiftCase> {};
 
 TEST_P(SizeShiftTest, ChangesTheWords) {
@@ -40,8 +38,8 @@ TEST_P(SizeShiftTest, ChangesTheWords) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, SizeShiftTest, ::testing::Values(
-    // name                     text                   word  calc     presses  expected text           messages
-    // 100 * 0.8 = 80, no trailing point
+    // name                     text                   word  calc     presses  expected text           messages 100 *
+    // 0.8 = 80, no trailing point
     ShiftCase{"MultiplyDropsPoint",  "G01 X100. Z5",        "X",  "*0.8",  "A",     "G01 X80 Z5",            kOnce},
     // -0.3 + 0.1 = -0.2 (binary -0.19999999999999998 rounds to three decimals)
     ShiftCase{"AddToNegative",       "X-0.3",               "X",  "+0.1",  "A",     "X-0.2",                 kOnce},
@@ -103,8 +101,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, SizeShiftTest, ::testing::Values(
     ShiftCase{"MovedCaretNotShifted","X10 Z5 X20",          "X",  "1",     "C@4C",  "X10 Z5 X20",            ""},
     // fault: the user typed at the top meanwhile: the typed text survives, X10 is found again and shifted
     ShiftCase{"TypingSurvives",      "X10",                 "X",  "1",     "C@0#GCC","GX11",                 "DataChange|1 Time DataをChangeしました."},
-    // a single Change goes on one character into the word it wrote: "11" -> "1"+"11"; then the
-    // selected "1" at 1 with "1" after it -> "1"+"11" again, so "1111"
+    // a single Change goes on one character into the word it wrote: "11" -> "1"+"11"; then the selected "1" at 1 with
+    // "1" after it -> "1"+"11" again, so "1111"
     ShiftCase{"StepSearchesItsWord", "11",                  "1",  "+10",   "CCC",   "1111",                  ""},
     // fault: division by zero or a value too large to write is named, nothing changes, the run ends
     ShiftCase{"DivideByZeroAll",     "X10\nX20",            "X",  "/0",    "A",     "X10\nX20",              "Size Shift|Line 1: \"X10\" cannot be calculated with \"/0\". Nothing changed."},

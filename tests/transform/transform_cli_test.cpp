@@ -1,5 +1,5 @@
-// quillon-nc renumber / shift / replace against hand-written golden files,
-// run in-process through the same verbs the executable calls.
+// quillon-nc renumber / shift / replace against hand-written golden files, run in-process through the same verbs the
+// executable calls.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -36,8 +36,8 @@ struct GoldenCase {
   int exitCode;
 };
 
-// Guards against line ends changed or added, options read wrongly, and the
-// verbs drifting from the dialogs' runs and messages.
+// Guards against line ends changed or added, options read wrongly, and the verbs drifting from the dialogs' runs and
+// messages.
 class TransformGoldenTest : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(TransformGoldenTest, MatchesTheGoldenFile) {
@@ -53,8 +53,9 @@ TEST_P(TransformGoldenTest, MatchesTheGoldenFile) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Golden, TransformGoldenTest, ::testing::Values(
-    // name                 verb              args                                                           input               expected                            stderr                                  exit
-    // defaults D3 S1 A1, five blanks before X/Y/Z, labels NT05 and NAP1 use numbers 2 and 6, M02 restarts at 1
+    // name                 verb              args                                                           input
+    // expected                            stderr                                  exit defaults D3 S1 A1, five blanks
+    // before X/Y/Z, labels NT05 and NAP1 use numbers 2 and 6, M02 restarts at 1
     GoldenCase{"RenumberCrLf",    RunRenumber, {},                                                            "rough_crlf.min",   "rough_renumber.expected",          "",                                     0},
     GoldenCase{"RenumberStop",    RunRenumber, {"--stop-m02"},                                                "rough_crlf.min",   "rough_renumber_stop.expected",     "",                                     0},
     GoldenCase{"RenumberContinue",RunRenumber, {"--continue"},                                                "rough_crlf.min",   "rough_renumber_continue.expected", "",                                     0},

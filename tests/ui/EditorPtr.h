@@ -1,8 +1,7 @@
 #pragma once
-// The one fixture of the widget tests: the editor as main() builds it (the
-// workspace, the main window, every feature module bound) over a memory
-// settings store, a scripted Interaction and a temporary application folder,
-// and the few helpers every widget test needs.
+// The one fixture of the widget tests: the editor as main() builds it (the workspace, the main window, every feature
+// module bound) over a memory settings store, a scripted Interaction and a temporary application folder, and the few
+// helpers every widget test needs.
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -40,8 +39,8 @@ inline EditorPtr MakeEditor(quillon::SettingsStore& store, Interaction& ui, quil
   return EditorPtr(std::make_unique<Editor>(store, ui, std::move(places)));
 }
 
-// A session of the editor: the application folder is tmp/app (empty unless a
-// test puts files there), the home folder tmp itself.
+// A session of the editor: the application folder is tmp/app (empty unless a test puts files there), the home folder
+// tmp itself.
 struct EditorSession {
   QTemporaryDir tmp;
   QString appFolder = tmp.path() + "/app";

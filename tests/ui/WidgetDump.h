@@ -1,7 +1,6 @@
 #pragma once
-// A dialog's widget tree as text, one named control a line, indented under
-// its named parents: object name, class, caption or text, and every state
-// that differs from a shown, enabled, unchecked control without a tool tip.
+// A dialog's widget tree as text, one named control a line, indented under its named parents: object name, class,
+// caption or text, and every state that differs from a shown, enabled, unchecked control without a tool tip.
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
@@ -30,10 +29,9 @@ inline bool Captioned(const QWidget& w) {
   return qobject_cast<const QLabel*>(&w) || qobject_cast<const QAbstractButton*>(&w) || qobject_cast<const QGroupBox*>(&w);
 }
 
-// The tree in creation order, each control indented under its nearest named
-// parent. An unnamed caption (a label beside a box) is listed as "~n", the
-// n-th such caption of the dialog; Qt's own helpers ("qt_...") and other
-// unnamed widgets are left out.
+// The tree in creation order, each control indented under its nearest named parent. An unnamed caption (a label beside
+// a box) is listed as "~n", the n-th such caption of the dialog; Qt's own helpers ("qt_...") and other unnamed widgets
+// are left out.
 inline QString WidgetTree(const QWidget& root) {
   QString tree = WidgetLine(root, root, root.objectName()) + "\n";
   int unnamed = 0;

@@ -1,7 +1,5 @@
-// The calculator dialogs through the real main window offscreen: typing,
-// leaving boxes, options, the drawing, insert buttons writing into the
-// document the calculator was opened for, the spindle speed dialog and the
-// desktop calculator.
+// The calculator dialogs through the real main window offscreen: typing, leaving boxes, options, the drawing, insert
+// buttons writing into the document the calculator was opened for, the spindle speed dialog and the desktop calculator.
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,9 +62,9 @@ QString MenuItemOf(const std::string& form) {
   return items.value(Q(form));
 }
 
-// Guards against: results computed while typing or not when the focus leaves the last entry, a drawing that does
-// not show its circle, the insert text not landing at the caret in place of the selection, the insert not being
-// one undo step, and the dialog closing (or staying) wrongly after an insert. Rows are named by their form.
+// Guards against: results computed while typing or not when the focus leaves the last entry, a drawing that does not
+// show its circle, the insert text not landing at the caret in place of the selection, the insert not being one undo
+// step, and the dialog closing (or staying) wrongly after an insert. Rows are named by their form.
 struct TypedRow {
   const char *name, *text;  // name: the form
   int start, length;
@@ -91,8 +89,8 @@ const TypedRow kTyped[] = {
 };
 // clang-format on
 
-// Guards against the first insert button acting as the dialog's default: Enter in a box of the line-angle form
-// (which has no Enter order), in a result box or on an option inserted its text; only a focused button takes Enter.
+// Guards against the first insert button acting as the dialog's default: Enter in a box of the line-angle form (which
+// has no Enter order), in a result box or on an option inserted its text; only a focused button takes Enter.
 struct EnterRow {
   const char *name, *form, *widget, *inserted;  // every box n holds "#n"
 };
@@ -139,9 +137,9 @@ class CalculatorsTest : public QObject {
     QCOMPARE(Q(doc->text()), text);
   }
 
-  // Guards against: an Enter order that skips or repeats an entry or reaches a result box, an insert button
-  // writing other boxes than its row says (box n holds "#n", texts no calculation accepts), and the dialog
-  // closing when it should stay (only Line-Angle closes).
+  // Guards against: an Enter order that skips or repeats an entry or reaches a result box, an insert button writing
+  // other boxes than its row says (box n holds "#n", texts no calculation accepts), and the dialog closing when it
+  // should stay (only Line-Angle closes).
   void enterOrderAndEveryInsertButton() {
     for (const quillon::CalculatorForm& form : quillon::CalculatorForms()) {
       EditorSession s;
@@ -215,8 +213,8 @@ class CalculatorsTest : public QObject {
     QVERIFY(!check->isEnabled());
   }
 
-  // Guards against: the drawing not redrawing on a click, the failure text missing, and the mouse position not
-  // shown as diameter and Z.
+  // Guards against: the drawing not redrawing on a click, the failure text missing, and the mouse position not shown as
+  // diameter and Z.
   void drawingClickAndMousePosition() {
     EditorSession s;
     QVERIFY(s.document());
@@ -231,8 +229,8 @@ class CalculatorsTest : public QObject {
     dialog->box(4)->setText("20");
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(10, 10));
     QVERIFY(picture->figure().text.empty());
-    // The circle centre (X20 Z-20) drawn where the view puts it; the mouse there reads back its diameter and Z
-    // within a pixel.
+    // The circle centre (X20 Z-20) drawn where the view puts it; the mouse there reads back its diameter and Z within a
+    // pixel.
     const QPointF centre = picture->toWidget({-20.0, -10.0});
     QMouseEvent move(QEvent::MouseMove, centre, picture->mapToGlobal(centre), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(picture, &move);
@@ -245,8 +243,8 @@ class CalculatorsTest : public QObject {
              qPrintable(position));
   }
 
-  // Guards against: inserting into whichever document is active instead of the one the calculator was opened
-  // for, a second dialog for the same calculator, and a closed target crashing.
+  // Guards against: inserting into whichever document is active instead of the one the calculator was opened for, a
+  // second dialog for the same calculator, and a closed target crashing.
   void insertsIntoTheTargetDocument() {
     EditorSession s;
     frmDocument* first = s.document();
@@ -277,8 +275,8 @@ class CalculatorsTest : public QObject {
     QCOMPARE(s.ui.messages[0].text, QString("Not file open. Can not insert."));
   }
 
-  // Guards against: the spindle speed computed with the exact pi or rounded, Enter in Diameter without V or with
-  // D = 0 inserting, and the dialog not closing after the insert.
+  // Guards against: the spindle speed computed with the exact pi or rounded, Enter in Diameter without V or with D = 0
+  // inserting, and the dialog not closing after the insert.
   void spindleSpeed() {
     EditorSession s;
     frmDocument* doc = s.document("N001 G97 S\n", 10);

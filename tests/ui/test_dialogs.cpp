@@ -1,6 +1,5 @@
-// Every dialog's widget tree (names, captions, texts, visibility, enabling)
-// against its dump under ui/golden/: frmProcess in its design state and the
-// changes each command's set-up makes, frmUGC, the parameter dialog, the
+// Every dialog's widget tree (names, captions, texts, visibility, enabling) against its dump under ui/golden/:
+// frmProcess in its design state and the changes each command's set-up makes, frmUGC, the parameter dialog, the
 // transformation tools, the calculators, the printer settings and the About box.
 #include <QCheckBox>
 #include <QDialog>
@@ -42,9 +41,8 @@ class DialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Guards against: a control of frmProcess renamed, recaptioned or shown out
-  // of its design state, and a command's set-up leaving a label beside a
-  // hidden box, an empty point group, or a box hidden that its block reads.
+  // Guards against: a control of frmProcess renamed, recaptioned or shown out of its design state, and a command's
+  // set-up leaving a label beside a hidden box, an empty point group, or a box hidden that its block reads.
   void processDialog() {
     frmProcess design;
     const QString base = WidgetTree(design);
@@ -58,8 +56,8 @@ class DialogsTest : public QObject {
     CompareWithDump("frmProcess", dump);
   }
 
-  // Guards against: the Material Input boxes, frames and options recaptioned,
-  // and the tailstock switch enabling other boxes than the centre ones.
+  // Guards against: the Material Input boxes, frames and options recaptioned, and the tailstock switch enabling other
+  // boxes than the centre ones.
   void materialInputDialog() {
     quillon::MachineParameters machine;
     quillon::CuttingConditionTable table;
@@ -70,10 +68,9 @@ class DialogsTest : public QObject {
     CompareWithDump("frmUGC", base + "== with tailstock\n" + WidgetTreeChanges(base, WidgetTree(dialog)));
   }
 
-  // Guards against: the parameter dialog showing other values than a fresh
-  // installation's, and the Tallix check not switching the index-position
-  // boxes and the tool-request options (opening with Tallix on and ticking
-  // it give the same dialog).
+  // Guards against: the parameter dialog showing other values than a fresh installation's, and the Tallix check not
+  // switching the index-position boxes and the tool-request options (opening with Tallix on and ticking it give the
+  // same dialog).
   void parameterDialog() {
     quillon::MemorySettingsStore store;
     quillon::MachineParameters machine = quillon::LoadMachineParameters(store, {"/opt/quillon", "/home/op"});
@@ -86,9 +83,8 @@ class DialogsTest : public QObject {
     CompareWithDump("frmProcessSetup", base + "== Tallix\n" + WidgetTreeChanges(base, WidgetTree(tallix)));
   }
 
-  // Guards against: a modeless tool of the menus (search, size shift,
-  // renumbering, calculators, printer settings) renamed or recaptioned, or
-  // opening with other options, boxes or buttons available.
+  // Guards against: a modeless tool of the menus (search, size shift, renumbering, calculators, printer settings)
+  // renamed or recaptioned, or opening with other options, boxes or buttons available.
   void toolDialogs_data() { AddRows(kTools); }
   void toolDialogs() {
     const ToolRow& r = CurrentRow(kTools);

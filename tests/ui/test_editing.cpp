@@ -1,7 +1,6 @@
-// Editing through the real main window offscreen: insertion at the caret,
-// clipboard and the document's undo history, the Insert menu, every template
-// item, arrangement after a close, the printer settings, the screen font, and
-// a real listing printed into a PDF file.
+// Editing through the real main window offscreen: insertion at the caret, clipboard and the document's undo history,
+// the Insert menu, every template item, arrangement after a close, the printer settings, the screen font, and a real
+// listing printed into a PDF file.
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -54,8 +53,8 @@ std::string LongProgram() {
 // The hooks' fixed date: a one-digit month and day show the leading zeros.
 constexpr quillon::CalendarDate kToday{2004, 2, 1};
 
-// Guards against insertion that keeps the selection, adds or drops line ends, or leaves the caret anywhere but
-// after the text.
+// Guards against insertion that keeps the selection, adds or drops line ends, or leaves the caret anywhere but after
+// the text.
 struct InsertRow {
   const char *name, *before;
   int start, length;
@@ -87,8 +86,8 @@ const UndoRow kUndos[] = {{"cut", "N001 G00  Z5\n"},
                           {"generated block", "N001 G00 X100 Z5\nN000 G85 NAP1 D U W F\n"},
                           {"typing", "N001 G00 X100 Z5\nT"}};
 
-// Guards against a paste key bypassing the program's insertion: a lone CR stays a byte of the line; another
-// program's CR LF is one line end.
+// Guards against a paste key bypassing the program's insertion: a lone CR stays a byte of the line; another program's
+// CR LF is one line end.
 struct PasteRow {
   const char* name;
   Qt::Key key;
@@ -99,8 +98,8 @@ const PasteRow kPastes[] = {{"Ctrl+V lone CR", Qt::Key_V, Qt::ControlModifier, "
                             {"Shift+Insert lone CR", Qt::Key_Insert, Qt::ShiftModifier, "A\rB", "N001A\rB\n"},
                             {"Ctrl+V CR LF", Qt::Key_V, Qt::ControlModifier, "A\r\nB", "N001A\nB\n"}};
 
-// Guards against the size rule being off by one, the folder not being remembered, and line ends of the file
-// leaking into the document.
+// Guards against the size rule being off by one, the folder not being remembered, and line ends of the file leaking
+// into the document.
 struct SubProgramRow {
   const char* name;
   int size;  // bytes of the file; -1: the file does not exist; 0: cancelled
@@ -224,8 +223,8 @@ class TestEditing : public QObject {
     QCOMPARE(Bytes(doc->text()), QString("N001\n"));
   }
 
-  // Guards against an edit rewriting a CR that stands right before a line end (a "CR CR LF" file): the tools
-  // write whole texts back through this path.
+  // Guards against an edit rewriting a CR that stands right before a line end (a "CR CR LF" file): the tools write
+  // whole texts back through this path.
   void editKeepsACrBeforeALineEnd() {
     EditorSession s;
     frmDocument* doc = s.document("A\r\nB\n");
@@ -235,8 +234,8 @@ class TestEditing : public QObject {
     QCOMPARE(doc->text(), std::string("A\r\nB\nC"));
   }
 
-  // Guards against a template item wired to another row or its array index, or its text landing anywhere but at
-  // the caret with its line end (the texts themselves: the code_templates dump).
+  // Guards against a template item wired to another row or its array index, or its text landing anywhere but at the
+  // caret with its line end (the texts themselves: the code_templates dump).
   void everyTemplateItem() {
     EditorSession s;
     for (const quillon::CodeTemplate& t : quillon::CodeTemplateTable()) {
@@ -272,8 +271,8 @@ class TestEditing : public QObject {
     if (*r.message) QCOMPARE(s.ui.messages[0].text, message);
   }
 
-  // Guards against writing into the application folder and against the shipped comment being inserted with its
-  // file's line ends.
+  // Guards against writing into the application folder and against the shipped comment being inserted with its file's
+  // line ends.
   void fixComment() {
     for (bool present : {true, false}) {
       EditorSession s;
@@ -288,8 +287,8 @@ class TestEditing : public QObject {
     }
   }
 
-  // Guards against windows keeping their old places after a close, and arrangement modes that are not exclusive
-  // or not re-applied as windows come and go.
+  // Guards against windows keeping their old places after a close, and arrangement modes that are not exclusive or not
+  // re-applied as windows come and go.
   void arrangementAfterCloseWithThreeDocuments() {
     EditorSession s;
     s.main->resize(900, 700);
@@ -327,8 +326,8 @@ class TestEditing : public QObject {
     QVERIFY(all[2]->y() > all[1]->y() && all[2]->x() >= all[1]->x());
   }
 
-  // Guards against margins or the layout changing without O K, and against the orientation and font chosen by
-  // their buttons being lost on Cancel.
+  // Guards against margins or the layout changing without O K, and against the orientation and font chosen by their
+  // buttons being lost on Cancel.
   void printSetting_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QList<int>>("kept");  // LeftMerge, RightMerge, PrintLineNo afterwards
@@ -390,8 +389,8 @@ class TestEditing : public QObject {
     }
   }
 
-  // Guards against printing failing silently without a printer, and against the PDF listing differing from the
-  // computed pages.
+  // Guards against printing failing silently without a printer, and against the PDF listing differing from the computed
+  // pages.
   void printWithoutPrinter_data() {
     QTest::addColumn<int>("lineNo");
     QTest::addColumn<QString>("answer");  // "yes", "no", "bad path"

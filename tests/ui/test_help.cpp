@@ -1,6 +1,5 @@
-// Help menu and About box through the real main window: pages open in the
-// viewer (also from a folder with blanks), a missing page is reported by
-// name, and the system-information button falls back to its message.
+// Help menu and About box through the real main window: pages open in the viewer (also from a folder with blanks), a
+// missing page is reported by name, and the system-information button falls back to its message.
 #include <QPushButton>
 #include <QTextBrowser>
 
@@ -43,8 +42,8 @@ class TestHelp : public QObject {
     QTest::newRow("Editor") << "QuillonHelp" << "Quillon help";
   }
   // clang-format on
-  // Guards against: an item opening another item's page, a folder with a blank breaking the page path, or
-  // links between the pages leading nowhere.
+  // Guards against: an item opening another item's page, a folder with a blank breaking the page path, or links between
+  // the pages leading nowhere.
   void helpItemOpensItsPage() {
     QFETCH(QString, control);
     QFETCH(QString, title);
@@ -81,8 +80,8 @@ class TestHelp : public QObject {
     QTest::newRow("every launch fails: message") << "/usr/bin/" << false << int(quillon::SystemInfoTools().size()) << 1;
   }
   // clang-format on
-  // Guards against: the system-information button doing nothing without a tool, a path with a blank split by
-  // a shell, and a failed launch left unreported.
+  // Guards against: the system-information button doing nothing without a tool, a path with a blank split by a shell,
+  // and a failed launch left unreported.
   void systemInformation() {
     QFETCH(QString, found);
     QFETCH(bool, launches);

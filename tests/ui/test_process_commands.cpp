@@ -1,8 +1,6 @@
-// The Process menu driven through the main window: the command flow around
-// frmProcess and frmUGC (pre-fill, cancel, errors, caret, undo), with the
-// dialogs answered the way a user would. The blocks themselves are pinned by
-// the golden runs; here the menu must deliver exactly what the core flow makes
-// of the material row and what was typed.
+// The Process menu driven through the main window: the command flow around frmProcess and frmUGC (pre-fill, cancel,
+// errors, caret, undo), with the dialogs answered the way a user would. The blocks themselves are pinned by the golden
+// runs; here the menu must deliver exactly what the core flow makes of the material row and what was typed.
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -47,8 +45,8 @@ struct Session : EditorSession {
     return modal.seen();
   }
 
-  // The document the core flow makes of the material row, the kept values and the boxes a user can type into,
-  // applied at the caret.
+  // The document the core flow makes of the material row, the kept values and the boxes a user can type into, applied
+  // at the caret.
   quillon::AppliedText expected(const QString& command, const Boxes& typed) {
     const quillon::ProcessCommand& row = *quillon::FindProcessCommand(command.toStdString());
     const quillon::ProcessDialogSetup setup = row.setup(ws.kept);
@@ -82,10 +80,8 @@ class ProcessCommandsTest : public QObject {
  private slots:
   void init() { QApplication::processEvents(); }
 
-  // Guards against: a command of any family wired to another row, skipping
-  // the material row's pre-fill, losing a typed box or the machine's
-  // ToolFrom, landing elsewhere than the caret, or taking more than one undo
-  // to remove.
+  // Guards against: a command of any family wired to another row, skipping the material row's pre-fill, losing a typed
+  // box or the machine's ToolFrom, landing elsewhere than the caret, or taking more than one undo to remove.
   void everyFamilyThroughTheMenu_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("toolFrom");
@@ -134,8 +130,7 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(e.text(), Q(kDoc));
   }
 
-  // Guards against: the measuring commands moving the caret, or needing two
-  // undos for their call and their subprogram.
+  // Guards against: the measuring commands moving the caret, or needing two undos for their call and their subprogram.
   void measuringKeepsTheCaretAndUndoesInOneStep_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<Boxes>("typed");
@@ -161,8 +156,7 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(e.text(), Q(kDoc));
   }
 
-  // Guards against: a process dialog opening (or anything being written)
-  // before a material file was ever loaded.
+  // Guards against: a process dialog opening (or anything being written) before a material file was ever loaded.
   void noMaterialReportsBeforeAnyDialog_data() {
     QTest::addColumn<QString>("command");
     QTest::newRow("roughing") << "ProcessRoughOD";
@@ -207,10 +201,9 @@ class ProcessCommandsTest : public QObject {
     QVERIFY(e.ui.messages.empty());
   }
 
-  // Guards against: Material Input writing another frame than the dialog's
-  // values make, leaving the caret elsewhere than after the OUGC call's tab
-  // line, not loading the material file first, or forgetting the material
-  // values later commands and its own next opening start from.
+  // Guards against: Material Input writing another frame than the dialog's values make, leaving the caret elsewhere
+  // than after the OUGC call's tab line, not loading the material file first, or forgetting the material values later
+  // commands and its own next opening start from.
   void materialInputThroughTheMenu() {
     Session e("", 0, /*material=*/false);
     e.ws.machine.CsvFileName = MaterialFile().toStdString();
@@ -259,8 +252,8 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(shown.value("ToolNumber"), QStringLiteral("5"));  // row 5 of the material
   }
 
-  // Guards against: a material file that cannot be read passing unnoticed,
-  // or stopping Material Input before its dialog.
+  // Guards against: a material file that cannot be read passing unnoticed, or stopping Material Input before its
+  // dialog.
   void unreadableMaterialIsReportedAndTheDialogStillOpens() {
     Session e("", 0, /*material=*/false);
     e.ws.machine.CsvFileName = "/nonexistent/ cutting  condition /S45C.CSV";
@@ -282,8 +275,8 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(e.text(), Q(kDoc));
   }
 
-  // Guards against: the rotary-tool menus not following Tallix after the
-  // parameter dialog closes, or Cancel letting the check through.
+  // Guards against: the rotary-tool menus not following Tallix after the parameter dialog closes, or Cancel letting the
+  // check through.
   void parameterDialogDrivesTheRotaryMenus_data() {
     QTest::addColumn<bool>("before");
     QTest::addColumn<QString>("button");

@@ -1,6 +1,5 @@
-// The process forms on their own: frmProcess, the "Parameter" dialog and
-// "User Graphic Command" driven offscreen (their captions and the set-ups'
-// effect on the controls: test_dialogs.cpp).
+// The process forms on their own: frmProcess, the "Parameter" dialog and "User Graphic Command" driven offscreen (their
+// captions and the set-ups' effect on the controls: test_dialogs.cpp).
 #include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
@@ -48,8 +47,8 @@ std::unique_ptr<frmProcess> ProcessDialog(const QString& command) {
   return dialog;
 }
 
-// Guards against: Enter walking to the wrong box, doing nothing where the next box of the walk is hidden by the
-// command (it goes on to the next one shown), or moving the focus where it should stay (or closing the dialog).
+// Guards against: Enter walking to the wrong box, doing nothing where the next box of the walk is hidden by the command
+// (it goes on to the next one shown), or moving the focus where it should stay (or closing the dialog).
 struct EnterRow {
   const char *name, *command, *from, *to;  // command "": the design state
 };
@@ -67,8 +66,8 @@ const EnterRow kEnters[] = {
     {"C zero offset: feed stays, no stock box", "ProcessMeasuerZeroCaxis", "F", "F"},
 };
 
-// Guards against: an entry box of the three dialogs keeping the caret where
-// the click put it, so a typed value is appended to the old one.
+// Guards against: an entry box of the three dialogs keeping the caret where the click put it, so a typed value is
+// appended to the old one.
 struct SelectRow {
   const char *name, *dialog, *box, *text;
 };
@@ -82,8 +81,8 @@ const SelectRow kSelects[] = {
     {"Text9", "User Graphic Command", "Text9", "123.5"},
 };
 
-// Guards against: OK storing other values than the dialog shows, a non-number
-// making trouble instead of 0, or keys written out of order.
+// Guards against: OK storing other values than the dialog shows, a non-number making trouble instead of 0, or keys
+// written out of order.
 struct ParameterRow {
   const char *name, *storedMacro, *choose, *maxS, *macro, *storedMaxS;  // choose: option clicked, "" none
 };
@@ -131,8 +130,8 @@ class ProcessFormsTest : public QObject {
     QCOMPARE(entry->text(), QStringLiteral("7"));
   }
 
-  // Guards against: an empty row left inside a point group where a hidden box was (the slant end groups showed C,
-  // a blank row, then Z).
+  // Guards against: an empty row left inside a point group where a hidden box was (the slant end groups showed C, a
+  // blank row, then Z).
   void pointGroupsHaveNoEmptyRows() {
     for (const char* command : {"ProcessMDrillSlant", "ProcessMTapSlant", "ProcessMPlanetTapSlant", "ProcessMCircleSlant"}) {
       auto dialog = ProcessDialog(command);
@@ -212,8 +211,8 @@ class ProcessFormsTest : public QObject {
     QVERIFY(!f.machine.Tallix && f.machine.AppZ == 50.0 && f.store.values().empty());
   }
 
-  // Guards against: the colours and the centre drawing not following the tailstock switch (which boxes it enables:
-  // the frmUGC dump).
+  // Guards against: the colours and the centre drawing not following the tailstock switch (which boxes it enables: the
+  // frmUGC dump).
   void tailstockColoursAndDrawing() {
     for (bool tailstock : {true, false}) {
       Forms f;
@@ -230,8 +229,8 @@ class ProcessFormsTest : public QObject {
     }
   }
 
-  // Guards against: the drawing highlighting another dimension than the box being typed into, or keeping the
-  // highlight after leaving it.
+  // Guards against: the drawing highlighting another dimension than the box being typed into, or keeping the highlight
+  // after leaving it.
   void focusedBoxHighlightsItsDimension() {
     for (int box = 1; box <= 9; ++box) {
       Forms f;
@@ -245,8 +244,8 @@ class ProcessFormsTest : public QObject {
     }
   }
 
-  // Guards against: the focused dimension drawn in another colour or width than magenta, 2 pixels, or a highlight
-  // left when no box has the focus.
+  // Guards against: the focused dimension drawn in another colour or width than magenta, 2 pixels, or a highlight left
+  // when no box has the focus.
   void highlightIsMagentaTwoPixelsWide_data() {
     QTest::addColumn<int>("box");
     QTest::addColumn<int>("run");  // magenta pixels across the Material OD line
@@ -258,14 +257,14 @@ class ProcessFormsTest : public QObject {
     QFETCH(int, box);
     QFETCH(int, run);
     UgcDrawing drawing;
-    // At its natural size the sketch is drawn 1:1: the Material OD line is vertical at x = 280 from y = 70 to 166,
-    // so row 150 crosses it between its arrow heads; a 2-pixel pen on x = 280 covers pixels 279 and 280.
+    // At its natural size the sketch is drawn 1:1: the Material OD line is vertical at x = 280 from y = 70 to 166, so
+    // row 150 crosses it between its arrow heads; a 2-pixel pen on x = 280 covers pixels 279 and 280.
     drawing.resize(drawing.sizeHint());
     drawing.setHighlight(box);
     const QImage image = drawing.grab().toImage();
     const QRgb magenta = QColor(Qt::magenta).rgb();
-    // Pixels only partly covered would show as a magenta tint (red and blue well above green): a wider pen tints
-    // its neighbours.
+    // Pixels only partly covered would show as a magenta tint (red and blue well above green): a wider pen tints its
+    // neighbours.
     int across = 0, tinted = 0;
     for (int x = 270; x <= 290; ++x) {
       const QColor c = image.pixelColor(x, 150);
@@ -293,8 +292,8 @@ class ProcessFormsTest : public QObject {
     }
   }
 
-  // Guards against: the material picker starting elsewhere, losing the choice, not reloading the table, or
-  // swallowing a file it cannot read.
+  // Guards against: the material picker starting elsewhere, losing the choice, not reloading the table, or swallowing a
+  // file it cannot read.
   void materialSelect_data() {
     QTest::addColumn<QString>("pick");  // empty = cancelled
     QTest::addColumn<bool>("changes");

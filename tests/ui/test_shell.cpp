@@ -1,5 +1,5 @@
-// The main window and its documents driven offscreen: start-up state, menus,
-// files, save queries, the recent-file list and exit.
+// The main window and its documents driven offscreen: start-up state, menus, files, save queries, the recent-file list
+// and exit.
 #include <QDate>
 #include <QFontMetrics>
 #include <QLabel>
@@ -42,10 +42,9 @@ std::string Stored(const EditorSession& s, const char* key, std::string_view sec
 }
 int Pixels(double twips, const QWidget& w) { return quillon::TwipsToPixels(twips, w.screen()->logicalDotsPerInchX()); }
 
-// Guards against: a first run that shows document commands with nothing to act
-// on, a stored value that does not convert stopping or skewing the start,
-// rotary-tool items offered on a machine without them (or hidden on one with
-// them), and the recent slots after a gap lost or empty slots shown.
+// Guards against: a first run that shows document commands with nothing to act on, a stored value that does not convert
+// stopping or skewing the start, rotary-tool items offered on a machine without them (or hidden on one with them), and
+// the recent slots after a gap lost or empty slots shown.
 struct StartRow {
   const char* name;
   const char* stored;  // "section|key|value ..."
@@ -74,9 +73,8 @@ const OpenRow kOpens[] = {{"65000 bytes open", 65000, ""},
                           {"missing file", -1, ""},
                           {"cancelled", 0, ""}};
 
-// Guards against: quotes or trailing words taken into the path of the start
-// file, and a relative start file listed without its folder (the recent entry
-// would name another file in a later run).
+// Guards against: quotes or trailing words taken into the path of the start file, and a relative start file listed
+// without its folder (the recent entry would name another file in a later run).
 struct CommandLineRow {
   const char *name, *line, *file;  // line: %1 the file's full path, %2 its name (started in its folder)
 };
@@ -85,8 +83,8 @@ const CommandLineRow kCommandLines[] = {{"plain", "%1", "cmd plain.min"},
                                         {"one quote", "\"%1", "cmd one.min"},
                                         {"relative to the start folder", "%2", "relative.min"}};
 
-// Guards against: bytes lost in the Latin-1 round trip, line ends rewritten,
-// and every save growing the file by one empty line.
+// Guards against: bytes lost in the Latin-1 round trip, line ends rewritten, and every save growing the file by one
+// empty line.
 struct BytesRow {
   const char* name;
   QByteArray bytes, saved;
@@ -108,8 +106,8 @@ const BytesRow kBytes[] = {
     {"two final line ends stay two", "A\r\n\r\n", "A\r\n\r\n"},
 };
 
-// Guards against: the INS panel not following the Insert key, and a stray
-// letter written into the program when Alt and a letter that opens no menu are pressed.
+// Guards against: the INS panel not following the Insert key, and a stray letter written into the program when Alt and
+// a letter that opens no menu are pressed.
 struct KeyRow {
   const char* name;
   Qt::Key key;
@@ -165,9 +163,8 @@ class ShellTest : public QObject {
       QVERIFY2(!w.action(name)->isEnabled(), name);
   }
 
-  // Guards against: untitled numbers reused after a close, document menus
-  // vanishing again when the last document closes, and document commands
-  // acting or asking when no document is left.
+  // Guards against: untitled numbers reused after a close, document menus vanishing again when the last document
+  // closes, and document commands acting or asking when no document is left.
   void documentLifecycle() {
     EditorSession s;
     for (int i = 0; i < 3; ++i) s.run("mnuFileNew");
@@ -191,9 +188,8 @@ class ShellTest : public QObject {
     QVERIFY(s.main->documents().isEmpty());
   }
 
-  // Guards against: the oldest recent file kept, a sixth slot appearing, a
-  // recent item not reopening its file, listeners told about a document before
-  // its text and name are in place, and a font of another system leaving the
+  // Guards against: the oldest recent file kept, a sixth slot appearing, a recent item not reopening its file,
+  // listeners told about a document before its text and name are in place, and a font of another system leaving the
   // text in a proportional face.
   void sixOpensLeaveFiveEntries() {
     EditorSession s;
@@ -223,8 +219,8 @@ class ShellTest : public QObject {
     QCOMPARE(VisibleRecent(*s.main).count(paths[3]), 2);
   }
 
-  // Guards against: a minimized window's placement stored (it would reopen
-  // off-screen) and the recent-file list lost when it is.
+  // Guards against: a minimized window's placement stored (it would reopen off-screen) and the recent-file list lost
+  // when it is.
   void exit_data() {
     QTest::addColumn<bool>("minimized");
     QTest::newRow("normal") << false;
@@ -257,8 +253,8 @@ class ShellTest : public QObject {
     QCOMPARE(Stored(s, "CsvFileName", quillon::kSectionParameter), std::string(minimized ? "/old/S45C.CSV" : "/new/S50C.CSV"));
   }
 
-  // Guards against: exit going ahead after a document said Cancel, and one
-  // document's text saved under another's name on exit.
+  // Guards against: exit going ahead after a document said Cancel, and one document's text saved under another's name
+  // on exit.
   void exitAsksPerChangedDocument() {
     EditorSession s;
     const QString a = s.path("exitA.min"), b = s.path("exitB.min");
@@ -339,9 +335,8 @@ class ShellTest : public QObject {
     QVERIFY(s.ui.messages.empty());
   }
 
-  // Guards against: Save writing over another file than the one opened (the
-  // caption is upper-cased), the recent list or caption not following Save As,
-  // and toolbar buttons that do not share their menu item's command and state.
+  // Guards against: Save writing over another file than the one opened (the caption is upper-cased), the recent list or
+  // caption not following Save As, and toolbar buttons that do not share their menu item's command and state.
   void saveUntitledThenSaveAgain() {
     EditorSession s;
     QAction* saveButton = s.main->toolbarAction(3);
@@ -370,9 +365,8 @@ class ShellTest : public QObject {
     QVERIFY(!QFile::exists(file.toUpper()));
   }
 
-  // Guards against: a Yes to the close query losing the text when nothing was
-  // saved, and a failed save clearing DataChanged, renaming the document or
-  // listing it as a recent file.
+  // Guards against: a Yes to the close query losing the text when nothing was saved, and a failed save clearing
+  // DataChanged, renaming the document or listing it as a recent file.
   void closeQueryYes_data() {
     QTest::addColumn<bool>("dialogCancelled");
     QTest::newRow("Save As cancelled") << true;
@@ -427,9 +421,8 @@ class ShellTest : public QObject {
     QCOMPARE(ReadFile(file), Answer(answer) == Answer::Yes ? QByteArray("BA\r\n") : QByteArray("A\r\n"));
   }
 
-  // Guards against: opening a missing path creating a file on disk, and an
-  // empty window left under the name of a file that could not be read (a Save
-  // would write over it).
+  // Guards against: opening a missing path creating a file on disk, and an empty window left under the name of a file
+  // that could not be read (a Save would write over it).
   void missingAndUnreadableFiles() {
     EditorSession s(false);
     const QString gone = s.path("gone.min"), folder = s.path("folder.min");
@@ -449,8 +442,8 @@ class ShellTest : public QObject {
     QCOMPARE(VisibleRecent(*s.main), QStringList{gone});
   }
 
-  // Guards against: process output inserted nowhere without a word to the
-  // user, split wrongly around the caret, or taking several undo steps.
+  // Guards against: process output inserted nowhere without a word to the user, split wrongly around the caret, or
+  // taking several undo steps.
   void processOutputIsOneUndoStep() {
     EditorSession s;
     QVERIFY(!s.main->documentHost().apply(quillon::InsertAtSelection("AB", 1, "C")));
@@ -500,8 +493,8 @@ class ShellTest : public QObject {
     QCOMPARE(doc->txtText->overwriteMode(), QString(r.panel) == "OVR");
   }
 
-  // Guards against: toolbar or status bar toggles out of step with their check
-  // marks, and status panels missing or the clock panels left empty.
+  // Guards against: toolbar or status bar toggles out of step with their check marks, and status panels missing or the
+  // clock panels left empty.
   void toolbarAndStatusBar() {
     EditorSession s(false);
     s.start({}, true);
@@ -524,9 +517,8 @@ class ShellTest : public QObject {
       QCOMPARE(s.main->toolbarAction(b.position)->toolTip(), Q(b.toolTip));
   }
 
-  // Guards against: menu items built with other names, captions or shortcuts
-  // than the table's, an array handler not told its index, and a disabled item
-  // running its command.
+  // Guards against: menu items built with other names, captions or shortcuts than the table's, an array handler not
+  // told its index, and a disabled item running its command.
   void menuActionsCarryTheirNames() {
     EditorSession s;
     int leaves = 0;
@@ -559,8 +551,7 @@ class ShellTest : public QObject {
     QCOMPARE(ConvertDialogFilter("LIB File (*.lib)|*.lib|Broken"), QStringList{"LIB File (*.lib)"});  // odd count
   }
 
-  // Guards against: the settings file landing in the user's real config
-  // folder, or Unicode values garbled.
+  // Guards against: the settings file landing in the user's real config folder, or Unicode values garbled.
   void qtStoreRoundTrip() {
     QTemporaryDir config;
     qputenv("QUILLON_CONFIG_DIR", config.path().toLocal8Bit());

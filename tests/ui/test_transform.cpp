@@ -1,7 +1,6 @@
-// The transformation tools through the real main window offscreen: the four
-// dialogs' enabling rules, steps that follow the document's current text and
-// caret, edits that keep the undo history, Next Find, and the automatic N000
-// words typed through real key events on txtText.
+// The transformation tools through the real main window offscreen: the four dialogs' enabling rules, steps that follow
+// the document's current text and caret, edits that keep the undo history, Next Find, and the automatic N000 words
+// typed through real key events on txtText.
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
@@ -41,8 +40,8 @@ QString LastMessage(const EditorSession& s) {
   return s.ui.messages.empty() ? QString() : s.ui.messages.back().title + "|" + s.ui.messages.back().text;
 }
 
-// Guards against Change / Skip / All Change of size shift wired to the
-// wrong step, an unhandled division by zero, and the dialog closing.
+// Guards against Change / Skip / All Change of size shift wired to the wrong step, an unhandled division by zero, and
+// the dialog closing.
 struct ShiftRow {
   const char *name, *text, *entries, *presses;  // presses: C Change, S Skip, A All Change
   const char *expected, *message;
@@ -58,10 +57,8 @@ const ShiftRow kShifts[] = {
 };
 // clang-format on
 
-// Guards against Enter in an entry box running the tool early instead of
-// walking the boxes, and O  K acting as a default button: Enter on a check
-// box or an option must not renumber the program "X1"; only a focused
-// button takes it.
+// Guards against Enter in an entry box running the tool early instead of walking the boxes, and O  K acting as a
+// default button: Enter on a check box or an option must not renumber the program "X1"; only a focused button takes it.
 struct EnterRow {
   const char *name, *command, *form, *entries, *focused;
   const char* next;  // the focus afterwards; empty: not judged
@@ -86,9 +83,8 @@ const EnterRow kEnters[] = {
 };
 // clang-format on
 
-// Guards against OK running with stale entries or options, Arrange
-// starting on the caret's own line, the run not being one undo step, and
-// the caret not going to the end.
+// Guards against OK running with stale entries or options, Arrange starting on the caret's own line, the run not being
+// one undo step, and the caret not going to the end.
 struct ArrangeRow {
   const char* name;
   const char* text;
@@ -105,9 +101,8 @@ const ArrangeRow kArranges[] = {
 };
 // clang-format on
 
-// Guards against the placeholder appearing before the wrong keys, in the
-// wrong width, mid-line, for Backspace, or with the toggle off, with real
-// key events.
+// Guards against the placeholder appearing before the wrong keys, in the wrong width, mid-line, for Backspace, or with
+// the toggle off, with real key events.
 struct TypingRow {
   const char* name;
   const char* text;
@@ -152,8 +147,8 @@ class TestTransform : public QObject {
       QVERIFY2(Form(s, form) && Form(s, form)->isVisible() && !Form(s, form)->isModal(), form);
   }
 
-  // Guards against action buttons usable with an empty box, and Change not
-  // being the default button exactly while both boxes hold text.
+  // Guards against action buttons usable with an empty box, and Change not being the default button exactly while both
+  // boxes hold text.
   void buttonsFollowTheBoxes_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("form");
@@ -212,8 +207,8 @@ class TestTransform : public QObject {
     QCOMPARE(Control<QLineEdit>(s, "frmReplace", "txtFind")->text(), QString());
   }
 
-  // Guards against the selection not following the search, a missing end
-  // message, and "from top" not restarting or staying ticked.
+  // Guards against the selection not following the search, a missing end message, and "from top" not restarting or
+  // staying ticked.
   void findSelectsInTheDocument() {
     EditorSession s;
     frmDocument* doc = s.document("NOEX MAX x X1");
@@ -234,9 +229,8 @@ class TestTransform : public QObject {
     QVERIFY(!Control<QCheckBox>(s, "frmFind", "Check1")->isChecked());
   }
 
-  // Guards against the modeless tools writing back a copy taken when the
-  // dialog opened (text typed meanwhile lost) and against rewriting what
-  // stands at a moved caret.
+  // Guards against the modeless tools writing back a copy taken when the dialog opened (text typed meanwhile lost) and
+  // against rewriting what stands at a moved caret.
   void replaceFollowsTheCurrentText() {
     EditorSession s;
     frmDocument* doc = s.document("X1 X2 X3");
@@ -260,8 +254,8 @@ class TestTransform : public QObject {
     QCOMPARE(doc->selLength(), 1);
   }
 
-  // Guards against All Change throwing away the undo history and the
-  // scroll position by replacing the whole widget text.
+  // Guards against All Change throwing away the undo history and the scroll position by replacing the whole widget
+  // text.
   void allChangeIsOneUndoStep() {
     EditorSession s;
     QString text;
@@ -340,8 +334,7 @@ class TestTransform : public QObject {
     QCOMPARE(Bytes(doc->text()), text);
   }
 
-  // Guards against Next Find not continuing after the selection, resetting
-  // the run's count, or missing its F3 key.
+  // Guards against Next Find not continuing after the selection, resetting the run's count, or missing its F3 key.
   void nextFindCommand() {
     EditorSession s;
     frmDocument* doc = s.document("X1 X2 X3", 3, 1);
