@@ -1,7 +1,9 @@
 // The recent-file list: shifting, no de-duplication, design captions, and what is loaded and written back.
+#include "app/recent_files.h"
+
 #include <gtest/gtest.h>
 
-#include "app/recent_files.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -47,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"SixOpensLeaveFive",  {},                                             {"/1", "/2", "/3", "/4", "/5", "/6"}, "/6|/5|/4|/3|/2",                                              "11111"},
         ListCase{"SameFileTwice",      {},                                             {"/a", "/a"},                         "/a|/a|RecentFile1|RecentFile2|RecentFile3",                   "11000"},
         ListCase{"GapMovesDownHidden", {{"RecentFile1", "/a"}, {"RecentFile3", "/c"}}, {"/x"},                               "/x|/a|RecentFile2|/c|RecentFile4",                            "11010"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 // Guards against: design captions written into the store, or an older stored value overwritten by an empty slot.

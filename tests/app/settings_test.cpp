@@ -1,9 +1,11 @@
 // The settings readers: strict conversion with the key's default as fallback (the table itself is checked against its
 // dump in tables_test.cpp).
+#include "app/settings.h"
+
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
 #include "app/machine_parameters.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -49,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         StoredCase{"FlagMaybe",     "Parameter", "TG",             "maybe", true,  0},
         StoredCase{"FlagTrue",      "Parameter", "Tallix",         "True",  true,  1},
         StoredCase{"FlagFalse",     "Parameter", "ZentorQ500",     "False", true,  0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 // Guards against: a parameter written in a text form its reader does not take back.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/cli_verbs.h"
+#include "support/param_name.h"
 
 namespace quillon::cli {
 namespace {
@@ -54,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"UgcGraspWord", {"ProcessUGC", "--set", "Grasp=Middle"}, "takes OD or ID"},
         UsageCase{"UgcSpindleWord", {"ProcessUGC", "--set", "Spindle=CW"}, "takes Main or Sub"},
         UsageCase{"UgcTailstockWord", {"ProcessUGC", "--set", "Tailstock=yes"}, "takes 1 or 0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 
 // Guards against --list missing a family's rows or printing extra text.
 TEST(GenerateListTest, PrintsEveryCommandNameOnItsOwnLine) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/date_text.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -78,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         MetricsCase{"TwoColumnsHalveTheWidthLessOne", 190,   277,   4,    10,  0,    2,    4,   69,   190,  89},   // (190 - 10) / 2 - 1 = 89
         MetricsCase{"TwoColumnWidthRoundsHalfToEven", 190,   277,   4,    15,  0,    2,    4,   69,   190,  86},   // (190 - 15) / 2 - 1 = 86.5 -> 86
         MetricsCase{"TinyFontKeepsOneMillimetre",     60,    40,    0.3,  10,  0,    1,    1,   40,   60,   50}),  // 0.3 would round to 0; held at 1
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 // Guards against a missing header or rule on a listing with no text.
@@ -128,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         WrapCase{"LastLineWithoutLineEndIsWhole",      "G00\n" + kDigits45,  {"G00@10,16", kDigits45 + "@10,20"}},
         // The first pass still breaks; once no line end is left the rest goes whole.
         WrapCase{"SingleLineWithoutLineEndBreaksOnce", kDigits45,            {kDigits20 + "@10,16", kDigits45.substr(20) + "@10,20"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 // Guards against the second column or the next page starting too early or too late: lines start at y = 16, 20, ..., 36
@@ -216,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Beyond int once rounded: held at 10 m instead of wrapping around.
         MarginCase{"HugeHeld",          "99999999999",  10000},
         MarginCase{"HugeNegativeHeld",  "-99999999999", -10000}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 struct DateCase {
@@ -241,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
         DateCase{"Summer",          {2004, 7, 17},  "2004.07.17", "DATE : 2004.07.17\n"},
         DateCase{"FirstOfFebruary", {2004, 2, 1},   "2004.02.01", "DATE : 2004.02.01\n"},
         DateCase{"YearEnd",         {2025, 12, 31}, "2025.12.31", "DATE : 2025.12.31\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/cli_verbs.h"
+#include "support/param_name.h"
 
 namespace quillon::cli {
 namespace {
@@ -63,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CalcCliTest, ::testing::Values(
   CalcCase{"LeaveWithoutBox", {"frmLineR", "--leave"}, 2, ""},
   CalcCase{"NotAnAssignment", {"frmLineR", "Text1"}, 2, ""},
   CalcCase{"RpmUnknownBox", {"RPM", "S=1"}, 2, ""}
-), [](const auto& info) { return std::string(info.param.name); });
+), testing_support::kRowName);
 // clang-format on
 
 }  // namespace

@@ -12,11 +12,10 @@
 #include "numbers/nc_number.h"
 #include "support/case_file.h"
 #include "support/golden_file.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
-
-constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
 
 // "1=20 2=0 ..." typed into the boxes; every result box that is no entry holds "kept".
 CalculatorFields Fields(const CalculatorForm& form, const std::string& entries, int option = 1) {
@@ -74,28 +73,30 @@ TEST_P(CalculatorTest, WritesItsResultsAndDrawing) {
 
 INSTANTIATE_TEST_SUITE_P(LineAngle, CalculatorTest,
                          ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/line_angle.txt")),
-                         kName);
+                         testing_support::kRowName);
 
 INSTANTIATE_TEST_SUITE_P(LineR, CalculatorTest,
                          ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/line_r.txt")),
-                         kName);
+                         testing_support::kRowName);
 
 // Line 1 along Z at radius 10 (X20 Z0 A0), line 2 along X through Z-10 (X40 Z-10 A90): they cross at X20 Z-10
 // with a right angle. R = 5: d = R / tan 45 = 5, L = 5 sqrt 2; with m = 45 the centre lies 5 off in radius and in Z.
 INSTANTIATE_TEST_SUITE_P(LineRLine, CalculatorTest,
                          ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/line_r_line.txt")),
-                         kName);
+                         testing_support::kRowName);
 
 // Line along the axis (X0 Z0 A0), R 5. P at radius 2 lies q = 2 from the line: the centre is at radius 5, w =
 // sqrt(25 - (5 - 2)^2) = 4 along the line from P, so at Z10 - 4 (option 1) or Z10 + 4 (option 2); it touches the
 // axis straight below, I = 5, K = 0.
 INSTANTIATE_TEST_SUITE_P(
     LineRPoint, CalculatorTest,
-    ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/line_r_point.txt")), kName);
+    ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/line_r_point.txt")),
+    testing_support::kRowName);
 
 INSTANTIATE_TEST_SUITE_P(
     CirclePoint, CalculatorTest,
-    ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/circle_point.txt")), kName);
+    ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/circle_point.txt")),
+    testing_support::kRowName);
 
 struct DrawingCase {
   const char *name, *form, *entries, *drawn;  // drawn: see Drawn()
@@ -120,7 +121,7 @@ TEST_P(DrawingTest, DrawsTheFigure) {
 
 INSTANTIATE_TEST_SUITE_P(Figures, DrawingTest,
                          ::testing::ValuesIn(testing_support::LoadCases<DrawingCase, 4>("geometry/cases/drawings.txt")),
-                         kName);
+                         testing_support::kRowName);
 
 struct Slope {
   const char* name;
@@ -169,7 +170,8 @@ TEST_P(LineRPointSlopeTest, CircleTouchesLineAndPassesThroughPoint) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Slopes, LineRPointSlopeTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<Slope, 7>("geometry/cases/slopes.txt")), kName);
+                         ::testing::ValuesIn(testing_support::LoadCases<Slope, 7>("geometry/cases/slopes.txt")),
+                         testing_support::kRowName);
 
 struct TriggerCase {
   const char *form, *control;
@@ -190,7 +192,7 @@ TEST_P(TriggerTest, RecalculatesOnlyOnItsControls) {
 
 INSTANTIATE_TEST_SUITE_P(Controls, TriggerTest,
                          ::testing::ValuesIn(testing_support::LoadCases<TriggerCase, 3>("geometry/cases/triggers.txt")),
-                         [](const auto& info) { return std::string(info.param.form) + "_" + info.param.control; });
+                         [](const auto& row) { return std::string(row.param.form) + "_" + row.param.control; });
 
 std::string Boxes(const std::vector<int>& boxes) {
   std::string s;
@@ -249,7 +251,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RpmTest, ::testing::Values(
   RpmCase{"ZeroSpeed",     "0",    "20", RpmStep::Insert, "0"},
   RpmCase{"EmptyV",        "",     "20", RpmStep::FocusV, ""},
   RpmCase{"EmptyDiameter", "100",  "",   RpmStep::Stay,   ""},
-  RpmCase{"ZeroDiameter",  "100",  "0",  RpmStep::Stay,   ""}), kName);
+  RpmCase{"ZeroDiameter",  "100",  "0",  RpmStep::Stay,   ""}), testing_support::kRowName);
 // clang-format on
 
 // Guards against: the radius shown instead of the diameter, the sign of the vertical axis, rounding instead of

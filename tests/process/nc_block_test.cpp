@@ -1,15 +1,17 @@
 // The shared block pieces: tool-data lines, tool requests, tool words, the spindle-speed rule and the error messages.
 // Every command's own use of them is pinned by the golden runs; here the pieces meet their edges.
+#include "process/nc_block.h"
+
 #include <gtest/gtest.h>
 
-#include "process/nc_block.h"
 #include "numbers/process_error.h"
 #include "support/golden_file.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
-constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
+constexpr auto kName = testing_support::kRowName;
 
 ProcessContext Context(double tool, bool tg, bool tallix = false) {
   ProcessContext ctx;
@@ -25,7 +27,12 @@ std::string Replace(std::string text, const std::string& from, const std::string
   return text;
 }
 
-struct ToolDataCase { const char* name; double tool; std::optional<int> angle; const char* expected; };
+struct ToolDataCase {
+  const char* name;
+  double tool;
+  std::optional<int> angle;
+  const char* expected;
+};
 
 // Guards against: the VGR family with tool groups missing a name, a missing or extra VTLA1 word, tool numbers written
 // other than through the NC format, and lines written without ToolFrom.
@@ -53,7 +60,13 @@ INSTANTIATE_TEST_SUITE_P(Rows, ToolDataLinesTest, ::testing::Values(
   kName);
 // clang-format on
 
-struct RequestCase { const char* name; bool tallix, tg; int turret; double tool; const char* macro, *lathe, *rotary; };
+struct RequestCase {
+  const char* name;
+  bool tallix, tg;
+  int turret;
+  double tool;
+  const char *macro, *lathe, *rotary;
+};
 
 // Guards against: the lathe request following the turret type, a request on machines without Tallix, and the group form
 // losing its kind digit.
@@ -82,7 +95,13 @@ INSTANTIATE_TEST_SUITE_P(Machines, ToolRequestTest, ::testing::Values(
   kName);
 // clang-format on
 
-struct ToolWordsCase { const char* name; bool tg, tallix; double tool; int copies; const char* words; };
+struct ToolWordsCase {
+  const char* name;
+  bool tg, tallix;
+  double tool;
+  int copies;
+  const char* words;
+};
 
 // Guards against: wrong prefix on multi-tasking machines and missing zero padding.
 class ToolWordsTest : public ::testing::TestWithParam<ToolWordsCase> {};
@@ -104,7 +123,10 @@ INSTANTIATE_TEST_SUITE_P(Forms, ToolWordsTest, ::testing::Values(
   kName);
 // clang-format on
 
-struct SpeedCase { const char* name; double v, d, before, after; };  // after < 0: ProcessError 11
+struct SpeedCase {
+  const char* name;
+  double v, d, before, after;
+};  // after < 0: ProcessError 11
 
 // Guards against: recomputing when V <= 0, rounding up, a hair-under quotient losing 10 min^-1, and a zero diameter
 // dividing without the error.

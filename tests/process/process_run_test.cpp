@@ -8,11 +8,12 @@
 #include "document/document_edit.h"
 #include "numbers/process_error.h"
 #include "process_rotary/command_table.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
-constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
+constexpr auto kName = testing_support::kRowName;
 
 const ProcessCommand kRowFive{"ProcessDummy", CommandDialog::Process, 5, nullptr, nullptr};
 const ProcessCommand kNoRow{"ProcessDummy", CommandDialog::Process, 0, nullptr, nullptr};
@@ -52,7 +53,12 @@ TEST(PrepareProcessDialogTest, RowFirstThenPrefill) {
   EXPECT_EQ(v.text("ToolNumber"), "");
 }
 
-struct VisibleCase { const char* name; std::vector<std::string> hidden, shown; const char* box; bool visible; };
+struct VisibleCase {
+  const char* name;
+  std::vector<std::string> hidden, shown;
+  const char* box;
+  bool visible;
+};
 
 // Guards against B and SZ counting as visible when a set-up does not show them, and against hidden boxes being
 // settable.
@@ -87,7 +93,13 @@ DocumentEdit FailsHalfWay(ProcessContext& ctx) {
   throw ProcessError(kErrDivisionByZero);
 }
 
-struct RunCase { const char* name; const char* command; bool fails; double spindleAfter; bool keepsZeroShift; };
+struct RunCase {
+  const char* name;
+  const char* command;
+  bool fails;
+  double spindleAfter;
+  bool keepsZeroShift;
+};
 
 // Guards against a failing generator leaving half-updated kept state, the last confirmed dialog being lost when
 // generating fails, and the zero shift being kept for commands that are not slant commands.
@@ -124,7 +136,12 @@ INSTANTIATE_TEST_SUITE_P(Commands, RunProcessCommandTest, ::testing::Values(
 // clang-format on
 
 struct ApplyCase {
-  const char* name; const char* text; std::size_t selStart, selLength; DocumentEdit output; const char* result; std::size_t caret;
+  const char* name;
+  const char* text;
+  std::size_t selStart, selLength;
+  DocumentEdit output;
+  const char* result;
+  std::size_t caret;
 };
 
 // Guards against the caret landing after the whole insertion (the user's machining belongs between head and end) and

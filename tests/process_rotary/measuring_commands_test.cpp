@@ -18,8 +18,8 @@ using testing_support::Parts;
 DocumentEdit RunMeasurement(const char* command) {
   ProcessDialogValues values;
   // Sensor 5, offset 3, target D40 at Z-20: TOF1 = two(5 + 10) = 15.
-  values.texts = {{"ToolNumber", "5"}, {"V", "3"}, {"U", "0.02"}, {"W", "0.05"}, {"EndX", "40"}, {"EndZ", "-20"},
-                  {"StartX", "60"}, {"StartZ", "5"}};
+  values.texts = {{"ToolNumber", "5"}, {"V", "3"},      {"U", "0.02"},    {"W", "0.05"},
+                  {"EndX", "40"},      {"EndZ", "-20"}, {"StartX", "60"}, {"StartZ", "5"}};
   ProcessContext ctx;
   return RunProcessCommand(*FindProcessCommand(command), values, ctx);
 }
@@ -30,7 +30,9 @@ int Count(const std::string& text, const std::string& piece) {
   return n;
 }
 
-struct PlacementCase { const char* command, *call, *subprogram; };  // call without a line end; subprogram's name
+struct PlacementCase {
+  const char *command, *call, *subprogram;
+};  // call without a line end; subprogram's name
 
 // Guards against: a call line with a line end of its own, the caret moved past the call, the subprogram written at the
 // caret instead of at the end, and a half edit (call without subprogram): both come in one output.
@@ -58,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, MeasurementPlacementTest, ::testing::Values(
   PlacementCase{"ProcessMeasuerInR",  "N000 CALL OME11 (ID.MEASURE D40)", "OME11"},
   PlacementCase{"ProcessMeasuerOutD", "N000 CALL OME02 (OD.MEASURE D40)", "OME02"},
   PlacementCase{"ProcessMeasuerOutR", "N000 CALL OME01 (OD.MEASURE D40)", "OME01"}),
-  [](const auto& info) { return std::string(info.param.command).substr(14); });
+  [](const auto& row) { return std::string(row.param.command).substr(14); });
 // clang-format on
 
 // Guards against a second run replacing the first subprogram or putting its call after the subprograms.

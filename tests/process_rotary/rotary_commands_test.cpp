@@ -2,29 +2,29 @@
 // frame switches, the circle's depth steps and the dialog set-ups with their carried-over values.
 #include <gtest/gtest.h>
 
-#include "process_rotary/command_table.h"
-#include "support/edit_parts.h"
-
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "process/process_command.h"
 #include "numbers/process_error.h"
+#include "process/process_command.h"
 #include "process/process_run.h"
+#include "process_rotary/command_table.h"
+#include "support/edit_parts.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
 using Boxes = std::map<std::string, std::string>;
 
-constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
+constexpr auto kName = testing_support::kRowName;
 
 // Inputs every rotary command accepts; a case overrides what it is about. Drill D10 with V30 gives S = floor(30000 /
 // 3.14 / 10 / 10) * 10 = 950.
 Boxes BaseBoxes() {
-  return {{"ToolNumber", "5"}, {"V", "30"},    {"F", "0.1"},    {"D", "0"},     {"L", "0"},      {"U", "10"},
+  return {{"ToolNumber", "5"}, {"V", "30"},    {"F", "0.1"},    {"D", "0"},     {"L", "0"},       {"U", "10"},
           {"W", "0"},          {"C", "1"},     {"B", "45"},     {"SZ", "-30"},  {"StartX", "50"}, {"StartZ", "0"},
           {"StartC", "0"},     {"EndX", "40"}, {"EndZ", "-20"}, {"EndC", "-12"}};
 }
@@ -59,11 +59,16 @@ int Count(const std::string& text, const std::string& piece) {
 }
 
 const char* const kRotaryCommandNames[] = {
-    "ProcessMDrillFace", "ProcessMDrillSide", "ProcessMDrillSlant", "ProcessMTapFace",    "ProcessMTapSide",
-    "ProcessMTapSlant",  "ProcessMPlanetTapSlant", "ProcessMKeyFace", "ProcessMKeySide", "ProcessMKeySlant",
-    "ProcessMCircleSlant", "ProcessMSouseiFace", "ProcessMSouseiSide"};
+    "ProcessMDrillFace",   "ProcessMDrillSide",      "ProcessMDrillSlant", "ProcessMTapFace", "ProcessMTapSide",
+    "ProcessMTapSlant",    "ProcessMPlanetTapSlant", "ProcessMKeyFace",    "ProcessMKeySide", "ProcessMKeySlant",
+    "ProcessMCircleSlant", "ProcessMSouseiFace",     "ProcessMSouseiSide"};
 
-struct CycleCase { const char* name; const char* command; Boxes overrides; const char* prefix, *expected; };
+struct CycleCase {
+  const char* name;
+  const char* command;
+  Boxes overrides;
+  const char *prefix, *expected;
+};
 
 // Guards against: G183 not chosen for a dwell alone, D/L/E words written for negative values, and single-precision
 // boxes (StartC, EndC) used in sums as the floats they hold: 20.3f is 20.2999992 and 47.7f is 47.7000008, so a tool
@@ -132,7 +137,11 @@ TEST_P(RotaryFrameTest, SpeedAndSwitches) {
 
 INSTANTIATE_TEST_SUITE_P(Commands, RotaryFrameTest, ::testing::ValuesIn(kRotaryCommandNames));
 
-struct DepthCase { const char* name; const char* top, *bottom, *step, *zLines; int passes; };
+struct DepthCase {
+  const char* name;
+  const char *top, *bottom, *step, *zLines;
+  int passes;
+};
 
 // Guards against: a step landing exactly on the bottom counted twice, a step too small to move never ending, no step or
 // a negative one not going straight to the bottom, and single-precision top and bottom boxes stepped as the floats they
@@ -142,13 +151,20 @@ class CircleDepthTest : public ::testing::TestWithParam<DepthCase> {};
 TEST_P(CircleDepthTest, StepsDown) {
   const auto& c = GetParam();
   // R10 at X10 Y20, no finish stock.
-  const std::string nc = Generate("ProcessMCircleSlant", {{"D", c.step}, {"StartC", c.top}, {"EndC", c.bottom},
-                                                         {"EndX", "10"}, {"StartX", "10"}, {"StartZ", "20"}, {"L", "0"}});
+  const std::string nc = Generate("ProcessMCircleSlant", {{"D", c.step},
+                                                          {"StartC", c.top},
+                                                          {"EndC", c.bottom},
+                                                          {"EndX", "10"},
+                                                          {"StartX", "10"},
+                                                          {"StartZ", "20"},
+                                                          {"L", "0"}});
   std::string zLines;
   std::istringstream in(nc);
   for (std::string line; std::getline(in, line);)
-    if (line.rfind("N000     Z", 0) == 0 && line.find("M147") == std::string::npos) zLines += line.substr(10) + " ";
-    else if (line.rfind("N000 G01 Z", 0) == 0) zLines += "G01:" + line.substr(10, line.find(' ', 10) - 10) + " ";
+    if (line.rfind("N000     Z", 0) == 0 && line.find("M147") == std::string::npos)
+      zLines += line.substr(10) + " ";
+    else if (line.rfind("N000 G01 Z", 0) == 0)
+      zLines += "G01:" + line.substr(10, line.find(' ', 10) - 10) + " ";
   EXPECT_EQ(zLines, c.zLines);
   EXPECT_EQ(Count(nc, " G40"), c.passes);
   EXPECT_EQ(Count(nc, " G41"), c.passes);
@@ -178,15 +194,17 @@ TEST(CircleDepthLimitTest, TooManyPassesIsAnError) {
   } catch (const ProcessError& e) {
     EXPECT_EQ(e.number, 14);
   }
-  EXPECT_EQ(Count(Generate("ProcessMCircleSlant", {{"D", "0.001"}, {"StartC", "0"}, {"EndC", "-10"}, {"L", "0"}}), " G40"),
-            10000);
+  EXPECT_EQ(
+      Count(Generate("ProcessMCircleSlant", {{"D", "0.001"}, {"StartC", "0"}, {"EndC", "-10"}, {"L", "0"}}), " G40"),
+      10000);
 }
 
 // Guards against later passes drawing with the unwritten radius: R 10.0007 at X0 Y0, depths -2, -4, -5. The first pass
 // writes X = floor(-10000.7) / 1000 = -10.001 and L10, which cuts R to 10; the passes after it draw with X-10.
 TEST(CircleContourTest, LaterPassesUseTheWrittenRadius) {
-  const std::string nc = Generate("ProcessMCircleSlant", {{"D", "2"}, {"StartC", "0"}, {"EndC", "-5"}, {"L", "0"},
-                                                         {"EndX", "10.0007"}, {"StartX", "0"}, {"StartZ", "0"}});
+  const std::string nc = Generate(
+      "ProcessMCircleSlant",
+      {{"D", "2"}, {"StartC", "0"}, {"EndC", "-5"}, {"L", "0"}, {"EndX", "10.0007"}, {"StartX", "0"}, {"StartZ", "0"}});
   EXPECT_EQ(LineStarting(nc, "(-----<"), "(-----< SLANT CIRCLE D20.001 >-----)");  // 2 * 10.0007 = 20.0014
   EXPECT_EQ(Count(nc, "N000 G03 X-10.001 Y0 L10\n"), 1);
   EXPECT_EQ(Count(nc, "N000 G03 X-10 Y0 L10\n"), 2);

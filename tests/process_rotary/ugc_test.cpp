@@ -4,20 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include "process_rotary/command_table.h"
-#include "numbers/nc_number.h"
-#include "support/edit_parts.h"
-#include "support/golden_file.h"
-
 #include <string>
 #include <vector>
 
+#include "numbers/nc_number.h"
 #include "process/process_run.h"
+#include "process_rotary/command_table.h"
+#include "support/edit_parts.h"
+#include "support/golden_file.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
-constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
+constexpr auto kName = testing_support::kRowName;
 
 bool HasLine(const std::string& text, const std::string& line) {
   return ("\n" + text).find("\n" + line + "\n") != std::string::npos;
@@ -25,7 +25,7 @@ bool HasLine(const std::string& text, const std::string& line) {
 
 struct OugcCase {
   const char* name;
-  const char* od, *id, *jawLength;  // Text5, Text4, Text1; P-Zero 0, length 100, jaw face 10, face drawing on
+  const char *od, *id, *jawLength;  // Text5, Text4, Text1; P-Zero 0, length 100, jaw face 10, face drawing on
   std::vector<std::string> present, absent;
 };
 
@@ -64,7 +64,11 @@ MachineParameters Machine(void (*change)(MachineParameters&)) {
   return m;
 }
 
-struct FrameCase { const char* name; MachineParameters machine; const char* head, *tail; };
+struct FrameCase {
+  const char* name;
+  MachineParameters machine;
+  const char *head, *tail;
+};
 
 // Guards against head and end lines that follow the wrong machine flag: the measuring calls belong at the end only, the
 // B-turret head ignores Tallix, M90 follows the door on both heads, and MaxS goes through the NC format.
@@ -120,7 +124,8 @@ TEST(MaterialInputTest, KeepsTheConfirmedValues) {
 
 // Guards against the bare ready-requests gaining a tool number, a line end, a dialog, or landing after the caret.
 TEST(ReadyRequestTest, InsertsTheBareRequestAtTheCaret) {
-  for (const auto& [name, text] : {std::pair{"ProcessMT1", "N000 MT=1 TG="}, std::pair{"ProcessMT3", "N000 MT=3 TG="}}) {
+  for (const auto& [name, text] :
+       {std::pair{"ProcessMT1", "N000 MT=1 TG="}, std::pair{"ProcessMT3", "N000 MT=3 TG="}}) {
     const ProcessCommand* command = FindProcessCommand(name);
     ASSERT_NE(command, nullptr);
     EXPECT_EQ(command->dialog, CommandDialog::None);

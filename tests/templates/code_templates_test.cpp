@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/golden_file.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -39,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"SingleItemGivenAnIndex", "GcodeG71",       1,    std::nullopt},
         LookupCase{"UnknownControl",         "mnuFileOpen",    0,    std::nullopt},
         LookupCase{"SubmenuHasNoText",       "GcodeRask",      0,    std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 // Guards against a template text, its leading blank (an M code extends the block being written) or its line end

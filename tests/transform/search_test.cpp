@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/case_file.h"
+#include "support/param_name.h"
 #include "tool_driver.h"
 #include "transform/replace.h"
 #include "transform/search_steps.h"
@@ -45,7 +46,7 @@ TEST_P(ReplaceDialogTest, StepsThroughTheText) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, ReplaceDialogTest,
     ::testing::ValuesIn(testing_support::LoadCases<ReplaceCase, 10>("transform/cases/replace.txt")),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 
 // Guards against 16-bit positions: occurrences past character 32,767 of a 40,000-character program.
 TEST(ReplaceLongText, PositionsBeyondSixteenBits) {
@@ -88,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ChangedSpanTest, ::testing::Values(
     SpanCase{"Grows",   "X",         "XX",           1, 0, "X"},
     SpanCase{"Empties", "AB",        "",             0, 2, ""},
     SpanCase{"Head",    "X1\nX2",    "Y1\nX2",       0, 1, "Y"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 // Guards against the find text reaching a message as raw bytes.

@@ -1,15 +1,17 @@
 // Sequence number arrange with its program-end check (the auto-number typing rule is checked with real key events in
 // the widget tests).
+#include "transform/sequence_numbers.h"
+
 #include <gtest/gtest.h>
 
-#include "transform/sequence_numbers.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
 constexpr auto kNone = SequenceSpacing::None;
 constexpr auto kOne = SequenceSpacing::One;
-constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
+constexpr auto kRowName = testing_support::kRowName;
 
 struct ArrangeCase {
   const char* name;
@@ -98,7 +100,8 @@ TEST(ArrangeLongText, PositionsBeyondSixteenBits) {
   const ArrangeResult result = ArrangeSequenceNumbers(text, ArrangeOptions{.digits = 5}, 0);
   EXPECT_EQ(result.text.size(), text.size() + lines * 7);  // every line grows by "N00001 "
   const std::string last = std::to_string(lines);
-  EXPECT_EQ(result.text.substr(result.text.size() - 18), "N" + std::string(5 - last.size(), '0') + last + " G01 X10 Z5\n");
+  EXPECT_EQ(result.text.substr(result.text.size() - 18),
+            "N" + std::string(5 - last.size(), '0') + last + " G01 X10 Z5\n");
 }
 
 // Guards against a negative entry for D giving a negative padding.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/case_file.h"
+#include "support/param_name.h"
 #include "tool_driver.h"
 
 namespace quillon {
@@ -26,7 +27,7 @@ struct ShiftCase {
 class SizeShiftTest : public ::testing::TestWithParam<ShiftCase> {};
 
 TEST_P(SizeShiftTest, ChangesTheWords) {
-  const auto& c = GetParam();
+  const auto &c = GetParam();
   FakeDocument doc{c.text, {}, {}};
   SearchState state;
   state.findText = c.word;
@@ -38,7 +39,7 @@ TEST_P(SizeShiftTest, ChangesTheWords) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, SizeShiftTest, ::testing::ValuesIn(testing_support::LoadCases<ShiftCase, 7>("transform/cases/size_shift.txt")),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 // Guards against 16-bit positions: a word past character 32,767.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/cli_verbs.h"
+#include "support/param_name.h"
 
 namespace quillon::cli {
 namespace {
@@ -74,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Golden, TransformGoldenTest, ::testing::Values(
     GoldenCase{"ReplaceCrLf",     RunReplace, {"--find", "N000 ", "--with", "N0000 "},                       "rough_crlf.min",   "rough_replace.expected",           "6 times replaced.\n",                  0},
     GoldenCase{"ReplaceLf",       RunReplace, {"--find", "X", "--with", "U"},                                "lathe_lf.min",     "lathe_replace.expected",           "2 times replaced.\n",                  0},
     GoldenCase{"ReplaceNotFound", RunReplace, {"--find", "Q", "--with", "R"},                                "lathe_lf.min",     "lathe_lf.min",                     "\"Q\" not find.\n",                    0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 struct UsageCase {
@@ -107,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, TransformUsageTest, ::testing::Values(
     UsageCase{"EmptyWith",    RunReplace, {"--find", "X", "--with", ""}},
     UsageCase{"TwoFiles",     RunReplace, {"--find", "X", "--with", "Y", "a.min", "b.min"}},
     UsageCase{"MissingFile",  RunReplace, {"--find", "X", "--with", "Y", "/nonexistent/a.min"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 // Guards against standard input being ignored when no file is named.
