@@ -45,6 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         StoredCase{"Int16Overflow", "Settings",  "PrintLineNo",    "32768", false, 1},
         StoredCase{"Int16Largest",  "Settings",  "PrintLineNo",    "32767", false, 32767},
         StoredCase{"Int32Overflow", "Settings",  "LeftMerge",      "2147483648", false, 10},
+        StoredCase{"Int32Largest",  "Settings",  "LeftMerge",      "2147483647", false, 2147483647},
         StoredCase{"GoodValue",     "Settings",  "MainTop",        "2400",  false, 2400},
         StoredCase{"GoodNegative",  "Settings",  "MainLeft",       "-120",  false, -120},
         StoredCase{"BlanksAround",  "Parameter", "AppZ",           " 30 ",  false, 30},

@@ -86,6 +86,7 @@ TEST_P(CycleLineTest, WritesTheLine) {
 INSTANTIATE_TEST_SUITE_P(Edges, CycleLineTest, ::testing::Values(
   CycleCase{"DrillDwellG183",     "ProcessMDrillFace",      {{"W", "0.5"}},                            "N000 G18",  "N000 G183 C0 X50 Z-20 K48 E0.5 F=SB*0.1"},
   CycleCase{"DrillNegativeWords", "ProcessMDrillFace",      {{"D", "-1"}, {"L", "-1"}, {"W", "-1"}},   "N000 G18",  "N000 G183 C0 X50 Z-20 K48 F=SB*0.1"},
+  CycleCase{"DrillStepBelowOne",  "ProcessMDrillFace",      {{"L", "0.5"}},                            "N000 G18",  "N000 G181 C0 X50 Z-20 K48 L0.5 F=SB*0.1"},
   CycleCase{"DrillSlantLength",   "ProcessMDrillSlant",     {{"StartC", "0"}, {"EndC", "-0.3"}},       "NOEX VTLD", "NOEX VTLD[5]=10 VTLL[5]=20.3"},
   CycleCase{"DrillSlantK",        "ProcessMDrillSlant",     {{"StartC", "47.7"}},                      "N000 G18",  "N000 G181 X50 Y0 Z-12 K0.3 F=SB*0.1"},
   CycleCase{"TapSlantLength",     "ProcessMTapSlant",       {{"StartC", "0"}, {"EndC", "-0.3"}},       "NOEX VTLD", "NOEX VTLD[5]=10 VTLL[5]=20.3"},

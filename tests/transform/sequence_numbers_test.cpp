@@ -43,6 +43,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ArrangeTest, ::testing::Values(
     // the label is kept, its blanks become the spacing, and it uses up number 1
     ArrangeCase{"LabelKept",         "NLAB1   G00\nG01",                       {.spacing = kOne},                        0, "NLAB1 G00\nN002 G01"},
     ArrangeCase{"LabelBeforeAxis",   "NLAB X5",                                {},                                       0, "NLAB     X5"},
+    ArrangeCase{"LabelEndingTheAlphabet", "NZ1 G00\nG01",                     {.spacing = kOne},                        0, "NZ1 G00\nN002 G01"},
     // the character judged after N100 is the line end: one blank
     ArrangeCase{"NumberAlone",       "N100\nG00",                              {},                                       0, "N001 \nN002 G00"},
     ArrangeCase{"NumberAloneAtEnd",  "N100",                                   {},                                       0, "N001 "},
