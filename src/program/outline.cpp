@@ -34,6 +34,13 @@ std::optional<OutlineKind> KindOf(EntryKind kind) {
   }
 }
 
+// The generators name the block of tool n "NTnn"; the other names are
+// cycle contours (NAP1) and the frame's own labels (NMAX, NEND, NRTS).
+bool StartsProcess(std::string_view name) {
+  return name.size() > 2 && name.starts_with("NT") &&
+         name.find_first_not_of("0123456789", 2) == std::string_view::npos;
+}
+
 }  // namespace
 
 std::vector<OutlineEntry> BuildOutline(const ProgramIndex& index, OutlineNames names) {
@@ -42,9 +49,7 @@ std::vector<OutlineEntry> BuildOutline(const ProgramIndex& index, OutlineNames n
     const std::optional<OutlineKind> kind = KindOf(e.kind);
     if (!kind) continue;
     const std::string_view text = index.text(e);
-    // The generators name the block of tool n "NTnn"; the other names are
-    // cycle contours and the frame's own labels.
-    if (*kind == OutlineKind::Name && names == OutlineNames::ProcessStarts && !text.starts_with("NT")) continue;
+    if (*kind == OutlineKind::Name && names == OutlineNames::ProcessStarts && !StartsProcess(text)) continue;
     outline.push_back({e.line, *kind, text});
   }
   return outline;

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "program/outline.h"
 #include "program/program_index.h"
+#include "program/program_lines.h"
 
 namespace quillon {
 namespace {
@@ -168,6 +170,63 @@ INSTANTIATE_TEST_SUITE_P(Programs, SubprogramScopeTest, ::testing::Values(
     ScopeRow{"Closed",     "NEND M02\nOUGC\nN000 DRAW\nNRTS RTS\n\t",          "OUGC:2-4closed"},
     ScopeRow{"Unclosed",   "OA\nN1\nOB\nN2\nRTS\nN3",                          "OA:1-2open, OB:3-5closed"},
     ScopeRow{"RtsInMain",  "N1 RTS\nOA\nN2",                                   "OA:2-3open"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+
+struct OutlineRow {
+  const char* name;
+  const char* text;
+  OutlineNames names;
+  const char* outline;  // FormatOutline
+};
+
+// Guards against the Outline window listing cycle contours and frame labels
+// as processes (or dropping a tool's NT name), and the command line's full
+// list losing names.
+class OutlineTest : public ::testing::TestWithParam<OutlineRow> {};
+
+TEST_P(OutlineTest, ListsTheEntries) {
+  EXPECT_EQ(FormatOutline(BuildOutline(ProgramIndex(GetParam().text), GetParam().names)), GetParam().outline);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Names, OutlineTest, ::testing::Values(
+    // name            text                                         names                        outline
+    OutlineRow{"All",          "NT05 G00\nNAP2 G81\nNTOP\nNT\nNEND M02",  OutlineNames::All,           "1\tname\tNT05\n2\tname\tNAP2\n3\tname\tNTOP\n4\tname\tNT\n5\tname\tNEND\n5\tend\tM02\n"},
+    OutlineRow{"ProcessStarts","NT05 G00\nNAP2 G81\nNTOP\nNT\nNEND M02",  OutlineNames::ProcessStarts, "1\tname\tNT05\n5\tend\tM02\n"},
+    OutlineRow{"NoexIsNoName", "NOEX VC1=1\nNT123 T0101",                 OutlineNames::All,           "2\tname\tNT123\n2\ttool\tT0101\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct GoToRow {
+  const char* name;
+  const char* text;
+  std::size_t line;
+  std::size_t caret;
+};
+
+// Guards against Go to line and outline clicks landing a line off, or past
+// the end of the text.
+class GoToLineTest : public ::testing::TestWithParam<GoToRow> {};
+
+TEST_P(GoToLineTest, PutsTheCaretAtTheLineStart) {
+  const DocumentEdit edit = GoToLineEdit(GetParam().text, GetParam().line);
+  EXPECT_FALSE(edit.changesText);
+  EXPECT_EQ(edit.caret, GetParam().caret);
+  EXPECT_EQ(edit.select, (Match{GetParam().caret, 0}));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Lines, GoToLineTest, ::testing::Values(
+    // name           text          line  caret
+    GoToRow{"First",      "AB\nCD\nE",   1,    0},
+    GoToRow{"Second",     "AB\nCD\nE",   2,    3},
+    GoToRow{"Last",       "AB\nCD\nE",   3,    6},
+    GoToRow{"PastTheEnd", "AB\nCD\nE",   99,   6},
+    GoToRow{"Zero",       "AB\nCD\nE",   0,    0},
+    GoToRow{"EmptyLast",  "AB\n",        2,    3},
+    GoToRow{"EmptyText",  "",            5,    0}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
