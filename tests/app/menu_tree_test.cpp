@@ -52,6 +52,7 @@ const ExpectedItem kExpected[] = {
   {"mnuSearchFind",               0, " Fund (&F)",                            "",       "disabled"},
   {"mnuSearchNextFind",           0, " Next Fund (&N)",                       "F3",     "disabled"},
   {"mnuSearchReplace",            0, " Replace (&R)",                         "",       "disabled"},
+  {"mnuSearchGoToLine",           0, " Go to line (&G)",                      "Ctrl+G", ""},
   {"mnuInsert",                   0, "Insert ",                               "",       ""},
   {"mnuInsertComment",            0, " Fix Comment ",                         "",       ""},
   {"mnuInsertFile",               0, " Sub Program ",                         "",       ""},
@@ -294,6 +295,7 @@ const ExpectedItem kExpected[] = {
   {"mnuWindowCascade",            0, "Cascade(&C)",                           "",       ""},
   {"mnuWindowTileHorizontal",     0, "Horizontal(&H)",                        "",       ""},
   {"mnuWindowTileVertical",       0, "Vertical(&V)",                          "",       "checked"},
+  {"mnuViewOutline",              0, "Outline (&O)",                          "",       ""},
   {"mnuHelp",                     0, "Help(&H)",                              "",       ""},
   {"GcodeHelp",                   0, "G  code ",                              "",       ""},
   {"McodeHelp",                   0, "M  code ",                              "",       ""},
@@ -315,9 +317,10 @@ std::string StateOf(const MenuItem& item) {
 // shortcut or start state typed wrong (the table holds every name and index once, in menu order).
 TEST(MenuTreeTest, EveryItemMatchesTheKnownMenus) {
   const auto tree = MenuTree();
-  // 10 menus of the bar + 270 items = 280 rows; the tree adds Redo after Undo.
-  ASSERT_EQ(std::size(kExpected), 280u);
-  ASSERT_EQ(tree.size(), 281u);
+  // 10 menus of the bar + 270 items = 280 rows, and Go to line and Outline at the ends of
+  // their menus; the tree adds Redo after Undo.
+  ASSERT_EQ(std::size(kExpected), 282u);
+  ASSERT_EQ(tree.size(), 283u);
   std::size_t next = 0;
   for (std::size_t i = 0; i < tree.size(); ++i) {
     const MenuItem& item = tree[i];
@@ -425,7 +428,7 @@ TEST(StatusPanelTableTest, SixPanelsInOrder) {
   const auto panels = StatusPanels();
   std::vector<std::string_view> keys;
   for (const StatusPanel& p : panels) keys.push_back(p.key);
-  ASSERT_EQ(keys, (std::vector<std::string_view>{"Memo", "INS", "CAPS", "NUM", "Date", "Time"}));
+  ASSERT_EQ(keys, (std::vector<std::string_view>{"Memo", "INS", "CAPS", "NUM", "Date", "Time", "LnCol"}));
   EXPECT_EQ(panels[1].toolTip, "Insrt Key");
   EXPECT_EQ(panels[2].toolTip, "Caps Lock");
   EXPECT_EQ(panels[3].toolTip, "Num Lock");

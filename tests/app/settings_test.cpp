@@ -16,7 +16,7 @@ const SettingPlaces kPlaces{"/opt/quillon", "/home/op"};
 TEST(SettingsTableTest, EveryKeyAppearsOnce) {
   std::set<std::pair<std::string_view, std::string_view>> seen;
   for (const auto& k : SettingsTable()) EXPECT_TRUE(seen.insert({k.section, k.key}).second) << k.key;
-  EXPECT_EQ(SettingsTable().size(), 20u + 18u);
+  EXPECT_EQ(SettingsTable().size(), 21u + 18u);
 }
 
 // Guards against: a first run with an empty store starting from other values than the known defaults.
