@@ -30,6 +30,7 @@ OutlineDock::OutlineDock(DocumentHost& documents, QWidget* parent)
   lstOutline->setRootIsDecorated(false);
   lstOutline->setUniformRowHeights(true);
   lstOutline->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  lstOutline->header()->setStretchLastSection(true);
   setWidget(lstOutline);
 
   m_delay = new QTimer(this);
@@ -64,6 +65,7 @@ void OutlineDock::refresh() {
     auto* item = new QTreeWidgetItem({QString::number(e.line + 1), Latin1(quillon::OutlineKindName(e.kind)), Latin1(e.text)});
     item->setData(0, Qt::UserRole, static_cast<qulonglong>(e.line));
     item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
+    item->setToolTip(2, item->text(2));  // long titles are cut at the dock's edge
     if (e.kind == quillon::OutlineKind::Process) {
       QFont bold = item->font(2);
       bold.setBold(true);

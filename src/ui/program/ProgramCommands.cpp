@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTextBlock>
+#include <QTimer>
 
 #include "app/settings.h"
 #include "program/program_lines.h"
@@ -17,6 +18,8 @@
 #include "ui/shell/Commands.h"
 
 namespace {
+
+constexpr int kOutlineWidthChars = 50;
 
 // Owned by the main window: the dock, the Go to line dialog and its target.
 class ProgramTools : public QObject {
@@ -52,6 +55,11 @@ class ProgramTools : public QObject {
     if (watched == &m_window && event->type() == QEvent::Show && !m_shownOnce) {
       m_shownOnce = true;
       dock->setVisible(m_settings.OutlineVisible);
+      // Room for the line, the kind and a title of the generators' length,
+      // once the window's layout has its size.
+      QTimer::singleShot(0, this, [this] {
+        m_window.resizeDocks({dock}, {dock->fontMetrics().averageCharWidth() * kOutlineWidthChars}, Qt::Horizontal);
+      });
       m_commands.action(QStringLiteral("mnuViewOutline"))->setChecked(m_settings.OutlineVisible);
     }
     return QObject::eventFilter(watched, event);
