@@ -460,18 +460,6 @@ std::vector<Token> LexLine(std::string_view line) {
   return lexer.lex(line);
 }
 
-std::string_view TokenText(std::string_view line, const Token& token) {
-  return line.substr(token.start, token.length);
-}
-
-std::string_view AddressText(std::string_view line, const Token& token) {
-  return line.substr(token.start, token.addressEnd - token.start);
-}
-
-std::string_view ValueText(std::string_view line, const Token& token) {
-  return line.substr(token.valueStart, token.end() - token.valueStart);
-}
-
 std::string_view HeaderTitle(std::string_view line, const Token& token) {
   if (token.kind != TokenKind::HeaderComment) return {};
   const std::string_view text = TokenText(line, token);

@@ -101,10 +101,18 @@ class LineLexer {
 // The tokens of one line (a fresh vector; LineLexer for runs).
 std::vector<Token> LexLine(std::string_view line);
 
-// Parts of a token in its line.
-std::string_view TokenText(std::string_view line, const Token& token);
-std::string_view AddressText(std::string_view line, const Token& token);  // "X", "SB", "VTLIN[5]"
-std::string_view ValueText(std::string_view line, const Token& token);    // "-12.5", "[VC1+2]", ""
+// Parts of a token in its line (the line the token was lexed from).
+inline std::string_view TokenText(std::string_view line, const Token& token) {
+  return {line.data() + token.start, token.length};
+}
+// "X", "SB", "VTLIN[5]"
+inline std::string_view AddressText(std::string_view line, const Token& token) {
+  return {line.data() + token.start, token.addressEnd - token.start};
+}
+// "-12.5", "[VC1+2]", ""
+inline std::string_view ValueText(std::string_view line, const Token& token) {
+  return {line.data() + token.valueStart, token.end() - token.valueStart};
+}
 // The title of a HeaderComment, blanks trimmed ("OD.ROUGH"); empty for other tokens.
 std::string_view HeaderTitle(std::string_view line, const Token& token);
 

@@ -9,12 +9,16 @@
 
 namespace quillon {
 
+static_assert(sizeof(IndexEntry) == 16, "the index's memory is counted in 16-byte entries");
+
 namespace {
 
 constexpr std::size_t kMaxIndexedBytes = std::numeric_limits<std::uint32_t>::max() - 1;
 // Texts of removed entries are dropped once they are this many bytes and
 // half the store.
 constexpr std::size_t kCompactAfterBytes = 64 * 1024;
+// Bytes of an entry's text as programs are written: N000, NT05, T050505.
+constexpr std::size_t kTypicalEntryBytes = 5;
 
 bool IsToolAddress(std::string_view address) { return address == "T" || address == "TG" || address == "TL"; }
 
@@ -42,20 +46,26 @@ std::size_t ForEachLine(std::string_view text, Visit&& visit) {
 
 ProgramIndex::ProgramIndex(std::string_view text) {
   if (text.size() > kMaxIndexedBytes) throw std::length_error("NC program of 4 GiB or more");
+  // Most lines of a program carry one entry (their N word) and some a second
+  // (a tool, a header): room for that up front spares the copies and fresh
+  // pages of growing, which cost more than the lexing on big programs.
+  const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+  m_entries.reserve(lines + lines / 4);
+  m_text.reserve((lines + lines / 4) * kTypicalEntryBytes);
   LineLexer lexer;
   m_lineCount = ForEachLine(text, [&](std::string_view line, std::size_t number) {
     appendTokens(line, lexer.lex(line), static_cast<std::uint32_t>(number), m_entries);
   });
-  // Growth leaves up to half of each store unused; a program index lives long.
-  m_entries.shrink_to_fit();
-  m_text.shrink_to_fit();
+  // A program unlike the estimate: give back what growth left unused.
+  if (m_entries.capacity() > m_entries.size() + m_entries.size() / 2) m_entries.shrink_to_fit();
+  if (m_text.capacity() > m_text.size() + m_text.size() / 2) m_text.shrink_to_fit();
 }
 
 void ProgramIndex::appendTokens(std::string_view line, std::span<const Token> tokens, std::uint32_t number,
                                 std::vector<IndexEntry>& out) {
   for (const Token& t : tokens) {
     EntryKind kind;
-    std::string_view text = TokenText(line, t);
+    std::string_view text;
     switch (t.kind) {
       case TokenKind::SequenceNumber: kind = EntryKind::SequenceNumber; break;
       case TokenKind::SequenceName: kind = EntryKind::SequenceName; break;
@@ -75,11 +85,13 @@ void ProgramIndex::appendTokens(std::string_view line, std::span<const Token> to
         kind = EntryKind::ProgramEnd;
         break;
       case TokenKind::Keyword:
-        if (text != "RTS") continue;
+        if (TokenText(line, t) != "RTS") continue;
         kind = EntryKind::ProgramEnd;
         break;
       default: continue;
     }
+    if (kind != EntryKind::ProcessHeader) text = TokenText(line, t);
+    text = text.substr(0, kMaxEntryTextBytes);
     if (m_text.size() + text.size() > kMaxIndexedBytes) throw std::length_error("NC program of 4 GiB or more");
     IndexEntry& e = out.emplace_back();
     e.line = number;

@@ -27,13 +27,15 @@ enum class EntryKind : std::uint8_t {
   ProgramEnd,      // M02, M30 (as written, M2 too) and RTS
 };
 
+// 16 bytes: a million-line program has about a million entries.
 struct IndexEntry {
   std::uint32_t line = 0;        // 0-based
   std::uint32_t column = 0;      // byte offset of its token in the line
   std::uint32_t textOffset = 0;  // in the index's own text store
-  std::uint32_t textLength = 0;
-  EntryKind kind = EntryKind::SequenceNumber;
+  std::uint32_t textLength : 24 = 0;  // texts longer than 16 MiB keep their first 16 MiB
+  EntryKind kind : 8 = EntryKind::SequenceNumber;
 };
+inline constexpr std::uint32_t kMaxEntryTextBytes = (1u << 24) - 1;
 
 class ProgramIndex {
  public:
