@@ -180,21 +180,5 @@ INSTANTIATE_TEST_SUITE_P(Args, OutlineUsageTest, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Guards against standard input and a named file giving different outlines.
-TEST(OutlineInput, FileAndStandardInputAgree) {
-  const std::string path = TestData() + "/transform/golden/rough_crlf.min";
-  std::ifstream file(path, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  std::istringstream in(bytes);
-  std::istringstream none;
-  std::ostringstream fromFile, fromStdin, err;
-  ASSERT_EQ(RunOutline({path}, none, fromFile, err), kExitOk);
-  ASSERT_EQ(RunOutline({}, in, fromStdin, err), kExitOk);
-  EXPECT_EQ(fromFile.str(), fromStdin.str());
-  // rough_crlf.min: O1000 on line 2, the header on 3, T050505 on 4, NT05 on 5, NAP1 on 9, M02 on 12.
-  EXPECT_EQ(fromFile.str(), "2\tprogram\tO1000\n3\tprocess\tOD.ROUGH\n4\ttool\tT050505\n5\tname\tNT05\n"
-                            "9\tname\tNAP1\n12\tend\tM02\n");
-}
-
 }  // namespace
 }  // namespace quillon::cli

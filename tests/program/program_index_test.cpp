@@ -15,18 +15,9 @@ namespace quillon {
 namespace {
 
 std::string_view KindCode(EntryKind kind) {
-  switch (kind) {
-    case EntryKind::SequenceNumber: return "seq";
-    case EntryKind::SequenceName: return "name";
-    case EntryKind::ProgramName: return "prog";
-    case EntryKind::Call: return "call";
-    case EntryKind::JumpTarget: return "jump";
-    case EntryKind::ContourLabel: return "contour";
-    case EntryKind::Tool: return "tool";
-    case EntryKind::ProcessHeader: return "header";
-    case EntryKind::ProgramEnd: return "end";
-  }
-  return "!";
+  static constexpr std::string_view kCodes[] = {"seq",     "name", "prog",   "call", "jump",
+                                                "contour", "tool", "header", "end"};
+  return kCodes[static_cast<std::size_t>(kind)];
 }
 
 // line(1-based):column:kind:text, comma separated.

@@ -2,6 +2,7 @@
 // Tokens written out for comparison: kind{text}, address words as
 // kind{address}{value}:value-kind ("=" between them for the "=" forms),
 // then the flags and the bracket depth.
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,51 +11,19 @@
 
 namespace quillon {
 
+// Codes in the order of TokenKind, ValueKind.
 inline std::string_view KindCode(TokenKind kind) {
-  switch (kind) {
-    case TokenKind::Blank: return "_";
-    case TokenKind::TabLine: return "tab";
-    case TokenKind::BlockSkip: return "skip";
-    case TokenKind::SequenceNumber: return "seq";
-    case TokenKind::SequenceName: return "name";
-    case TokenKind::NoexWord: return "noex";
-    case TokenKind::ProgramName: return "prog";
-    case TokenKind::Continuation: return "cont";
-    case TokenKind::MotionG: return "gm";
-    case TokenKind::GCode: return "g";
-    case TokenKind::MCode: return "m";
-    case TokenKind::Coordinate: return "xyz";
-    case TokenKind::FeedSpeedTool: return "fst";
-    case TokenKind::VariableWord: return "var";
-    case TokenKind::Word: return "word";
-    case TokenKind::Keyword: return "kw";
-    case TokenKind::CallTarget: return "call";
-    case TokenKind::LabelReference: return "label";
-    case TokenKind::Name: return "id";
-    case TokenKind::Variable: return "v";
-    case TokenKind::Number: return "num";
-    case TokenKind::Operator: return "op";
-    case TokenKind::Separator: return "sep";
-    case TokenKind::BracketOpen: return "[";
-    case TokenKind::BracketClose: return "]";
-    case TokenKind::Comment: return "cmt";
-    case TokenKind::OpenComment: return "opencmt";
-    case TokenKind::HeaderComment: return "head";
-    case TokenKind::Percent: return "%";
-    case TokenKind::Unknown: return "?";
-  }
-  return "!";
+  static constexpr std::string_view kCodes[] = {"_",   "tab", "skip",  "seq", "name", "noex", "prog", "cont",
+                                                "gm",  "g",   "m",     "xyz", "fst",  "var",  "word", "kw",
+                                                "call", "label", "id", "v",   "num",  "op",   "sep",  "[",
+                                                "]",   "cmt", "opencmt", "head", "%", "?"};
+  static_assert(std::size(kCodes) == static_cast<std::size_t>(TokenKind::Unknown) + 1);
+  return kCodes[static_cast<std::size_t>(kind)];
 }
 
 inline std::string_view ValueCode(ValueKind kind) {
-  switch (kind) {
-    case ValueKind::None: return "none";
-    case ValueKind::Number: return "n";
-    case ValueKind::Variable: return "v";
-    case ValueKind::Expression: return "e";
-    case ValueKind::Malformed: return "bad";
-  }
-  return "!";
+  static constexpr std::string_view kCodes[] = {"none", "n", "v", "e", "bad"};
+  return kCodes[static_cast<std::size_t>(kind)];
 }
 
 inline std::string DumpToken(std::string_view line, const Token& t) {
