@@ -17,8 +17,16 @@ LineNumberGutter::LineNumberGutter(QPlainTextEdit& edit, QWidget* parent) : QWid
   setObjectName(QStringLiteral("lineNumbers"));
   setAutoFillBackground(false);
   connect(&m_edit, &QPlainTextEdit::blockCountChanged, this, [this] { updateWidth(); });
-  // Scrolling, typing and the caret moving change what the numbers show.
-  connect(&m_edit, &QPlainTextEdit::updateRequest, this, [this] { update(); });
+  // Scrolling and typing change what the numbers show; the caret blinking
+  // only repaints the strip beside its line.
+  connect(&m_edit, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+    if (dy != 0 || rect.contains(m_edit.viewport()->rect())) {
+      update();
+    } else {
+      const int top = mapFromGlobal(m_edit.viewport()->mapToGlobal(rect.topLeft())).y();
+      update(0, top, width(), rect.height());
+    }
+  });
   connect(&m_edit, &QPlainTextEdit::cursorPositionChanged, this, [this] { update(); });
   m_edit.installEventFilter(this);
   updateWidth();
