@@ -78,6 +78,8 @@ template <class... F>
 struct Overload : F... {
   using F::operator()...;
 };
+template <class... F>
+Overload(F...) -> Overload<F...>;
 
 // Calls visit(member) for every row bound to a field of Record, in table order.
 template <class Record, class Visit>

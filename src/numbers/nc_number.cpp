@@ -25,7 +25,7 @@ std::string ShortestNumberText(double x) {
   if (text.find('e') == std::string::npos) return text;
   // Outside the magnitudes of NC words; still never write an exponent.
   res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
-  return std::string(buf, res.ptr);
+  return {buf, res.ptr};
 }
 
 std::string FormatNcNumber(double& x) {

@@ -253,7 +253,7 @@ QLineEdit* frmProcess::box(const QString& name) const { return findChild<QLineEd
 QStringList frmProcess::applySetup(const quillon::ProcessDialogSetup& setup) {
   QStringList unknown;
   auto widget = [&](const std::string& name) -> QWidget* {
-    QWidget* w = findChild<QWidget*>(QString::fromStdString(name));
+    auto* w = findChild<QWidget*>(QString::fromStdString(name));
     if (!w) unknown << QString::fromStdString(name);
     return w;
   };
@@ -274,7 +274,7 @@ QStringList frmProcess::applySetup(const quillon::ProcessDialogSetup& setup) {
   // beside no box reads as a stray word. A point group with no box left goes
   // too, so the dialog shows only what the command reads.
   auto hideLabelOf = [&](const char* label) {
-    if (QWidget* w = findChild<QWidget*>(QString::fromLatin1(label))) w->hide();
+    if (auto* w = findChild<QWidget*>(QString::fromLatin1(label))) w->hide();
   };
   auto boxHidden = [&](const char* name) { return box(QString::fromLatin1(name))->isHidden(); };
   for (const CuttingRow& r : kCuttingRows)
