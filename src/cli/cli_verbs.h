@@ -18,6 +18,7 @@ int RunRenumber(const Args& args, std::istream& in, std::ostream& out, std::ostr
 int RunShift(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunReplace(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunCalc(const Args& args, std::ostream& out, std::ostream& err);
+int RunOutline(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 // Reads the named file, or the whole input stream when path is empty;
 // false (with a reason in err) when the file cannot be read.

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
   if (verb == "shift") return RunShift(rest, std::cin, std::cout, std::cerr);
   if (verb == "replace") return RunReplace(rest, std::cin, std::cout, std::cerr);
   if (verb == "calc") return RunCalc(rest, std::cout, std::cerr);
+  if (verb == "outline") return RunOutline(rest, std::cin, std::cout, std::cerr);
   std::cerr << "unknown verb: " << verb << "\n";
   return kExitUsage;
 }
