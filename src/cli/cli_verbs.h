@@ -30,5 +30,10 @@ int RunReplace(const Args& args, ByteSource& in, ByteSink& out, std::ostream& er
 int RunRenumber(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunShift(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunReplace(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int RunOutline(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+
+// Reads the named file, or the whole input stream when path is empty, in
+// blocks; false (with a reason in err) when it cannot be read.
+bool ReadInputBytes(const std::string& path, std::istream& in, std::string& bytes, std::ostream& err);
 
 }  // namespace quillon::cli

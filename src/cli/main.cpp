@@ -5,6 +5,7 @@
 
 #include "cli/byte_stream.h"
 #include "cli/cli_verbs.h"
+#include "cli/usage.h"
 #include "version.h"
 
 namespace {
@@ -31,12 +32,20 @@ int main(int argc, char** argv) {
     std::cout << "quillon-nc " << quillon::kVersionText << "\n";
     return CheckedStandardOutput(kExitOk);
   }
+  if (args.size() == 1 && args[0] == "--help") {
+    PrintProgramHelp(std::cout);
+    return kExitOk;
+  }
   if (args.empty()) {
     std::cerr << "usage: quillon-nc generate|renumber|shift|replace|calc ... (or --version)\n";
     return kExitUsage;
   }
   const std::string verb = args[0];
   Args rest(args.begin() + 1, args.end());
+  if (const VerbUsage* usage = FindVerbUsage(verb); usage && AsksForHelp(*usage, rest)) {
+    PrintVerbHelp(*usage, std::cout);
+    return CheckedStandardOutput(kExitOk);
+  }
   FdSource standardInput(0);
   FdSink standardOutput(1);
   if (verb == "generate") return CheckedStandardOutput(RunGenerate(rest, std::cout, std::cerr));
@@ -44,6 +53,7 @@ int main(int argc, char** argv) {
   if (verb == "shift") return RunShift(rest, standardInput, standardOutput, std::cerr);
   if (verb == "replace") return RunReplace(rest, standardInput, standardOutput, std::cerr);
   if (verb == "calc") return CheckedStandardOutput(RunCalc(rest, std::cout, std::cerr));
+  if (verb == "outline") return CheckedStandardOutput(RunOutline(rest, std::cin, std::cout, std::cerr));
   std::cerr << "unknown verb: " << verb << "\n";
   return kExitUsage;
 }

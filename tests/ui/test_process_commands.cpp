@@ -1,22 +1,15 @@
-// The Process menu driven through the main window: the command flow around
-// frmProcess and frmUGC (pre-fill, cancel, errors, caret, undo), with the
-// dialogs answered the way a user would. The blocks themselves are pinned by
-// the golden runs; here the menu must deliver exactly what the core flow makes
-// of the material row and what was typed.
+// The Process menu driven through the main window: the command flow around frmProcess and frmUGC (pre-fill, cancel,
+// errors, caret, undo), with the dialogs answered the way a user would. The blocks themselves are pinned by the golden
+// runs; here the menu must deliver exactly what the core flow makes of the material row and what was typed.
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMap>
-#include <QPlainTextEdit>
-#include <QTest>
 
-#include "ScriptedInteraction.h"
 #include "document/document_edit.h"
 #include "process_rotary/command_table.h"
-#include "ui/documents/frmDocument.h"
 #include "EditorPtr.h"
 #include "app/menu_tree.h"
-#include "ui/shell/Commands.h"
 #include "ui/process/frmUGC.h"
 #include "process/cutting_conditions.h"
 #include "process/process_run.h"
@@ -32,38 +25,28 @@ QString MaterialFile() { return QString::fromLocal8Bit(qgetenv("QUILLON_TEST_DAT
 
 QString Q(const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
 
-// One main window with one document holding text, the caret at caret.
-struct Session {
-  quillon::MemorySettingsStore store;
-  ScriptedInteraction ui;
-  EditorPtr editor = MakeEditor(store, ui, {"/opt/quillon", "/home/op"});
-  frmMain& main = *editor;
-  quillon::Workspace& ws = editor.workspace();
-
+// One editor with one document holding text, the caret at caret, the test material loaded unless said otherwise.
+struct Session : EditorSession {
+  quillon::Workspace& ws = main.workspace();
   explicit Session(const std::string& text = kDoc, int caret = 2, bool material = true) {
-    main.load(QString());
-    main.runCommand(QStringLiteral("mnuFileNew"));
-    doc()->txtText->setPlainText(Q(text));
-    doc()->setSelection(caret, 0);
+    document(text, caret);
     if (material)
-      quillon::ApplyCuttingConditionLoad(ws.conditions,
-                                         quillon::LoadCuttingConditionTable(MaterialFile().toStdString()));
+      quillon::ApplyCuttingConditionLoad(ws.conditions, quillon::LoadCuttingConditionTable(MaterialFile().toStdString()));
   }
-  frmDocument* doc() const { return main.ActiveDocument(); }
+  frmDocument* doc() const { return main->ActiveDocument(); }
   QString text() const { return Q(doc()->text()); }
 
-  // Picks the command from its menu item, as the user does, with the first
-  // modal dialog answered by answer.
+  // Picks the command from its menu item, as the user does, with the first modal dialog answered by answer.
   bool pick(const QString& command, std::function<void(QWidget*)> answer = nullptr) {
     ModalAnswer modal(answer ? answer : [](QWidget* d) { Press(d, "Command2"); });
-    QAction* item = main.action(command);
+    QAction* item = main->action(command);
     if (!item || !item->isEnabled()) return false;
     item->trigger();
     return modal.seen();
   }
 
-  // The document the core flow makes of the material row, the kept values
-  // and the boxes a user can type into, applied at the caret.
+  // The document the core flow makes of the material row, the kept values and the boxes a user can type into, applied
+  // at the caret.
   quillon::AppliedText expected(const QString& command, const Boxes& typed) {
     const quillon::ProcessCommand& row = *quillon::FindProcessCommand(command.toStdString());
     const quillon::ProcessDialogSetup setup = row.setup(ws.kept);
@@ -97,10 +80,8 @@ class ProcessCommandsTest : public QObject {
  private slots:
   void init() { QApplication::processEvents(); }
 
-  // Guards against: a command of any family wired to another row, skipping
-  // the material row's pre-fill, losing a typed box or the machine's
-  // ToolFrom, landing elsewhere than the caret, or taking more than one undo
-  // to remove.
+  // Guards against: a command of any family wired to another row, skipping the material row's pre-fill, losing a typed
+  // box or the machine's ToolFrom, landing elsewhere than the caret, or taking more than one undo to remove.
   void everyFamilyThroughTheMenu_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("toolFrom");
@@ -149,8 +130,7 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(e.text(), Q(kDoc));
   }
 
-  // Guards against: the measuring commands moving the caret, or needing two
-  // undos for their call and their subprogram.
+  // Guards against: the measuring commands moving the caret, or needing two undos for their call and their subprogram.
   void measuringKeepsTheCaretAndUndoesInOneStep_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<Boxes>("typed");
@@ -176,8 +156,7 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(e.text(), Q(kDoc));
   }
 
-  // Guards against: a process dialog opening (or anything being written)
-  // before a material file was ever loaded.
+  // Guards against: a process dialog opening (or anything being written) before a material file was ever loaded.
   void noMaterialReportsBeforeAnyDialog_data() {
     QTest::addColumn<QString>("command");
     QTest::newRow("roughing") << "ProcessRoughOD";
@@ -187,7 +166,7 @@ class ProcessCommandsTest : public QObject {
   void noMaterialReportsBeforeAnyDialog() {
     QFETCH(QString, command);
     Session e(kDoc, 2, /*material=*/false);
-    QVERIFY(e.main.action(command)->isEnabled());
+    QVERIFY(e.main->action(command)->isEnabled());
     QVERIFY(!e.pick(command));
     QCOMPARE(e.ui.messages.size(), size_t(1));
     QCOMPARE(e.ui.messages[0].title, QStringLiteral(" 13 error "));
@@ -222,10 +201,9 @@ class ProcessCommandsTest : public QObject {
     QVERIFY(e.ui.messages.empty());
   }
 
-  // Guards against: Material Input writing another frame than the dialog's
-  // values make, leaving the caret elsewhere than after the OUGC call's tab
-  // line, not loading the material file first, or forgetting the material
-  // values later commands and its own next opening start from.
+  // Guards against: Material Input writing another frame than the dialog's values make, leaving the caret elsewhere
+  // than after the OUGC call's tab line, not loading the material file first, or forgetting the material values later
+  // commands and its own next opening start from.
   void materialInputThroughTheMenu() {
     Session e("", 0, /*material=*/false);
     e.ws.machine.CsvFileName = MaterialFile().toStdString();
@@ -274,8 +252,8 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(shown.value("ToolNumber"), QStringLiteral("5"));  // row 5 of the material
   }
 
-  // Guards against: a material file that cannot be read passing unnoticed,
-  // or stopping Material Input before its dialog.
+  // Guards against: a material file that cannot be read passing unnoticed, or stopping Material Input before its
+  // dialog.
   void unreadableMaterialIsReportedAndTheDialogStillOpens() {
     Session e("", 0, /*material=*/false);
     e.ws.machine.CsvFileName = "/nonexistent/ cutting  condition /S45C.CSV";
@@ -297,8 +275,8 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(e.text(), Q(kDoc));
   }
 
-  // Guards against: the rotary-tool menus not following Tallix after the
-  // parameter dialog closes, or Cancel letting the check through.
+  // Guards against: the rotary-tool menus not following Tallix after the parameter dialog closes, or Cancel letting the
+  // check through.
   void parameterDialogDrivesTheRotaryMenus_data() {
     QTest::addColumn<bool>("before");
     QTest::addColumn<QString>("button");
@@ -313,7 +291,7 @@ class ProcessCommandsTest : public QObject {
     QFETCH(bool, after);
     Session e;
     e.ws.machine.Tallix = before;
-    e.main.commands().setVisible(quillon::TallixItems(), before);
+    e.main->commands().setVisible(quillon::TallixItems(), before);
     QString caption;
     QVERIFY(e.pick(QStringLiteral("ProcessSetup"), [&](QWidget* d) {
       caption = d->windowTitle();
@@ -324,7 +302,7 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(e.ws.machine.Tallix, after);
     for (const char* item : {"ProcessMT", "ProcessMDrillSlant", "ProcessMKeySlant", "ProcessMTapSlant",
                              "ProcessMCircle", "ProcessMPlanetTap"})
-      QVERIFY2(e.main.action(QString::fromLatin1(item))->isVisible() == after, item);
+      QVERIFY2(e.main->action(QString::fromLatin1(item))->isVisible() == after, item);
     QCOMPARE(e.store.get("Parameter", "Tallix").has_value(), button == "Command1");
   }
 };

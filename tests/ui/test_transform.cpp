@@ -1,7 +1,6 @@
-// The transformation tools through the real main window offscreen: the four
-// dialogs' enabling rules, steps that follow the document's current text and
-// caret, edits that keep the undo history, Next Find, and the automatic N000
-// words typed through real key events on txtText.
+// The transformation tools through the real main window offscreen: the four dialogs' enabling rules, steps that follow
+// the document's current text and caret, edits that keep the undo history, Next Find, and the automatic N000 words
+// typed through real key events on txtText.
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
@@ -21,71 +20,28 @@
 
 namespace {
 
-struct Session {
-  QTemporaryDir tmp;
-  quillon::MemorySettingsStore store;
-  ScriptedInteraction ui;
-  EditorPtr main;
+QDialog* Form(const EditorSession& s, const QString& name) { return Child<QDialog>(s.main.get(), name); }
+template <class W = QWidget>
+W* Control(const EditorSession& s, const QString& form, const QString& name) {
+  return Child<W>(Form(s, form), name);
+}
+QPushButton* Button(const EditorSession& s, const QString& form, const QString& name) {
+  return Control<QPushButton>(s, form, name);
+}
+// "box=text ..." typed into the form's entry boxes.
+void Type(const EditorSession& s, const QString& form, const QString& entries) {
+  for (const QString& e : entries.split(' ', Qt::SkipEmptyParts)) {
+    QLineEdit* edit = Control<QLineEdit>(s, form, e.section('=', 0, 0));
+    QVERIFY2(edit, qPrintable(e));
+    edit->setText(e.section('=', 1));
+  }
+}
+QString LastMessage(const EditorSession& s) {
+  return s.ui.messages.empty() ? QString() : s.ui.messages.back().title + "|" + s.ui.messages.back().text;
+}
 
-  Session() {
-    QDir().mkpath(tmp.path() + "/app");
-    main = MakeEditor(store, ui,
-                                     quillon::SettingPlaces{(tmp.path() + "/app").toStdString(), tmp.path().toStdString()});
-    main->load(QString());
-  }
-  void run(const QString& control) {
-    QAction* act = main->action(control);
-    QVERIFY2(act, qPrintable(control));
-    act->trigger();
-  }
-  frmDocument* document(const QString& text, int start = 0, int length = 0) {
-    main->action("mnuFileNew")->trigger();
-    frmDocument* doc = main->ActiveDocument();
-    if (!doc) return nullptr;
-    doc->loadText(text.toStdString());
-    doc->setDataChanged(false);
-    doc->setSelection(start, length);
-    return doc;
-  }
-  QDialog* form(const QString& name) const { return main->findChild<QDialog*>(name); }
-  template <class W = QWidget>
-  W* control(const QString& form, const QString& name) const {
-    QDialog* f = this->form(form);
-    return f ? f->findChild<W*>(name) : nullptr;
-  }
-  QPushButton* button(const QString& form, const QString& name) const { return control<QPushButton>(form, name); }
-  // "box=text ..." typed into the form's entry boxes.
-  void type(const QString& form, const QString& entries) const {
-    for (const QString& e : entries.split(' ', Qt::SkipEmptyParts)) {
-      QLineEdit* edit = control<QLineEdit>(form, e.section('=', 0, 0));
-      QVERIFY2(edit, qPrintable(e));
-      edit->setText(e.section('=', 1));
-    }
-  }
-  QString lastMessage() const {
-    return ui.messages.empty() ? QString() : ui.messages.back().title + "|" + ui.messages.back().text;
-  }
-};
-
-// Guards against modal tools and wrong start states of the options.
-struct OptionRow {
-  const char *name, *command, *form, *control;
-  bool checked;
-};
-// clang-format off
-const OptionRow kOptions[] = {
-  {"find top",     "mnuSearchFind",         "frmFind",          "Check1",     false},
-  {"replace top",  "mnuSearchReplace",      "frmReplace",       "Check1",     false},
-  {"shift top",    "mnuToolsSizeShift",     "frmSizeShift",     "Check1",     false},
-  {"arrange five", "mnuToolsNumberArrange", "frmNumberArrange", "With5Space", true},
-  {"arrange top",  "mnuToolsNumberArrange", "frmNumberArrange", "FromTop",    true},
-  {"arrange stop", "mnuToolsNumberArrange", "frmNumberArrange", "StopM02",    false},
-  {"arrange cont", "mnuToolsNumberArrange", "frmNumberArrange", "Continue",   false},
-};
-// clang-format on
-
-// Guards against Change / Skip / All Change of size shift wired to the
-// wrong step, an unhandled division by zero, and the dialog closing.
+// Guards against Change / Skip / All Change of size shift wired to the wrong step, an unhandled division by zero, and
+// the dialog closing.
 struct ShiftRow {
   const char *name, *text, *entries, *presses;  // presses: C Change, S Skip, A All Change
   const char *expected, *message;
@@ -101,10 +57,8 @@ const ShiftRow kShifts[] = {
 };
 // clang-format on
 
-// Guards against Enter in an entry box running the tool early instead of
-// walking the boxes, and O  K acting as a default button: Enter on a check
-// box or an option must not renumber the program "X1"; only a focused
-// button takes it.
+// Guards against Enter in an entry box running the tool early instead of walking the boxes, and O  K acting as a
+// default button: Enter on a check box or an option must not renumber the program "X1"; only a focused button takes it.
 struct EnterRow {
   const char *name, *command, *form, *entries, *focused;
   const char* next;  // the focus afterwards; empty: not judged
@@ -129,9 +83,8 @@ const EnterRow kEnters[] = {
 };
 // clang-format on
 
-// Guards against OK running with stale entries or options, Arrange
-// starting on the caret's own line, the run not being one undo step, and
-// the caret not going to the end.
+// Guards against OK running with stale entries or options, Arrange starting on the caret's own line, the run not being
+// one undo step, and the caret not going to the end.
 struct ArrangeRow {
   const char* name;
   const char* text;
@@ -148,9 +101,8 @@ const ArrangeRow kArranges[] = {
 };
 // clang-format on
 
-// Guards against the placeholder appearing before the wrong keys, in the
-// wrong width, mid-line, for Backspace, or with the toggle off, with real
-// key events.
+// Guards against the placeholder appearing before the wrong keys, in the wrong width, mid-line, for Backspace, or with
+// the toggle off, with real key events.
 struct TypingRow {
   const char* name;
   const char* text;
@@ -185,22 +137,18 @@ class TestTransform : public QObject {
   Q_OBJECT
 
  private slots:
-  void optionStartStates_data() { AddRows(kOptions); }
-  void optionStartStates() {
-    const OptionRow& r = CurrentRow(kOptions);
-    Session s;
+  // Guards against a modal tool (the user could not go on typing while it is open).
+  void toolsAreModeless() {
+    EditorSession s;
     QVERIFY(s.document("G00 X1\n"));
-    s.run(r.command);
-    QVERIFY(s.form(r.form) && s.form(r.form)->isVisible());
-    QVERIFY(!s.form(r.form)->isModal());
-    auto* b = s.control<QAbstractButton>(r.form, r.control);
-    QVERIFY2(b, r.control);
-    QVERIFY(b->isEnabled());
-    QCOMPARE(b->isChecked(), r.checked);
+    for (const char* command : {"mnuSearchFind", "mnuSearchReplace", "mnuToolsSizeShift", "mnuToolsNumberArrange"})
+      s.run(command);
+    for (const char* form : {"frmFind", "frmReplace", "frmSizeShift", "frmNumberArrange"})
+      QVERIFY2(Form(s, form) && Form(s, form)->isVisible() && !Form(s, form)->isModal(), form);
   }
 
-  // Guards against action buttons usable with an empty box, and Change not
-  // being the default button exactly while both boxes hold text.
+  // Guards against action buttons usable with an empty box, and Change not being the default button exactly while both
+  // boxes hold text.
   void buttonsFollowTheBoxes_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("form");
@@ -217,31 +165,31 @@ class TestTransform : public QObject {
     QFETCH(QString, form);
     QFETCH(QString, valueBox);
     QFETCH(QStringList, buttons);
-    Session s;
+    EditorSession s;
     QVERIFY(s.document("X1\n"));
     s.run(command);
     auto expect = [&](bool enabled) {
-      for (const QString& b : buttons) QVERIFY2(s.button(form, b)->isEnabled() == enabled, qPrintable(b));
-      if (!valueBox.isEmpty()) QCOMPARE(s.button(form, "Change")->isDefault(), enabled);
+      for (const QString& b : buttons) QVERIFY2(Button(s, form, b)->isEnabled() == enabled, qPrintable(b));
+      if (!valueBox.isEmpty()) QCOMPARE(Button(s, form, "Change")->isDefault(), enabled);
     };
     expect(false);
-    s.type(form, "txtFind=X");
+    Type(s, form, "txtFind=X");
     if (!valueBox.isEmpty()) {
       expect(false);
-      s.type(form, valueBox + "=2");
+      Type(s, form, valueBox + "=2");
     }
     expect(true);
-    s.type(form, "txtFind=");
+    Type(s, form, "txtFind=");
     expect(false);
   }
 
   // Guards against Continue staying usable while the run stops at M02.
   void stopM02DisablesContinue() {
-    Session s;
+    EditorSession s;
     QVERIFY(s.document("G00\n"));
     s.run("mnuToolsNumberArrange");
-    auto* stop = s.control<QCheckBox>("frmNumberArrange", "StopM02");
-    auto* cont = s.control<QCheckBox>("frmNumberArrange", "Continue");
+    auto* stop = Control<QCheckBox>(s, "frmNumberArrange", "StopM02");
+    auto* cont = Control<QCheckBox>(s, "frmNumberArrange", "Continue");
     stop->click();
     QVERIFY(!cont->isEnabled());
     stop->click();
@@ -250,23 +198,23 @@ class TestTransform : public QObject {
 
   // Guards against the find box not taking the document's selection.
   void openingTakesSelection() {
-    Session s;
+    EditorSession s;
     QVERIFY(s.document("G00 X100.\n", 4, 1));
     s.run("mnuSearchReplace");
-    QCOMPARE(s.control<QLineEdit>("frmReplace", "txtFind")->text(), QString("X"));
+    QCOMPARE(Control<QLineEdit>(s, "frmReplace", "txtFind")->text(), QString("X"));
     s.main->ActiveDocument()->setSelection(0, 0);
     s.run("mnuSearchReplace");
-    QCOMPARE(s.control<QLineEdit>("frmReplace", "txtFind")->text(), QString());
+    QCOMPARE(Control<QLineEdit>(s, "frmReplace", "txtFind")->text(), QString());
   }
 
-  // Guards against the selection not following the search, a missing end
-  // message, and "from top" not restarting or staying ticked.
+  // Guards against the selection not following the search, a missing end message, and "from top" not restarting or
+  // staying ticked.
   void findSelectsInTheDocument() {
-    Session s;
+    EditorSession s;
     frmDocument* doc = s.document("NOEX MAX x X1");
     s.run("mnuSearchFind");
-    s.type("frmFind", "txtFind=X");
-    QPushButton* next = s.button("frmFind", "NextFind");
+    Type(s, "frmFind", "txtFind=X");
+    QPushButton* next = Button(s, "frmFind", "NextFind");
     for (int start : {3, 7, 11}) {
       next->click();
       QCOMPARE(doc->selStart(), start);
@@ -274,22 +222,21 @@ class TestTransform : public QObject {
     }
     QVERIFY(s.ui.messages.empty());
     next->click();
-    QCOMPARE(s.lastMessage(), QString("Find|\"X\" not find."));
-    s.control<QCheckBox>("frmFind", "Check1")->setChecked(true);
+    QCOMPARE(LastMessage(s), QString("Find|\"X\" not find."));
+    Control<QCheckBox>(s, "frmFind", "Check1")->setChecked(true);
     next->click();
     QCOMPARE(doc->selStart(), 3);
-    QVERIFY(!s.control<QCheckBox>("frmFind", "Check1")->isChecked());
+    QVERIFY(!Control<QCheckBox>(s, "frmFind", "Check1")->isChecked());
   }
 
-  // Guards against the modeless tools writing back a copy taken when the
-  // dialog opened (text typed meanwhile lost) and against rewriting what
-  // stands at a moved caret.
+  // Guards against the modeless tools writing back a copy taken when the dialog opened (text typed meanwhile lost) and
+  // against rewriting what stands at a moved caret.
   void replaceFollowsTheCurrentText() {
-    Session s;
+    EditorSession s;
     frmDocument* doc = s.document("X1 X2 X3");
     s.run("mnuSearchReplace");
-    s.type("frmReplace", "txtFind=X txtReplace=U");
-    QPushButton* change = s.button("frmReplace", "Change");
+    Type(s, "frmReplace", "txtFind=X txtReplace=U");
+    QPushButton* change = Button(s, "frmReplace", "Change");
     change->click();  // selects X at 0
     QCOMPARE(doc->selStart(), 0);
     doc->setSelection(8, 0);
@@ -298,8 +245,8 @@ class TestTransform : public QObject {
     // the caret no longer stands on X: nothing is rewritten, the search goes on from the caret
     change->click();
     QCOMPARE(Bytes(doc->text()), QString("X1 X2 X3 G00"));
-    QCOMPARE(s.lastMessage(), QString("Character列Change|\"X\" 見つかりませんでした."));
-    s.control<QCheckBox>("frmReplace", "Check1")->setChecked(true);
+    QCOMPARE(LastMessage(s), QString("Character列Change|\"X\" 見つかりませんでした."));
+    Control<QCheckBox>(s, "frmReplace", "Check1")->setChecked(true);
     change->click();  // from the top: selects X at 0
     change->click();  // changes it, selects X at 3
     QCOMPARE(Bytes(doc->text()), QString("U1 X2 X3 G00"));
@@ -307,13 +254,13 @@ class TestTransform : public QObject {
     QCOMPARE(doc->selLength(), 1);
   }
 
-  // Guards against All Change throwing away the undo history and the
-  // scroll position by replacing the whole widget text.
+  // Guards against All Change throwing away the undo history and the scroll position by replacing the whole widget
+  // text.
   void allChangeIsOneUndoStep() {
-    Session s;
+    EditorSession s;
     QString text;
     for (int i = 0; i < 300; ++i) text += QString("N000 G01 X%1. Z-1.\n").arg(i);
-    frmDocument* doc = s.document(text);
+    frmDocument* doc = s.document(text.toStdString());
     s.main->resize(900, 700);
     QTest::keyClicks(doc->txtText, "(A)");  // an earlier edit the undo history must keep
     // the caret on line 150, scrolled into view
@@ -323,10 +270,10 @@ class TestTransform : public QObject {
     const int scroll = doc->txtText->verticalScrollBar()->value();
     QVERIFY(scroll > 0);
     s.run("mnuSearchReplace");
-    s.type("frmReplace", "txtFind=Z-1. txtReplace=Z-2.");
-    s.control<QCheckBox>("frmReplace", "Check1")->setChecked(true);
-    s.button("frmReplace", "AllChange")->click();
-    QCOMPARE(s.lastMessage(), QString("Replace|300 times replaced."));
+    Type(s, "frmReplace", "txtFind=Z-1. txtReplace=Z-2.");
+    Control<QCheckBox>(s, "frmReplace", "Check1")->setChecked(true);
+    Button(s, "frmReplace", "AllChange")->click();
+    QCOMPARE(LastMessage(s), QString("Replace|300 times replaced."));
     QVERIFY(Bytes(doc->text()).endsWith("N000 G01 X299. Z-2.\n"));
     QCOMPARE(doc->txtText->verticalScrollBar()->value(), scroll);
     QCOMPARE(doc->selStart(), caret);  // same-length words: the caret keeps its place
@@ -339,27 +286,27 @@ class TestTransform : public QObject {
   void sizeShiftThroughTheDialog_data() { AddRows(kShifts); }
   void sizeShiftThroughTheDialog() {
     const ShiftRow& r = CurrentRow(kShifts);
-    Session s;
+    EditorSession s;
     frmDocument* doc = s.document(r.text);
     s.run("mnuToolsSizeShift");
-    s.type("frmSizeShift", r.entries);
+    Type(s, "frmSizeShift", r.entries);
     for (QChar p : QString(r.presses))
-      s.button("frmSizeShift", p == 'C' ? "Change" : p == 'S' ? "NextFind" : "AllChange")->click();
+      Button(s, "frmSizeShift", p == 'C' ? "Change" : p == 'S' ? "NextFind" : "AllChange")->click();
     QCOMPARE(Bytes(doc->text()), QString(r.expected));
-    QCOMPARE(s.lastMessage(), QString(r.message));
-    QVERIFY(s.form("frmSizeShift")->isVisible());
+    QCOMPARE(LastMessage(s), QString(r.message));
+    QVERIFY(Form(s, "frmSizeShift")->isVisible());
   }
 
   void enterWalksTheBoxes_data() { AddRows(kEnters); }
   void enterWalksTheBoxes() {
     const EnterRow& r = CurrentRow(kEnters);
-    Session s;
+    EditorSession s;
     frmDocument* doc = s.document("X1");
     s.run(r.command);
-    QPointer<QDialog> f = s.form(r.form);
+    QPointer<QDialog> f = Form(s, r.form);
     QApplication::setActiveWindow(f);
     QVERIFY(QTest::qWaitForWindowActive(f));
-    s.type(r.form, r.entries);
+    Type(s, r.form, r.entries);
     QWidget* w = f->findChild<QWidget*>(r.focused);
     QVERIFY2(w, r.focused);
     w->setFocus(Qt::TabFocusReason);
@@ -374,37 +321,36 @@ class TestTransform : public QObject {
   void arrangeThroughTheDialog() {
     const ArrangeRow& r = CurrentRow(kArranges);
     const QString text = r.text, expected = r.expected;
-    Session s;
-    frmDocument* doc = s.document(text, r.caret);
+    EditorSession s;
+    frmDocument* doc = s.document(text.toStdString(), r.caret);
     s.run("mnuToolsNumberArrange");
-    s.type("frmNumberArrange", r.entries);
-    for (const QString& c : QString(r.clicks).split(' ')) s.control<QAbstractButton>("frmNumberArrange", c)->click();
-    s.button("frmNumberArrange", "Command1")->click();
-    QVERIFY(!s.form("frmNumberArrange")->isVisible());
+    Type(s, "frmNumberArrange", r.entries);
+    for (const QString& c : QString(r.clicks).split(' ')) Control<QAbstractButton>(s, "frmNumberArrange", c)->click();
+    Button(s, "frmNumberArrange", "Command1")->click();
+    QVERIFY(!Form(s, "frmNumberArrange")->isVisible());
     QCOMPARE(Bytes(doc->text()), expected);
     QCOMPARE(doc->selStart(), expected.size());
     doc->txtText->undo();
     QCOMPARE(Bytes(doc->text()), text);
   }
 
-  // Guards against Next Find not continuing after the selection, resetting
-  // the run's count, or missing its F3 key.
+  // Guards against Next Find not continuing after the selection, resetting the run's count, or missing its F3 key.
   void nextFindCommand() {
-    Session s;
+    EditorSession s;
     frmDocument* doc = s.document("X1 X2 X3", 3, 1);
     s.run("mnuSearchFind");  // the find text is now "X"
-    s.form("frmFind")->close();
+    Form(s, "frmFind")->close();
     s.run("mnuSearchNextFind");
     QCOMPARE(doc->selStart(), 6);
     s.run("mnuSearchNextFind");
-    QCOMPARE(s.lastMessage(), QString(" Fund |\"X\"は見つかりませんでした . "));
+    QCOMPARE(LastMessage(s), QString(" Fund |\"X\"は見つかりませんでした . "));
     QCOMPARE(doc->selStart(), 6);
     QCOMPARE(s.main->action("mnuSearchNextFind")->shortcut(), QKeySequence(Qt::Key_F3));
   }
 
   // Guards against the toggle and its toolbar button drifting apart.
   void autoNumberToggle() {
-    Session s;
+    EditorSession s;
     QVERIFY(s.document(""));
     QAction* item = s.main->action("mnuToolsAutoNo");
     QAction* button = s.main->toolbarAction(12);
@@ -419,7 +365,7 @@ class TestTransform : public QObject {
   void autoNumberTyping_data() { AddRows(kTypings); }
   void autoNumberTyping() {
     const TypingRow& r = CurrentRow(kTypings);
-    Session s;
+    EditorSession s;
     frmDocument* doc = s.document(r.text, r.caret);
     if (r.on) s.run("mnuToolsAutoNo");
     for (QChar k : QString(r.keys)) {
@@ -437,10 +383,10 @@ class TestTransform : public QObject {
 
   // Guards against typed keys not moving the place the next search starts.
   void typedKeyMovesSearchPos() {
-    Session s;
+    EditorSession s;
     frmDocument* doc = s.document("X1 X2\nX3\n");
     s.run("mnuSearchFind");
-    s.type("frmFind", "txtFind=X");
+    Type(s, "frmFind", "txtFind=X");
     s.run("mnuToolsAutoNo");
     doc->setSelection(6, 0);  // start of the second line
     QTest::keyClicks(doc->txtText, "G");

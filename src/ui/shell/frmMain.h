@@ -78,6 +78,7 @@ class frmMain : public QMainWindow {
   void bindShellCommands();
   void updateClockPanels();
   void updateInsertPanel();
+  void updateCaretPanel();
   void rememberFrameOffset();
   void enableDocumentCommands();
   frmDocument* createDocumentWindow(const QString& caption);

@@ -1,0 +1,20 @@
+#pragma once
+// What the editor's command line asks for before any window exists: its
+// help, its version, or (everything else) the program to open.
+#include <QString>
+#include <QStringList>
+
+enum class StartAction { Open, Help, Version };
+
+// arguments as main() got them, the program name first. Only a --help or
+// --version (or their short forms) changes what happens; every other line,
+// unknown options included, opens as it always has.
+StartAction ReadStartAction(const QStringList& arguments);
+
+// The line the start-up rule reads: the arguments after the program name,
+// joined by one blank as the shell had split them.
+QString StartCommandLine(const QStringList& arguments);
+
+// The texts printed for Help and Version.
+QString StartHelpText();
+QString StartVersionText();
