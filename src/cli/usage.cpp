@@ -79,6 +79,13 @@ constexpr VerbUsage kVerbs[] = {
                  "and RPM. Each BOX=VALUE types into an entry (Option1=1 picks an option, Check1=1\n"
                  "ticks the check box); the filled result boxes are printed as BOX=VALUE lines.\n",
                  "quillon-nc calc frmLineR Text1=20 Text2=0 Text3=0 Text4=20 Text5=-20 Text6=5"},
+  {"outline",    "[FILE]",
+                 "list a program's processes, tools, names, subprograms, calls and ends",
+                 {},
+                 "Reads FILE, or standard input without FILE, and prints one entry a line as\n"
+                 "LINE<TAB>KIND<TAB>TEXT, LINE counted from 1, KIND one of process, tool, name,\n"
+                 "program, call and end.\n",
+                 "quillon-nc outline program.min"},
 };
 // clang-format on
 

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "support/param_name.h"
 #include "cli/cli_verbs.h"
 #include "process/cutting_conditions.h"
 
@@ -66,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, MaterialPathTest,
                                            PathCase{"AbsoluteKept", "/nonexistent/S45C.CSV", "/nonexistent/S45C.CSV"},
                                            PathCase{"FolderBesideProgramNotTaken", "folder.CSV", "folder.CSV"},
                                            PathCase{"EmptyKept", "", ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testing_support::kRowName);
 
 // Guards against generate still reading the path as given (the table would
 // stay empty and the message "cannot be opened" appear).

@@ -1,5 +1,6 @@
 // quillon-nc --help and VERB --help: the help table against the parsers, the
 // man page and the program itself.
+#include "support/param_name.h"
 #include "cli/usage.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,7 @@ int RunVerb(const std::string& verb, Args args, std::string& err) {
   if (verb == "renumber") code = RunRenumber(args, in, out, errStream);
   if (verb == "shift") code = RunShift(args, in, out, errStream);
   if (verb == "replace") code = RunReplace(args, in, out, errStream);
+  if (verb == "outline") code = RunOutline(args, in, out, errStream);
   if (verb == "calc") {
     args.insert(args.begin(), "frmLineR");
     code = RunCalc(args, out, errStream);
@@ -102,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HelpScanCase{"ValueOfMaterial", "generate", {"ProcessMT1", "--material", "--help"}, false},
                       HelpScanCase{"NoHelp", "generate", {"ProcessMT1", "--list"}, false},
                       HelpScanCase{"Empty", "generate", {}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 
 struct ProgramCase {
   const char* name;
@@ -140,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ProgramCase{"Calc", "calc --help", 0, "Usage: quillon-nc calc FORM"},
                       ProgramCase{"ReplaceFindsHelpText", "replace --find --help --with x", 0, nullptr},
                       ProgramCase{"UnknownVerb", "frobnicate --help", 2, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 
 }  // namespace
 }  // namespace quillon::cli

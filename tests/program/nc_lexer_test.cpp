@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "support/param_name.h"
 #include "program/nc_lexer.h"
 #include "token_dump.h"
 
@@ -60,7 +61,7 @@ TEST_P(LexLineTest, GivesTheTokens) { EXPECT_EQ(DumpLine(GetParam().line), GetPa
 void PrintTo(const LexRow& row, std::ostream* os) { *os << row.name; }
 
 INSTANTIATE_TEST_SUITE_P(Lines, LexLineTest, ::testing::ValuesIn(ReadLexRows()),
-                         [](const ::testing::TestParamInfo<LexRow>& info) { return info.param.name; });
+                         testing_support::kRowName);
 
 // Guards against the data file silently not being found or read.
 TEST(LexLineData, HoldsTheCases) { EXPECT_GE(ReadLexRows().size(), 60u); }
@@ -186,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Forms, NcNumberTest, ::testing::Values(
     NumberRow{"BarePoint",  ".",        false, 0,        0},
     NumberRow{"Exponent",   "1E5",      false, 0,        0},
     NumberRow{"Empty",      "",         false, 0,        0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 // Guards against transformations finding the wrong token under an offset

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "support/param_name.h"
 #include "cli/cli_verbs.h"
 
 namespace quillon::cli {
@@ -140,7 +141,7 @@ TEST_P(OutlineGoldenTest, MatchesTheFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, OutlineGoldenTest, ::testing::ValuesIn(AllCases()),
-                         [](const auto& info) { return info.param.name; });
+                         testing_support::kRowName);
 
 // Guards against the golden folder silently not being found.
 TEST(OutlineGoldenDiscovery, FindsTheCases) { EXPECT_GE(AllCases().size(), 4u); }
@@ -177,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(Args, OutlineUsageTest, ::testing::Values(
     UsageRow{"Option",       {"--all"},                                 kExitUsage, "outline: unknown option --all\n"},
     UsageRow{"TwoFiles",     {"a.min", "b.min"},                        kExitUsage, "outline: more than one file given\n"},
     UsageRow{"MissingFile",  {"{data}/no/such.min"},                    kExitUsage, "cannot read {data}/no/such.min\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/param_name.h"
 #include "program/outline.h"
 #include "program/program_index.h"
 #include "program/program_lines.h"
@@ -71,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Programs, ProgramIndexTest, ::testing::Values(
                                "1:0:seq:N1, 1:3:tool:T0101, 2:0:seq:N2"},
     IndexRow{"NumberedProgram","O1234\n/N10 G00\nO5",                                             3,
                                "1:0:prog:O1234, 2:1:seq:N10, 3:0:prog:O5"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -161,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(Programs, SubprogramScopeTest, ::testing::Values(
     ScopeRow{"Closed",     "NEND M02\nOUGC\nN000 DRAW\nNRTS RTS\n\t",          "OUGC:2-4closed"},
     ScopeRow{"Unclosed",   "OA\nN1\nOB\nN2\nRTS\nN3",                          "OA:1-2open, OB:3-5closed"},
     ScopeRow{"RtsInMain",  "N1 RTS\nOA\nN2",                                   "OA:2-3open"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 
@@ -187,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Names, OutlineTest, ::testing::Values(
     OutlineRow{"All",          "NT05 G00\nNAP2 G81\nNTOP\nNT\nNEND M02",  OutlineNames::All,           "1\tname\tNT05\n2\tname\tNAP2\n3\tname\tNTOP\n4\tname\tNT\n5\tname\tNEND\n5\tend\tM02\n"},
     OutlineRow{"ProcessStarts","NT05 G00\nNAP2 G81\nNTOP\nNT\nNEND M02",  OutlineNames::ProcessStarts, "1\tname\tNT05\n5\tend\tM02\n"},
     OutlineRow{"NoexIsNoName", "NOEX VC1=1\nNT123 T0101",                 OutlineNames::All,           "2\tname\tNT123\n2\ttool\tT0101\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 struct GoToRow {
@@ -218,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, GoToLineTest, ::testing::Values(
     GoToRow{"Zero",       "AB\nCD\nE",   0,    0},
     GoToRow{"EmptyLast",  "AB\n",        2,    3},
     GoToRow{"EmptyText",  "",            5,    0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 }  // namespace
