@@ -92,6 +92,7 @@ constexpr VerbUsage kVerbs[] = {
 constexpr const char* kExitStatus =
     "Exit status:\n"
     "  0  success\n"
+    "  1  reading the input or writing the output failed (the reason on standard error)\n"
     "  2  bad usage: an unknown verb or option, a missing or malformed value, an unreadable file\n"
     "  3  process error: the command refused the values (the controller's error text on standard error)\n";
 
