@@ -25,7 +25,9 @@ TEST_P(CalcCliTest, PrintsResultBoxes) {
   std::ostringstream out, err;
   EXPECT_EQ(RunCalc(c.args, out, err), c.exit) << err.str();
   EXPECT_EQ(out.str(), c.out);
-  if (c.exit != kExitOk) EXPECT_FALSE(err.str().empty());
+  if (c.exit != kExitOk) {
+    EXPECT_FALSE(err.str().empty());
+  }
 }
 
 const char* kImpossible = "drawing=Calculation is impossible!!\n";
