@@ -11,7 +11,7 @@
 
 namespace quillon::cli {
 
-inline constexpr std::size_t kStreamBlockSize = 256 * 1024;
+inline constexpr std::size_t kStreamBlockSize = std::size_t{256} * 1024;
 
 // Where a verb reads from.
 class ByteSource {

@@ -16,7 +16,7 @@ namespace {
 constexpr std::size_t kMaxIndexedBytes = std::numeric_limits<std::uint32_t>::max() - 1;
 // Texts of removed entries are dropped once they are this many bytes and
 // half the store.
-constexpr std::size_t kCompactAfterBytes = 64 * 1024;
+constexpr std::size_t kCompactAfterBytes = std::size_t{64} * 1024;
 // Bytes of an entry's text as programs are written: N000, NT05, T050505.
 constexpr std::size_t kTypicalEntryBytes = 5;
 

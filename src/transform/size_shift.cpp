@@ -85,7 +85,7 @@ std::size_t WriteShiftValue(double value, char* out) {
   }
   if (negative) *p++ = '-';
   p = std::to_chars(p, out + kShiftValueChars, thousandths / 1000).ptr;
-  unsigned fraction = static_cast<unsigned>(thousandths % 1000);
+  auto fraction = static_cast<unsigned>(thousandths % 1000);
   if (fraction != 0) {
     *p++ = '.';
     for (unsigned unit = 100; fraction != 0; unit /= 10) {
