@@ -45,7 +45,8 @@ QString Text(QWidget* dialog, const QString& box) {
 
 // Puts "TextN=value ..." into the boxes without moving the focus.
 void Fill(CalculatorDialog* dialog, const QString& entries) {
-  for (const QString& e : entries.split(' ')) dialog->box(e.section('=', 0, 0).mid(4).toInt())->setText(e.section('=', 1));
+  for (const QString& e : entries.split(' '))
+    dialog->box(e.section('=', 0, 0).mid(4).toInt())->setText(e.section('=', 1));
 }
 
 // Saves what a dialog looks like when QUILLON_SHOT_DIR names a folder.
@@ -56,38 +57,13 @@ void Shot(QWidget* dialog, const QString& name) {
 
 // The menu item of each calculator form.
 QString MenuItemOf(const std::string& form) {
-  static const QMap<QString, QString> items{{"frmLineAngle", "LineAngle"},       {"frmLineR", "LineR"},
-                                            {"frmLineRLine", "LineCircleLine"},  {"frmLineRPoint", "PointLineCircle"},
+  static const QMap<QString, QString> items{{"frmLineAngle", "LineAngle"},
+                                            {"frmLineR", "LineR"},
+                                            {"frmLineRLine", "LineCircleLine"},
+                                            {"frmLineRPoint", "PointLineCircle"},
                                             {"frmCirclePoint", "CirclrLine"}};
   return items.value(Q(form));
 }
-
-// Guards against: results computed while typing or not when the focus leaves the last entry, a drawing that does not
-// show its circle, the insert text not landing at the caret in place of the selection, the insert not being one undo
-// step, and the dialog closing (or staying) wrongly after an insert. Rows are named by their form.
-struct TypedRow {
-  const char *name, *text;  // name: the form
-  int start, length;
-  const char *entries, *leaveTo, *results, *button, *expected;  // the first result appears only when leaving
-};
-// clang-format off
-const TypedRow kTyped[] = {
-  // Z2 = 20 / 2 / tan 45 = 10, computed when X2 (Text4) is left
-  {"frmLineAngle", "N001 G01 \n", 9, 0, "Text1=0 Text2=0 Text3=45 Text4=20", "Text5", "Text5=10", "Command4", "N001 G01 X20 Z10\n"},
-  // line along Z at radius 10 through the centre X20 Z-20, R5: crossings Z-25 and Z-15; "N002" is replaced
-  {"frmLineR", "N001 G00 X100\nN002 M30\n", 14, 4, "Text1=20 Text2=0 Text3=0 Text4=20 Text5=-20 Text6=5", "Command1",
-   "Text7=20 Text8=-25 Text10=5 Text11=20 Text12=-15 Text14=-5", "Command5", "N001 G00 X100\nN000 G0* X20 Z-15 L5\n M30\n"},
-  // R5 in the right angle at X20 Z-10: centre radius 15 Z-5, cross 1 on line 1 at Z-5
-  {"frmLineRLine", "G00\n", 4, 0, "Text1=20 Text2=0 Text3=0 Text4=40 Text5=-10 Text6=90 Text9=5", "Command1",
-   "Text10=30 Text11=-5 Text7=20 Text8=-10 Text12=20 Text13=-5", "Command8", "G00\nN000     X20 Z-5\n"},
-  // P at radius 2, 10 along a line on the axis, R5: centre 4 before P at radius 5
-  {"frmLineRPoint", "G00\n", 4, 0, "Text1=0 Text2=0 Text3=0 Text4=4 Text5=10 Text8=5", "Command1",
-   "Text6=10 Text7=6 Text9=0 Text10=6 Text11=5 Text12=0", "Command4", "G00\n X10 Z6\n"},
-  // c = s = 5 cos 45 = 3.53553: X = 20 - 7.07107 -> 12.928, K = -3.53553 -> floor -3.536
-  {"frmCirclePoint", "G01", 3, 0, "Text1=20 Text2=0 Text3=5 Text4=45", "Command1",
-   "Text5=12.928 Text6=3.535 Text7=3.535 Text8=-3.536", "Command1", "G01 X12.928 Z3.535"},
-};
-// clang-format on
 
 // Guards against the first insert button acting as the dialog's default: Enter in a box of the line-angle form (which
 // has no Enter order), in a result box or on an option inserted its text; only a focused button takes Enter.
@@ -95,9 +71,12 @@ struct EnterRow {
   const char *name, *form, *widget, *inserted;  // every box n holds "#n"
 };
 const EnterRow kEnters[] = {
-    {"LineAngle Text5", "frmLineAngle", "Text5", ""},        {"LineAngle Text1", "frmLineAngle", "Text1", ""},
-    {"LineR Text7", "frmLineR", "Text7", ""},                {"LineRLine Option2", "frmLineRLine", "Option2", ""},
-    {"CirclePoint Option1", "frmCirclePoint", "Option1", ""}, {"LineAngle 3", "frmLineAngle", "Command3", "Z#5"},
+    {"LineAngle Text5", "frmLineAngle", "Text5", ""},
+    {"LineAngle Text1", "frmLineAngle", "Text1", ""},
+    {"LineR Text7", "frmLineR", "Text7", ""},
+    {"LineRLine Option2", "frmLineRLine", "Option2", ""},
+    {"CirclePoint Option1", "frmCirclePoint", "Option1", ""},
+    {"LineAngle 3", "frmLineAngle", "Command3", "Z#5"},
     {"LineR 4", "frmLineR", "Command4", "N000 G01 X#7 Z#8\n"},
 };
 
@@ -107,32 +86,35 @@ class CalculatorsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void typedLeftAndInserted_data() { AddRows(kTyped); }
+  // Guards against: results computed while typing or not when the focus leaves the last entry, a drawing that does not
+  // show its circle, the insert text not landing at the caret in place of the selection, the insert not being one undo
+  // step, and the dialog closing (or staying) wrongly after an insert.
+  void typedLeftAndInserted_data() { AddCases("calculator_typed.txt"); }
   void typedLeftAndInserted() {
-    const TypedRow& r = CurrentRow(kTyped);
-    const QString text = r.text, expected = r.expected;
+    const Case c = CurrentCase();
+    const QString text = c["text"], expected = c["expected"], form = c["name"];
     EditorSession s;
-    frmDocument* doc = s.document(r.text, r.start, r.length);
-    auto* dialog = Open(s, MenuItemOf(r.name), r.name);
+    frmDocument* doc = s.document(text.toStdString(), c.number("start"), c.number("length"));
+    auto* dialog = Open(s, MenuItemOf(form.toStdString()), form);
     QVERIFY(dialog && !dialog->isModal());
-    for (const QString& e : QString(r.entries).split(' ')) Type(dialog, e.section('=', 0, 0), e.section('=', 1));
-    const QStringList wanted = QString(r.results).split(' ');
+    for (const QString& e : c["entries"].split(' ')) Type(dialog, e.section('=', 0, 0), e.section('=', 1));
+    const QStringList wanted = c["results"].split(' ');
     QCOMPARE(Text(dialog, wanted.first().section('=', 0, 0)), QString());
-    Child(dialog, r.leaveTo)->setFocus(Qt::TabFocusReason);
+    Child(dialog, c["leaveTo"])->setFocus(Qt::TabFocusReason);
     for (const QString& w : wanted) QCOMPARE(Text(dialog, w.section('=', 0, 0)), w.section('=', 1));
     if (FigureView* picture = dialog->drawing()) {
       QVERIFY(picture->figure().text.empty());
       for (const auto& circle : picture->figure().circles)
         QVERIFY(picture->rect().contains(picture->toWidget(circle.centre).toPoint()));
     }
-    Shot(dialog, r.name);
+    Shot(dialog, form);
     QPointer<QWidget> alive(dialog);
-    QTest::mouseClick(Child<QPushButton>(dialog, r.button), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dialog, c["button"]), Qt::LeftButton);
     QCOMPARE(Q(doc->text()), expected);
-    QCOMPARE(doc->selStart(), r.start + expected.size() - (text.size() - r.length));
+    QCOMPARE(doc->selStart(), c.number("start") + expected.size() - (text.size() - c.number("length")));
     QVERIFY(doc->DataChanged());
-    if (QString(r.name) == "frmLineAngle") QTRY_VERIFY(!alive);
-    if (QString(r.name) != "frmLineAngle") QVERIFY(alive && alive->isVisible());
+    if (form == "frmLineAngle") QTRY_VERIFY(!alive);
+    if (form != "frmLineAngle") QVERIFY(alive && alive->isVisible());
     doc->txtText->undo();
     QCOMPARE(Q(doc->text()), text);
   }
@@ -156,7 +138,8 @@ class CalculatorsTest : public QObject {
       }
       quillon::CalculatorFields marked;
       for (int n = 1; n <= quillon::kLastBox; ++n)
-        if (QLineEdit* box = dialog->box(n)) box->setText(QString("#%1").arg(n)), marked.text[n] = "#" + std::to_string(n);
+        if (QLineEdit* box = dialog->box(n))
+          box->setText(QString("#%1").arg(n)), marked.text[n] = "#" + std::to_string(n);
       for (const quillon::InsertButton& b : form.buttons) {
         doc->loadText("AB");
         doc->setSelection(1, 0);
@@ -232,7 +215,8 @@ class CalculatorsTest : public QObject {
     // The circle centre (X20 Z-20) drawn where the view puts it; the mouse there reads back its diameter and Z within a
     // pixel.
     const QPointF centre = picture->toWidget({-20.0, -10.0});
-    QMouseEvent move(QEvent::MouseMove, centre, picture->mapToGlobal(centre), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, centre, picture->mapToGlobal(centre), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(picture, &move);
     const QString position = Child<QLabel>(dialog, "Picture3")->text();
     QVERIFY2(position.startsWith("X") && position.contains(" Z"), qPrintable(position));

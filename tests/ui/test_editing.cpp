@@ -46,35 +46,15 @@ std::string LongProgram() {
   std::string text;
   for (int i = 1; i <= 150; ++i)
     text += QString("N%1 G01 X%2.5 Z-%3.25 F0.15 (BLOCK %3 OF THE LISTING TEST)\n")
-                .arg(i, 4, 10, QChar('0')).arg(100 - i % 50).arg(i).toStdString();
+                .arg(i, 4, 10, QChar('0'))
+                .arg(100 - i % 50)
+                .arg(i)
+                .toStdString();
   return text;
 }
 
 // The hooks' fixed date: a one-digit month and day show the leading zeros.
 constexpr quillon::CalendarDate kToday{2004, 2, 1};
-
-// Guards against insertion that keeps the selection, adds or drops line ends, or leaves the caret anywhere but after
-// the text.
-struct InsertRow {
-  const char *name, *before;
-  int start, length;
-  const char *control, *after;  // control: a menu item, or "text:" and the text handed to the document host
-  int caret;
-};
-// clang-format off
-const InsertRow kInserts[] = {
-  // "N001 G00 X10": "G00" is at 5..8; " M08" replaces it, caret 5 + 4 = 9.
-  {"selection replaced", "N001 G00 X10\n", 5, 3,  "McodeCoolantStanderdOn", "N001  M08 X10\n", 9},
-  // Caret at the end of the block line (12): the M code extends that line.
-  {"appended to line",   "N001 G00 X10\n", 12, 0, "McodeCoolantStanderdOn", "N001 G00 X10 M08\n", 16},
-  // The G71 line and its line end on an empty line: caret at the next line's start (19).
-  {"line end kept",      "\nN002",          0, 0,  "GcodeG71",               "N000 G71 X Z H D F\n\nN002", 19},
-  // The date item at the hooks' date: "DATE : 2004.02.01\n" is 18 characters, caret 1 + 18.
-  {"date mid-text",      "AB",              1, 0,  "mnuInsertDate",          "ADATE : 2004.02.01\nB", 19},
-  // Three lines, a tab and an empty line kept as they are: 9 + 6 + 1 = 16 characters.
-  {"multi-line text",    "X\n",             0, 0,  "text:N001 G00\n\tN002\n\n", "N001 G00\n\tN002\n\nX\n", 16},
-};
-// clang-format on
 
 // Guards against the old one-level undo: cut text coming back at the caret, undo after paste deleting a later
 // selection, and generated blocks taking several steps to undo. Each edit is one step of the history.
@@ -126,18 +106,20 @@ class TestEditing : public QObject {
   }
   void cleanup() { ResetEditingPlatformHooks(); }
 
-  void insertionAtCaret_data() { AddRows(kInserts); }
+  // Guards against insertion that keeps the selection, adds or drops line ends, or leaves the caret anywhere but after
+  // the text.
+  void insertionAtCaret_data() { AddCases("editing_insert.txt"); }
   void insertionAtCaret() {
-    const InsertRow& r = CurrentRow(kInserts);
+    const Case c = CurrentCase();
     EditorSession s;
-    frmDocument* doc = s.document(r.before, r.start, r.length);
-    const QString control = r.control;
+    frmDocument* doc = s.document(c["before"].toStdString(), c.number("start"), c.number("length"));
+    const QString control = c["control"];
     if (control.startsWith("text:"))
       QVERIFY(s.main->documentHost().apply(quillon::InsertAtSelection(control.mid(5).toStdString())));
     else
       s.run(control);
-    QCOMPARE(Bytes(doc->text()), QString(r.after));
-    QCOMPARE(doc->selStart(), r.caret);
+    QCOMPARE(Bytes(doc->text()), c["after"]);
+    QCOMPARE(doc->selStart(), c.number("caret"));
     QCOMPARE(doc->selLength(), 0);
     QVERIFY(doc->DataChanged() && s.ui.messages.empty());
   }
@@ -148,7 +130,8 @@ class TestEditing : public QObject {
       EditorSession s;
       s.run(control, index);
       QCOMPARE(s.ui.messages.size(), std::size_t{1});
-      QCOMPARE(s.ui.messages[0].title + "|" + s.ui.messages[0].text, QString(" 91 error |Not file open. Can not insert."));
+      QCOMPARE(s.ui.messages[0].title + "|" + s.ui.messages[0].text,
+               QString(" 91 error |Not file open. Can not insert."));
       QCOMPARE(s.ui.messages[0].icon, MessageIcon::Warning);
     }
   }
@@ -276,7 +259,8 @@ class TestEditing : public QObject {
   void fixComment() {
     for (bool present : {true, false}) {
       EditorSession s;
-      const QString shipped = qEnvironmentVariable("QUILLON_APP_DIR") + "/Comment.txt", target = s.appFolder + "/Comment.txt";
+      const QString shipped = qEnvironmentVariable("QUILLON_APP_DIR") + "/Comment.txt",
+                    target = s.appFolder + "/Comment.txt";
       const QByteArray expected = present ? ReadFile(shipped).replace("\r\n", "\n") : QByteArray();
       if (present) QVERIFY(QFile::copy(shipped, target) && expected.startsWith("("));
       frmDocument* doc = s.document("N001\n");
@@ -425,7 +409,8 @@ class TestEditing : public QObject {
     QPrinter twin(QPrinter::HighResolution);
     MakePdfPrinter(twin, s.path("twin.pdf"));
     const QFont font = SetupPrinterPage(twin, s.ws().settings);
-    const quillon::PrintLayout layout = LayoutForPrinter(twin, font, s.ws().settings, doc->caption(), kToday, doc->text());
+    const quillon::PrintLayout layout =
+        LayoutForPrinter(twin, font, s.ws().settings, doc->caption(), kToday, doc->text());
     QCOMPARE(PdfPageCount(pdf), static_cast<int>(layout.pages.size()));
     const quillon::PrintPage& last = layout.pages.back();
     QCOMPARE((std::vector<std::string>{last.texts[0].text, last.texts[1].text, last.texts[2].text}),

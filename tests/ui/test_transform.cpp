@@ -2,21 +2,15 @@
 // the document's current text and caret, edits that keep the undo history, Next Find, and the automatic N000 words
 // typed through real key events on txtText.
 #include <QAbstractButton>
-#include <QAction>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QtTest>
-#include <memory>
 
-#include "ScriptedInteraction.h"
-#include "TestRows.h"
-#include "ui/transform/TransformCommands.h"
-#include "ui/documents/frmDocument.h"
 #include "EditorPtr.h"
+#include "ui/documents/frmDocument.h"
+#include "ui/transform/TransformCommands.h"
 
 namespace {
 
@@ -39,97 +33,6 @@ void Type(const EditorSession& s, const QString& form, const QString& entries) {
 QString LastMessage(const EditorSession& s) {
   return s.ui.messages.empty() ? QString() : s.ui.messages.back().title + "|" + s.ui.messages.back().text;
 }
-
-// Guards against Change / Skip / All Change of size shift wired to the wrong step, an unhandled division by zero, and
-// the dialog closing.
-struct ShiftRow {
-  const char *name, *text, *entries, *presses;  // presses: C Change, S Skip, A All Change
-  const char *expected, *message;
-};
-// clang-format off
-const ShiftRow kShifts[] = {
-  // 100 * 0.8 = 80
-  {"all",     "G01 X100. Z5", "txtFind=X txtValue=*0.8", "A",   "G01 X80 Z5", "Size Shift|1 times size shifted."},
-  // first Change selects; the next two shift 50 + 10 = 60 and 7 + 10 = 17
-  {"change",  "Z 50\nZ7",     "txtFind=Z txtValue=10",   "CCC", "Z60\nZ17",   "DataChange|2 Time DataをChangeしました."},
-  {"skip",    "X1",           "txtFind=X txtValue=1",    "SS",  "X1",         "Size Shift|\"X\" not find."},
-  {"by zero", "X10\nX20",     "txtFind=X txtValue=/0",   "A",   "X10\nX20",   "Size Shift|Line 1: \"X10\" cannot be calculated with \"/0\". Nothing changed."},
-};
-// clang-format on
-
-// Guards against Enter in an entry box running the tool early instead of walking the boxes, and O  K acting as a
-// default button: Enter on a check box or an option must not renumber the program "X1"; only a focused button takes it.
-struct EnterRow {
-  const char *name, *command, *form, *entries, *focused;
-  const char* next;  // the focus afterwards; empty: not judged
-  const char* expected;
-  bool open;
-};
-// clang-format off
-const EnterRow kEnters[] = {
-  // name              command                  form                entries                 focused       next        text afterwards  open
-  {"shift find",     "mnuToolsSizeShift",     "frmSizeShift",     "",                     "txtFind",    "txtValue", "X1",          true},
-  {"shift empty",    "mnuToolsSizeShift",     "frmSizeShift",     "",                     "txtValue",   "txtFind",  "X1",          true},
-  {"shift filled",   "mnuToolsSizeShift",     "frmSizeShift",     "txtFind=X txtValue=1", "txtValue",   "Change",   "X1",          true},
-  {"arrange digits", "mnuToolsNumberArrange", "frmNumberArrange", "",                     "DigitNo",    "StartNo",  "X1",          true},
-  {"arrange start",  "mnuToolsNumberArrange", "frmNumberArrange", "",                     "StartNo",    "AddNo",    "X1",          true},
-  {"arrange add",    "mnuToolsNumberArrange", "frmNumberArrange", "",                     "AddNo",      "Command1", "X1",          true},
-  {"arrange top",    "mnuToolsNumberArrange", "frmNumberArrange", "",                     "FromTop",    "",         "X1",          true},
-  {"arrange stop",   "mnuToolsNumberArrange", "frmNumberArrange", "",                     "StopM02",    "",         "X1",          true},
-  {"arrange one",    "mnuToolsNumberArrange", "frmNumberArrange", "",                     "With1Space", "",         "X1",          true},
-  // the run with the defaults D3 S1 A1, five blanks before an axis word
-  {"arrange ok",     "mnuToolsNumberArrange", "frmNumberArrange", "",                     "Command1",   "",         "N001     X1", false},
-  {"arrange cancel", "mnuToolsNumberArrange", "frmNumberArrange", "",                     "Cancel",     "",         "X1",          false},
-};
-// clang-format on
-
-// Guards against OK running with stale entries or options, Arrange starting on the caret's own line, the run not being
-// one undo step, and the caret not going to the end.
-struct ArrangeRow {
-  const char* name;
-  const char* text;
-  int caret;
-  const char *entries, *clicks, *expected;
-};
-// clang-format off
-const ArrangeRow kArranges[] = {
-  // 10, 20, 30, 40 with one blank; the M02 line ends the run, G00 stays
-  {"settings",   "G00 X10\nX10 Z5\n  G01 Z-3\nN1 M02\nG00", 0, "DigitNo=4 StartNo=10 AddNo=10", "With1Space StopM02",
-   "N0010 G00 X10\nN0020 X10 Z5\nN0030 G01 Z-3\nN0040 M02\nG00"},
-  {"from caret", "G00\nG01\nG02",                            1, "",                              "FromTop",
-   "G00\nN001 G01\nN002 G02"},
-};
-// clang-format on
-
-// Guards against the placeholder appearing before the wrong keys, in the wrong width, mid-line, for Backspace, or with
-// the toggle off, with real key events.
-struct TypingRow {
-  const char* name;
-  const char* text;
-  int caret;
-  const char* keys;  // "\t" TAB, "\b" Backspace, "\r" Enter
-  bool on;
-  const char* expected;
-};
-// clang-format off
-const TypingRow kTypings[] = {
-  {"G",           "G00\n",   4, "G01", true,  "G00\nN000 G01"},
-  {"I",           "G00\n",   4, "I5",  true,  "G00\nN000 I5"},
-  {"C",           "G00\n",   4, "C5",  true,  "G00\nN000 C5"},
-  {"X",           "G00\n",   4, "X10", true,  "G00\nN000     X10"},
-  {"lower g",     "G00\n",   4, "g",   true,  "G00\nN000     g"},
-  {"digit",       "G00\n",   4, "1",   true,  "G00\nN000     1"},
-  {"enter",       "G00\n",   4, "\r",  true,  "G00\nN000     \n"},
-  {"before text", "G00\nX1", 4, "Z",   true,  "G00\nN000     ZX1"},
-  {"paren",       "G00\n",   4, "(A)", true,  "G00\n(A)"},
-  {"N",           "G00\n",   4, "N10", true,  "G00\nN10"},
-  {"tab",         "G00\n",   4, "\t",  true,  "G00\n\t"},
-  {"backspace",   "G00\n",   4, "\b",  true,  "G00"},
-  {"mid line",    "G00\nX",  5, "1",   true,  "G00\nX1"},
-  {"text start",  "G00",     0, "M",   true,  "MG00"},
-  {"off",         "G00\n",   4, "G01", false, "G00\nG01"},
-};
-// clang-format on
 
 }  // namespace
 
@@ -283,55 +186,60 @@ class TestTransform : public QObject {
     QCOMPARE(Bytes(doc->text()), text);
   }
 
-  void sizeShiftThroughTheDialog_data() { AddRows(kShifts); }
+  // Guards against Change / Skip / All Change of size shift wired to the wrong step, an unhandled division by zero, and
+  // the dialog closing.
+  void sizeShiftThroughTheDialog_data() { AddCases("transform_size_shift.txt"); }
   void sizeShiftThroughTheDialog() {
-    const ShiftRow& r = CurrentRow(kShifts);
+    const Case c = CurrentCase();
     EditorSession s;
-    frmDocument* doc = s.document(r.text);
+    frmDocument* doc = s.document(c["text"].toStdString());
     s.run("mnuToolsSizeShift");
-    Type(s, "frmSizeShift", r.entries);
-    for (QChar p : QString(r.presses))
+    Type(s, "frmSizeShift", c["entries"]);
+    for (QChar p : c["presses"])
       Button(s, "frmSizeShift", p == 'C' ? "Change" : p == 'S' ? "NextFind" : "AllChange")->click();
-    QCOMPARE(Bytes(doc->text()), QString(r.expected));
-    QCOMPARE(LastMessage(s), QString(r.message));
+    QCOMPARE(Bytes(doc->text()), c["expected"]);
+    QCOMPARE(LastMessage(s), c["message"]);
     QVERIFY(Form(s, "frmSizeShift")->isVisible());
   }
 
-  void enterWalksTheBoxes_data() { AddRows(kEnters); }
+  // Guards against Enter in an entry box running the tool early instead of walking the boxes, and O  K acting as a
+  // default button: only a focused button takes Enter.
+  void enterWalksTheBoxes_data() { AddCases("transform_enter.txt"); }
   void enterWalksTheBoxes() {
-    const EnterRow& r = CurrentRow(kEnters);
+    const Case c = CurrentCase();
     EditorSession s;
     frmDocument* doc = s.document("X1");
-    s.run(r.command);
-    QPointer<QDialog> f = Form(s, r.form);
+    s.run(c["command"]);
+    QPointer<QDialog> f = Form(s, c["form"]);
     QApplication::setActiveWindow(f);
     QVERIFY(QTest::qWaitForWindowActive(f));
-    Type(s, r.form, r.entries);
-    QWidget* w = f->findChild<QWidget*>(r.focused);
-    QVERIFY2(w, r.focused);
+    Type(s, c["form"], c["entries"]);
+    QWidget* w = f->findChild<QWidget*>(c["focused"]);
+    QVERIFY2(w, qPrintable(c["focused"]));
     w->setFocus(Qt::TabFocusReason);
     QCOMPARE(f->focusWidget(), w);
     QTest::keyClick(w, Qt::Key_Return);
-    if (*r.next) QCOMPARE(f->focusWidget(), f->findChild<QWidget*>(r.next));
-    QCOMPARE(Bytes(doc->text()), QString(r.expected));
-    QCOMPARE(bool(f) && f->isVisible(), r.open);
+    if (!c["next"].isEmpty()) QCOMPARE(f->focusWidget(), f->findChild<QWidget*>(c["next"]));
+    QCOMPARE(Bytes(doc->text()), c["expected"]);
+    QCOMPARE(bool(f) && f->isVisible(), c.yes("open"));
   }
 
-  void arrangeThroughTheDialog_data() { AddRows(kArranges); }
+  // Guards against OK running with stale entries or options, Arrange starting on the caret's own line, the run not
+  // being one undo step, and the caret not going to the end.
+  void arrangeThroughTheDialog_data() { AddCases("transform_arrange.txt"); }
   void arrangeThroughTheDialog() {
-    const ArrangeRow& r = CurrentRow(kArranges);
-    const QString text = r.text, expected = r.expected;
+    const Case c = CurrentCase();
     EditorSession s;
-    frmDocument* doc = s.document(text.toStdString(), r.caret);
+    frmDocument* doc = s.document(c["text"].toStdString(), c.number("caret"));
     s.run("mnuToolsNumberArrange");
-    Type(s, "frmNumberArrange", r.entries);
-    for (const QString& c : QString(r.clicks).split(' ')) Control<QAbstractButton>(s, "frmNumberArrange", c)->click();
+    Type(s, "frmNumberArrange", c["entries"]);
+    for (const QString& b : c["clicks"].split(' ')) Control<QAbstractButton>(s, "frmNumberArrange", b)->click();
     Button(s, "frmNumberArrange", "Command1")->click();
     QVERIFY(!Form(s, "frmNumberArrange")->isVisible());
-    QCOMPARE(Bytes(doc->text()), expected);
-    QCOMPARE(doc->selStart(), expected.size());
+    QCOMPARE(Bytes(doc->text()), c["expected"]);
+    QCOMPARE(doc->selStart(), c["expected"].size());
     doc->txtText->undo();
-    QCOMPARE(Bytes(doc->text()), text);
+    QCOMPARE(Bytes(doc->text()), c["text"]);
   }
 
   // Guards against Next Find not continuing after the selection, resetting the run's count, or missing its F3 key.
@@ -362,23 +270,20 @@ class TestTransform : public QObject {
     QVERIFY(!AutoNumberOn(*s.main) && !item->isChecked() && !button->isChecked());
   }
 
-  void autoNumberTyping_data() { AddRows(kTypings); }
+  // Guards against the placeholder appearing before the wrong keys, in the wrong width, mid-line, for Backspace, or
+  // with the toggle off, with real key events.
+  void autoNumberTyping_data() { AddCases("transform_auto_number.txt"); }
   void autoNumberTyping() {
-    const TypingRow& r = CurrentRow(kTypings);
+    const Case c = CurrentCase();
     EditorSession s;
-    frmDocument* doc = s.document(r.text, r.caret);
-    if (r.on) s.run("mnuToolsAutoNo");
-    for (QChar k : QString(r.keys)) {
-      if (k == '\t')
-        QTest::keyClick(doc->txtText, Qt::Key_Tab);
-      else if (k == '\b')
-        QTest::keyClick(doc->txtText, Qt::Key_Backspace);
-      else if (k == '\r')
-        QTest::keyClick(doc->txtText, Qt::Key_Return);
-      else
-        QTest::keyClicks(doc->txtText, QString(k));
+    frmDocument* doc = s.document(c["text"].toStdString(), c.number("caret"));
+    if (c.yes("on")) s.run("mnuToolsAutoNo");
+    static const QMap<QChar, Qt::Key> kKeys{{'\t', Qt::Key_Tab}, {'\b', Qt::Key_Backspace}, {'\r', Qt::Key_Return}};
+    for (QChar k : c["keys"]) {
+      if (kKeys.contains(k)) QTest::keyClick(doc->txtText, kKeys[k]);
+      if (!kKeys.contains(k)) QTest::keyClicks(doc->txtText, QString(k));
     }
-    QCOMPARE(Bytes(doc->text()), QString(r.expected));
+    QCOMPARE(Bytes(doc->text()), c["expected"]);
   }
 
   // Guards against typed keys not moving the place the next search starts.
