@@ -1,5 +1,6 @@
 #include "app/menu_tree.h"
 
+#include <string>
 
 namespace quillon {
 
@@ -52,6 +53,7 @@ constexpr MenuItem kMenuTree[] = {
   {1, "mnuSearchFind",               0, " Fund (&F)",                           "",       D|E|N},
   {1, "mnuSearchNextFind",           0, " Next Fund (&N)",                      "F3",     D|E|N},
   {1, "mnuSearchReplace",            0, " Replace (&R)",                        "",       D|E|N},
+  {1, "mnuSearchGoToLine",           0, " Go to line (&G)",                     "Ctrl+G", N},
   {0, "mnuInsert",                   0, "Insert ",                              "",       M},
   {1, "mnuInsertComment",            0, " Fix Comment ",                        "",       0},
   {1, "mnuInsertFile",               0, " Sub Program ",                        "",       0},
@@ -295,6 +297,7 @@ constexpr MenuItem kMenuTree[] = {
   {1, "mnuWindowCascade",            0, "Cascade(&C)",                          "",       K},
   {1, "mnuWindowTileHorizontal",     0, "Horizontal(&H)",                       "",       K},
   {1, "mnuWindowTileVertical",       0, "Vertical(&V)",                         "",       K|C},
+  {1, "mnuViewOutline",              0, "Outline (&O)",                         "",       K},
   {0, "mnuHelp",                     0, "Help(&H)",                             "",       0},
   {1, "GcodeHelp",                   0, "G  code ",                             "",       0},
   {1, "McodeHelp",                   0, "M  code ",                             "",       0},
@@ -340,6 +343,7 @@ constexpr StatusPanel kStatusPanels[] = {
   {"NUM",   "NUM",  "Num Lock"},
   {"Date",  "",     ""},
   {"Time",  "",     ""},
+  {"LnCol", "",     "Line and column of the caret"},
 };
 // clang-format on
 
@@ -371,5 +375,9 @@ std::vector<std::string_view> TallixStartItems() { return NamesWith(kMenuTallixA
 std::vector<std::string_view> TallixItems() { return NamesWith(kMenuFollowsTallix); }
 std::span<const ToolbarButton> ToolbarButtons() { return kToolbar; }
 std::span<const StatusPanel> StatusPanels() { return kStatusPanels; }
+
+std::string CaretPanelText(std::size_t line, std::size_t column) {
+  return "Ln " + std::to_string(line) + ", Col " + std::to_string(column);
+}
 
 }  // namespace quillon

@@ -1,7 +1,9 @@
 #pragma once
 // The main window's menu tree, toolbar and status-bar panels as data: the
 // window builds its menus by walking these tables, and tests check them.
+#include <cstddef>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -60,5 +62,7 @@ struct StatusPanel {
   std::string_view toolTip;
 };
 std::span<const StatusPanel> StatusPanels();
+// The "LnCol" panel's text for a caret on line, column (both 1-based): "Ln 12, Col 5".
+std::string CaretPanelText(std::size_t line, std::size_t column);
 
 }  // namespace quillon

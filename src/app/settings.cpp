@@ -39,6 +39,7 @@ const SettingKey kSettings[] = {
   {S,  "LeftMerge",          K::Int32,      "",                                     &A::LeftMerge,        Exit},
   {S,  "RightMerge",         K::Int32,      "",                                     &A::RightMerge,       Exit},
   {S,  "PrintLineNo",        K::Int16,      "",                                     &A::PrintLineNo,      Exit},
+  {S,  "OutlineVisible",     K::Flag,       "",                                     &A::OutlineVisible,   Exit},
   {S,  "RecentFile1",        K::Text,       "",                                     None,                 Own},
   {S,  "RecentFile2",        K::Text,       "",                                     None,                 Own},
   {S,  "RecentFile3",        K::Text,       "",                                     None,                 Own},

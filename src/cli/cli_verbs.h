@@ -1,26 +1,39 @@
 #pragma once
 // One function per verb of quillon-nc; each gets the arguments after the verb
-// and returns the exit code (0 ok, 2 bad usage, 3 process error).
+// and returns the exit code (0 ok, 1 reading or writing failed, 2 bad usage,
+// 3 process error).
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 namespace quillon::cli {
 
+class ByteSource;
+class ByteSink;
+
 using Args = std::vector<std::string>;
 
 inline constexpr int kExitOk = 0;
+inline constexpr int kExitIoError = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitProcessError = 3;
 
 int RunGenerate(const Args& args, std::ostream& out, std::ostream& err);
+int RunCalc(const Args& args, std::ostream& out, std::ostream& err);
+
+// The transformation verbs stream: they read the named file, or `in` when no
+// file is named, and write to `out` as they go.
+int RunRenumber(const Args& args, ByteSource& in, ByteSink& out, std::ostream& err);
+int RunShift(const Args& args, ByteSource& in, ByteSink& out, std::ostream& err);
+int RunReplace(const Args& args, ByteSource& in, ByteSink& out, std::ostream& err);
+// The same over standard library streams.
 int RunRenumber(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunShift(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunReplace(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
-int RunCalc(const Args& args, std::ostream& out, std::ostream& err);
+int RunOutline(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
-// Reads the named file, or the whole input stream when path is empty;
-// false (with a reason in err) when the file cannot be read.
+// Reads the named file, or the whole input stream when path is empty, in
+// blocks; false (with a reason in err) when it cannot be read.
 bool ReadInputBytes(const std::string& path, std::istream& in, std::string& bytes, std::ostream& err);
 
 }  // namespace quillon::cli

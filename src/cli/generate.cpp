@@ -8,15 +8,16 @@
 #include <utility>
 #include <vector>
 
+#include "app/machine_parameters.h"
 #include "app/settings.h"
 #include "numbers/entry_check.h"
 #include "numbers/nc_number.h"
 #include "cli/cli_verbs.h"
 #include "document/document_edit.h"
 #include "document/text_file.h"
-#include "process/cutting_conditions.h"
-#include "app/machine_parameters.h"
+#include "numbers/nc_number.h"
 #include "numbers/process_error.h"
+#include "process/cutting_conditions.h"
 #include "process/process_run.h"
 #include "process_rotary/command_table.h"
 #include "process_rotary/ugc.h"
@@ -237,7 +238,8 @@ int RunGenerate(const Args& args, std::ostream& out, std::ostream& err) {
     // "Material Input" loads the machine's material file by itself.
     CuttingConditionTable table;
     if (request.material || command->dialog == CommandDialog::MaterialInput) {
-      const std::string path = request.material ? *request.material : ctx.machine.CsvFileName;
+      const std::string path =
+          request.material ? MaterialFilePath(*request.material, AppFolder()) : ctx.machine.CsvFileName;
       if (std::string message = ApplyCuttingConditionLoad(table, LoadCuttingConditionTable(path)); !message.empty())
         err << message << "\n";
     }

@@ -1,23 +1,29 @@
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <ostream>
-#include <sstream>
 
+#include "cli/byte_stream.h"
 #include "cli/cli_verbs.h"
 
 namespace quillon::cli {
 
 bool ReadInputBytes(const std::string& path, std::istream& in, std::string& bytes, std::ostream& err) {
-  if (path.empty()) {
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
+  StreamSource stream(in);
+  std::unique_ptr<FileSource> file;
+  if (!path.empty()) {
+    file = std::make_unique<FileSource>(path);
+    if (!file->isOpen()) {
+      err << "cannot read " << path << "\n";
+      return false;
+    }
   }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    err << "cannot read " << path << "\n";
+  ByteSource& source = file ? static_cast<ByteSource&>(*file) : stream;
+  LineBlockReader reader(source);
+  std::string_view lines;
+  while (reader.next(lines)) bytes.append(lines);
+  if (reader.failed()) {
+    err << "cannot read " << (path.empty() ? std::string("standard input") : path) << ": " << source.error() << "\n";
     return false;
   }
-  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
   return true;
 }
 

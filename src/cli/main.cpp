@@ -1,16 +1,39 @@
 // quillon-nc: the editor's logic from a terminal.
+#include <csignal>
 #include <iostream>
 #include <string>
 
+#include "cli/byte_stream.h"
 #include "cli/cli_verbs.h"
+#include "cli/usage.h"
 #include "version.h"
+
+namespace {
+
+// Output that did not reach its place (a full disk, a closed pipe) is a
+// failed run, never a success.
+int CheckedStandardOutput(int code) {
+  std::cout.flush();
+  if (std::cout) return code;
+  std::cerr << "cannot write standard output\n";
+  return quillon::cli::kExitIoError;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace quillon::cli;
   std::ios::sync_with_stdio(false);
+  // A closed pipe then fails the write and is reported, instead of ending
+  // the program silently.
+  std::signal(SIGPIPE, SIG_IGN);
   Args args(argv + 1, argv + argc);
   if (args.size() == 1 && args[0] == "--version") {
     std::cout << "quillon-nc " << quillon::kVersionText << "\n";
+    return CheckedStandardOutput(kExitOk);
+  }
+  if (args.size() == 1 && args[0] == "--help") {
+    PrintProgramHelp(std::cout);
     return kExitOk;
   }
   if (args.empty()) {
@@ -19,11 +42,18 @@ int main(int argc, char** argv) {
   }
   const std::string verb = args[0];
   Args rest(args.begin() + 1, args.end());
-  if (verb == "generate") return RunGenerate(rest, std::cout, std::cerr);
-  if (verb == "renumber") return RunRenumber(rest, std::cin, std::cout, std::cerr);
-  if (verb == "shift") return RunShift(rest, std::cin, std::cout, std::cerr);
-  if (verb == "replace") return RunReplace(rest, std::cin, std::cout, std::cerr);
-  if (verb == "calc") return RunCalc(rest, std::cout, std::cerr);
+  if (const VerbUsage* usage = FindVerbUsage(verb); usage && AsksForHelp(*usage, rest)) {
+    PrintVerbHelp(*usage, std::cout);
+    return CheckedStandardOutput(kExitOk);
+  }
+  FdSource standardInput(0);
+  FdSink standardOutput(1);
+  if (verb == "generate") return CheckedStandardOutput(RunGenerate(rest, std::cout, std::cerr));
+  if (verb == "renumber") return RunRenumber(rest, standardInput, standardOutput, std::cerr);
+  if (verb == "shift") return RunShift(rest, standardInput, standardOutput, std::cerr);
+  if (verb == "replace") return RunReplace(rest, standardInput, standardOutput, std::cerr);
+  if (verb == "calc") return CheckedStandardOutput(RunCalc(rest, std::cout, std::cerr));
+  if (verb == "outline") return CheckedStandardOutput(RunOutline(rest, std::cin, std::cout, std::cerr));
   std::cerr << "unknown verb: " << verb << "\n";
   return kExitUsage;
 }

@@ -1,9 +1,15 @@
-// renumber, shift and replace: the transformation tools over a file.
+// renumber, shift and replace: the transformation tools over a file, streamed
+// line by line through the same per-line cores the dialogs use. Each line
+// keeps its own line end, so a run that changes nothing writes the input back
+// byte for byte.
+#include <algorithm>
 #include <charconv>
 #include <istream>
+#include <memory>
 #include <optional>
 #include <ostream>
 
+#include "cli/byte_stream.h"
 #include "cli/cli_verbs.h"
 #include "document/text_file.h"
 #include "numbers/nc_number.h"
@@ -61,30 +67,90 @@ class OptionReader {
   std::string m_file;
 };
 
-bool ReadProgram(const std::string& file, std::istream& in, std::ostream& err, DecodedText& decoded) {
+constexpr const char* kOutputName = "standard output";
+
+// The input of a run: the named file, or the verb's standard input.
+class RunInput {
+ public:
+  RunInput(const std::string& path, ByteSource& standardInput) : m_name(path.empty() ? "standard input" : path) {
+    if (path.empty()) {
+      m_source = &standardInput;
+    } else {
+      m_file = std::make_unique<FileSource>(path);
+      m_source = m_file.get();
+    }
+  }
+  // False (with the reason in err) when the named file cannot be opened.
+  bool open(std::ostream& err) const {
+    if (!m_file || m_file->isOpen()) return true;
+    err << "cannot read " << m_name << "\n";
+    return false;
+  }
+  ByteSource& source() const { return *m_source; }
+  const std::string& name() const { return m_name; }
+
+ private:
+  std::string m_name;
+  std::unique_ptr<FileSource> m_file;
+  ByteSource* m_source = nullptr;
+};
+
+// StreamLines' result when the transformation itself ended the run.
+constexpr int kTransformStopped = -1;
+
+// Feeds every run of whole lines to transform(lines, out), which appends the
+// result to out and returns false to end the run (having noted why). A read
+// or write failure is reported here and ends the run with kExitIoError.
+template <typename Transform>
+int StreamLines(const RunInput& input, ByteSink& sink, std::ostream& err, bool deferred, Transform&& transform) {
+  LineBlockReader reader(input.source());
+  BlockWriter writer(sink, deferred);
+  std::string_view lines;
+  bool written = true;
+  while (written && reader.next(lines)) {
+    if (!transform(lines, writer.buffer())) return kTransformStopped;
+    written = writer.flushIfFull();
+  }
+  if (reader.failed()) {
+    err << "cannot read " << input.name() << ": " << input.source().error() << "\n";
+    return kExitIoError;
+  }
+  if (!written || !writer.finish()) {
+    err << "cannot write " << kOutputName << ": " << sink.error() << "\n";
+    return kExitIoError;
+  }
+  return kExitOk;
+}
+
+// A find text that spans lines is matched in the whole text as the dialogs
+// see it: read whole, line ends made "\n", the result written with the file's
+// line-end style.
+bool ReadWholeProgram(const RunInput& input, std::ostream& err, DecodedText& program) {
   std::string bytes;
-  if (!ReadInputBytes(file, in, bytes, err)) return false;
-  decoded = DecodeProgramBytes(bytes);
+  LineBlockReader reader(input.source());
+  std::string_view lines;
+  while (reader.next(lines)) bytes.append(lines);
+  if (reader.failed()) {
+    err << "cannot read " << input.name() << ": " << input.source().error() << "\n";
+    return false;
+  }
+  program = DecodeProgramBytes(bytes);
   return true;
 }
 
-// Offset of the end of line `line` (1-based); 0 for line 0, the text's end
-// past the last line.
-std::size_t EndOfLine(const std::string& text, std::size_t line) {
-  if (line == 0) return 0;
-  std::size_t pos = 0;
-  for (std::size_t k = 0; k < line; ++k) {
-    const std::size_t lf = text.find('\n', pos);
-    if (lf == std::string::npos) return text.size();
-    if (k + 1 == line) return lf;
-    pos = lf + 1;
-  }
-  return text.size();
+bool WriteWhole(ByteSink& sink, std::string_view bytes, std::ostream& err) {
+  if (sink.write(bytes)) return true;
+  err << "cannot write " << kOutputName << ": " << sink.error() << "\n";
+  return false;
+}
+
+std::size_t CountLineFeeds(std::string_view text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
 }  // namespace
 
-int RunRenumber(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunRenumber(const Args& args, ByteSource& in, ByteSink& out, std::ostream& err) {
   ArrangeOptions options;
   std::optional<std::size_t> afterLine;
   OptionReader reader(args, err, "renumber");
@@ -100,10 +166,14 @@ int RunRenumber(const Args& args, std::istream& in, std::ostream& out, std::ostr
     } else if (name == "step") {
       options.step = ReadNumber(*value);
     } else if (name == "space") {
-      if (*value == "0") options.spacing = SequenceSpacing::None;
-      else if (*value == "1") options.spacing = SequenceSpacing::One;
-      else if (*value == "5") options.spacing = SequenceSpacing::Five;
-      else badValue = !reader.fail("--space takes 0, 1 or 5");
+      if (*value == "0")
+        options.spacing = SequenceSpacing::None;
+      else if (*value == "1")
+        options.spacing = SequenceSpacing::One;
+      else if (*value == "5")
+        options.spacing = SequenceSpacing::Five;
+      else
+        badValue = !reader.fail("--space takes 0, 1 or 5");
     } else if (name == "after-line") {
       std::size_t line = 0;
       const auto res = std::from_chars(value->data(), value->data() + value->size(), line);
@@ -121,65 +191,162 @@ int RunRenumber(const Args& args, std::istream& in, std::ostream& out, std::ostr
   };
   if (!reader.read(takesValue, handle) || badValue) return kExitUsage;
 
-  DecodedText program;
-  if (!ReadProgram(reader.file(), in, err, program)) return kExitUsage;
-  std::size_t caret = 0;
-  if (afterLine) {
-    options.fromTop = false;
-    caret = EndOfLine(program.text, *afterLine);
-  }
-  const ArrangeResult result = ArrangeSequenceNumbers(program.text, options, caret);
-  out << ApplyLineEnds(result.text, program.style);
-  return kExitOk;
+  const RunInput input(reader.file(), in);
+  if (!input.open(err)) return kExitUsage;
+  // --after-line N keeps lines 1 to N; the line after them is judged on
+  // nothing before it, since the caret stands at the end of line N.
+  std::size_t keep = afterLine.value_or(0);
+  bool judge = false;  // whether the line before is judged for a program end
+  bool previousEnds = false, stopped = false;
+  SequenceNumberer numberer(options);
+  return StreamLines(input, out, err, false, [&](std::string_view lines, std::string& written) {
+    if (stopped) {
+      written.append(lines);
+      return true;
+    }
+    ForEachLine(lines, [&](std::string_view line, std::string_view lineEnd) {
+      if (!stopped && keep == 0 && judge) stopped = !numberer.nextLine(previousEnds);
+      if (stopped || keep > 0) {
+        keep -= keep > 0 ? 1 : 0;
+        written.append(line);
+      } else {
+        const std::size_t start = written.size();
+        numberer.appendLine(line, written);
+        previousEnds = EndsProgram(std::string_view(written).substr(start), 1);
+      }
+      judge = true;
+      written.append(lineEnd);
+    });
+    return true;
+  });
 }
 
-int RunShift(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunShift(const Args& args, ByteSource& in, ByteSink& out, std::ostream& err) {
   std::string word, calculation;
   OptionReader reader(args, err, "shift");
   const auto takesValue = [](const std::string& name) { return name == "word" || name == "calc"; };
   const auto handle = [&](const std::string& name, const std::string* value) {
-    if (name == "word") word = *value;
-    else if (name == "calc") calculation = *value;
-    else return false;
+    if (name == "word")
+      word = *value;
+    else if (name == "calc")
+      calculation = *value;
+    else
+      return false;
     return true;
   };
   if (!reader.read(takesValue, handle)) return kExitUsage;
   // The dialog's buttons stay disabled while either box is empty.
   if (word.empty() || calculation.empty()) return reader.fail("--word and --calc must not be empty"), kExitUsage;
 
-  DecodedText program;
-  if (!ReadProgram(reader.file(), in, err, program)) return kExitUsage;
-  const ShiftRun run = ShiftAll(program.text, 0, word, ParseShiftCalculation(calculation));
-  if (run.failure) {
-    err << ShiftImpossibleMessage(run.failure->line, run.failure->oldWord, calculation).text << "\n";
+  const RunInput input(reader.file(), in);
+  if (!input.open(err)) return kExitUsage;
+  const ShiftCalculation calc = ParseShiftCalculation(calculation);
+  std::size_t count = 0;
+  std::optional<ShiftFailure> failure;
+  if (word.find('\n') != std::string::npos) {
+    DecodedText program;
+    if (!ReadWholeProgram(input, err, program)) return kExitIoError;
+    const ShiftRun run = ShiftAll(program.text, 0, word, calc);
+    failure = run.failure;
+    if (!failure && !WriteWhole(out, ApplyLineEnds(run.text, program.style), err)) return kExitIoError;
+    count = run.count;
+  } else {
+    // A calculation that may fail on some value holds the output back: a run
+    // that fails writes nothing.
+    const bool deferred = !ShiftAlwaysWritable(calc);
+    std::size_t linesBefore = 0;
+    const int exit = StreamLines(input, out, err, deferred, [&](std::string_view lines, std::string& written) {
+      const ShiftPass pass = AppendShifted(lines, 0, word, calc, written);
+      if (pass.impossibleAt) {
+        const std::size_t p = *pass.impossibleAt;
+        failure = ShiftFailure{linesBefore + 1 + CountLineFeeds(lines.substr(0, p)),
+                               std::string(lines.substr(p, pass.impossibleLength)), p};
+        return false;
+      }
+      count += pass.count;
+      linesBefore += CountLineFeeds(lines);
+      return true;
+    });
+    if (exit != kExitOk && !failure) return exit;
+  }
+  if (failure) {
+    err << ShiftImpossibleMessage(failure->line, failure->oldWord, calculation).text << "\n";
     return kExitProcessError;
   }
-  out << ApplyLineEnds(run.text, program.style);
-  err << EndOfSearchMessage(SearchEnd::ShiftSkip, run.count, word).text << "\n";
+  err << EndOfSearchMessage(SearchEnd::ShiftSkip, count, word).text << "\n";
   return kExitOk;
 }
 
-int RunReplace(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunReplace(const Args& args, ByteSource& in, ByteSink& out, std::ostream& err) {
   std::string findText, replaceText;
   OptionReader reader(args, err, "replace");
   const auto takesValue = [](const std::string& name) { return name == "find" || name == "with"; };
   const auto handle = [&](const std::string& name, const std::string* value) {
-    if (name == "find") findText = *value;
-    else if (name == "with") replaceText = *value;
-    else return false;
+    if (name == "find")
+      findText = *value;
+    else if (name == "with")
+      replaceText = *value;
+    else
+      return false;
     return true;
   };
   if (!reader.read(takesValue, handle)) return kExitUsage;
   // An empty replacement is not possible in the dialog either.
-  if (findText.empty() || replaceText.empty())
-    return reader.fail("--find and --with must not be empty"), kExitUsage;
+  if (findText.empty() || replaceText.empty()) return reader.fail("--find and --with must not be empty"), kExitUsage;
 
-  DecodedText program;
-  if (!ReadProgram(reader.file(), in, err, program)) return kExitUsage;
-  const ReplaceRun run = ReplaceAll(program.text, 0, findText, replaceText);
-  out << ApplyLineEnds(run.text, program.style);
-  err << EndOfSearchMessage(SearchEnd::ReplaceSkip, run.count, findText).text << "\n";
+  const RunInput input(reader.file(), in);
+  if (!input.open(err)) return kExitUsage;
+  std::size_t count = 0;
+  int exit = kExitOk;
+  if (findText.find('\n') != std::string::npos) {
+    DecodedText program;
+    if (!ReadWholeProgram(input, err, program)) return kExitIoError;
+    const ReplaceRun run = ReplaceAll(program.text, 0, findText, replaceText);
+    if (!WriteWhole(out, ApplyLineEnds(run.text, program.style), err)) return kExitIoError;
+    count = run.count;
+  } else if (findText.find('\r') == std::string::npos && replaceText.find('\n') == std::string::npos) {
+    // No occurrence can reach into a line end: whole runs of lines at once.
+    exit = StreamLines(input, out, err, false, [&](std::string_view lines, std::string& written) {
+      count += AppendReplaced(lines, 0, findText, replaceText, written);
+      return true;
+    });
+  } else {
+    // Line by line: a CR in the find text must not meet the CR of a CR LF,
+    // and a line feed in the replacement takes the line end of its line (a
+    // last line without one that of the line before, CR LF when there is none).
+    std::string withCrLf;
+    for (char c : replaceText) withCrLf += c == '\n' ? std::string_view("\r\n") : std::string_view(&c, 1);
+    bool crLf = true;
+    exit = StreamLines(input, out, err, false, [&](std::string_view lines, std::string& written) {
+      ForEachLine(lines, [&](std::string_view line, std::string_view lineEnd) {
+        if (!lineEnd.empty()) crLf = lineEnd.size() == 2;
+        count += AppendReplaced(line, 0, findText, crLf ? withCrLf : replaceText, written);
+        written.append(lineEnd);
+      });
+      return true;
+    });
+  }
+  if (exit != kExitOk) return exit;
+  err << EndOfSearchMessage(SearchEnd::ReplaceSkip, count, findText).text << "\n";
   return kExitOk;
+}
+
+int RunRenumber(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  StreamSource source(in);
+  StreamSink sink(out);
+  return RunRenumber(args, source, sink, err);
+}
+
+int RunShift(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  StreamSource source(in);
+  StreamSink sink(out);
+  return RunShift(args, source, sink, err);
+}
+
+int RunReplace(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  StreamSource source(in);
+  StreamSink sink(out);
+  return RunReplace(args, source, sink, err);
 }
 
 }  // namespace quillon::cli

@@ -205,6 +205,15 @@ CuttingConditionLoad LoadCuttingConditionTable(const std::string& path) {
   return ParseCuttingConditionTable(bytes, path);
 }
 
+std::string MaterialFilePath(const std::string& path, const std::string& appFolder) {
+  const std::filesystem::path given(path);
+  std::error_code ec;
+  if (path.empty() || given.is_absolute() || appFolder.empty() || std::filesystem::exists(given, ec)) return path;
+  const std::filesystem::path beside = std::filesystem::path(appFolder) / given;
+  if (std::filesystem::is_regular_file(beside, ec)) return beside.string();
+  return path;
+}
+
 std::string ApplyCuttingConditionLoad(CuttingConditionTable& table, CuttingConditionLoad load) {
   if (!load.ok) return load.error;
   table = std::move(load.table);

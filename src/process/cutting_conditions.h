@@ -30,7 +30,8 @@ class CuttingConditionTable {
   bool empty() const;
 
  private:
-  std::array<std::array<std::string, kCuttingConditionColumns>, kCuttingConditionRows> m_cells{};
+  // Every cell an empty string. No {} initializer: clang-tidy 14 crashes on one here.
+  std::array<std::array<std::string, kCuttingConditionColumns>, kCuttingConditionRows> m_cells;
   bool m_loaded = false;
 };
 
@@ -64,6 +65,11 @@ std::vector<CuttingConditionRecordSpan> FindCuttingConditionRecords(std::string_
 // Reads the file at path whole and parses it.
 CuttingConditionLoad LoadCuttingConditionTable(const std::string& path);
 
+// The material files ship beside the program, so a relative path that names
+// no file in the current folder is taken from appFolder when it names a file
+// there. Any other path comes back as given, and so does its error message.
+std::string MaterialFilePath(const std::string& path, const std::string& appFolder);
+
 // Swaps a successful load into table; on failure the table stays as it was.
 // Returns the message to show (empty on success).
 std::string ApplyCuttingConditionLoad(CuttingConditionTable& table, CuttingConditionLoad load);
@@ -74,6 +80,5 @@ std::string ApplyCuttingConditionLoad(CuttingConditionTable& table, CuttingCondi
 // number: an empty cell (no material loaded) or other text throws
 // ProcessError{13}; a row outside 0..50 throws ProcessError{9}.
 ProcessDialogValues LoadCuttingConditionRow(const CuttingConditionTable& table, int row);
-
 
 }  // namespace quillon

@@ -7,6 +7,26 @@ ReplaceStep ReplaceAtSelection(std::size_t start, std::string_view findText, std
                      start + replaceText.size()};
 }
 
+std::size_t AppendReplaced(std::string_view text, std::size_t from, std::string_view findText,
+                           std::string_view replaceText, std::string& out, ReplaceMarks* marks) {
+  std::size_t count = 0;
+  std::size_t pos = from;
+  for (;;) {
+    const std::size_t p = text.find(findText, pos);
+    if (p == std::string_view::npos) break;
+    out.append(text.substr(pos, p - pos));
+    out.append(replaceText);
+    pos = p + findText.size();
+    ++count;
+    if (marks) {
+      marks->searchPos = out.size();
+      if (p < marks->caret) marks->newCaret = marks->caret >= pos ? out.size() + (marks->caret - pos) : out.size();
+    }
+  }
+  out.append(text.substr(pos));
+  return count;
+}
+
 ReplaceRun ReplaceAll(std::string_view text, std::size_t searchPos, std::string_view findText,
                       std::string_view replaceText, std::size_t caret) {
   ReplaceRun run;
@@ -16,21 +36,12 @@ ReplaceRun ReplaceAll(std::string_view text, std::size_t searchPos, std::string_
     run.text = std::string(text);
     return run;
   }
-  std::string& out = run.text;
-  out.reserve(text.size() + (replaceText.size() > findText.size() ? text.size() / 4 : 0));
-  std::size_t pos = searchPos;
-  out.append(text.substr(0, pos));
-  for (;;) {
-    const std::size_t p = text.find(findText, pos);
-    if (p == std::string_view::npos) break;
-    out.append(text.substr(pos, p - pos));
-    out.append(replaceText);
-    pos = p + findText.size();
-    ++run.count;
-    run.searchPos = out.size();
-    if (p < caret) run.caret = caret >= pos ? out.size() + (caret - pos) : out.size();
-  }
-  out.append(text.substr(pos));
+  run.text.reserve(text.size() + (replaceText.size() > findText.size() ? text.size() / 4 : 0));
+  run.text.append(text.substr(0, searchPos));
+  ReplaceMarks marks{caret, caret, searchPos};
+  run.count = AppendReplaced(text, searchPos, findText, replaceText, run.text, &marks);
+  run.caret = marks.newCaret;
+  run.searchPos = marks.searchPos;
   return run;
 }
 

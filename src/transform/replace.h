@@ -23,6 +23,19 @@ struct ReplaceRun {
   std::size_t searchPos = 0;  // where the run's search stands afterwards
 };
 
+// Where a caret and the search stand while the one all-at-once loop runs.
+struct ReplaceMarks {
+  std::size_t caret = 0;      // in the input text
+  std::size_t newCaret = 0;   // where it lands in the output
+  std::size_t searchPos = 0;  // in the output, after the last replacement
+};
+
+// The one all-at-once loop: appends text from `from` on to out with every
+// occurrence replaced, the search going on after each inserted text; the
+// count of replacements.
+std::size_t AppendReplaced(std::string_view text, std::size_t from, std::string_view findText,
+                           std::string_view replaceText, std::string& out, ReplaceMarks* marks = nullptr);
+
 // Every occurrence from searchPos on, in one pass. The caret keeps its place
 // among the words around it (inside a replaced occurrence: after it).
 ReplaceRun ReplaceAll(std::string_view text, std::size_t searchPos, std::string_view findText,

@@ -1,6 +1,9 @@
 #include "transform/sequence_numbers.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <iterator>
 
 #include "numbers/nc_number.h"
 
@@ -45,38 +48,47 @@ int DigitCount(double digits) {
   return d < 0 ? 0 : static_cast<int>(std::fmin(d, 308));
 }
 
+// Beyond this a whole number is no longer written digit for digit by the
+// shortest text (15 significant digits).
+constexpr double kLargestWholeWord = 1e15;
+
+// The document text through SequenceNumberer: the lines after the caret's
+// line, each judged on the line before it as written.
 class Arranger {
  public:
-  Arranger(std::string_view text, const ArrangeOptions& options)
-      : m_text(text), m_options(options), m_n(options.start),
-        m_largest(std::pow(10.0, DigitCount(options.digits)) - 1) {
+  Arranger(std::string_view text, const ArrangeOptions& options) : m_text(text), m_numberer(options) {
     m_out.reserve(text.size() + text.size() / 4 + 16);
   }
 
-  ArrangeResult run(std::size_t caret) {
+  ArrangeResult run(const ArrangeOptions& options, std::size_t caret) {
     std::size_t lineStart = 0;
     bool hasPrevious = false;
-    std::size_t judgeFrom = 0;  // where the previous line is searched for a program end
-    if (!m_options.fromTop && caret > 0) {
+    std::size_t judgedStart = 0;  // the previous line as written
+    std::size_t judgeFrom = 0;    // where it is searched for a program end
+    if (!options.fromTop && caret > 0) {
       const std::size_t lf = m_text.find('\n', std::min(caret, m_text.size()));
       if (lf == std::string_view::npos) return finish(0);
       m_out.append(m_text.substr(0, lf + 1));
       lineStart = lf + 1;
       hasPrevious = true;
-      judgeFrom = caret;
+      judgedStart = m_text.rfind('\n', caret - 1) + 1;  // npos + 1 == 0
+      judgeFrom = caret - judgedStart;
     }
     for (;;) {
-      if (hasPrevious && programEnds(judgeFrom)) return finish(lineStart);
-      const std::size_t outLineStart = m_out.size();
+      if (hasPrevious) {
+        const std::string_view judged = std::string_view(m_out).substr(judgedStart, m_out.size() - 1 - judgedStart);
+        if (!m_numberer.nextLine(EndsProgram(judged, judgeFrom))) return finish(lineStart);
+      }
+      judgedStart = m_out.size();
+      // The first character of a judged line is never part of a program end word.
+      judgeFrom = 1;
       const std::size_t lf = m_text.find('\n', lineStart);
       const std::size_t lineEnd = lf == std::string_view::npos ? m_text.size() : lf;
-      numberLine(lineStart, lineEnd);
+      m_numberer.appendLine(m_text.substr(lineStart, lineEnd - lineStart), m_out);
       if (lf == std::string_view::npos) return finish(m_text.size());
       m_out.push_back('\n');
       lineStart = lf + 1;
       hasPrevious = true;
-      // The first character of a judged line is never part of a program end word.
-      judgeFrom = outLineStart + 1;
     }
   }
 
@@ -88,86 +100,103 @@ class Arranger {
     return ArrangeResult{std::move(m_out), caret};
   }
 
-  // The previous line stands complete in m_out, its line feed last.
-  bool programEnds(std::size_t judgeFrom) {
-    const std::string_view written(m_out);
-    const std::size_t lineFeed = written.size() - 1;
-    bool found = false;
-    for (std::string_view code : kProgramEnds) {
-      if (!MCheck(written, judgeFrom, lineFeed, code)) continue;
-      if (m_options.stopAtProgramEnd) return true;
-      found = true;
-    }
-    if (found && !m_options.continuous) m_n = m_options.start;
-    return false;
-  }
-
-  int charAt(std::size_t k, std::size_t lineEnd) const {
-    if (k < lineEnd) return static_cast<unsigned char>(m_text[k]);
-    return k < m_text.size() ? '\n' : -1;
-  }
-
-  std::size_t skipBlanks(std::size_t k, std::size_t lineEnd) const {
-    while (k < lineEnd && m_text[k] == ' ') ++k;
-    return k;
-  }
-
-  std::string spacingBefore(int judged) const {
-    switch (m_options.spacing) {
-      case SequenceSpacing::None:
-        return {};
-      case SequenceSpacing::One:
-        return " ";
-      case SequenceSpacing::Five:
-        break;
-    }
-    return (judged == 'X' || judged == 'Y' || judged == 'Z') ? "     " : " ";
-  }
-
-  void numberLine(std::size_t lineStart, std::size_t lineEnd) {
-    const int first = charAt(lineStart, lineEnd);
-    if (KeepsLineUnnumbered(first)) {
-      m_out.append(m_text.substr(lineStart, lineEnd - lineStart));
-      return;
-    }
-    std::string word = SequenceNumberWord(m_n, m_options.digits);
-    std::size_t oldWordEnd = lineStart;  // the old word (N word or label) ends here
-    if (first == 'N') {
-      const int second = charAt(lineStart + 1, lineEnd);
-      if (second >= 'A' && second <= 'Z') {
-        // A label (NLAB1) is kept and uses up a number.
-        oldWordEnd = lineStart + 1;
-        while (oldWordEnd < lineEnd && m_text[oldWordEnd] != ' ' && m_text[oldWordEnd] != '\t' &&
-               m_text[oldWordEnd] != '\r')
-          ++oldWordEnd;
-        word.assign(m_text.substr(lineStart, oldWordEnd - lineStart));
-      } else {
-        oldWordEnd = lineStart + 1;
-        // The character after N belongs to the old word unless it ends the
-        // line: a line of just "N" keeps its line end.
-        if (oldWordEnd < lineEnd && m_text[oldWordEnd] != '\r') ++oldWordEnd;
-        while (oldWordEnd < lineEnd && m_text[oldWordEnd] >= '0' && m_text[oldWordEnd] <= '9') ++oldWordEnd;
-      }
-    }
-    const std::size_t restStart = skipBlanks(oldWordEnd, lineEnd);
-    m_out += word;
-    m_out += spacingBefore(charAt(restStart, lineEnd));
-    m_out.append(m_text.substr(restStart, lineEnd - restStart));
-    m_n += m_options.step;
-    if (m_n > m_largest) m_n = m_options.step;
-  }
-
   std::string_view m_text;
-  ArrangeOptions m_options;
-  double m_n;
-  double m_largest;  // D nines
+  SequenceNumberer m_numberer;
   std::string m_out;
 };
 
+bool IsUpperCase(int ch) { return ch >= 'A' && ch <= 'Z'; }
+bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
 }  // namespace
 
+SequenceNumberer::SequenceNumberer(const ArrangeOptions& options)
+    : m_options(options),
+      m_n(options.start),
+      m_largest(std::pow(10.0, DigitCount(options.digits)) - 1),
+      m_width(DigitCount(options.digits)) {}
+
+bool SequenceNumberer::nextLine(bool previousEndsProgram) {
+  if (!previousEndsProgram) return true;
+  if (m_options.stopAtProgramEnd) return false;
+  if (!m_options.continuous) m_n = m_options.start;
+  return true;
+}
+
+void SequenceNumberer::appendLine(std::string_view line, std::string& out) {
+  // Past the line's text stands its line end (or the end of the text, which
+  // every rule below treats alike).
+  const auto charAt = [line](std::size_t k) -> int {
+    return k < line.size() ? static_cast<unsigned char>(line[k]) : '\n';
+  };
+  if (KeepsLineUnnumbered(charAt(0))) {
+    out.append(line);
+    return;
+  }
+  std::size_t oldWordEnd = 0;  // the old word (N word or label) ends here
+  bool label = false;
+  if (line[0] == 'N') {
+    oldWordEnd = 1;
+    if (IsUpperCase(charAt(1))) {
+      // A label (NLAB1) is kept and uses up a number.
+      label = true;
+      while (oldWordEnd < line.size() && line[oldWordEnd] != ' ' && line[oldWordEnd] != '\t' &&
+             line[oldWordEnd] != '\r')
+        ++oldWordEnd;
+    } else {
+      // The character after N belongs to the old word unless it ends the
+      // line: a line of just "N" keeps its line end.
+      if (oldWordEnd < line.size() && line[oldWordEnd] != '\r') ++oldWordEnd;
+      while (oldWordEnd < line.size() && IsDigit(line[oldWordEnd])) ++oldWordEnd;
+    }
+  }
+  std::size_t restStart = oldWordEnd;
+  while (restStart < line.size() && line[restStart] == ' ') ++restStart;
+  if (label)
+    out.append(line.substr(0, oldWordEnd));
+  else
+    AppendSequenceNumberWord(m_n, m_width, out);
+  switch (m_options.spacing) {
+    case SequenceSpacing::None:
+      break;
+    case SequenceSpacing::One:
+      out.push_back(' ');
+      break;
+    case SequenceSpacing::Five: {
+      const int judged = charAt(restStart);
+      out.append(judged == 'X' || judged == 'Y' || judged == 'Z' ? "     " : " ");
+      break;
+    }
+  }
+  out.append(line.substr(restStart));
+  m_n += m_options.step;
+  if (m_n > m_largest) m_n = m_options.step;
+}
+
+bool EndsProgram(std::string_view line, std::size_t from) {
+  constexpr std::size_t kWords = std::size(kProgramEnds);
+  std::size_t first[kWords];  // first occurrence of each word, npos: none yet
+  std::fill(std::begin(first), std::end(first), std::string_view::npos);
+  std::size_t open = kWords;
+  for (std::size_t p = from; p < line.size() && open > 0; ++p) {
+    if (line[p] != 'M' && line[p] != 'R') continue;
+    for (std::size_t k = 0; k < kWords; ++k) {
+      if (first[k] != std::string_view::npos || line.compare(p, kProgramEnds[k].size(), kProgramEnds[k]) != 0) continue;
+      first[k] = p;
+      --open;
+    }
+  }
+  for (std::size_t k = 0; k < kWords; ++k) {
+    const std::size_t p = first[k];
+    if (p == std::string_view::npos) continue;
+    const std::size_t after = p + kProgramEnds[k].size();
+    if ((p == 0 || IsWordDelimiter(line[p - 1])) && (after == line.size() || IsWordDelimiter(line[after]))) return true;
+  }
+  return false;
+}
+
 ArrangeResult ArrangeSequenceNumbers(std::string_view text, const ArrangeOptions& options, std::size_t caret) {
-  return Arranger(text, options).run(caret);
+  return Arranger(text, options).run(options, caret);
 }
 
 bool MCheck(std::string_view text, std::size_t searchFrom, std::size_t lineEnd, std::string_view mcode) {
@@ -183,11 +212,26 @@ bool MCheck(std::string_view text, std::size_t searchFrom, std::size_t lineEnd, 
 }
 
 std::string SequenceNumberWord(double n, double digits) {
-  const std::string number = ShortestNumberText(n);
-  const int width = DigitCount(digits);
-  std::string word = "N";
-  if (static_cast<std::size_t>(width) > number.size()) word.append(width - number.size(), '0');
-  return word + number;
+  std::string word;
+  AppendSequenceNumberWord(n, DigitCount(digits), word);
+  return word;
+}
+
+void AppendSequenceNumberWord(double n, int width, std::string& out) {
+  char buf[32];
+  std::string_view number;
+  std::string wide;
+  if (n == std::trunc(n) && std::fabs(n) < kLargestWholeWord) {
+    // The usual case: whole numbers, written as the shortest text would.
+    const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(n));
+    number = std::string_view(buf, static_cast<std::size_t>(res.ptr - buf));
+  } else {
+    wide = ShortestNumberText(n);
+    number = wide;
+  }
+  out.push_back('N');
+  if (static_cast<std::size_t>(width) > number.size()) out.append(width - number.size(), '0');
+  out.append(number);
 }
 
 std::optional<std::string> AutoNumberPrefix(std::string_view text, std::size_t caret, char key) {

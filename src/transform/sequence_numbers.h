@@ -19,7 +19,7 @@ struct ArrangeOptions {
   double start = 1;   // S: first number
   double step = 1;    // A: increment
   SequenceSpacing spacing = SequenceSpacing::Five;
-  bool fromTop = true;           // else start at the line after the caret's line
+  bool fromTop = true;            // else start at the line after the caret's line
   bool stopAtProgramEnd = false;  // "Stop at M02 and RTS"
   bool continuous = false;        // numbers run on past a program end
 };
@@ -28,6 +28,33 @@ struct ArrangeResult {
   std::string text;
   std::size_t caret = 0;  // the end of the text
 };
+
+// The renumbering rule one line at a time. The dialog's run over the
+// document text and the command line's stream over a file both feed it their
+// lines in order, so the two cannot drift apart.
+class SequenceNumberer {
+ public:
+  explicit SequenceNumberer(const ArrangeOptions& options);
+
+  // Before every line but the first treated: whether the line before it, as
+  // written, ends the program (EndsProgram). False when the run stops there;
+  // that line and all after it stay as they are.
+  bool nextLine(bool previousEndsProgram);
+
+  // Appends the line (its text without the line end) as renumbered to out.
+  void appendLine(std::string_view line, std::string& out);
+
+ private:
+  ArrangeOptions m_options;
+  double m_n;        // the running number
+  double m_largest;  // D nines
+  int m_width;       // D as whole digits
+};
+
+// Whether a line ends the program: the first occurrence of each of M02, M2,
+// M30 and RTS at or after `from` is judged (as MCheck does), all four in one
+// scan; the line's own ends count as blanks.
+bool EndsProgram(std::string_view line, std::size_t from);
 
 ArrangeResult ArrangeSequenceNumbers(std::string_view text, const ArrangeOptions& options, std::size_t caret);
 
@@ -44,6 +71,8 @@ bool MCheck(std::string_view text, std::size_t searchFrom, std::size_t lineEnd, 
 // "N" and n, zero-padded on the left to `digits` digits; a wider number is
 // written unpadded.
 std::string SequenceNumberWord(double n, double digits);
+// The same word appended to out; width is D as whole digits.
+void AppendSequenceNumberWord(double n, int width, std::string& out);
 
 // The placeholder word typing puts at the start of a line before the key:
 // none when the caret is not right after a line end, for Backspace, and

@@ -28,9 +28,12 @@ std::optional<double> ApplyShiftCalculation(double value, const ShiftCalculation
 inline constexpr std::size_t kShiftScanLength = 10;
 
 struct ShiftScan {
-  std::string numberText;  // sign, digits and points taken; empty: no number
-  bool equals = false;     // an "=" stood among them (SB=12.5) and is written again
-  std::size_t consumed = 0;  // characters after the address word the new word replaces
+  char number[kShiftScanLength] = {};  // sign, digits and points taken
+  std::size_t numberLength = 0;        // 0: no number
+  bool equals = false;                 // an "=" stood among them (SB=12.5) and is written again
+  std::size_t consumed = 0;            // characters after the address word the new word replaces
+
+  std::string_view numberText() const { return {number, numberLength}; }
 };
 
 // Reads the characters that follow an address word (at most
@@ -44,6 +47,14 @@ inline constexpr double kLargestShiftResult = 1e15;
 // 15 significant digits) in its shortest text: 80, -0.2, 6.25, 0.5, -0.5;
 // none when it is not finite or too large to write.
 std::optional<std::string> FormatShiftValue(double value);
+// The same text written to out, which holds kShiftValueChars; its length, 0
+// when the value cannot be written.
+inline constexpr std::size_t kShiftValueChars = 24;
+std::size_t WriteShiftValue(double value, char* out);
+
+// Whether every number the scan can read (at most ten characters) gives a
+// value that can be written: a run with such a calculation never fails.
+bool ShiftAlwaysWritable(const ShiftCalculation& calculation);
 
 enum class ShiftOutcome { NoNumber, Shifted, Impossible };
 
@@ -54,22 +65,26 @@ struct ShiftWord {
   std::string word;          // findText, "=" when kept, the new number
 };
 ShiftWord ShiftWordFor(std::string_view findText, std::string_view following, const ShiftCalculation& calculation);
+// The same step appending the new word to out (Shifted only); consumed is set
+// in every outcome.
+ShiftOutcome AppendShiftWord(std::string_view findText, std::string_view following, const ShiftCalculation& calculation,
+                             std::string& out, std::size_t& consumed);
 
 // One step on the occurrence of findText at start (the selection).
 struct ShiftStep {
   ShiftOutcome outcome = ShiftOutcome::NoNumber;
   std::optional<DocumentEdit> edit;  // Shifted only; the caret ends after the new word
-  std::size_t searchPos = 0;     // just after the occurrence's first character
-  std::string oldWord;           // the address word and the characters it consumed
+  std::size_t searchPos = 0;         // just after the occurrence's first character
+  std::string oldWord;               // the address word and the characters it consumed
 };
 ShiftStep ShiftValueAtSelection(std::string_view text, std::size_t start, std::string_view findText,
                                 const ShiftCalculation& calculation);
 
 // Where an all-at-once run met a value it cannot calculate; nothing changes then.
 struct ShiftFailure {
-  std::size_t line = 0;                 // 1-based line of the occurrence
-  std::string oldWord;                  // as it stands in the text
-  std::size_t position = 0;             // of the occurrence in the text
+  std::size_t line = 0;      // 1-based line of the occurrence
+  std::string oldWord;       // as it stands in the text
+  std::size_t position = 0;  // of the occurrence in the text
 };
 
 struct ShiftRun {
@@ -79,6 +94,25 @@ struct ShiftRun {
   std::size_t searchPos = 0;  // where the run's search stands afterwards
   std::optional<ShiftFailure> failure;
 };
+
+// Where a caret and the search stand while the one all-at-once loop runs.
+struct ShiftMarks {
+  std::size_t caret = 0;      // in the input text
+  std::size_t newCaret = 0;   // where it lands in the output
+  std::size_t searchPos = 0;  // in the output, after the last occurrence met
+};
+
+// The one all-at-once loop: appends text from `from` on to out with every
+// occurrence shifted (the run goes on behind each word it wrote). It stops
+// at the first occurrence that cannot be calculated and returns its position
+// in text, leaving out incomplete; the count is that of the words changed.
+struct ShiftPass {
+  std::size_t count = 0;
+  std::optional<std::size_t> impossibleAt;
+  std::size_t impossibleLength = 0;  // of the old word there
+};
+ShiftPass AppendShifted(std::string_view text, std::size_t from, std::string_view findText,
+                        const ShiftCalculation& calculation, std::string& out, ShiftMarks* marks = nullptr);
 
 // Every occurrence from searchPos on in one pass. After a change the search
 // goes on behind the written word, so the run always ends. The caret keeps

@@ -1,15 +1,36 @@
 // Quillon: editor for the NC programs of Tessaly lathes.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
+#include <cstdio>
 
 #include "ui/platform/Interaction.h"
 #include "ui/platform/QtSettingsStore.h"
 #include "ui/shell/AppIcon.h"
 #include "ui/shell/Editor.h"
+#include "ui/shell/StartOptions.h"
 #include "ui/shell/frmMain.h"
 
+namespace {
+
+// --help and --version answer without a display, so they run on a plain
+// core application that never opens a window.
+int PrintStartText(int argc, char* argv[], StartAction action) {
+  QCoreApplication core(argc, argv);
+  const QString text = action == StartAction::Help ? StartHelpText() : StartVersionText();
+  std::fputs(text.toLocal8Bit().constData(), stdout);
+  return 0;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  QStringList rawArguments;
+  for (int i = 0; i < argc; ++i) rawArguments << QString::fromLocal8Bit(argv[i]);
+  if (const StartAction action = ReadStartAction(rawArguments); action != StartAction::Open)
+    return PrintStartText(argc, argv, action);
+
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Quillon"));
   QApplication::setApplicationName(QStringLiteral("Quillon"));
@@ -23,7 +44,7 @@ int main(int argc, char* argv[]) {
   QtInteraction interaction;
   Editor editor(store, interaction, places);
   // Each argument names one file (the shell has split the line already).
-  editor.window().load(QApplication::arguments().mid(1));
+  editor.window().load(StartFiles(QApplication::arguments()));
   editor.window().show();
   return QApplication::exec();
 }

@@ -1,8 +1,9 @@
-// The recent-file list: shifting, no de-duplication, design captions, and
-// what is loaded and written back.
+// The recent-file list: shifting, no de-duplication, design captions, and what is loaded and written back.
+#include "app/recent_files.h"
+
 #include <gtest/gtest.h>
 
-#include "app/recent_files.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -17,9 +18,9 @@ struct ListCase {
   const char* shown;                // '1' for a visible slot
 };
 
-// Guards against: empty stored values shown as items, slots after a gap lost, the oldest entry kept or the
-// newest not first, a repeated file merged into one entry, or a design caption ("RecentFile2") moved down a
-// slot and then shown as if it were a file.
+// Guards against: empty stored values shown as items, slots after a gap lost, the oldest entry kept or the newest not
+// first, a repeated file merged into one entry, or a design caption ("RecentFile2") moved down a slot and then shown as
+// if it were a file.
 class RecentListTest : public ::testing::TestWithParam<ListCase> {};
 
 TEST_P(RecentListTest, LoadsAndShiftsTheWholeList) {
@@ -48,11 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"SixOpensLeaveFive",  {},                                             {"/1", "/2", "/3", "/4", "/5", "/6"}, "/6|/5|/4|/3|/2",                                              "11111"},
         ListCase{"SameFileTwice",      {},                                             {"/a", "/a"},                         "/a|/a|RecentFile1|RecentFile2|RecentFile3",                   "11000"},
         ListCase{"GapMovesDownHidden", {{"RecentFile1", "/a"}, {"RecentFile3", "/c"}}, {"/x"},                               "/x|/a|RecentFile2|/c|RecentFile4",                            "11010"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
-// Guards against: design captions written into the store, or an older stored
-// value overwritten by an empty slot.
+// Guards against: design captions written into the store, or an older stored value overwritten by an empty slot.
 TEST(RecentFilesTest, SaveSkipsDesignCaptions) {
   MemorySettingsStore store;
   store.set(kSectionSettings, "RecentFile4", "/old/d.min");

@@ -1,11 +1,11 @@
-// quillon-nc generate outside the golden files: the flags it refuses and the
-// command list.
+// quillon-nc generate outside the golden files: the flags it refuses and the command list.
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
 #include "cli/cli_verbs.h"
+#include "support/param_name.h"
 
 namespace quillon::cli {
 namespace {
@@ -16,8 +16,8 @@ struct UsageCase {
   const char* reason;  // part of the one-line reason on standard error
 };
 
-// Guards against bad flags being ignored (a silently dropped --set would
-// generate a block the user did not ask for) instead of exiting with 2.
+// Guards against bad flags being ignored (a silently dropped --set would generate a block the user did not ask for)
+// instead of exiting with 2.
 class GenerateUsageTest : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(GenerateUsageTest, ExitsTwoWithOneLineReason) {
@@ -46,8 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"UnknownKept", {"ProcessMT1", "--kept", "Width=3"}, "--kept does not know Width"},
         UsageCase{"SpindleSpeedNotANumber", {"ProcessMT1", "--spindle-speed", "fast"}, "needs a number"},
         UsageCase{"SetOnCommandWithoutDialog", {"ProcessMT3", "--set", "V=150"}, "has no dialog"},
-        // Boxes the dialog hides cannot be typed into, so they cannot be set;
-        // refused before the material is looked at.
+        // Boxes the dialog hides cannot be typed into, so they cannot be set; refused before the material is looked at.
         UsageCase{"HiddenBox", {"ProcessRoughOD", "--set", "L=3"}, "ProcessRoughOD hides L"},
         UsageCase{"BoxHiddenByDesign", {"ProcessRoughOD", "--set", "B=45"}, "ProcessRoughOD hides B"},
         UsageCase{"UnknownBox", {"ProcessRoughOD", "--set", "Q=1"}, "does not know Q"},
@@ -56,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"UgcGraspWord", {"ProcessUGC", "--set", "Grasp=Middle"}, "takes OD or ID"},
         UsageCase{"UgcSpindleWord", {"ProcessUGC", "--set", "Spindle=CW"}, "takes Main or Sub"},
         UsageCase{"UgcTailstockWord", {"ProcessUGC", "--set", "Tailstock=yes"}, "takes 1 or 0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 
 // Guards against --list missing a family's rows or printing extra text.
 TEST(GenerateListTest, PrintsEveryCommandNameOnItsOwnLine) {
@@ -70,8 +69,7 @@ TEST(GenerateListTest, PrintsEveryCommandNameOnItsOwnLine) {
   EXPECT_EQ(text.find(' '), std::string::npos);
 }
 
-// Guards against the "--flag=value" spelling being read differently from
-// "--flag value".
+// Guards against the "--flag=value" spelling being read differently from "--flag value".
 TEST(GenerateFlagSpellingTest, InlineValueEqualsSeparateValue) {
   std::ostringstream a, b, errA, errB;
   ASSERT_EQ(RunGenerate({"ProcessMT1", "--machine=TG=True"}, a, errA), kExitOk);

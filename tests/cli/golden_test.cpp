@@ -1,6 +1,5 @@
-// Golden runs of quillon-nc generate: every *.golden file under a golden/
-// folder of the test tree is one case (format: tests/process/golden/README.md),
-// run through the same function the command line calls.
+// Golden runs of quillon-nc generate: every *.golden file under a golden/ folder of the test tree is one case (format:
+// tests/process/golden/README.md), run through the same function the command line calls.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -141,8 +140,8 @@ const std::vector<GoldenCase>& AllCases() {
   return cases;
 }
 
-// Guards against generated blocks drifting from the hand-derived expectations
-// and against line ends other than CR LF on standard output.
+// Guards against generated blocks drifting from the hand-derived expectations and against line ends other than CR LF on
+// standard output.
 class GoldenTest : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(GoldenTest, MatchesTheFile) {
@@ -168,8 +167,8 @@ TEST_P(GoldenTest, MatchesTheFile) {
 INSTANTIATE_TEST_SUITE_P(Files, GoldenTest, ::testing::ValuesIn(AllCases()),
                          [](const ::testing::TestParamInfo<GoldenCase>& info) { return info.param.name; });
 
-// Guards against the discovery silently finding nothing (a moved folder or a
-// missing QUILLON_TEST_DATA would otherwise pass with zero cases).
+// Guards against the discovery silently finding nothing (a moved folder or a missing QUILLON_TEST_DATA would otherwise
+// pass with zero cases).
 TEST(GoldenDiscovery, FindsTheCasesOfBothFolders) {
   const auto& cases = AllCases();
   auto count = [&](const char* prefix) {

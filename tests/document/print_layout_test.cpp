@@ -1,5 +1,5 @@
-// The page layout of printed listings, measured with a fixed-pitch font so
-// every position follows by hand: each character is 2 mm wide.
+// The page layout of printed listings, measured with a fixed-pitch font so every position follows by hand: each
+// character is 2 mm wide.
 #include "document/print_layout.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/date_text.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -20,9 +21,8 @@ constexpr double kCharMm = 2.0;
 const TextWidthMm kFixedPitch = [](std::string_view s) { return kCharMm * static_cast<double>(s.size()); };
 constexpr std::size_t kHeaderItems = 3;
 
-// A small page: 60 x 40 mm printable, 4 mm lines, left margin 10.
-// LineHeight 4, LinesPerPage floor(40/4) = 10, PrintWidth 60, the text starts
-// at y = 4*4 = 16 and a new column/page starts once y > (10-1)*4 = 36.
+// A small page: 60 x 40 mm printable, 4 mm lines, left margin 10. LineHeight 4, LinesPerPage floor(40/4) = 10,
+// PrintWidth 60, the text starts at y = 4*4 = 16 and a new column/page starts once y > (10-1)*4 = 36.
 PrintPageSetup SmallPage(int printLineNo = 1) { return {60, 40, 4, 10, 0, printLineNo}; }
 
 // The texts of a page from item `from` on, each as "text@x,y".
@@ -56,8 +56,8 @@ struct MetricsCase {
   int lineHeight, linesPerPage, printWidth, usable;
 };
 
-// Guards against rounding the page values the wrong way (halves go to even)
-// and against a zero line height that would never leave the first line.
+// Guards against rounding the page values the wrong way (halves go to even) and against a zero line height that would
+// never leave the first line.
 class PrintMetricsTest : public ::testing::TestWithParam<MetricsCase> {};
 
 TEST_P(PrintMetricsTest, ComputesPageValues) {
@@ -79,15 +79,15 @@ INSTANTIATE_TEST_SUITE_P(
         MetricsCase{"TwoColumnsHalveTheWidthLessOne", 190,   277,   4,    10,  0,    2,    4,   69,   190,  89},   // (190 - 10) / 2 - 1 = 89
         MetricsCase{"TwoColumnWidthRoundsHalfToEven", 190,   277,   4,    15,  0,    2,    4,   69,   190,  86},   // (190 - 15) / 2 - 1 = 86.5 -> 86
         MetricsCase{"TinyFontKeepsOneMillimetre",     60,    40,    0.3,  10,  0,    1,    1,   40,   60,   50}),  // 0.3 would round to 0; held at 1
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 // Guards against a missing header or rule on a listing with no text.
 TEST(PrintLayoutTest, EmptyDocumentPrintsOnePageWithHeaderAndRule) {
   const PrintLayout l = LayoutListing(SmallPage(), kFixedPitch, "Untitled1", "2004.07.17", "");
   ASSERT_EQ(l.pages.size(), 1u);
-  // Date at LeftMerge, y = LineHeight = 4; caption 9 chars = 18 mm at (60 - 18) / 2 + 10 = 31;
-  // "Page 1" 6 chars = 12 mm ends at PrintWidth: 60 - 12 = 48.
+  // Date at LeftMerge, y = LineHeight = 4; caption 9 chars = 18 mm at (60 - 18) / 2 + 10 = 31; "Page 1" 6 chars = 12 mm
+  // ends at PrintWidth: 60 - 12 = 48.
   EXPECT_EQ(Placed(l.pages[0]), (Texts{"2004.07.17@10,4", "Untitled1@31,4", "Page 1@48,4"}));
   // Rule at 2.2 * 4 = 8.8 from LeftMerge to PrintWidth.
   ASSERT_EQ(l.pages[0].rules.size(), 1u);
@@ -103,9 +103,8 @@ struct WrapCase {
   Texts body;  // printed lines of page 1, top to bottom, as "text@x,y"
 };
 
-// Guards against lines running into the right edge, against losing the
-// character at a break, and against wrapping the final line that has no line end.
-// One column: W = 60 - 10 = 50; i characters fit while 2i + 10 <= 50, so 20 per line.
+// Guards against lines running into the right edge, against losing the character at a break, and against wrapping the
+// final line that has no line end. One column: W = 60 - 10 = 50; i characters fit while 2i + 10 <= 50, so 20 per line.
 class PrintWrapTest : public ::testing::TestWithParam<WrapCase> {};
 
 TEST_P(PrintWrapTest, BreaksLinesAtTheUsableWidth) {
@@ -130,12 +129,11 @@ INSTANTIATE_TEST_SUITE_P(
         WrapCase{"LastLineWithoutLineEndIsWhole",      "G00\n" + kDigits45,  {"G00@10,16", kDigits45 + "@10,20"}},
         // The first pass still breaks; once no line end is left the rest goes whole.
         WrapCase{"SingleLineWithoutLineEndBreaksOnce", kDigits45,            {kDigits20 + "@10,16", kDigits45.substr(20) + "@10,20"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
-// Guards against the second column or the next page starting too early or
-// too late: lines start at y = 16, 20, ..., 36 (36 is not past the limit 36),
-// so a column holds six lines; column 2 starts at x = 60/2 + 10 + 1 = 41.
+// Guards against the second column or the next page starting too early or too late: lines start at y = 16, 20, ..., 36
+// (36 is not past the limit 36), so a column holds six lines; column 2 starts at x = 60/2 + 10 + 1 = 41.
 TEST(PrintLayoutTest, TwoColumnsFillColumnOneThenTwoThenANewPage) {
   const PrintLayout l = LayoutListing(SmallPage(2), kFixedPitch, "A", "D", NumberedLines(14));
   ASSERT_EQ(l.pages.size(), 2u);
@@ -151,8 +149,8 @@ TEST(PrintLayoutTest, TwoColumnsFillColumnOneThenTwoThenANewPage) {
 
 // Guards against the page number losing its right alignment as it grows.
 TEST(PrintLayoutTest, ThirdPageHeaderReadsPage3RightAligned) {
-  // One column, six lines a page: 14 lines = 6 + 6 + 2. "O1000.MIN" is 18 mm: (60 - 18) / 2 + 10 = 31;
-  // "Page 3" 12 mm ends at PrintWidth 60.
+  // One column, six lines a page: 14 lines = 6 + 6 + 2. "O1000.MIN" is 18 mm: (60 - 18) / 2 + 10 = 31; "Page 3" 12 mm
+  // ends at PrintWidth 60.
   const PrintLayout l = LayoutListing(SmallPage(1), kFixedPitch, "O1000.MIN", "2004.07.17", NumberedLines(14));
   ASSERT_EQ(l.pages.size(), 3u);
   EXPECT_EQ(l.pages[2].number, 3);
@@ -160,8 +158,8 @@ TEST(PrintLayoutTest, ThirdPageHeaderReadsPage3RightAligned) {
   EXPECT_EQ(l.pages[2].rules.size(), 1u);
 }
 
-// Guards against the endless print loop: a column narrower than the reserve
-// plus one character, and a font whose line height rounds to 0.
+// Guards against the endless print loop: a column narrower than the reserve plus one character, and a font whose line
+// height rounds to 0.
 TEST(PrintLayoutTest, PrintLoopAlwaysMovesOn) {
   PrintPageSetup narrow = SmallPage();
   narrow.printableWidthMm = 15;  // W = 15 - 10 = 5, less than the 10 mm reserve: one character a line
@@ -181,9 +179,8 @@ TEST(PrintLayoutTest, PrintLoopAlwaysMovesOn) {
   EXPECT_EQ(Body(t.pages[2]).size(), 28u);
 }
 
-// Guards against margins from an old settings file overflowing the page
-// arithmetic: they are held at +-10000 mm. PrintWidth = 60 - 10000 = -9940,
-// usable width = -9940 - (-10000) = 60, so 2i + 10 <= 60 gives 25 characters a line.
+// Guards against margins from an old settings file overflowing the page arithmetic: they are held at +-10000 mm.
+// PrintWidth = 60 - 10000 = -9940, usable width = -9940 - (-10000) = 60, so 2i + 10 <= 60 gives 25 characters a line.
 TEST(PrintLayoutTest, ExtremeStoredMarginsAreHeld) {
   PrintPageSetup s = SmallPage();
   s.leftMerge = std::numeric_limits<int>::min();
@@ -220,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Beyond int once rounded: held at 10 m instead of wrapping around.
         MarginCase{"HugeHeld",          "99999999999",  10000},
         MarginCase{"HugeNegativeHeld",  "-99999999999", -10000}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 struct DateCase {
@@ -245,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
         DateCase{"Summer",          {2004, 7, 17},  "2004.07.17", "DATE : 2004.07.17\n"},
         DateCase{"FirstOfFebruary", {2004, 2, 1},   "2004.02.01", "DATE : 2004.02.01\n"},
         DateCase{"YearEnd",         {2025, 12, 31}, "2025.12.31", "DATE : 2025.12.31\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 }  // namespace

@@ -1,8 +1,10 @@
-// Program file bytes: every byte survives, line-end styles round-trip, and a
-// save never grows the file by an empty line.
+// Program file bytes: every byte survives, line-end styles round-trip, and a save never grows the file by an empty
+// line.
+#include "document/text_file.h"
+
 #include <gtest/gtest.h>
 
-#include "document/text_file.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -41,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"LoneCrIsKept",                   "A\rB\r\n",                               "A\rB\n",                               LineEndStyle::CrLf, "A\rB\r\n"},
         RoundTripCase{"EmptyFile",                      "",                                       "",                                     LineEndStyle::CrLf, "\r\n"},
         RoundTripCase{"HighBytesSurvive",               std::string("\xff\x80\x00(\xe9)\r\n", 8), std::string("\xff\x80\x00(\xe9)\n", 7), LineEndStyle::CrLf, std::string("\xff\x80\x00(\xe9)\r\n", 8)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/cli_verbs.h"
+#include "support/param_name.h"
 
 namespace quillon::cli {
 namespace {
@@ -15,9 +16,8 @@ struct CalcCase {
   const char* out;
 };
 
-// Guards against: entries landing in the wrong box, --leave ignored or its
-// default not being the last box given, result boxes printed out of control
-// order or when empty, the failure text missing, and bad usage accepted.
+// Guards against: entries landing in the wrong box, --leave ignored or its default not being the last box given, result
+// boxes printed out of control order or when empty, the failure text missing, and bad usage accepted.
 class CalcCliTest : public ::testing::TestWithParam<CalcCase> {};
 
 TEST_P(CalcCliTest, PrintsResultBoxes) {
@@ -25,7 +25,9 @@ TEST_P(CalcCliTest, PrintsResultBoxes) {
   std::ostringstream out, err;
   EXPECT_EQ(RunCalc(c.args, out, err), c.exit) << err.str();
   EXPECT_EQ(out.str(), c.out);
-  if (c.exit != kExitOk) EXPECT_FALSE(err.str().empty());
+  if (c.exit != kExitOk) {
+    EXPECT_FALSE(err.str().empty());
+  }
 }
 
 const char* kImpossible = "drawing=Calculation is impossible!!\n";
@@ -64,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CalcCliTest, ::testing::Values(
   CalcCase{"LeaveWithoutBox", {"frmLineR", "--leave"}, 2, ""},
   CalcCase{"NotAnAssignment", {"frmLineR", "Text1"}, 2, ""},
   CalcCase{"RpmUnknownBox", {"RPM", "S=1"}, 2, ""}
-), [](const auto& info) { return std::string(info.param.name); });
+), testing_support::kRowName);
 // clang-format on
 
 }  // namespace

@@ -1,6 +1,5 @@
-// Every G and M code that a menu template or a process command can write is
-// explained on its help page: a code added to a table or generator without
-// a help entry fails here.
+// Every G and M code that a menu template or a process command can write is explained on its help page: a code added to
+// a table or generator without a help entry fails here.
 #include <gtest/gtest.h>
 
 #include "process_rotary/command_table.h"
@@ -23,8 +22,8 @@ namespace {
 
 using CodeSet = std::set<std::pair<char, int>>;  // ('G', 85), ('M', 3)
 
-// Words in parentheses are comments ("(-----< OD.THREAD M20*P2.5 >-----)"
-// names a thread, not an M code), so they are skipped.
+// Words in parentheses are comments ("(-----< OD.THREAD M20*P2.5 >-----)" names a thread, not an M code), so they are
+// skipped.
 void CollectCodes(std::string_view text, CodeSet& codes) {
   bool inComment = false;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -60,8 +59,7 @@ ProcessInput BaseInput() {
   return in;
 }
 
-// Every command under machine and input variants that switch its optional
-// lines on and off.
+// Every command under machine and input variants that switch its optional lines on and off.
 const CodeSet& GeneratorCodes() {
   static const CodeSet all = [] {
     CodeSet codes;

@@ -1,5 +1,5 @@
-// Help pages and About texts: every Help item finds its page (also from a
-// folder with blanks), and the version text follows the build's version.
+// Help pages and About texts: every Help item finds its page (also from a folder with blanks), and the version text
+// follows the build's version.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -9,11 +9,12 @@
 #include <vector>
 
 #include "numbers/process_error.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
-constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
+constexpr auto kName = testing_support::kRowName;
 
 const std::string kHeadings = "Material X\r\nProcess,Tool,T,Dir,Coolant,V,F,D,L,U,W,C\r\n";
 
@@ -31,11 +32,19 @@ CuttingConditionTable Loaded(const std::string& bytes) {
   return table;
 }
 
-struct CellCheck { int row, column; const char* text; };
-struct LoadCase { const char* name; std::string bytes; const char* error; std::vector<CellCheck> cells; };
+struct CellCheck {
+  int row, column;
+  const char* text;
+};
+struct LoadCase {
+  const char* name;
+  std::string bytes;
+  const char* error;
+  std::vector<CellCheck> cells;
+};
 
-// Guards against records stealing fields from the next line, rows shifted by
-// quoting or blank lines, reading past 34 records, and silent failures.
+// Guards against records stealing fields from the next line, rows shifted by quoting or blank lines, reading past 34
+// records, and silent failures.
 class CuttingConditionLoadTest : public ::testing::TestWithParam<LoadCase> {};
 
 TEST_P(CuttingConditionLoadTest, ReadsOrNamesTheLine) {
@@ -84,8 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Files, CuttingConditionLoadTest, ::testing::Values(
   kName);
 // clang-format on
 
-// Guards against a failed load leaving a mix of two materials, and rows of
-// the previous material surviving a shorter new file.
+// Guards against a failed load leaving a mix of two materials, and rows of the previous material surviving a shorter
+// new file.
 TEST(CuttingConditionSwapTest, AFileReplacesTheWholeTableOrNothing) {
   CuttingConditionTable table = Loaded(kHeadings + Records(34));
   // Row 1 of the new file is fine, row 2 is short: nothing of it may land.
@@ -114,8 +123,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, CuttingConditionUnreadableTest,
                          ::testing::Values("/nonexistent/ cutting  condition /S45C.CSV",
                                            std::filesystem::temp_directory_path().string(), ""));
 
-// Guards against a shipped material file that would stop a command or shift
-// its rows: every file loads, has all 34 rows, numbers where numbers belong.
+// Guards against a shipped material file that would stop a command or shift its rows: every file loads, has all 34
+// rows, numbers where numbers belong.
 class ShippedMaterialTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ShippedMaterialTest, LoadsEveryRowWithNumbers) {
@@ -134,13 +143,19 @@ TEST_P(ShippedMaterialTest, LoadsEveryRowWithNumbers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Materials, ShippedMaterialTest, ::testing::Values("S45C.CSV", "SUS304.CSV", "A5052.CSV"),
-                         [](const auto& info) { const std::string n = info.param; return n.substr(0, n.find('.')); });
+                         [](const auto& row) {
+                           const std::string n = row.param;
+                           return n.substr(0, n.find('.'));
+                         });
 
-struct RowCase { const char* name; const char* column4, *column5; bool spindleCW, coolantOn; };
+struct RowCase {
+  const char* name;
+  const char *column4, *column5;
+  bool spindleCW, coolantOn;
+};
 
-// Guards against the option columns being read as text (any text choosing
-// CCW) or compared loosely ("2" choosing coolant on), and the texts being
-// reformatted instead of copied as they stand in the file.
+// Guards against the option columns being read as text (any text choosing CCW) or compared loosely ("2" choosing
+// coolant on), and the texts being reformatted instead of copied as they stand in the file.
 class CuttingConditionRowTest : public ::testing::TestWithParam<RowCase> {};
 
 TEST_P(CuttingConditionRowTest, ChoosesOptionsAndCopiesTexts) {
@@ -165,10 +180,13 @@ INSTANTIATE_TEST_SUITE_P(Options, CuttingConditionRowTest, ::testing::Values(
   kName);
 // clang-format on
 
-struct RowErrorCase { const char* name; std::string file; int row, error; };  // file "": no material at all
+struct RowErrorCase {
+  const char* name;
+  std::string file;
+  int row, error;
+};  // file "": no material at all
 
-// Guards against a command opening its dialog without a material, or with an
-// option column that is not a number.
+// Guards against a command opening its dialog without a material, or with an option column that is not a number.
 class CuttingConditionRowErrorTest : public ::testing::TestWithParam<RowErrorCase> {};
 
 TEST_P(CuttingConditionRowErrorTest, Throws) {

@@ -1,15 +1,17 @@
-// The shared block pieces: tool-data lines, tool requests, tool words, the
-// spindle-speed rule and the error messages. Every command's own use of them
-// is pinned by the golden runs; here the pieces meet their edges.
+// The shared block pieces: tool-data lines, tool requests, tool words, the spindle-speed rule and the error messages.
+// Every command's own use of them is pinned by the golden runs; here the pieces meet their edges.
+#include "process/nc_block.h"
+
 #include <gtest/gtest.h>
 
-#include "process/nc_block.h"
 #include "numbers/process_error.h"
+#include "support/golden_file.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
-constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
+constexpr auto kName = testing_support::kRowName;
 
 ProcessContext Context(double tool, bool tg, bool tallix = false) {
   ProcessContext ctx;
@@ -25,11 +27,15 @@ std::string Replace(std::string text, const std::string& from, const std::string
   return text;
 }
 
-struct ToolDataCase { const char* name; double tool; std::optional<int> angle; const char* expected; };
+struct ToolDataCase {
+  const char* name;
+  double tool;
+  std::optional<int> angle;
+  const char* expected;
+};
 
-// Guards against: the VGR family with tool groups missing a name, a missing
-// or extra VTLA1 word, tool numbers written other than through the NC format,
-// and lines written without ToolFrom.
+// Guards against: the VGR family with tool groups missing a name, a missing or extra VTLA1 word, tool numbers written
+// other than through the NC format, and lines written without ToolFrom.
 class ToolDataLinesTest : public ::testing::TestWithParam<ToolDataCase> {};
 
 TEST_P(ToolDataLinesTest, WritesTwoLinesInBothFamilies) {
@@ -54,10 +60,16 @@ INSTANTIATE_TEST_SUITE_P(Rows, ToolDataLinesTest, ::testing::Values(
   kName);
 // clang-format on
 
-struct RequestCase { const char* name; bool tallix, tg; int turret; double tool; const char* macro, *lathe, *rotary; };
+struct RequestCase {
+  const char* name;
+  bool tallix, tg;
+  int turret;
+  double tool;
+  const char *macro, *lathe, *rotary;
+};
 
-// Guards against: the lathe request following the turret type, a request on
-// machines without Tallix, and the group form losing its kind digit.
+// Guards against: the lathe request following the turret type, a request on machines without Tallix, and the group form
+// losing its kind digit.
 class ToolRequestTest : public ::testing::TestWithParam<RequestCase> {};
 
 TEST_P(ToolRequestTest, WritesBothVariants) {
@@ -83,7 +95,13 @@ INSTANTIATE_TEST_SUITE_P(Machines, ToolRequestTest, ::testing::Values(
   kName);
 // clang-format on
 
-struct ToolWordsCase { const char* name; bool tg, tallix; double tool; int copies; const char* words; };
+struct ToolWordsCase {
+  const char* name;
+  bool tg, tallix;
+  double tool;
+  int copies;
+  const char* words;
+};
 
 // Guards against: wrong prefix on multi-tasking machines and missing zero padding.
 class ToolWordsTest : public ::testing::TestWithParam<ToolWordsCase> {};
@@ -105,10 +123,13 @@ INSTANTIATE_TEST_SUITE_P(Forms, ToolWordsTest, ::testing::Values(
   kName);
 // clang-format on
 
-struct SpeedCase { const char* name; double v, d, before, after; };  // after < 0: ProcessError 11
+struct SpeedCase {
+  const char* name;
+  double v, d, before, after;
+};  // after < 0: ProcessError 11
 
-// Guards against: recomputing when V <= 0, rounding up, a hair-under quotient
-// losing 10 min^-1, and a zero diameter dividing without the error.
+// Guards against: recomputing when V <= 0, rounding up, a hair-under quotient losing 10 min^-1, and a zero diameter
+// dividing without the error.
 class SpindleSpeedTest : public ::testing::TestWithParam<SpeedCase> {};
 
 TEST_P(SpindleSpeedTest, FollowsTheRule) {
@@ -145,34 +166,27 @@ INSTANTIATE_TEST_SUITE_P(Rule, SpindleSpeedTest, ::testing::Values(
   SpeedCase{"NegativeSpeedKeepsLast",          -5,    46,  1230, 1230},
   SpeedCase{"ZeroDiameterIgnoredWithoutSpeed", 0,     0,   70,   70},
   SpeedCase{"ZeroDiameterIsError11",           150,   0,   70,   -1},
-  // 1000*172.7/3.14/8.8 = 6250 exactly, but the double quotient /10 is
-  // 624.9999999999999: floor alone would give 6240
+  // 1000*172.7/3.14/8.8 = 6250 exactly, but the double quotient /10 is 624.9999999999999: floor alone would give 6240
   SpeedCase{"HairUnderAMultipleOfTen",         172.7, 8.8, 0,    6250}),
   kName);
 // clang-format on
 
-struct ErrorCase { const char* name; int number; const char* title; const char* message; };
-
-// Guards against a process error reported with another number or message.
-class ProcessErrorTest : public ::testing::TestWithParam<ErrorCase> {};
-
-TEST_P(ProcessErrorTest, TitleAndMessage) {
-  const auto& c = GetParam();
-  EXPECT_EQ(ProcessErrorTitle(c.number), c.title);
-  EXPECT_EQ(ProcessErrorMessage(c.number), c.message);
-  EXPECT_EQ(ProcessError(c.number).number, c.number);
+// Guards against a process error reported with another number, title or message, and a number outside the table
+// reported with nothing.
+TEST(ProcessErrorTest, TableMatchesItsDump) {
+  using testing_support::Quoted;
+  std::string dump;
+  for (const ErrorRow& row : ErrorTable()) {
+    const std::string message = ProcessErrorMessage(row.number), thrown = ProcessError(row.number).what();
+    dump += std::to_string(row.number) + " title " + Quoted(ProcessErrorTitle(row.number)) + " message " +
+            Quoted(message) + (thrown == message ? "" : " thrown as " + Quoted(thrown)) + "\n";
+  }
+  for (int other : {1, 999})
+    dump += std::to_string(other) + " (no row) title " + Quoted(ProcessErrorTitle(other)) + " message " +
+            Quoted(ProcessErrorMessage(other)) + "\n";
+  EXPECT_EQ(testing_support::GoldenMismatch("process/golden/errors.txt", dump), "");
+  EXPECT_EQ(ProcessError(13).number, 13);
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Numbers, ProcessErrorTest, ::testing::Values(
-  ErrorCase{"DivisionByZero", 11, " 11 error ", "0 error. Tool diameter is 0."},
-  ErrorCase{"NoMaterial",     13, " 13 error ", "Cutting condition error. Pls. Material file select."},
-  ErrorCase{"PathNotFound",   76, " 76 error ", "Not fund path."},
-  ErrorCase{"NoDocument",     91, " 91 error ", "Not file open. Can not insert."},
-  ErrorCase{"NoError",        0,  " 0 error ",  ""},
-  ErrorCase{"AnyOther",       9,  " 9 error ",  "Error."}),
-  kName);
-// clang-format on
 
 }  // namespace
 }  // namespace quillon

@@ -2,16 +2,22 @@
 #include <gtest/gtest.h>
 
 #include "numbers/nc_number.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
-constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
+constexpr auto kName = testing_support::kRowName;
 
-struct FormatCase { const char* name; double value; const char* text; double cut; };  // cut: the caller's variable afterwards
+struct FormatCase {
+  const char* name;
+  double value;
+  const char* text;
+  double cut;
+};  // cut: the caller's variable afterwards
 
-// Guards against: wrong truncation direction, trailing zeros, "-0", binary
-// doubles landing a hair under a thousandth, and large whole numbers gaining one.
+// Guards against: wrong truncation direction, trailing zeros, "-0", binary doubles landing a hair under a thousandth,
+// and large whole numbers gaining one.
 class FormatNcNumberTest : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatNcNumberTest, WritesAndCutsTheCallersVariable) {
@@ -45,14 +51,18 @@ INSTANTIATE_TEST_SUITE_P(Edges, FormatNcNumberTest, ::testing::Values(
   kName);
 // clang-format on
 
-// Guards against the float overload capturing whole-number arguments (an
-// ambiguous call or a float-rounded 16777217).
+// Guards against the float overload capturing whole-number arguments (an ambiguous call or a float-rounded 16777217).
 TEST(FormatNcNumberTest, WholeNumbersStayDouble) { EXPECT_EQ(FormatNcNumber(16777217), "16777217"); }
 
-struct SingleCase { const char* name; float value; const char* text; double wide; };  // wide: WidenSingle's result
+struct SingleCase {
+  const char* name;
+  float value;
+  const char* text;
+  double wide;
+};  // wide: WidenSingle's result
 
-// Guards against a single-precision box losing a thousandth: 0.7f is
-// 0.699999988..., about 1e-8 under 0.7, far more than the double tolerance.
+// Guards against a single-precision box losing a thousandth: 0.7f is 0.699999988..., about 1e-8 under 0.7, far more
+// than the double tolerance.
 class SinglePrecisionTest : public ::testing::TestWithParam<SingleCase> {};
 
 TEST_P(SinglePrecisionTest, WritesWhatWasTyped) {
@@ -76,10 +86,13 @@ INSTANTIATE_TEST_SUITE_P(Boxes, SinglePrecisionTest, ::testing::Values(
   kName);
 // clang-format on
 
-struct TwoDigitCase { const char* name; double value; const char* text; };
+struct TwoDigitCase {
+  const char* name;
+  double value;
+  const char* text;
+};
 
-// Guards against: missing leading zero, rounding instead of floor, and the
-// caller's variable left uncut.
+// Guards against: missing leading zero, rounding instead of floor, and the caller's variable left uncut.
 class FormatTwoDigitTest : public ::testing::TestWithParam<TwoDigitCase> {};
 
 TEST_P(FormatTwoDigitTest, WritesAndCuts) {
@@ -98,10 +111,14 @@ INSTANTIATE_TEST_SUITE_P(Edges, FormatTwoDigitTest, ::testing::Values(
   kName);
 // clang-format on
 
-struct ReadCase { const char* name; const char* text; double value; };
+struct ReadCase {
+  const char* name;
+  const char* text;
+  double value;
+};
 
-// Guards against: locale-dependent parsing, blanks inside numbers, garbage
-// after the number, and texts that are not numbers.
+// Guards against: locale-dependent parsing, blanks inside numbers, garbage after the number, and texts that are not
+// numbers.
 class ReadNumberTest : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadNumberTest, ReadsTheLeadingNumber) { EXPECT_DOUBLE_EQ(ReadNumber(GetParam().text), GetParam().value); }

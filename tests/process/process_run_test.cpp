@@ -7,11 +7,13 @@
 
 #include "document/document_edit.h"
 #include "numbers/process_error.h"
+#include "process_rotary/command_table.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
-constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
+constexpr auto kName = testing_support::kRowName;
 
 const ProcessCommand kRowFive{"ProcessDummy", CommandDialog::Process, 5, nullptr, nullptr};
 const ProcessCommand kNoRow{"ProcessDummy", CommandDialog::Process, 0, nullptr, nullptr};
@@ -21,9 +23,8 @@ DocumentEdit Out(const std::string& atCaret, const std::string& afterCaret, cons
   return InsertAtSelection(atCaret + afterCaret, atCaret.size(), appendAtEnd);
 }
 
-// Guards against the dialog opening without a material (error 13 before it),
-// against a set-up without a row needing one, and against the set-up's
-// pre-fills being overwritten by the row (they come after it).
+// Guards against the dialog opening without a material (error 13 before it), against a set-up without a row needing
+// one, and against the set-up's pre-fills being overwritten by the row (they come after it).
 TEST(PrepareProcessDialogTest, RowFirstThenPrefill) {
   // Rows 1..4 filler, row 5 a roughing row choosing CCW and coolant off.
   std::string file = "h1\r\nh2\r\n";
@@ -52,10 +53,15 @@ TEST(PrepareProcessDialogTest, RowFirstThenPrefill) {
   EXPECT_EQ(v.text("ToolNumber"), "");
 }
 
-struct VisibleCase { const char* name; std::vector<std::string> hidden, shown; const char* box; bool visible; };
+struct VisibleCase {
+  const char* name;
+  std::vector<std::string> hidden, shown;
+  const char* box;
+  bool visible;
+};
 
-// Guards against B and SZ counting as visible when a set-up does not show
-// them, and against hidden boxes being settable.
+// Guards against B and SZ counting as visible when a set-up does not show them, and against hidden boxes being
+// settable.
 class ProcessBoxVisibleTest : public ::testing::TestWithParam<VisibleCase> {};
 
 TEST_P(ProcessBoxVisibleTest, FollowsDesignAndSetup) {
@@ -87,11 +93,16 @@ DocumentEdit FailsHalfWay(ProcessContext& ctx) {
   throw ProcessError(kErrDivisionByZero);
 }
 
-struct RunCase { const char* name; const char* command; bool fails; double spindleAfter; bool keepsZeroShift; };
+struct RunCase {
+  const char* name;
+  const char* command;
+  bool fails;
+  double spindleAfter;
+  bool keepsZeroShift;
+};
 
-// Guards against a failing generator leaving half-updated kept state, the
-// last confirmed dialog being lost when generating fails, and the zero shift
-// being kept for commands that are not slant commands.
+// Guards against a failing generator leaving half-updated kept state, the last confirmed dialog being lost when
+// generating fails, and the zero shift being kept for commands that are not slant commands.
 class RunProcessCommandTest : public ::testing::TestWithParam<RunCase> {};
 
 TEST_P(RunProcessCommandTest, KeepsWhatTheDialogConfirmed) {
@@ -125,12 +136,16 @@ INSTANTIATE_TEST_SUITE_P(Commands, RunProcessCommandTest, ::testing::Values(
 // clang-format on
 
 struct ApplyCase {
-  const char* name; const char* text; std::size_t selStart, selLength; DocumentEdit output; const char* result; std::size_t caret;
+  const char* name;
+  const char* text;
+  std::size_t selStart, selLength;
+  DocumentEdit output;
+  const char* result;
+  std::size_t caret;
 };
 
-// Guards against the caret landing after the whole insertion (the user's
-// machining belongs between head and end) and against the subprogram being
-// put at the caret instead of the end.
+// Guards against the caret landing after the whole insertion (the user's machining belongs between head and end) and
+// against the subprogram being put at the caret instead of the end.
 class ApplyDocumentEditTest : public ::testing::TestWithParam<ApplyCase> {};
 
 TEST_P(ApplyDocumentEditTest, ReplacesSelectionAndAppends) {
@@ -151,6 +166,16 @@ INSTANTIATE_TEST_SUITE_P(Edits, ApplyDocumentEditTest, ::testing::Values(
   ApplyCase{"StartPastTheEndAppends",          "abc",        9, 0,  Out("Z", "", ""),                  "abcZ",                4}),
   kName);
 // clang-format on
+
+// Guards against threading dividing by (or computing from) a negative reference diameter: only d > 0 recomputes,
+// otherwise the last speed stays.
+TEST(TurningSpeedTest, ThreadWithNegativeDiameterKeepsTheSpeed) {
+  ProcessContext ctx;
+  ctx.kept.SpindleSpeed = 770;
+  ctx.input.ToolNumber = 5, ctx.input.V = 100, ctx.input.StartX = 24, ctx.input.EndX = -20, ctx.input.EndZ = -20;
+  FindProcessCommand("ProcessThreadOD")->generate(ctx);
+  EXPECT_EQ(ctx.kept.SpindleSpeed, 770);
+}
 
 }  // namespace
 }  // namespace quillon

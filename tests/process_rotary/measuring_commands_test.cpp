@@ -1,5 +1,4 @@
-// The measuring and zero-offset commands: where their texts land in a
-// document, and their dialog set-ups.
+// The measuring and zero-offset commands: where their texts land in a document (their set-ups: command_table_test.cpp).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,8 +18,8 @@ using testing_support::Parts;
 DocumentEdit RunMeasurement(const char* command) {
   ProcessDialogValues values;
   // Sensor 5, offset 3, target D40 at Z-20: TOF1 = two(5 + 10) = 15.
-  values.texts = {{"ToolNumber", "5"}, {"V", "3"}, {"U", "0.02"}, {"W", "0.05"}, {"EndX", "40"}, {"EndZ", "-20"},
-                  {"StartX", "60"}, {"StartZ", "5"}};
+  values.texts = {{"ToolNumber", "5"}, {"V", "3"},      {"U", "0.02"},    {"W", "0.05"},
+                  {"EndX", "40"},      {"EndZ", "-20"}, {"StartX", "60"}, {"StartZ", "5"}};
   ProcessContext ctx;
   return RunProcessCommand(*FindProcessCommand(command), values, ctx);
 }
@@ -31,11 +30,12 @@ int Count(const std::string& text, const std::string& piece) {
   return n;
 }
 
-struct PlacementCase { const char* command, *call, *subprogram; };  // call without a line end; subprogram's name
+struct PlacementCase {
+  const char *command, *call, *subprogram;
+};  // call without a line end; subprogram's name
 
-// Guards against: a call line with a line end of its own, the caret moved
-// past the call, the subprogram written at the caret instead of at the end,
-// and a half edit (call without subprogram): both come in one output.
+// Guards against: a call line with a line end of its own, the caret moved past the call, the subprogram written at the
+// caret instead of at the end, and a half edit (call without subprogram): both come in one output.
 class MeasurementPlacementTest : public ::testing::TestWithParam<PlacementCase> {};
 
 TEST_P(MeasurementPlacementTest, CallAtCaretSubprogramAtEnd) {
@@ -60,11 +60,10 @@ INSTANTIATE_TEST_SUITE_P(Commands, MeasurementPlacementTest, ::testing::Values(
   PlacementCase{"ProcessMeasuerInR",  "N000 CALL OME11 (ID.MEASURE D40)", "OME11"},
   PlacementCase{"ProcessMeasuerOutD", "N000 CALL OME02 (OD.MEASURE D40)", "OME02"},
   PlacementCase{"ProcessMeasuerOutR", "N000 CALL OME01 (OD.MEASURE D40)", "OME01"}),
-  [](const auto& info) { return std::string(info.param.command).substr(14); });
+  [](const auto& row) { return std::string(row.param.command).substr(14); });
 // clang-format on
 
-// Guards against a second run replacing the first subprogram or putting its
-// call after the subprograms.
+// Guards against a second run replacing the first subprogram or putting its call after the subprograms.
 TEST(MeasurementPlacementTest, TwoRunsAppendTwoSubprograms) {
   const DocumentEdit out = RunMeasurement("ProcessMeasuerInD");
   AppliedText doc = ApplyDocumentEdit("", {}, out);
@@ -76,8 +75,7 @@ TEST(MeasurementPlacementTest, TwoRunsAppendTwoSubprograms) {
   EXPECT_LT(doc.text.rfind("N000 CALL OME12"), doc.text.find("\nOME12\n"));
 }
 
-// Guards against the outside measurement opening a dialog or putting its
-// call anywhere but at the caret.
+// Guards against the outside measurement opening a dialog or putting its call anywhere but at the caret.
 TEST(MeasuerOutsideTest, NoDialogCallAtTheCaret) {
   const ProcessCommand* row = FindProcessCommand("ProcessMeasuerOutside");
   ASSERT_NE(row, nullptr);
@@ -85,42 +83,6 @@ TEST(MeasuerOutsideTest, NoDialogCallAtTheCaret) {
   ProcessContext ctx;
   EXPECT_EQ(Parts(RunPlainCommand(*row, ctx)), "N000 CALL OXMS\n||");
 }
-
-struct MeasuringSetupCase { const char* command, *caption, *label1, *labelV; bool startShown; };  // labelV "": blanked
-
-// Guards against: captions swapped between the seven dialogs, the sensor row
-// not used, and start-point boxes hidden where the cycle needs them.
-class MeasuringSetupTest : public ::testing::TestWithParam<MeasuringSetupCase> {};
-
-TEST_P(MeasuringSetupTest, CaptionsRowAndBoxes) {
-  const auto& c = GetParam();
-  const ProcessDialogSetup setup = FindProcessCommand(c.command)->setup(KeptState{});
-  EXPECT_EQ(setup.caption, c.caption);
-  EXPECT_EQ(FindProcessCommand(c.command)->conditionRow, 34);
-  std::string label1 = "<design>", labelV = "<design>";
-  for (const auto& [control, caption] : setup.labels) {
-    if (control == "Label1") label1 = caption;
-    if (control == "LabelV") labelV = caption;
-  }
-  EXPECT_EQ(label1, c.label1);
-  EXPECT_EQ(labelV, c.labelV);
-  EXPECT_EQ(ProcessBoxVisible(setup, "StartX"), c.startShown);
-  EXPECT_EQ(ProcessBoxVisible(setup, "StartZ"), c.startShown);
-  EXPECT_FALSE(ProcessBoxVisible(setup, "StartC"));
-  EXPECT_FALSE(ProcessBoxVisible(setup, "B"));
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Commands, MeasuringSetupTest, ::testing::Values(
-  //                 command                    caption                        Label1            LabelV                  start
-  MeasuringSetupCase{"ProcessMeasuerInD",       "I.D.diameter measurement ",   "Sensor number",  "Tool compensation ",  false},
-  MeasuringSetupCase{"ProcessMeasuerInR",       "I.D.Radius measurement ",     "Sensor number ", "Tool compensation ",  false},
-  MeasuringSetupCase{"ProcessMeasuerOutD",      "O.D.Diameter measurement ",   "Sensor number ", "Tool compensation ",  true},
-  MeasuringSetupCase{"ProcessMeasuerOutR",      " O.D.Radius measurement ",    "Sensor number",  "Compensation No",     false},
-  MeasuringSetupCase{"ProcessMeasuerZeroCaxis", "C-axis Auto zero offset",     "Sensor number ", "Applochi distance ",  true},
-  MeasuringSetupCase{"ProcessMeasuerZeroZaxis", "Z-axis Auto zero offset ",    "Sensor number ", "",                    true}),
-  [](const auto& info) { return std::string(info.param.command).substr(14); });
-// clang-format on
 
 }  // namespace
 }  // namespace quillon

@@ -1,31 +1,30 @@
-// The rotary-tool commands through their table rows: cycle-line edges the
-// golden runs do not reach, the speed rule, the frame switches, the circle's
-// depth steps and the dialog set-ups with their carried-over values.
+// The rotary-tool commands through their table rows: cycle-line edges the golden runs do not reach, the speed rule, the
+// frame switches, the circle's depth steps and the dialog set-ups with their carried-over values.
 #include <gtest/gtest.h>
-
-#include "process_rotary/command_table.h"
-#include "support/edit_parts.h"
 
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "process/process_command.h"
 #include "numbers/process_error.h"
+#include "process/process_command.h"
 #include "process/process_run.h"
+#include "process_rotary/command_table.h"
+#include "support/edit_parts.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
 using Boxes = std::map<std::string, std::string>;
 
-constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
+constexpr auto kName = testing_support::kRowName;
 
-// Inputs every rotary command accepts; a case overrides what it is about.
-// Drill D10 with V30 gives S = floor(30000 / 3.14 / 10 / 10) * 10 = 950.
+// Inputs every rotary command accepts; a case overrides what it is about. Drill D10 with V30 gives S = floor(30000 /
+// 3.14 / 10 / 10) * 10 = 950.
 Boxes BaseBoxes() {
-  return {{"ToolNumber", "5"}, {"V", "30"},    {"F", "0.1"},    {"D", "0"},     {"L", "0"},      {"U", "10"},
+  return {{"ToolNumber", "5"}, {"V", "30"},    {"F", "0.1"},    {"D", "0"},     {"L", "0"},       {"U", "10"},
           {"W", "0"},          {"C", "1"},     {"B", "45"},     {"SZ", "-30"},  {"StartX", "50"}, {"StartZ", "0"},
           {"StartC", "0"},     {"EndX", "40"}, {"EndZ", "-20"}, {"EndC", "-12"}};
 }
@@ -60,17 +59,20 @@ int Count(const std::string& text, const std::string& piece) {
 }
 
 const char* const kRotaryCommandNames[] = {
-    "ProcessMDrillFace", "ProcessMDrillSide", "ProcessMDrillSlant", "ProcessMTapFace",    "ProcessMTapSide",
-    "ProcessMTapSlant",  "ProcessMPlanetTapSlant", "ProcessMKeyFace", "ProcessMKeySide", "ProcessMKeySlant",
-    "ProcessMCircleSlant", "ProcessMSouseiFace", "ProcessMSouseiSide"};
+    "ProcessMDrillFace",   "ProcessMDrillSide",      "ProcessMDrillSlant", "ProcessMTapFace", "ProcessMTapSide",
+    "ProcessMTapSlant",    "ProcessMPlanetTapSlant", "ProcessMKeyFace",    "ProcessMKeySide", "ProcessMKeySlant",
+    "ProcessMCircleSlant", "ProcessMSouseiFace",     "ProcessMSouseiSide"};
 
-struct CycleCase { const char* name; const char* command; Boxes overrides; const char* prefix, *expected; };
+struct CycleCase {
+  const char* name;
+  const char* command;
+  Boxes overrides;
+  const char *prefix, *expected;
+};
 
-// Guards against: G183 not chosen for a dwell alone, D/L/E words written for
-// negative values, and single-precision boxes (StartC, EndC) used in sums as
-// the floats they hold: 20.3f is 20.2999992 and 47.7f is 47.7000008, so a
-// tool length 0 + 0.3 + 20 came out "20.299", a K of 50 - 47.7 - 2 "0.299"
-// and a planet-tap bottom of -10.3 "-10.301".
+// Guards against: G183 not chosen for a dwell alone, D/L/E words written for negative values, and single-precision
+// boxes (StartC, EndC) used in sums as the floats they hold: 20.3f is 20.2999992 and 47.7f is 47.7000008, so a tool
+// length 0 + 0.3 + 20 came out "20.299", a K of 50 - 47.7 - 2 "0.299" and a planet-tap bottom of -10.3 "-10.301".
 class CycleLineTest : public ::testing::TestWithParam<CycleCase> {};
 
 TEST_P(CycleLineTest, WritesTheLine) {
@@ -78,12 +80,13 @@ TEST_P(CycleLineTest, WritesTheLine) {
   EXPECT_EQ(LineStarting(Generate(c.command, c.overrides), c.prefix), c.expected);
 }
 
-// Face: K = AppZ - StartZ - 2 = 48. Planet: bottom Zb -10.3, feed 10 * 0.1 = 1;
-// first arc Z = Zb + 0.25 * 1, L = R - P = 5 - 1.
+// Face: K = AppZ - StartZ - 2 = 48. Planet: bottom Zb -10.3, feed 10 * 0.1 = 1; first arc Z = Zb + 0.25 * 1, L = R - P
+// = 5 - 1.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Edges, CycleLineTest, ::testing::Values(
   CycleCase{"DrillDwellG183",     "ProcessMDrillFace",      {{"W", "0.5"}},                            "N000 G18",  "N000 G183 C0 X50 Z-20 K48 E0.5 F=SB*0.1"},
   CycleCase{"DrillNegativeWords", "ProcessMDrillFace",      {{"D", "-1"}, {"L", "-1"}, {"W", "-1"}},   "N000 G18",  "N000 G183 C0 X50 Z-20 K48 F=SB*0.1"},
+  CycleCase{"DrillStepBelowOne",  "ProcessMDrillFace",      {{"L", "0.5"}},                            "N000 G18",  "N000 G181 C0 X50 Z-20 K48 L0.5 F=SB*0.1"},
   CycleCase{"DrillSlantLength",   "ProcessMDrillSlant",     {{"StartC", "0"}, {"EndC", "-0.3"}},       "NOEX VTLD", "NOEX VTLD[5]=10 VTLL[5]=20.3"},
   CycleCase{"DrillSlantK",        "ProcessMDrillSlant",     {{"StartC", "47.7"}},                      "N000 G18",  "N000 G181 X50 Y0 Z-12 K0.3 F=SB*0.1"},
   CycleCase{"TapSlantLength",     "ProcessMTapSlant",       {{"StartC", "0"}, {"EndC", "-0.3"}},       "NOEX VTLD", "NOEX VTLD[5]=10 VTLL[5]=20.3"},
@@ -99,10 +102,9 @@ INSTANTIATE_TEST_SUITE_P(Edges, CycleLineTest, ::testing::Values(
   kName);
 // clang-format on
 
-// Guards against: the speed rule skipped for V <= 0 (as turning does), a
-// zero tool diameter dividing without the error, the frame switches leaking
-// across the four families (NOEX lines without ToolFrom, tool requests
-// without Tallix, a missing TAB line), and Tallix requesting another kind.
+// Guards against: the speed rule skipped for V <= 0 (as turning does), a zero tool diameter dividing without the error,
+// the frame switches leaking across the four families (NOEX lines without ToolFrom, tool requests without Tallix, a
+// missing TAB line), and Tallix requesting another kind.
 class RotaryFrameTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(RotaryFrameTest, SpeedAndSwitches) {
@@ -136,25 +138,34 @@ TEST_P(RotaryFrameTest, SpeedAndSwitches) {
 
 INSTANTIATE_TEST_SUITE_P(Commands, RotaryFrameTest, ::testing::ValuesIn(kRotaryCommandNames));
 
-struct DepthCase { const char* name; const char* top, *bottom, *step, *zLines; int passes; };
+struct DepthCase {
+  const char* name;
+  const char *top, *bottom, *step, *zLines;
+  int passes;
+};
 
-// Guards against: a step landing exactly on the bottom counted twice, a step
-// too small to move never ending, no step or a negative one not going
-// straight to the bottom, and single-precision top and bottom boxes stepped as
-// the floats they hold (-0.3 as -0.30000001: the steps read -0.401, -0.501,
-// ... and a bottom of -0.3 gets a second pass).
+// Guards against: a step landing exactly on the bottom counted twice, a step too small to move never ending, no step or
+// a negative one not going straight to the bottom, and single-precision top and bottom boxes stepped as the floats they
+// hold (-0.3 as -0.30000001: the steps read -0.401, -0.501, ... and a bottom of -0.3 gets a second pass).
 class CircleDepthTest : public ::testing::TestWithParam<DepthCase> {};
 
 TEST_P(CircleDepthTest, StepsDown) {
   const auto& c = GetParam();
   // R10 at X10 Y20, no finish stock.
-  const std::string nc = Generate("ProcessMCircleSlant", {{"D", c.step}, {"StartC", c.top}, {"EndC", c.bottom},
-                                                         {"EndX", "10"}, {"StartX", "10"}, {"StartZ", "20"}, {"L", "0"}});
+  const std::string nc = Generate("ProcessMCircleSlant", {{"D", c.step},
+                                                          {"StartC", c.top},
+                                                          {"EndC", c.bottom},
+                                                          {"EndX", "10"},
+                                                          {"StartX", "10"},
+                                                          {"StartZ", "20"},
+                                                          {"L", "0"}});
   std::string zLines;
   std::istringstream in(nc);
   for (std::string line; std::getline(in, line);)
-    if (line.rfind("N000     Z", 0) == 0 && line.find("M147") == std::string::npos) zLines += line.substr(10) + " ";
-    else if (line.rfind("N000 G01 Z", 0) == 0) zLines += "G01:" + line.substr(10, line.find(' ', 10) - 10) + " ";
+    if (line.rfind("N000     Z", 0) == 0 && line.find("M147") == std::string::npos)
+      zLines += line.substr(10) + " ";
+    else if (line.rfind("N000 G01 Z", 0) == 0)
+      zLines += "G01:" + line.substr(10, line.find(' ', 10) - 10) + " ";
   EXPECT_EQ(zLines, c.zLines);
   EXPECT_EQ(Count(nc, " G40"), c.passes);
   EXPECT_EQ(Count(nc, " G41"), c.passes);
@@ -175,9 +186,8 @@ INSTANTIATE_TEST_SUITE_P(Steps, CircleDepthTest, ::testing::Values(
   kName);
 // clang-format on
 
-// Guards against a step far below the depth writing passes until memory runs
-// out: 100 / 0.001 = 100000 passes is refused with error 14, nothing written;
-// 10 / 0.001 = 10000 passes (the last one at the bottom) is still written.
+// Guards against a step far below the depth writing passes until memory runs out: 100 / 0.001 = 100000 passes is
+// refused with error 14, nothing written; 10 / 0.001 = 10000 passes (the last one at the bottom) is still written.
 TEST(CircleDepthLimitTest, TooManyPassesIsAnError) {
   try {
     Generate("ProcessMCircleSlant", {{"D", "0.001"}, {"StartC", "0"}, {"EndC", "-100"}});
@@ -185,16 +195,17 @@ TEST(CircleDepthLimitTest, TooManyPassesIsAnError) {
   } catch (const ProcessError& e) {
     EXPECT_EQ(e.number, 14);
   }
-  EXPECT_EQ(Count(Generate("ProcessMCircleSlant", {{"D", "0.001"}, {"StartC", "0"}, {"EndC", "-10"}, {"L", "0"}}), " G40"),
-            10000);
+  EXPECT_EQ(
+      Count(Generate("ProcessMCircleSlant", {{"D", "0.001"}, {"StartC", "0"}, {"EndC", "-10"}, {"L", "0"}}), " G40"),
+      10000);
 }
 
-// Guards against later passes drawing with the unwritten radius: R 10.0007 at
-// X0 Y0, depths -2, -4, -5. The first pass writes X = floor(-10000.7) / 1000
-// = -10.001 and L10, which cuts R to 10; the passes after it draw with X-10.
+// Guards against later passes drawing with the unwritten radius: R 10.0007 at X0 Y0, depths -2, -4, -5. The first pass
+// writes X = floor(-10000.7) / 1000 = -10.001 and L10, which cuts R to 10; the passes after it draw with X-10.
 TEST(CircleContourTest, LaterPassesUseTheWrittenRadius) {
-  const std::string nc = Generate("ProcessMCircleSlant", {{"D", "2"}, {"StartC", "0"}, {"EndC", "-5"}, {"L", "0"},
-                                                         {"EndX", "10.0007"}, {"StartX", "0"}, {"StartZ", "0"}});
+  const std::string nc = Generate(
+      "ProcessMCircleSlant",
+      {{"D", "2"}, {"StartC", "0"}, {"EndC", "-5"}, {"L", "0"}, {"EndX", "10.0007"}, {"StartX", "0"}, {"StartZ", "0"}});
   EXPECT_EQ(LineStarting(nc, "(-----<"), "(-----< SLANT CIRCLE D20.001 >-----)");  // 2 * 10.0007 = 20.0014
   EXPECT_EQ(Count(nc, "N000 G03 X-10.001 Y0 L10\n"), 1);
   EXPECT_EQ(Count(nc, "N000 G03 X-10 Y0 L10\n"), 2);
@@ -207,75 +218,8 @@ std::string Find(const std::vector<std::pair<std::string, std::string>>& pairs, 
   return "<none>";
 }
 
-struct SetupCase { const char* command, *caption; int row; bool slant; const char* tipBox; };  // tipBox "": no hint
-
-// Guards against: a command wired to another's row or caption, the slant
-// boxes left hidden (or shown on face and side commands), a lost hint, and
-// menu items that are disabled getting a row.
-class RotarySetupTest : public ::testing::TestWithParam<SetupCase> {};
-
-TEST_P(RotarySetupTest, CaptionRowAndBoxes) {
-  const auto& c = GetParam();
-  const ProcessCommand* row = FindProcessCommand(c.command);
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(row->dialog, CommandDialog::Process);
-  const ProcessDialogSetup setup = row->setup(KeptState{});
-  EXPECT_EQ(setup.caption, c.caption);
-  EXPECT_EQ(row->conditionRow, c.row);
-  EXPECT_EQ(ProcessBoxVisible(setup, "B"), c.slant);
-  EXPECT_EQ(ProcessBoxVisible(setup, "SZ"), c.slant);
-  EXPECT_EQ(Find(setup.toolTips, c.tipBox) != "<none>", *c.tipBox != 0);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Commands, RotarySetupTest, ::testing::Values(
-  //        command                   caption                   row slant  tip
-  SetupCase{"ProcessMDrillFace",      "M Drill Face ",          17, false, "U"},
-  SetupCase{"ProcessMDrillSide",      "M Drill  Side ",         18, false, "U"},
-  SetupCase{"ProcessMDrillSlant",     "M Drill Slant ",         19, true,  "U"},
-  SetupCase{"ProcessMTapFace",        "M Tap  Face ",           20, false, "F"},
-  SetupCase{"ProcessMTapSide",        "M Tap  Side ",           21, false, "F"},
-  SetupCase{"ProcessMTapSlant",       "M Tap  Slant ",          22, true,  "F"},
-  SetupCase{"ProcessMPlanetTapSlant", "Planet Tap Slant ",      33, true,  ""},
-  SetupCase{"ProcessMKeyFace",        "M Key way Face ",        23, false, ""},
-  SetupCase{"ProcessMKeySide",        "M Key way Side ",        24, false, ""},
-  SetupCase{"ProcessMKeySlant",       "M Key way Slant ",       25, true,  ""},
-  SetupCase{"ProcessMCircleSlant",    "Endmill circle Slant ",  30, true,  ""},
-  SetupCase{"ProcessMSouseiFace",     "M cutting  Face ",       26, false, ""},
-  SetupCase{"ProcessMSouseiSide",     "M cutting  Side ",       27, false, ""}),
-  [](const auto& info) { return std::string(info.param.command).substr(7); });
-// clang-format on
-
-TEST(RotarySetupTest, LabelsBoxesAndPresetsOfTheirOwn) {
-  // Blanks, odd spellings and the Japanese words are part of the captions.
-  const ProcessDialogSetup tapSlant = FindProcessCommand("ProcessMTapSlant")->setup(KeptState{});
-  EXPECT_EQ(Find(tapSlant.labels, "LabelAttn"), " attention :X axis \u306f radius  command \u3067\u3059 . ");
-  EXPECT_EQ(Find(tapSlant.labels, "LabelC"), " zero  movement  amount ");
-  const ProcessDialogSetup circle = FindProcessCommand("ProcessMCircleSlant")->setup(KeptState{});
-  EXPECT_EQ(Find(circle.labels, "LabelU"), " end \uff90\uff99 diameter ");
-  EXPECT_EQ(Find(circle.labels, "LabelL"), " Finish \u4ee3");
-  const ProcessDialogSetup side = FindProcessCommand("ProcessMDrillSide")->setup(KeptState{});
-  EXPECT_EQ(Find(side.labels, "LabelU"), "Drill diameter");
-  EXPECT_EQ(Find(side.labels, "EndZ2"), "");
-  EXPECT_FALSE(ProcessBoxVisible(side, "EndZ"));
-  EXPECT_TRUE(ProcessBoxVisible(side, "EndX"));
-  const ProcessDialogSetup keySide = FindProcessCommand("ProcessMKeySide")->setup(KeptState{});
-  EXPECT_EQ(Find(keySide.labels, "LabelC"), "Key number");
-  EXPECT_EQ(Find(keySide.labels, "LabelL2"), "U");
-  const ProcessDialogSetup endMill = FindProcessCommand("ProcessMSouseiFace")->setup(KeptState{});
-  for (const char* box : {"C", "D", "W", "L"}) EXPECT_FALSE(ProcessBoxVisible(endMill, box)) << box;
-  // Tapping presets its start after the row.
-  const ProcessDialogSetup tapFace = FindProcessCommand("ProcessMTapFace")->setup(KeptState{});
-  EXPECT_EQ(Boxes(tapFace.prefill.begin(), tapFace.prefill.end()), (Boxes{{"StartZ", "0"}, {"StartC", "0"}}));
-  const ProcessDialogSetup tapSide = FindProcessCommand("ProcessMTapSide")->setup(KeptState{});
-  EXPECT_EQ(Boxes(tapSide.prefill.begin(), tapSide.prefill.end()), (Boxes{{"StartC", "0"}}));
-  for (const char* name : {"ProcessMCircleFace", "ProcessMCircleSide", "ProcessMPlanetTapFace", "ProcessMPlanetTapSide"})
-    EXPECT_EQ(FindProcessCommand(name), nullptr) << name;
-}
-
-// Guards against: the zero shift of one slant command pre-filling another,
-// the first run showing a stale C from the material row, and B/SZ not taken
-// from the last accepted dialog (whatever command it was).
+// Guards against: the zero shift of one slant command pre-filling another, the first run showing a stale C from the
+// material row, and B/SZ not taken from the last accepted dialog (whatever command it was).
 class SlantPrefillTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(SlantPrefillTest, CarriesOverBSzAndOwnZeroShift) {

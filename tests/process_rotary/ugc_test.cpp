@@ -1,22 +1,23 @@
-// "Material Input" and the ATC ready-requests, through their command rows.
-// Whole frames and OUGC texts for the usual machines are pinned by the golden
-// runs (ugc_*.golden, mt*.golden); here the cases those do not reach.
+// "Material Input" and the ATC ready-requests, through their command rows. Whole frames and OUGC texts for the usual
+// machines are pinned by the golden runs (ugc_*.golden, mt*.golden); here the cases those do not reach.
 #include "process_rotary/ugc.h"
 
 #include <gtest/gtest.h>
 
-#include "process_rotary/command_table.h"
-#include "support/edit_parts.h"
-
 #include <string>
 #include <vector>
 
+#include "numbers/nc_number.h"
 #include "process/process_run.h"
+#include "process_rotary/command_table.h"
+#include "support/edit_parts.h"
+#include "support/golden_file.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
-constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
+constexpr auto kName = testing_support::kRowName;
 
 bool HasLine(const std::string& text, const std::string& line) {
   return ("\n" + text).find("\n" + line + "\n") != std::string::npos;
@@ -24,12 +25,12 @@ bool HasLine(const std::string& text, const std::string& line) {
 
 struct OugcCase {
   const char* name;
-  const char* od, *id, *jawLength;  // Text5, Text4, Text1; P-Zero 0, length 100, jaw face 10, face drawing on
+  const char *od, *id, *jawLength;  // Text5, Text4, Text1; P-Zero 0, length 100, jaw face 10, face drawing on
   std::vector<std::string> present, absent;
 };
 
-// Guards against a negative inside diameter drawn as a bore, and entries read
-// other than leniently ("80mm" is 80, "abc" is 0).
+// Guards against a negative inside diameter drawn as a bore, and entries read other than leniently ("80mm" is 80, "abc"
+// is 0).
 class OugcTest : public ::testing::TestWithParam<OugcCase> {};
 
 TEST_P(OugcTest, WritesExactlyTheLinesOfItsCase) {
@@ -63,11 +64,14 @@ MachineParameters Machine(void (*change)(MachineParameters&)) {
   return m;
 }
 
-struct FrameCase { const char* name; MachineParameters machine; const char* head, *tail; };
+struct FrameCase {
+  const char* name;
+  MachineParameters machine;
+  const char *head, *tail;
+};
 
-// Guards against head and end lines that follow the wrong machine flag: the
-// measuring calls belong at the end only, the B-turret head ignores Tallix,
-// M90 follows the door on both heads, and MaxS goes through the NC format.
+// Guards against head and end lines that follow the wrong machine flag: the measuring calls belong at the end only, the
+// B-turret head ignores Tallix, M90 follows the door on both heads, and MaxS goes through the NC format.
 class UgcFrameTest : public ::testing::TestWithParam<FrameCase> {};
 
 TEST_P(UgcFrameTest, HeadAndTail) {
@@ -95,8 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 "\t\nN000 M100\nN000 TLID\nN000 M91\nNEND M02\n"}),
     kName);
 
-// Guards against the kept values missing their whole-number rule or not
-// being left for the generators that pre-fill from them.
+// Guards against the kept values missing their whole-number rule or not being left for the generators that pre-fill
+// from them.
 TEST(MaterialInputTest, KeepsTheConfirmedValues) {
   const ProcessCommand* command = FindProcessCommand("ProcessUGC");
   ASSERT_NE(command, nullptr);
@@ -118,10 +122,10 @@ TEST(MaterialInputTest, KeepsTheConfirmedValues) {
   EXPECT_EQ(ctx.kept.MaterialID, 30);
 }
 
-// Guards against the bare ready-requests gaining a tool number, a line end,
-// a dialog, or landing after the caret.
+// Guards against the bare ready-requests gaining a tool number, a line end, a dialog, or landing after the caret.
 TEST(ReadyRequestTest, InsertsTheBareRequestAtTheCaret) {
-  for (const auto& [name, text] : {std::pair{"ProcessMT1", "N000 MT=1 TG="}, std::pair{"ProcessMT3", "N000 MT=3 TG="}}) {
+  for (const auto& [name, text] :
+       {std::pair{"ProcessMT1", "N000 MT=1 TG="}, std::pair{"ProcessMT3", "N000 MT=3 TG="}}) {
     const ProcessCommand* command = FindProcessCommand(name);
     ASSERT_NE(command, nullptr);
     EXPECT_EQ(command->dialog, CommandDialog::None);
@@ -130,6 +134,22 @@ TEST(ReadyRequestTest, InsertsTheBareRequestAtTheCaret) {
     ctx.input.ToolNumber = 12;  // never written
     EXPECT_EQ(testing_support::Parts(RunPlainCommand(*command, ctx)), std::string(text) + "||") << name;
   }
+}
+
+// Guards against a Material Input box mapped to another meaning, caption or grid place (ui, command line and core all
+// read this one table), or read without its whole-number rule: box TextN holds "N0.7" here.
+TEST(UgcBoxTableTest, MatchesItsDump) {
+  UgcDialogValues d;
+  for (const UgcBox& b : UgcBoxes()) d.*b.text = std::to_string(b.index * 10) + ".7";
+  const UgcValues v = ReadUgcValues(d);
+  std::string dump;
+  for (const UgcBox& b : UgcBoxes()) {
+    dump += "Text" + std::to_string(b.index) + " " + std::string(b.name) + " " + testing_support::Quoted(b.caption) +
+            " reads " + ShortestNumberText(v.*b.value) + (b.kept ? " kept" : "") + (b.centre ? " centre" : "") +
+            " at " + std::to_string(b.row) + "," + std::to_string(b.column) + "\n";
+    EXPECT_EQ(FindUgcBox(b.index), &b);
+  }
+  EXPECT_EQ(testing_support::GoldenMismatch("process_rotary/golden/ugc_boxes.txt", dump), "");
 }
 
 }  // namespace

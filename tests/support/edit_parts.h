@@ -1,6 +1,6 @@
 #pragma once
-// The parts of a command's edit as a reader of a generated block thinks of
-// them: what goes before the caret, after it, and at the document's end.
+// The parts of a command's edit as a reader of a generated block thinks of them: what goes before the caret, after it,
+// and at the document's end.
 #include <string>
 
 #include "document/document_edit.h"

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <utility>
+#include "support/golden_file.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -18,8 +18,8 @@ struct LookupCase {
 
 class CodeTemplateLookupTest : public ::testing::TestWithParam<LookupCase> {};
 
-// Guards against array handlers picking text by position instead of by index, and against indexes outside
-// the listed ones inserting something (every listed item's text is checked through its menu action).
+// Guards against array handlers picking text by position instead of by index, and against indexes outside the listed
+// ones inserting something (every listed item's text is checked through its menu action).
 TEST_P(CodeTemplateLookupTest, FindsTextByControlAndIndex) {
   const auto& c = GetParam();
   const auto edit = CodeTemplateEdit(c.control, c.index);
@@ -40,25 +40,19 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"SingleItemGivenAnIndex", "GcodeG71",       1,    std::nullopt},
         LookupCase{"UnknownControl",         "mnuFileOpen",    0,    std::nullopt},
         LookupCase{"SubmenuHasNoText",       "GcodeRask",      0,    std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
-// Guards against a control typed twice (the second row would never be reached)
-// and against M codes losing the blank that lets them extend a block.
-TEST(CodeTemplateTableTest, RowsAreUniqueAndMCodesExtendTheLine) {
-  std::set<std::pair<std::string_view, int>> seen;
-  int mCodes = 0;
+// Guards against a template text, its leading blank (an M code extends the block being written) or its line end
+// drifting from the controller's skeletons, and a control typed twice (the second row would never be reached).
+TEST(CodeTemplateTableTest, MatchesItsDump) {
+  std::string dump;
   for (const CodeTemplate& t : CodeTemplateTable()) {
-    EXPECT_TRUE(seen.insert({t.control, t.index}).second) << t.control << "(" << t.index << ")";
-    if (t.control.starts_with("Mcode")) {
-      ++mCodes;
-      EXPECT_TRUE(t.text.starts_with(" M")) << t.control;
-      EXPECT_FALSE(t.lineEnd) << t.control;
-    }
+    dump += std::string(t.control) + "(" + std::to_string(t.index) + ") " + testing_support::Quoted(t.text) +
+            (t.lineEnd ? " line end\n" : "\n");
+    EXPECT_EQ(CodeTemplateEdit(t.control, t.index)->text, std::string(t.text) + (t.lineEnd ? "\n" : "")) << t.control;
   }
-  // 23 single G items + 2 + 6 + 9 + 14 array items; 54 M items.
-  EXPECT_EQ(mCodes, 54);
-  EXPECT_EQ(CodeTemplateTable().size(), 23u + 2 + 6 + 9 + 14 + 54);
+  EXPECT_EQ(testing_support::GoldenMismatch("templates/golden/code_templates.txt", dump), "");
 }
 
 }  // namespace

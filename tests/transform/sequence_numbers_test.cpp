@@ -1,15 +1,17 @@
-// Sequence number arrange with its program-end check (the auto-number typing
-// rule is checked with real key events in the widget tests).
+// Sequence number arrange with its program-end check (the auto-number typing rule is checked with real key events in
+// the widget tests).
+#include "transform/sequence_numbers.h"
+
 #include <gtest/gtest.h>
 
-#include "transform/sequence_numbers.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
 constexpr auto kNone = SequenceSpacing::None;
 constexpr auto kOne = SequenceSpacing::One;
-constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
+constexpr auto kRowName = testing_support::kRowName;
 
 struct ArrangeCase {
   const char* name;
@@ -19,10 +21,9 @@ struct ArrangeCase {
   const char* expected;
 };
 
-// Guards against: numbering lines that must stay, losing labels or leading
-// blanks rules, wrong spacing, numbers not wrapping past D nines, numbers
-// wider than D padded wrongly, a line of only "N" losing its line end,
-// program ends misjudged, and the caret start being off by one line.
+// Guards against: numbering lines that must stay, losing labels or leading blanks rules, wrong spacing, numbers not
+// wrapping past D nines, numbers wider than D padded wrongly, a line of only "N" losing its line end, program ends
+// misjudged, and the caret start being off by one line.
 class ArrangeTest : public ::testing::TestWithParam<ArrangeCase> {};
 
 TEST_P(ArrangeTest, Renumbers) {
@@ -42,6 +43,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ArrangeTest, ::testing::Values(
     // the label is kept, its blanks become the spacing, and it uses up number 1
     ArrangeCase{"LabelKept",         "NLAB1   G00\nG01",                       {.spacing = kOne},                        0, "NLAB1 G00\nN002 G01"},
     ArrangeCase{"LabelBeforeAxis",   "NLAB X5",                                {},                                       0, "NLAB     X5"},
+    ArrangeCase{"LabelEndingTheAlphabet", "NZ1 G00\nG01",                     {.spacing = kOne},                        0, "NZ1 G00\nN002 G01"},
     // the character judged after N100 is the line end: one blank
     ArrangeCase{"NumberAlone",       "N100\nG00",                              {},                                       0, "N001 \nN002 G00"},
     ArrangeCase{"NumberAloneAtEnd",  "N100",                                   {},                                       0, "N001 "},
@@ -90,8 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, ArrangeTest, ::testing::Values(
     kRowName);
 // clang-format on
 
-// Guards against 16-bit positions and a run that is not linear: 40,000
-// characters of program renumbered to the last line.
+// Guards against 16-bit positions and a run that is not linear: 40,000 characters of program renumbered to the last
+// line.
 TEST(ArrangeLongText, PositionsBeyondSixteenBits) {
   std::string text;
   while (text.size() < 40000) text += "G01 X10 Z5\n";  // 11 characters a line
@@ -99,7 +101,8 @@ TEST(ArrangeLongText, PositionsBeyondSixteenBits) {
   const ArrangeResult result = ArrangeSequenceNumbers(text, ArrangeOptions{.digits = 5}, 0);
   EXPECT_EQ(result.text.size(), text.size() + lines * 7);  // every line grows by "N00001 "
   const std::string last = std::to_string(lines);
-  EXPECT_EQ(result.text.substr(result.text.size() - 18), "N" + std::string(5 - last.size(), '0') + last + " G01 X10 Z5\n");
+  EXPECT_EQ(result.text.substr(result.text.size() - 18),
+            "N" + std::string(5 - last.size(), '0') + last + " G01 X10 Z5\n");
 }
 
 // Guards against a negative entry for D giving a negative padding.

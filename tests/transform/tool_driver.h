@@ -1,6 +1,6 @@
 #pragma once
-// A document stand-in for the search dialogs' tests: a text and a
-// selection that take a step's outcome the way frmDocument does.
+// A document stand-in for the search dialogs' tests: a text and a selection that take a step's outcome the way
+// frmDocument does.
 #include <string>
 #include <vector>
 
@@ -21,9 +21,8 @@ struct FakeDocument {
   }
 };
 
-// Presses buttons in order: C Change, S Skip, A All Change, F Find (frmFind),
-// N the Next Find command; a "^" before a letter ticks "from top" for that
-// press. The user meanwhile: "@7" puts the caret at 7, "#Z" types Z there.
+// Presses buttons in order: C Change, S Skip, A All Change, F Find (frmFind), N the Next Find command; a "^" before a
+// letter ticks "from top" for that press. The user meanwhile: "@7" puts the caret at 7, "#Z" types Z there.
 inline void Press(ChangeTool tool, FakeDocument& doc, SearchState& state, const std::string& presses) {
   bool fromTop = false;
   for (std::size_t k = 0; k < presses.size(); ++k) {

@@ -1,5 +1,5 @@
-// quillon-nc renumber / shift / replace against hand-written golden files,
-// run in-process through the same verbs the executable calls.
+// quillon-nc renumber / shift / replace against hand-written golden files, run in-process through the same verbs the
+// executable calls.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/cli_verbs.h"
+#include "support/param_name.h"
 
 namespace quillon::cli {
 namespace {
@@ -36,8 +37,8 @@ struct GoldenCase {
   int exitCode;
 };
 
-// Guards against line ends changed or added, options read wrongly, and the
-// verbs drifting from the dialogs' runs and messages.
+// Guards against line ends changed or added, options read wrongly, and the verbs drifting from the dialogs' runs and
+// messages.
 class TransformGoldenTest : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(TransformGoldenTest, MatchesTheGoldenFile) {
@@ -53,8 +54,9 @@ TEST_P(TransformGoldenTest, MatchesTheGoldenFile) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Golden, TransformGoldenTest, ::testing::Values(
-    // name                 verb              args                                                           input               expected                            stderr                                  exit
-    // defaults D3 S1 A1, five blanks before X/Y/Z, labels NT05 and NAP1 use numbers 2 and 6, M02 restarts at 1
+    // name                 verb              args                                                           input
+    // expected                            stderr                                  exit defaults D3 S1 A1, five blanks
+    // before X/Y/Z, labels NT05 and NAP1 use numbers 2 and 6, M02 restarts at 1
     GoldenCase{"RenumberCrLf",    RunRenumber, {},                                                            "rough_crlf.min",   "rough_renumber.expected",          "",                                     0},
     GoldenCase{"RenumberStop",    RunRenumber, {"--stop-m02"},                                                "rough_crlf.min",   "rough_renumber_stop.expected",     "",                                     0},
     GoldenCase{"RenumberContinue",RunRenumber, {"--continue"},                                                "rough_crlf.min",   "rough_renumber_continue.expected", "",                                     0},
@@ -73,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Golden, TransformGoldenTest, ::testing::Values(
     GoldenCase{"ReplaceCrLf",     RunReplace, {"--find", "N000 ", "--with", "N0000 "},                       "rough_crlf.min",   "rough_replace.expected",           "6 times replaced.\n",                  0},
     GoldenCase{"ReplaceLf",       RunReplace, {"--find", "X", "--with", "U"},                                "lathe_lf.min",     "lathe_replace.expected",           "2 times replaced.\n",                  0},
     GoldenCase{"ReplaceNotFound", RunReplace, {"--find", "Q", "--with", "R"},                                "lathe_lf.min",     "lathe_lf.min",                     "\"Q\" not find.\n",                    0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 struct UsageCase {
@@ -106,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, TransformUsageTest, ::testing::Values(
     UsageCase{"EmptyWith",    RunReplace, {"--find", "X", "--with", ""}},
     UsageCase{"TwoFiles",     RunReplace, {"--find", "X", "--with", "Y", "a.min", "b.min"}},
     UsageCase{"MissingFile",  RunReplace, {"--find", "X", "--with", "Y", "/nonexistent/a.min"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::kRowName);
 // clang-format on
 
 // Guards against standard input being ignored when no file is named.

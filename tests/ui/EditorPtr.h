@@ -1,12 +1,25 @@
 #pragma once
-// The editor under test, held like a pointer to its main window: the
-// workspace, the window and every feature module bound, as main() builds it.
+// The one fixture of the widget tests: the editor as main() builds it (the workspace, the main window, every feature
+// module bound) over a memory settings store, a scripted Interaction and a temporary application folder, and the few
+// helpers every widget test needs.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
 #include <memory>
+#include <string>
 
+#include "ScriptedInteraction.h"
+#include "TestRows.h"
 #include "process/workspace.h"
+#include "ui/documents/DocumentHost.h"
+#include "ui/documents/frmDocument.h"
+#include "ui/shell/Commands.h"
 #include "ui/shell/Editor.h"
 #include "ui/shell/frmMain.h"
 
+// The editor under test, held like a pointer to its main window.
 class EditorPtr {
  public:
   EditorPtr() = default;
@@ -24,4 +37,58 @@ class EditorPtr {
 
 inline EditorPtr MakeEditor(quillon::SettingsStore& store, Interaction& ui, quillon::SettingPlaces places) {
   return EditorPtr(std::make_unique<Editor>(store, ui, std::move(places)));
+}
+
+// A session of the editor: the application folder is tmp/app (empty unless a test puts files there), the home folder
+// tmp itself.
+struct EditorSession {
+  QTemporaryDir tmp;
+  QString appFolder = tmp.path() + "/app";
+  quillon::MemorySettingsStore store;
+  ScriptedInteraction ui;
+  EditorPtr main;
+
+  explicit EditorSession(bool startNow = true) {
+    if (startNow) start();
+  }
+  quillon::Workspace& ws() const { return main.workspace(); }
+  // A new editor over the same store (as the next run of the program would see it).
+  void start(const QString& commandLine = QString(), bool show = false) {
+    QDir().mkpath(appFolder);
+    main = MakeEditor(store, ui, {appFolder.toStdString(), tmp.path().toStdString()});
+    main->load(commandLine);
+    if (show) main->show();
+  }
+  // Runs a command as its menu item does (a disabled item does nothing).
+  void run(const QString& control, int index = 0) {
+    QVERIFY2(main->action(control, index), qPrintable(control));
+    main->runCommand(control, index);
+  }
+  // A new document holding text, unchanged and without undo history, with this selection.
+  frmDocument* document(const std::string& text = std::string(), int start = 0, int length = 0) {
+    main->runCommand(QStringLiteral("mnuFileNew"));
+    frmDocument* doc = main->ActiveDocument();
+    if (!doc) return nullptr;
+    doc->loadText(text);
+    doc->setDataChanged(false);
+    doc->setSelection(start, length);
+    return doc;
+  }
+  QString path(const QString& name) const { return tmp.filePath(name); }
+};
+
+inline void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+inline QByteArray ReadFile(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+template <class T = QWidget>
+T* Child(const QObject* parent, const QString& name) {
+  return parent ? parent->findChild<T*>(name) : nullptr;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// An Interaction that answers from a script instead of a human, and records
-// every message and question, so widget tests can drive the real forms.
+// An Interaction that answers from a script instead of a human, and records every message and question, so widget tests
+// can drive the real forms.
 #include <QString>
 #include <QStringList>
 #include <deque>

@@ -1,26 +1,19 @@
-// The Process menu driven through the main window: the command flow around
-// frmProcess and frmUGC (pre-fill, cancel, errors, caret, undo), with the
-// dialogs answered the way a user would. The blocks themselves are pinned by
-// the golden runs; here the menu must deliver exactly what the core flow makes
-// of the material row and what was typed.
+// The Process menu driven through the main window: the command flow around frmProcess and frmUGC (pre-fill, cancel,
+// errors, caret, undo), with the dialogs answered the way a user would. The blocks themselves are pinned by the golden
+// runs; here the menu must deliver exactly what the core flow makes of the material row and what was typed.
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMap>
-#include <QPlainTextEdit>
-#include <QTest>
 
-#include "ScriptedInteraction.h"
-#include "document/document_edit.h"
-#include "process_rotary/command_table.h"
-#include "ui/documents/frmDocument.h"
 #include "EditorPtr.h"
 #include "app/menu_tree.h"
-#include "ui/shell/Commands.h"
-#include "ui/process/frmUGC.h"
+#include "document/document_edit.h"
 #include "process/cutting_conditions.h"
 #include "process/process_run.h"
+#include "process_rotary/command_table.h"
 #include "test_process_support.h"
+#include "ui/process/frmUGC.h"
 
 namespace {
 
@@ -28,48 +21,42 @@ using Boxes = QMap<QString, QString>;
 
 const std::string kDoc = "%\n\nM30\n";  // the caret on the empty line: 2
 
-QString MaterialFile() { return QString::fromLocal8Bit(qgetenv("QUILLON_TEST_DATA")) + "/ui/test_process_material.csv"; }
+QString MaterialFile() {
+  return QString::fromLocal8Bit(qgetenv("QUILLON_TEST_DATA")) + "/ui/test_process_material.csv";
+}
 
 QString Q(const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
 
-// One main window with one document holding text, the caret at caret.
-struct Session {
-  quillon::MemorySettingsStore store;
-  ScriptedInteraction ui;
-  EditorPtr editor = MakeEditor(store, ui, {"/opt/quillon", "/home/op"});
-  frmMain& main = *editor;
-  quillon::Workspace& ws = editor.workspace();
-
+// One editor with one document holding text, the caret at caret, the test material loaded unless said otherwise.
+struct Session : EditorSession {
+  quillon::Workspace& ws = main.workspace();
   explicit Session(const std::string& text = kDoc, int caret = 2, bool material = true) {
-    main.load(QString());
-    main.runCommand(QStringLiteral("mnuFileNew"));
-    doc()->txtText->setPlainText(Q(text));
-    doc()->setSelection(caret, 0);
+    document(text, caret);
     if (material)
       quillon::ApplyCuttingConditionLoad(ws.conditions,
                                          quillon::LoadCuttingConditionTable(MaterialFile().toStdString()));
   }
-  frmDocument* doc() const { return main.ActiveDocument(); }
+  frmDocument* doc() const { return main->ActiveDocument(); }
   QString text() const { return Q(doc()->text()); }
 
-  // Picks the command from its menu item, as the user does, with the first
-  // modal dialog answered by answer.
+  // Picks the command from its menu item, as the user does, with the first modal dialog answered by answer.
   bool pick(const QString& command, std::function<void(QWidget*)> answer = nullptr) {
     ModalAnswer modal(answer ? answer : [](QWidget* d) { Press(d, "Command2"); });
-    QAction* item = main.action(command);
+    QAction* item = main->action(command);
     if (!item || !item->isEnabled()) return false;
     item->trigger();
     return modal.seen();
   }
 
-  // The document the core flow makes of the material row, the kept values
-  // and the boxes a user can type into, applied at the caret.
+  // The document the core flow makes of the material row, the kept values and the boxes a user can type into, applied
+  // at the caret.
   quillon::AppliedText expected(const QString& command, const Boxes& typed) {
     const quillon::ProcessCommand& row = *quillon::FindProcessCommand(command.toStdString());
     const quillon::ProcessDialogSetup setup = row.setup(ws.kept);
     quillon::ProcessDialogValues values = quillon::PrepareProcessDialog(row, setup, ws.conditions);
     for (auto it = typed.begin(); it != typed.end(); ++it)
-      if (quillon::ProcessBoxVisible(setup, it.key().toStdString())) values.texts[it.key().toStdString()] = it.value().toStdString();
+      if (quillon::ProcessBoxVisible(setup, it.key().toStdString()))
+        values.texts[it.key().toStdString()] = it.value().toStdString();
     quillon::ProcessContext ctx;
     ctx.machine = ws.machine;
     ctx.kept = ws.kept;
@@ -97,60 +84,44 @@ class ProcessCommandsTest : public QObject {
  private slots:
   void init() { QApplication::processEvents(); }
 
-  // Guards against: a command of any family wired to another row, skipping
-  // the material row's pre-fill, losing a typed box or the machine's
-  // ToolFrom, landing elsewhere than the caret, or taking more than one undo
-  // to remove.
+  // Guards against: a command of any family wired to another row, skipping the material row's pre-fill, losing a typed
+  // box or the machine's ToolFrom, landing elsewhere than the caret, or taking more than one undo to remove.
   void everyFamilyThroughTheMenu_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("toolFrom");
     QTest::addColumn<Boxes>("typed");
-    QTest::addColumn<QString>("header");
-    // S = floor(1000*150/3.14/(40+6)/10)*10 = 1030 from row 5; EndX from the kept material OD 60.
-    QTest::newRow("roughing: O.D.") << "ProcessRoughOD" << true << Boxes{{"StartX", "40"}, {"EndZ", "-30"}}
-                                    << "(-----< OD.ROUGH >-----)\nNOEX VTLIN[5]=1 VTLFN[5]=1 VTLA1[5]=55\n"
-                                       "NOEX VTLA2[5]=3 VTLL[5]=40\nN000 G00 X60 Z50 T050505 M41 S1030 M03 M63 M08\n";
-    QTest::newRow("finishing: O.D.") << "ProcessFinishOD" << false << Boxes{{"ToolNumber", "7"}, {"V", "200"}, {"StartX", "40"}}
-                                     << "(-----< OD.FINISH >-----)\n";
-    QTest::newRow("grooving: O.D.") << "ProcessGrooveOD" << false
-                                    << Boxes{{"ToolNumber", "12"}, {"StartX", "40"}, {"StartZ", "-10"}, {"EndX", "30"}, {"EndZ", "-15"}}
-                                    << "(-----< OD.GROOVE >-----)\n";
-    QTest::newRow("threading: O.D.") << "ProcessThreadOD" << false
-                                     << Boxes{{"F", "2.5"}, {"StartX", "24"}, {"StartZ", "5"}, {"EndX", "20"}, {"EndZ", "-25"}}
-                                     << "(-----< OD.THREAD M20*P2.5 >-----)\n";
-    QTest::newRow("drilling: corbyte") << "ProcessDrillU" << false << Boxes{{"U", "20"}, {"StartZ", "0"}, {"EndZ", "-40"}}
-                                       << "(-----< DRILL D20 >-----)\n";
-    QTest::newRow("rotary drilling: face") << "ProcessMDrillFace" << true << Boxes{{"U", "10"}, {"StartX", "50"}, {"EndZ", "-20"}}
-                                           << "(-----< FACE DRILL D10 >-----)\nNOEX VTLIN[";
-    QTest::newRow("tapping: face") << "ProcessMTapFace" << false << Boxes{{"U", "8"}, {"F", "1.25"}, {"StartX", "40"}, {"EndZ", "-15"}}
-                                   << "(-----< FACE TAP M8*P1.25 >-----)\n";
-    QTest::newRow("key way: face") << "ProcessMKeyFace" << false << Boxes{{"U", "10"}, {"StartX", "60"}, {"EndX", "40"}, {"EndZ", "-30"}}
-                                   << "(-----< FACE KEY W10 >-----)\n";
-    QTest::newRow("milling: end mill face") << "ProcessMSouseiFace" << false
-                                            << Boxes{{"U", "12"}, {"StartX", "50"}, {"EndX", "30"}, {"EndZ", "-5"}, {"EndC", "90"}}
-                                            << "(-----< FACE ENDMILL D12 >-----)\n";
+    // The blocks' words are pinned by the golden runs; a row a family, each with the boxes its block reads.
+    // clang-format off
+    QTest::newRow("roughing: O.D.")         << "ProcessRoughOD"     << true  << Boxes{{"StartX", "40"}, {"EndZ", "-30"}};
+    QTest::newRow("finishing: O.D.")        << "ProcessFinishOD"    << false << Boxes{{"ToolNumber", "7"}, {"V", "200"}, {"StartX", "40"}};
+    QTest::newRow("grooving: O.D.")         << "ProcessGrooveOD"    << false << Boxes{{"ToolNumber", "12"}, {"StartX", "40"}, {"StartZ", "-10"}, {"EndX", "30"}, {"EndZ", "-15"}};
+    QTest::newRow("threading: O.D.")        << "ProcessThreadOD"    << false << Boxes{{"F", "2.5"}, {"StartX", "24"}, {"StartZ", "5"}, {"EndX", "20"}, {"EndZ", "-25"}};
+    QTest::newRow("drilling: corbyte")      << "ProcessDrillU"      << false << Boxes{{"U", "20"}, {"StartZ", "0"}, {"EndZ", "-40"}};
+    QTest::newRow("rotary drilling: face")  << "ProcessMDrillFace"  << true  << Boxes{{"U", "10"}, {"StartX", "50"}, {"EndZ", "-20"}};
+    QTest::newRow("tapping: face")          << "ProcessMTapFace"    << false << Boxes{{"U", "8"}, {"F", "1.25"}, {"StartX", "40"}, {"EndZ", "-15"}};
+    QTest::newRow("key way: face")          << "ProcessMKeyFace"    << false << Boxes{{"U", "10"}, {"StartX", "60"}, {"EndX", "40"}, {"EndZ", "-30"}};
+    QTest::newRow("milling: end mill face") << "ProcessMSouseiFace" << false << Boxes{{"U", "12"}, {"StartX", "50"}, {"EndX", "30"}, {"EndZ", "-5"}, {"EndC", "90"}};
+    // clang-format on
   }
   void everyFamilyThroughTheMenu() {
     QFETCH(QString, command);
     QFETCH(bool, toolFrom);
     QFETCH(Boxes, typed);
-    QFETCH(QString, header);
     Session e;
     e.ws.machine.ToolFrom = toolFrom;
     e.ws.kept.MaterialOD = 60;
     const quillon::AppliedText expected = e.expected(command, typed);
     QVERIFY2(e.pick(command, TypeAndAccept(typed)), "the process dialog did not open");
     QVERIFY(e.ui.messages.empty());
-    QVERIFY(e.text().startsWith("%\n" + header));
     QCOMPARE(e.text(), Q(expected.text));
+    QVERIFY(e.text().startsWith("%\n(-----< "));  // a block came, headed by its comment
     QCOMPARE(e.doc()->selStart(), int(expected.caret));
     QCOMPARE(e.text().mid(e.doc()->selStart()), QStringLiteral("\nM30\n"));  // the caret ends after the block
     e.doc()->txtText->undo();
     QCOMPARE(e.text(), Q(kDoc));
   }
 
-  // Guards against: the measuring commands moving the caret, or needing two
-  // undos for their call and their subprogram.
+  // Guards against: the measuring commands moving the caret, or needing two undos for their call and their subprogram.
   void measuringKeepsTheCaretAndUndoesInOneStep_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<Boxes>("typed");
@@ -176,8 +147,7 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(e.text(), Q(kDoc));
   }
 
-  // Guards against: a process dialog opening (or anything being written)
-  // before a material file was ever loaded.
+  // Guards against: a process dialog opening (or anything being written) before a material file was ever loaded.
   void noMaterialReportsBeforeAnyDialog_data() {
     QTest::addColumn<QString>("command");
     QTest::newRow("roughing") << "ProcessRoughOD";
@@ -187,7 +157,7 @@ class ProcessCommandsTest : public QObject {
   void noMaterialReportsBeforeAnyDialog() {
     QFETCH(QString, command);
     Session e(kDoc, 2, /*material=*/false);
-    QVERIFY(e.main.action(command)->isEnabled());
+    QVERIFY(e.main->action(command)->isEnabled());
     QVERIFY(!e.pick(command));
     QCOMPARE(e.ui.messages.size(), size_t(1));
     QCOMPARE(e.ui.messages[0].title, QStringLiteral(" 13 error "));
@@ -222,10 +192,9 @@ class ProcessCommandsTest : public QObject {
     QVERIFY(e.ui.messages.empty());
   }
 
-  // Guards against: Material Input writing another frame than the dialog's
-  // values make, leaving the caret elsewhere than after the OUGC call's tab
-  // line, not loading the material file first, or forgetting the material
-  // values later commands and its own next opening start from.
+  // Guards against: Material Input writing another frame than the dialog's values make, leaving the caret elsewhere
+  // than after the OUGC call's tab line, not loading the material file first, or forgetting the material values later
+  // commands and its own next opening start from.
   void materialInputThroughTheMenu() {
     Session e("", 0, /*material=*/false);
     e.ws.machine.CsvFileName = MaterialFile().toStdString();
@@ -234,8 +203,14 @@ class ProcessCommandsTest : public QObject {
     QVERIFY(e.pick(QStringLiteral("ProcessUGC"), [&](QWidget* d) {
       shownFile = d->findChild<QLineEdit*>(QStringLiteral("CsvFile"))->text();
       for (const char* name : {"Check1", "SubSpindle"}) d->findChild<QAbstractButton*>(name)->click();
-      for (const auto& [box, text] : {std::pair{"Text9", "0"}, {"Text3", "50.7"}, {"Text1", "25"}, {"Text2", "10"},
-                                      {"Text5", "40.9"}, {"Text8", "20"}, {"Text7", "12"}, {"Text6", "3"}})
+      for (const auto& [box, text] : {std::pair{"Text9", "0"},
+                                      {"Text3", "50.7"},
+                                      {"Text1", "25"},
+                                      {"Text2", "10"},
+                                      {"Text5", "40.9"},
+                                      {"Text8", "20"},
+                                      {"Text7", "12"},
+                                      {"Text6", "3"}})
         SetBox(d, box, text);
       if (auto* ugc = qobject_cast<frmUGC*>(d)) accepted = ugc->values();
       Press(d, "Command1");
@@ -248,7 +223,8 @@ class ProcessCommandsTest : public QObject {
         "", {}, quillon::RunMaterialInput(*quillon::FindProcessCommand("ProcessUGC"), accepted, ctx));
     QCOMPARE(e.text(), Q(expected.text));
     // Defaults: MaxS 2500, no Tallix, index X500 Z500, panel check on, no B turret.
-    const QString head = "NMAX G50 S2500\nN000 G00 X500 Z500\nN000 CALL OPCHK (PANEL CHECK)\nN000 CALL OUGC  (GRAPHIC DATA)\n\t\n";
+    const QString head =
+        "NMAX G50 S2500\nN000 G00 X500 Z500\nN000 CALL OPCHK (PANEL CHECK)\nN000 CALL OUGC  (GRAPHIC DATA)\n\t\n";
     QVERIFY(e.text().startsWith(head));
     QCOMPARE(e.doc()->selStart(), int(head.size()));
     QCOMPARE(e.ws.conditions.cell(5, 3), std::string("5"));  // the material was loaded
@@ -274,8 +250,8 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(shown.value("ToolNumber"), QStringLiteral("5"));  // row 5 of the material
   }
 
-  // Guards against: a material file that cannot be read passing unnoticed,
-  // or stopping Material Input before its dialog.
+  // Guards against: a material file that cannot be read passing unnoticed, or stopping Material Input before its
+  // dialog.
   void unreadableMaterialIsReportedAndTheDialogStillOpens() {
     Session e("", 0, /*material=*/false);
     e.ws.machine.CsvFileName = "/nonexistent/ cutting  condition /S45C.CSV";
@@ -297,8 +273,8 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(e.text(), Q(kDoc));
   }
 
-  // Guards against: the rotary-tool menus not following Tallix after the
-  // parameter dialog closes, or Cancel letting the check through.
+  // Guards against: the rotary-tool menus not following Tallix after the parameter dialog closes, or Cancel letting the
+  // check through.
   void parameterDialogDrivesTheRotaryMenus_data() {
     QTest::addColumn<bool>("before");
     QTest::addColumn<QString>("button");
@@ -313,7 +289,7 @@ class ProcessCommandsTest : public QObject {
     QFETCH(bool, after);
     Session e;
     e.ws.machine.Tallix = before;
-    e.main.commands().setVisible(quillon::TallixItems(), before);
+    e.main->commands().setVisible(quillon::TallixItems(), before);
     QString caption;
     QVERIFY(e.pick(QStringLiteral("ProcessSetup"), [&](QWidget* d) {
       caption = d->windowTitle();
@@ -324,7 +300,7 @@ class ProcessCommandsTest : public QObject {
     QCOMPARE(e.ws.machine.Tallix, after);
     for (const char* item : {"ProcessMT", "ProcessMDrillSlant", "ProcessMKeySlant", "ProcessMTapSlant",
                              "ProcessMCircle", "ProcessMPlanetTap"})
-      QVERIFY2(e.main.action(QString::fromLatin1(item))->isVisible() == after, item);
+      QVERIFY2(e.main->action(QString::fromLatin1(item))->isVisible() == after, item);
     QCOMPARE(e.store.get("Parameter", "Tallix").has_value(), button == "Command1");
   }
 };

@@ -7,10 +7,9 @@
 #include <functional>
 #include <memory>
 
-// Answers the first modal dialog that appears with answer(dialog), inside the
-// dialog's own event loop. Polling stops when the answer ran, after about two
-// seconds, or when this object goes away, so a dialog that never came cannot
-// be answered by a later test.
+// Answers the first modal dialog that appears with answer(dialog), inside the dialog's own event loop. Polling stops
+// when the answer ran, after about two seconds, or when this object goes away, so a dialog that never came cannot be
+// answered by a later test.
 class ModalAnswer {
  public:
   explicit ModalAnswer(std::function<void(QWidget*)> answer) : m_state(std::make_shared<State>()) {

@@ -8,13 +8,16 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QVBoxLayout>
+#include <QHBoxLayout>
 #include <algorithm>
+
+#include "ui/documents/LineNumberGutter.h"
 
 namespace {
 constexpr char16_t kLoneCrSymbol = 0x240D;  // SYMBOL FOR CARRIAGE RETURN
 // 15 twips on each side at the usual 96 dpi.
 constexpr int kTextMargin = 1;
+constexpr int kCurrentLineAlpha = 40;  // of 255
 }  // namespace
 
 namespace {
@@ -59,17 +62,37 @@ frmDocument::frmDocument(QWidget* parent) : QWidget(parent) {
   txtText->setLineWrapMode(QPlainTextEdit::NoWrap);
   txtText->setTabChangesFocus(false);
   txtText->installEventFilter(this);
-  auto* layout = new QVBoxLayout(this);
+  gutter = new LineNumberGutter(*txtText, this);
+  auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(kTextMargin, kTextMargin, kTextMargin, kTextMargin);
+  layout->setSpacing(0);
+  layout->addWidget(gutter);
   layout->addWidget(txtText);
   setFocusProxy(txtText);
+  // The title's "[*]" shows the marker while the text differs from the file.
+  connect(txtText->document(), &QTextDocument::modificationChanged, this, &QWidget::setWindowModified);
+  connect(txtText, &QPlainTextEdit::cursorPositionChanged, this, &frmDocument::shadeCurrentLine);
+  shadeCurrentLine();
+}
+
+void frmDocument::shadeCurrentLine() {
+  // The palette's highlight, faint: readable under any text colour on light
+  // and dark palettes alike.
+  QColor shade = txtText->palette().color(QPalette::Highlight);
+  shade.setAlpha(kCurrentLineAlpha);
+  QTextEdit::ExtraSelection line;
+  line.format.setBackground(shade);
+  line.format.setProperty(QTextFormat::FullWidthSelection, true);
+  line.cursor = txtText->textCursor();
+  line.cursor.clearSelection();
+  txtText->setExtraSelections({line});
 }
 
 QString frmDocument::caption() const { return m_caption; }
 
 void frmDocument::setCaption(const QString& caption) {
   m_caption = caption;
-  setWindowTitle(caption);
+  setWindowTitle(caption + QStringLiteral("[*]"));
 }
 
 bool frmDocument::isUntitled() const { return m_caption.startsWith(QLatin1String("Untitled")); }
@@ -169,7 +192,9 @@ void frmDocument::closeEvent(QCloseEvent* event) {
 
 bool frmDocument::eventFilter(QObject* watched, QEvent* event) {
   if (watched == txtText) {
-    if (event->type() == QEvent::FocusIn) {
+    if (event->type() == QEvent::PaletteChange) {
+      shadeCurrentLine();
+    } else if (event->type() == QEvent::FocusIn) {
       emit textFocused(this);
     } else if (event->type() == QEvent::KeyPress) {
       auto* key = static_cast<QKeyEvent*>(event);

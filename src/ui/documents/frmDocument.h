@@ -20,14 +20,19 @@
 QString ProgramTextToQt(std::string_view bytes);
 std::string QtToProgramText(const QString& text);
 
+class LineNumberGutter;
+
 class frmDocument : public QWidget {
   Q_OBJECT
  public:
   explicit frmDocument(QWidget* parent = nullptr);
 
   QPlainTextEdit* txtText = nullptr;
+  // The line numbers painted beside txtText.
+  LineNumberGutter* gutter = nullptr;
 
   QString caption() const;
+  // The window title is the caption and the modified marker ("[*]").
   void setCaption(const QString& caption);
   bool isUntitled() const;  // caption begins with "Untitled"
 
@@ -80,6 +85,7 @@ class frmDocument : public QWidget {
   void overwriteModeChanged(frmDocument* self, bool overwrite);
 
  private:
+  void shadeCurrentLine();
   void replaceRangeAndAppend(int start, int length, const std::string& text, int caretAfter,
                              const std::string& appendAtEnd);
 

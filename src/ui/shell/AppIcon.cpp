@@ -10,6 +10,11 @@ QPixmap QuillonPixmap(int size) {
   p.setRenderHint(QPainter::Antialiasing);
   const qreal s = size / 32.0;
   p.scale(s, s);
+  PaintQuillonIcon(p);
+  return pm;
+}
+
+void PaintQuillonIcon(QPainter& p) {
   // Chuck jaws
   p.setPen(QPen(QColor(40, 40, 40), 1));
   p.setBrush(QColor(110, 120, 135));
@@ -29,7 +34,6 @@ QPixmap QuillonPixmap(int size) {
   // Centre line
   p.setPen(QPen(QColor(200, 30, 30), 0.8, Qt::DashLine));
   p.drawLine(QPointF(1, 16), QPointF(31, 16));
-  return pm;
 }
 
 QIcon QuillonIcon() {

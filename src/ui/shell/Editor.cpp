@@ -6,6 +6,7 @@
 #include "ui/geometry/CalculatorCommands.h"
 #include "ui/help/HelpCommands.h"
 #include "ui/process/ProcessCommands.h"
+#include "ui/program/ProgramCommands.h"
 #include "ui/shell/frmMain.h"
 #include "ui/transform/TransformCommands.h"
 
@@ -20,6 +21,7 @@ Editor::Editor(quillon::SettingsStore& store, Interaction& interaction, quillon:
   InstallTransformCommands(commands, documents);
   InstallCalculatorCommands(commands, documents);
   InstallHelpCommands(commands, documents, appFolder);
+  InstallProgramCommands(commands, documents, *m_window, m_workspace->settings);
 }
 
 Editor::~Editor() = default;

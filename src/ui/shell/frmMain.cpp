@@ -24,6 +24,8 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
@@ -111,7 +113,10 @@ frmMain::frmMain(quillon::Workspace& workspace, Interaction& interaction, QWidge
   // The area gets its final size only after the main window's layout ran
   // (also on the first show), so the arrangement follows the area itself.
   m_impl->mdi->viewport()->installEventFilter(this);
-  connect(m_impl->mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { updateInsertPanel(); });
+  connect(m_impl->mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
+    updateInsertPanel();
+    updateCaretPanel();
+  });
 
   m_documents = new DocumentHost(*m_impl->mdi, m_interaction, *this);
   m_commands = new Commands(this, [this] { return ActiveDocument() != nullptr; });
@@ -129,7 +134,10 @@ frmMain::~frmMain() {
   m_impl->mdi->disconnect(m_documents);
   // Closed windows awaiting deletion are no longer in the area's list.
   for (QMdiSubWindow* window : m_impl->mdi->findChildren<QMdiSubWindow*>()) window->disconnect(this);
-  for (frmDocument* doc : m_impl->mdi->findChildren<frmDocument*>()) doc->disconnect(this);
+  for (frmDocument* doc : m_impl->mdi->findChildren<frmDocument*>()) {
+    doc->disconnect(this);
+    doc->txtText->disconnect(this);
+  }
 }
 
 // ---------------------------------------------------------------- building
@@ -175,6 +183,9 @@ void frmMain::buildStatusBar() {
     label->setToolTip(Q(panel.toolTip));
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("OVR")) + 8);
+    // The caret panel keeps its width while the numbers grow.
+    if (panel.key == "LnCol")
+      label->setMinimumWidth(label->fontMetrics().horizontalAdvance(Q(quillon::CaretPanelText(99999, 999))) + 8);
     if (panel.key == "Memo")
       m_impl->statusBar->addWidget(label, 1);
     else
@@ -192,6 +203,7 @@ void frmMain::buildStatusBar() {
   m_impl->clock->start(kClockIntervalMs);
   updateClockPanels();
   updateInsertPanel();
+  updateCaretPanel();
 }
 
 void frmMain::updateClockPanels() {
@@ -208,6 +220,17 @@ void frmMain::updateInsertPanel() {
   frmDocument* doc = ActiveDocument();
   const bool overwrite = doc && doc->txtText->overwriteMode();
   m_impl->panels.value(QStringLiteral("INS"))->setText(overwrite ? QStringLiteral("OVR") : QStringLiteral("INS"));
+}
+
+void frmMain::updateCaretPanel() {
+  frmDocument* doc = ActiveDocument();
+  QString text;
+  if (doc) {
+    const QTextCursor caret = doc->txtText->textCursor();
+    text = Q(quillon::CaretPanelText(static_cast<std::size_t>(caret.blockNumber()) + 1,
+                                     static_cast<std::size_t>(caret.positionInBlock()) + 1));
+  }
+  m_impl->panels.value(QStringLiteral("LnCol"))->setText(text);
 }
 
 void frmMain::bindShellCommands() {
@@ -393,7 +416,13 @@ frmDocument* frmMain::createDocumentWindow(const QString& caption) {
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
   connect(doc, &frmDocument::unloaded, this, [this] { m_impl->pendingRearrangement = true; });
-  connect(window, &QObject::destroyed, this, [this] { updateInsertPanel(); });
+  connect(window, &QObject::destroyed, this, [this] {
+    updateInsertPanel();
+    updateCaretPanel();
+  });
+  connect(doc->txtText, &QPlainTextEdit::cursorPositionChanged, this, [this, doc] {
+    if (doc == ActiveDocument()) updateCaretPanel();
+  });
   connect(doc, &frmDocument::textFocused, this, [this](frmDocument* d) {
     if (m_impl->pendingRearrangement) {
       ArrangeDocuments();

@@ -90,6 +90,7 @@ class frmMain : public QMainWindow {
   void bindShellCommands();
   void updateClockPanels();
   void updateInsertPanel();
+  void updateCaretPanel();
   void rememberFrameOffset();
   void placeAtStart();
   void enableDocumentCommands();

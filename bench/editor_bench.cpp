@@ -1,0 +1,134 @@
+// The editor's side of the program model on a 65000-byte program, offscreen:
+// opening it in a bare text control (the editor before highlighting) against
+// a document window with gutter, current line, highlighter, index and the
+// Outline dock; and what one keystroke re-colours and re-lexes.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <memory>
+#include <string>
+
+#include "document/text_file.h"
+#include "ui/documents/DocumentHost.h"
+#include "ui/documents/LineNumberGutter.h"
+#include "ui/documents/frmDocument.h"
+#include "ui/platform/Interaction.h"
+#include "ui/program/DocumentProgram.h"
+#include "ui/program/NcHighlighter.h"
+#include "ui/program/OutlineDock.h"
+
+namespace {
+
+using namespace quillon;
+
+// The editor-sized program of bench/transform_bench.cpp, with the headers
+// and tool calls of real blocks.
+const std::string& EditorProgram() {
+  static const std::string text = [] {
+    // clang-format off
+    static const char* const kLines[] = {
+        "N000 G00 X100. Z5. T0101 M08\r\n",
+        "NT05     X80. G96 S150 M3 M41\r\n",
+        "N000 G01 X123.456 Z-45.2 F0.25\r\n",
+        "N000     X50.5 Z-20. F0.2\r\n",
+        "(-----< OD.ROUGH FINISH >-----)\r\n",
+        "N000 G01 X60.5 Z-60.25 F0.15\r\n",
+        "\t\r\n",
+        "N000 G00 X200. Z200. M09 M05\r\n",
+    };
+    // clang-format on
+    std::string bytes;
+    for (std::size_t k = 0; bytes.size() < kMaxProgramFileBytes; ++k) bytes += kLines[k % std::size(kLines)];
+    bytes.resize(kMaxProgramFileBytes);
+    return DecodeProgramBytes(bytes).text;
+  }();
+  return text;
+}
+
+// Today's document: the text control alone.
+void OpenInBareTextControl(benchmark::State& state) {
+  QMainWindow window;
+  auto* edit = new QPlainTextEdit(&window);
+  edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+  window.setCentralWidget(edit);
+  window.resize(900, 700);
+  window.show();
+  const QString text = ProgramTextToQt(EditorProgram());
+  for (auto _ : state) {
+    edit->document()->setPlainText(text);
+    QCoreApplication::processEvents();
+    edit->viewport()->repaint();
+  }
+}
+
+struct FullDocument {
+  QMainWindow window;
+  QMdiArea* area = new QMdiArea(&window);
+  QtInteraction interaction;
+  DocumentHost host{*area, interaction, window};
+  OutlineDock* dock = new OutlineDock(host, &window);
+  frmDocument* doc = new frmDocument;
+  DocumentProgram* program = nullptr;
+
+  FullDocument() {
+    window.setCentralWidget(area);
+    window.addDockWidget(Qt::RightDockWidgetArea, dock);
+    window.resize(900, 700);
+    area->addSubWindow(doc)->showMaximized();
+    program = new DocumentProgram(*doc);
+    window.show();
+    dock->followActiveDocument();
+  }
+};
+
+// The document window with everything the program model adds.
+void OpenWithProgramModel(benchmark::State& state) {
+  FullDocument full;
+  for (auto _ : state) {
+    full.doc->loadText(EditorProgram());
+    QCoreApplication::processEvents();
+    full.dock->refresh();  // what the dock's timer does 100 ms later
+    full.doc->txtText->viewport()->repaint();
+    full.doc->gutter->repaint();
+  }
+}
+
+// One character typed in the middle and taken back: two edits.
+void Keystroke(benchmark::State& state) {
+  FullDocument full;
+  full.doc->loadText(EditorProgram());
+  QCoreApplication::processEvents();
+  QTextCursor cursor(full.doc->txtText->document());
+  cursor.setPosition(static_cast<int>(EditorProgram().size() / 2));
+  const long long blocksBefore = full.program->highlighter().highlightedBlocks();
+  const long long linesBefore = full.program->linesLexed();
+  for (auto _ : state) {
+    cursor.insertText(QStringLiteral("5"));
+    cursor.deletePreviousChar();
+  }
+  const double edits = 2.0 * static_cast<double>(state.iterations());
+  state.counters["blocks_coloured_per_edit"] =
+      static_cast<double>(full.program->highlighter().highlightedBlocks() - blocksBefore) / edits;
+  state.counters["lines_lexed_per_edit"] = static_cast<double>(full.program->linesLexed() - linesBefore) / edits;
+  state.counters["document_lines"] = full.doc->txtText->document()->blockCount();
+}
+
+BENCHMARK(OpenInBareTextControl)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenWithProgramModel)->Unit(benchmark::kMillisecond);
+BENCHMARK(Keystroke)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

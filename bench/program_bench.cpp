@@ -1,0 +1,106 @@
+// Lexing and indexing the million-line program transform_bench uses (27 MB),
+// against reading its lines and nothing else, and the cost of following one
+// edited line against indexing the whole text again.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "document/text_file.h"
+#include "program/nc_lexer.h"
+#include "program/program_index.h"
+
+namespace {
+
+using namespace quillon;
+
+// The lines of bench/transform_bench.cpp, in the same order.
+std::string ProgramBytes(std::size_t lines) {
+  // clang-format off
+  static const char* const kLines[] = {
+      "N000 G00 X100. Z5. T0101 M08\r\n",
+      "NT05     X80. G96 S150 M3 M41\r\n",
+      "N000 G01 X123.456 Z-45.2 F0.25\r\n",
+      "N000     X50.5 Z-20. F0.2\r\n",
+      "(-----< OD.ROUGH FINISH >-----)\r\n",
+      "N000 G01 X60.5 Z-60.25 F0.15\r\n",
+      "\t\r\n",
+      "N000 G00 X200. Z200. M09 M05\r\n",
+  };
+  // clang-format on
+  std::string bytes;
+  bytes.reserve(lines * 27);
+  for (std::size_t k = 0; k < lines; ++k) bytes += kLines[k % std::size(kLines)];
+  return bytes;
+}
+
+const std::string& BigProgram() {
+  static const std::string text = DecodeProgramBytes(ProgramBytes(1'000'000)).text;
+  return text;
+}
+
+// The floor: finding every line of the text.
+void SplitLinesOnly(benchmark::State& state) {
+  const std::string& text = BigProgram();
+  for (auto _ : state) {
+    std::size_t lines = 0, start = 0;
+    while (const void* lf = std::memchr(text.data() + start, '\n', text.size() - start)) {
+      start = static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) + 1;
+      ++lines;
+    }
+    benchmark::DoNotOptimize(lines);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
+// Every token of every line, nothing kept.
+void LexOnly(benchmark::State& state) {
+  const std::string& text = BigProgram();
+  LineLexer lexer;
+  for (auto _ : state) {
+    std::size_t tokens = 0, start = 0;
+    for (;;) {
+      const void* lf = std::memchr(text.data() + start, '\n', text.size() - start);
+      const std::size_t end = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) : text.size();
+      tokens += lexer.lex(std::string_view(text).substr(start, end - start)).size();
+      if (!lf) break;
+      start = end + 1;
+    }
+    benchmark::DoNotOptimize(tokens);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
+void LexAndIndex(benchmark::State& state) {
+  const std::string& text = BigProgram();
+  std::size_t memory = 0, entries = 0;
+  for (auto _ : state) {
+    ProgramIndex index(text);
+    memory = index.memoryBytes();
+    entries = index.entries().size();
+    benchmark::DoNotOptimize(index.entries().data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+  state.counters["index_bytes_per_text_byte"] = static_cast<double>(memory) / static_cast<double>(text.size());
+  state.counters["entries"] = static_cast<double>(entries);
+}
+
+// One keystroke's worth: a line in the middle typed over.
+void ReplaceOneLine(benchmark::State& state) {
+  ProgramIndex index(BigProgram());
+  const std::string_view lines[] = {"NT07     X81. G96 S150 M3 M41"};
+  for (auto _ : state) {
+    index.replaceLines(500'001, 1, lines);
+    benchmark::DoNotOptimize(index.entries().data());
+  }
+}
+
+BENCHMARK(SplitLinesOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(LexOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(LexAndIndex)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReplaceOneLine)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,226 @@
+// The program index: what it finds in a program, how it follows edits, and
+// where subprograms begin and end.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "support/param_name.h"
+#include "program/outline.h"
+#include "program/program_index.h"
+#include "program/program_lines.h"
+
+namespace quillon {
+namespace {
+
+std::string_view KindCode(EntryKind kind) {
+  static constexpr std::string_view kCodes[] = {"seq",     "name", "prog",   "call", "jump",
+                                                "contour", "tool", "header", "end"};
+  return kCodes[static_cast<std::size_t>(kind)];
+}
+
+// line(1-based):column:kind:text, comma separated.
+std::string Dump(const ProgramIndex& index) {
+  std::string s;
+  for (const IndexEntry& e : index.entries()) {
+    if (!s.empty()) s += ", ";
+    s += std::to_string(e.line + 1) + ":" + std::to_string(e.column) + ":" + std::string(KindCode(e.kind)) + ":" +
+         std::string(index.text(e));
+  }
+  return s;
+}
+
+struct IndexRow {
+  const char* name;
+  const char* text;
+  std::size_t lines;
+  const char* entries;
+};
+
+// Guards against entries missed, invented or given the wrong line: a tool
+// word inside a comment, an M300 taken for M30, a NOEX line taken for a
+// name, a label a GOTO jumps to not told from a contour a cycle names.
+class ProgramIndexTest : public ::testing::TestWithParam<IndexRow> {};
+
+TEST_P(ProgramIndexTest, FindsTheEntries) {
+  const ProgramIndex index(GetParam().text);
+  EXPECT_EQ(index.lineCount(), GetParam().lines);
+  EXPECT_EQ(Dump(index), GetParam().entries);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Programs, ProgramIndexTest, ::testing::Values(
+    // name                text                                                               lines  entries
+    IndexRow{"Empty",          "",                                                                1,     ""},
+    IndexRow{"RoughBlock",     "(-----< OD.ROUGH >-----)\nN000 G00 X60 Z50 T050505 M41\nNT05     Z2 G96 S150\n"
+                               "N000 G85 NAP2 D2\nNAP2 G81\n\t\n",                                7,
+                               "1:0:header:OD.ROUGH, 2:0:seq:N000, 2:17:tool:T050505, 3:0:name:NT05, 4:0:seq:N000, "
+                               "4:9:contour:NAP2, 5:0:name:NAP2"},
+    IndexRow{"FrameAndSub",    "NMAX G50 S3000\nN000 CALL OUGC  (GRAPHIC DATA)\nNEND M02\n"
+                               "----------< USER GRAPHIC COMMAND >----------\nOUGC\nNOEX VWKR=9999\nNRTS RTS",  7,
+                               "1:0:name:NMAX, 2:0:seq:N000, 2:10:call:OUGC, 3:0:name:NEND, 3:5:end:M02, "
+                               "4:0:header:USER GRAPHIC COMMAND, 5:0:prog:OUGC, 7:0:name:NRTS, 7:5:end:RTS"},
+    IndexRow{"ToolGroups",     "N000 MT=1 TG=14 OG=1\nN000 G00 TL=050505\nN000 MT=1 TG=",        3,
+                               "1:0:seq:N000, 1:10:tool:TG=14, 2:0:seq:N000, 2:9:tool:TL=050505, 3:0:seq:N000"},
+    IndexRow{"Jumps",          "N100 IF [VC1 EQ 0] NLAB\nGOTO N100\nNLAB M30\n",                  4,
+                               "1:0:seq:N100, 1:19:jump:NLAB, 2:5:jump:N100, 3:0:name:NLAB, 3:5:end:M30"},
+    IndexRow{"EndForms",       "M2\nM300\nM02.5\nM030 (M02)\nG00 X0 (T0101)",                     5,
+                               "1:0:end:M2, 4:0:end:M030"},
+    IndexRow{"CrBeforeEnd",    "N1 T0101\r\nN2",                                                   2,
+                               "1:0:seq:N1, 1:3:tool:T0101, 2:0:seq:N2"},
+    IndexRow{"NumberedProgram","O1234\n/N10 G00\nO5",                                             3,
+                               "1:0:prog:O1234, 2:1:seq:N10, 3:0:prog:O5"}),
+    testing_support::kRowName);
+// clang-format on
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines(1);
+  for (char c : text) {
+    if (c == '\n') lines.emplace_back();
+    else lines.back().push_back(c);
+  }
+  return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (std::size_t k = 0; k < lines.size(); ++k) text += (k ? "\n" : "") + lines[k];
+  return text;
+}
+
+// Guards against an edit leaving the index out of step with the text: the
+// entries after an edit on the wrong lines, entries of replaced lines left
+// behind, texts mixed up after the text store was compacted.
+TEST(ProgramIndexEdits, FollowRandomEditsLikeAFreshIndex) {
+  // Removed lines leave their entry texts behind until the store is compacted.
+  const std::string kLongHeader = "(-----< " + std::string(2000, 'H') + " >-----)";
+  const char* const pool[] = {"N000 G00 X60 Z50 T050505 M41", "NT05     Z2 G96 S150", "(-----< OD.FINISH >-----)",
+                              "OSUB", "NRTS RTS", "N000 CALL OPCHK", "N100 GOTO NLAB", "\t", "", "NEND M30",
+                              "NOEX VC1=2", "N000 G85 NAP1 D2", kLongHeader.c_str()};
+  std::mt19937 random(7);
+  std::vector<std::string> lines = {""};
+  ProgramIndex index;
+  for (int step = 0; step < 3000; ++step) {
+    std::uniform_int_distribution<std::size_t> at(0, lines.size()), howMany(0, 3);
+    const std::size_t first = std::min(at(random), lines.size() - 1);
+    const std::size_t removed = std::min(howMany(random), lines.size() - first);
+    std::vector<std::string> added(howMany(random) + (removed == lines.size() ? 1 : 0));
+    for (std::string& l : added) l = pool[random() % std::size(pool)];
+    const std::vector<std::string_view> views(added.begin(), added.end());
+    index.replaceLines(first, removed, views);
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(first),
+                lines.begin() + static_cast<std::ptrdiff_t>(first + removed));
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(first), added.begin(), added.end());
+    const ProgramIndex fresh(JoinLines(lines));
+    ASSERT_EQ(index.lineCount(), fresh.lineCount()) << "step " << step;
+    ASSERT_EQ(Dump(index), Dump(fresh)) << "step " << step;
+  }
+  EXPECT_EQ(SplitLines(JoinLines(lines)), lines);
+  // About 700 kB of header titles went through the index; compaction keeps
+  // what it holds near what the text still needs.
+  EXPECT_LT(index.memoryBytes(), 300'000u);
+}
+
+// Guards against edits naming lines the index does not have.
+TEST(ProgramIndexEdits, RefusesLinesOutsideTheText) {
+  ProgramIndex index("A\nB");
+  const std::string_view one[] = {"N5"};
+  EXPECT_THROW(index.replaceLines(3, 0, one), std::out_of_range);
+  EXPECT_THROW(index.replaceLines(1, 2, one), std::out_of_range);
+  EXPECT_NO_THROW(index.replaceLines(2, 0, one));  // appending after the last line
+  EXPECT_EQ(index.lineCount(), 3u);
+  EXPECT_EQ(index.entriesOnLine(2).size(), 1u);
+}
+
+struct ScopeRow {
+  const char* name;
+  const char* text;
+  const char* scopes;  // name:first-last(closed|open), 1-based
+};
+
+// Guards against labels judged in the wrong subprogram: a scope that runs
+// past its RTS, or one without RTS that swallows the next subprogram.
+class SubprogramScopeTest : public ::testing::TestWithParam<ScopeRow> {};
+
+TEST_P(SubprogramScopeTest, FindsTheScopes) {
+  const ProgramIndex index(GetParam().text);
+  std::string s;
+  for (const SubprogramScope& scope : SubprogramScopes(index)) {
+    if (!s.empty()) s += ", ";
+    s += std::string(index.text(index.entries()[scope.nameEntry])) + ":" + std::to_string(scope.firstLine + 1) + "-" +
+         std::to_string(scope.lastLine + 1) + (scope.closed ? "closed" : "open");
+  }
+  EXPECT_EQ(s, GetParam().scopes);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Programs, SubprogramScopeTest, ::testing::Values(
+    // name            text                                                    scopes
+    ScopeRow{"MainOnly",   "N1 G00\nNEND M02",                                 ""},
+    ScopeRow{"Closed",     "NEND M02\nOUGC\nN000 DRAW\nNRTS RTS\n\t",          "OUGC:2-4closed"},
+    ScopeRow{"Unclosed",   "OA\nN1\nOB\nN2\nRTS\nN3",                          "OA:1-2open, OB:3-5closed"},
+    ScopeRow{"RtsInMain",  "N1 RTS\nOA\nN2",                                   "OA:2-3open"}),
+    testing_support::kRowName);
+// clang-format on
+
+
+struct OutlineRow {
+  const char* name;
+  const char* text;
+  OutlineNames names;
+  const char* outline;  // FormatOutline
+};
+
+// Guards against the Outline window listing cycle contours and frame labels
+// as processes (or dropping a tool's NT name), and the command line's full
+// list losing names.
+class OutlineTest : public ::testing::TestWithParam<OutlineRow> {};
+
+TEST_P(OutlineTest, ListsTheEntries) {
+  EXPECT_EQ(FormatOutline(BuildOutline(ProgramIndex(GetParam().text), GetParam().names)), GetParam().outline);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Names, OutlineTest, ::testing::Values(
+    // name            text                                         names                        outline
+    OutlineRow{"All",          "NT05 G00\nNAP2 G81\nNTOP\nNT\nNEND M02",  OutlineNames::All,           "1\tname\tNT05\n2\tname\tNAP2\n3\tname\tNTOP\n4\tname\tNT\n5\tname\tNEND\n5\tend\tM02\n"},
+    OutlineRow{"ProcessStarts","NT05 G00\nNAP2 G81\nNTOP\nNT\nNEND M02",  OutlineNames::ProcessStarts, "1\tname\tNT05\n5\tend\tM02\n"},
+    OutlineRow{"NoexIsNoName", "NOEX VC1=1\nNT123 T0101",                 OutlineNames::All,           "2\tname\tNT123\n2\ttool\tT0101\n"}),
+    testing_support::kRowName);
+// clang-format on
+
+struct GoToRow {
+  const char* name;
+  const char* text;
+  std::size_t line;
+  std::size_t caret;
+};
+
+// Guards against Go to line and outline clicks landing a line off, or past
+// the end of the text.
+class GoToLineTest : public ::testing::TestWithParam<GoToRow> {};
+
+TEST_P(GoToLineTest, PutsTheCaretAtTheLineStart) {
+  const DocumentEdit edit = GoToLineEdit(GetParam().text, GetParam().line);
+  EXPECT_FALSE(edit.changesText);
+  EXPECT_EQ(edit.caret, GetParam().caret);
+  EXPECT_EQ(edit.select, (Match{GetParam().caret, 0}));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Lines, GoToLineTest, ::testing::Values(
+    // name           text          line  caret
+    GoToRow{"First",      "AB\nCD\nE",   1,    0},
+    GoToRow{"Second",     "AB\nCD\nE",   2,    3},
+    GoToRow{"Last",       "AB\nCD\nE",   3,    6},
+    GoToRow{"PastTheEnd", "AB\nCD\nE",   99,   6},
+    GoToRow{"Zero",       "AB\nCD\nE",   0,    0},
+    GoToRow{"EmptyLast",  "AB\n",        2,    3},
+    GoToRow{"EmptyText",  "",            5,    0}),
+    testing_support::kRowName);
+// clang-format on
+
+}  // namespace
+}  // namespace quillon

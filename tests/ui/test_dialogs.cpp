@@ -1,0 +1,108 @@
+// Every dialog's widget tree (names, captions, texts, visibility, enabling) against its dump under ui/golden/:
+// frmProcess in its design state and the changes each command's set-up makes, frmUGC, the parameter dialog, the
+// transformation tools, the calculators, the printer settings and the About box.
+#include <QCheckBox>
+#include <QDialog>
+
+#include "EditorPtr.h"
+#include "WidgetDump.h"
+#include "process_rotary/command_table.h"
+#include "support/golden_file.h"
+#include "ui/help/frmAbout.h"
+#include "ui/process/frmProcess.h"
+#include "ui/process/frmProcessSetup.h"
+#include "ui/process/frmUGC.h"
+
+namespace {
+
+void CompareWithDump(const QString& form, const QString& dump) {
+  const std::string mismatch =
+      quillon::testing_support::GoldenMismatch("ui/golden/" + form.toStdString() + ".txt", dump.toStdString());
+  QVERIFY2(mismatch.empty(), mismatch.c_str());
+}
+
+struct ToolRow {
+  const char *name, *command;  // name: the form
+};
+// clang-format off
+const ToolRow kTools[] = {
+  {"frmFind",        "mnuSearchFind"},   {"frmReplace",    "mnuSearchReplace"}, {"frmSizeShift",   "mnuToolsSizeShift"},
+  {"frmNumberArrange", "mnuToolsNumberArrange"}, {"frmLineAngle", "LineAngle"},  {"frmLineR",       "LineR"},
+  {"frmLineRLine",   "LineCircleLine"},  {"frmLineRPoint", "PointLineCircle"},  {"frmCirclePoint", "CirclrLine"},
+  {"RPM",            "mnuToolsrpm"},     {"PrintSetting",  "mnuFilePrinterSetup"},
+};
+// clang-format on
+
+QString Name(std::string_view s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
+
+}  // namespace
+
+class DialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Guards against: a control of frmProcess renamed, recaptioned or shown out of its design state, and a command's
+  // set-up leaving a label beside a hidden box, an empty point group, or a box hidden that its block reads.
+  void processDialog() {
+    frmProcess design;
+    const QString base = WidgetTree(design);
+    QString dump = base;
+    for (const quillon::ProcessCommand* row : quillon::AllProcessCommands()) {
+      if (!row->setup) continue;
+      frmProcess dialog;
+      QCOMPARE(dialog.applySetup(row->setup(quillon::KeptState{})), QStringList());
+      dump += "== " + Name(row->name) + "\n" + WidgetTreeChanges(base, WidgetTree(dialog));
+    }
+    CompareWithDump("frmProcess", dump);
+  }
+
+  // Guards against: the Material Input boxes, frames and options recaptioned, and the tailstock switch enabling other
+  // boxes than the centre ones.
+  void materialInputDialog() {
+    quillon::MachineParameters machine;
+    quillon::CuttingConditionTable table;
+    ScriptedInteraction ui;
+    frmUGC dialog(machine, table, ui);
+    const QString base = WidgetTree(dialog);
+    Child<QCheckBox>(&dialog, "Check1")->click();
+    CompareWithDump("frmUGC", base + "== with tailstock\n" + WidgetTreeChanges(base, WidgetTree(dialog)));
+  }
+
+  // Guards against: the parameter dialog showing other values than a fresh installation's, and the Tallix check not
+  // switching the index-position boxes and the tool-request options (opening with Tallix on and ticking it give the
+  // same dialog).
+  void parameterDialog() {
+    quillon::MemorySettingsStore store;
+    quillon::MachineParameters machine = quillon::LoadMachineParameters(store, {"/opt/quillon", "/home/op"});
+    frmProcessSetup fresh(machine, store);
+    const QString base = WidgetTree(fresh);
+    Child<QCheckBox>(&fresh, "ChkTallix")->click();
+    machine.Tallix = true;
+    frmProcessSetup tallix(machine, store);
+    QCOMPARE(WidgetTree(fresh), WidgetTree(tallix));
+    CompareWithDump("frmProcessSetup", base + "== Tallix\n" + WidgetTreeChanges(base, WidgetTree(tallix)));
+  }
+
+  // Guards against: a modeless tool of the menus (search, size shift, renumbering, calculators, printer settings)
+  // renamed or recaptioned, or opening with other options, boxes or buttons available.
+  void toolDialogs_data() { AddRows(kTools); }
+  void toolDialogs() {
+    const ToolRow& r = CurrentRow(kTools);
+    EditorSession s;
+    QVERIFY(s.document());
+    s.run(r.command);
+    auto* dialog = Child<QWidget>(s.main.get(), r.name);
+    QVERIFY2(dialog && dialog->isVisible(), r.name);
+    CompareWithDump(r.name, WidgetTree(*dialog));
+  }
+
+  // Guards against: the About box without its version, title or texts.
+  void aboutBox() {
+    ScriptedInteraction ui;
+    frmAbout about(ui, nullptr, [](const QString&) { return QString(); });
+    CompareWithDump("frmAbout", WidgetTree(about));
+  }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "test_dialogs.moc"

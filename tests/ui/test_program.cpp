@@ -1,0 +1,336 @@
+// The program model in the editor: highlighting by token kind on light and
+// dark palettes, one block re-coloured per keystroke, the line-number gutter,
+// the caret panel, the modified marker, Go to line and the Outline dock.
+#include <QAction>
+#include <QDialog>
+#include <QDockWidget>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+#include "EditorPtr.h"
+#include "ScriptedInteraction.h"
+#include "TestRows.h"
+#include "app/settings.h"
+#include "ui/documents/LineNumberGutter.h"
+#include "ui/documents/frmDocument.h"
+#include "ui/program/DocumentProgram.h"
+#include "ui/program/NcHighlighter.h"
+#include "ui/program/OutlineDock.h"
+#include "ui/program/ProgramCommands.h"
+
+namespace {
+
+struct Session {
+  QTemporaryDir tmp;
+  quillon::MemorySettingsStore store;
+  ScriptedInteraction ui;
+  EditorPtr main;
+
+  Session() { start(); }
+  void start() {
+    main = MakeEditor(store, ui, quillon::SettingPlaces{tmp.path().toStdString(), tmp.path().toStdString()});
+    main->load(QString());
+  }
+  void run(const char* control) {
+    QVERIFY2(main->action(control)->isEnabled(), control);
+    main->action(control)->trigger();
+  }
+  frmDocument* document(const std::string& text) {
+    main->action("mnuFileNew")->trigger();
+    frmDocument* doc = main->ActiveDocument();
+    doc->loadText(text);
+    doc->setDataChanged(false);
+    return doc;
+  }
+  OutlineDock* dock() const { return ProgramOutlineDock(*main); }
+  QStringList outline() const {
+    QStringList rows;
+    QTreeWidget* list = dock()->lstOutline;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+      const QTreeWidgetItem* item = list->topLevelItem(i);
+      rows << item->text(0) + ' ' + item->text(1) + ' ' + item->text(2);
+    }
+    return rows;
+  }
+};
+
+QTextCharFormat FormatAt(const QTextBlock& block, int column) {
+  for (const QTextLayout::FormatRange& r : block.layout()->formats())
+    if (column >= r.start && column < r.start + r.length) return r.format;
+  return {};
+}
+
+std::string Lines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += (i ? "\n" : "") + std::string("N000 G01 X10 Z-5");
+  return text;
+}
+
+QPalette DarkPalette() {
+  QPalette p;
+  p.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+  p.setColor(QPalette::Text, QColor(0xdd, 0xdd, 0xdd));
+  p.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+  p.setColor(QPalette::WindowText, QColor(0xdd, 0xdd, 0xdd));
+  return p;
+}
+
+struct HighlightRow {
+  const char* name;
+  const char* line;
+  int column;
+  HighlightRole role;
+};
+
+// clang-format off
+const HighlightRow kHighlightRows[] = {
+  // name              line                              column role
+  {"SequenceNumber",   "N000 G01 X10 (CUT) #",           0,     HighlightRole::SequenceNumber},
+  {"BlankIsPlain",     "N000 G01 X10 (CUT) #",           4,     HighlightRole::Plain},
+  {"MotionWord",       "N000 G01 X10 (CUT) #",           6,     HighlightRole::MotionG},
+  {"Coordinate",       "N000 G01 X10 (CUT) #",           10,    HighlightRole::Coordinate},
+  {"Comment",          "N000 G01 X10 (CUT) #",           14,    HighlightRole::Comment},
+  {"UnknownByte",      "N000 G01 X10 (CUT) #",           19,    HighlightRole::Unknown},
+  {"OtherG",           "NT05     Z2 G96 S150 M08",       13,    HighlightRole::GCode},
+  {"SequenceName",     "NT05     Z2 G96 S150 M08",       1,     HighlightRole::Label},
+  {"SpeedWord",        "NT05     Z2 G96 S150 M08",       17,    HighlightRole::FeedSpeedTool},
+  {"MCode",            "NT05     Z2 G96 S150 M08",       22,    HighlightRole::MCode},
+  {"HeaderComment",    "(-----< OD.ROUGH >-----)",       10,    HighlightRole::HeaderComment},
+  {"NoexWord",         "NOEX VC1=2",                     0,     HighlightRole::Variable},
+  {"VariableWord",     "NOEX VC1=2",                     8,     HighlightRole::Variable},
+  {"OpenComment",      "G00 (OPEN",                      6,     HighlightRole::OpenComment},
+  {"Keyword",          "N1 GOTO NLAB",                   4,     HighlightRole::Keyword},
+  {"JumpLabel",        "N1 GOTO NLAB",                   9,     HighlightRole::Label},
+  {"MalformedNumber",  "G01 X.1.26",                     6,     HighlightRole::Unknown},
+};
+// clang-format on
+
+}  // namespace
+
+class TestProgram : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void highlighting_data() { AddRows(kHighlightRows); }
+  // Guards against a token coloured as another kind (or its neighbours'
+  // colour running over blanks), which is the whole point of colouring.
+  void highlighting() {
+    const HighlightRow& r = CurrentRow(kHighlightRows);
+    Session s;
+    frmDocument* doc = s.document(r.line);
+    NcHighlighter& h = DocumentProgram::of(doc)->highlighter();
+    QCOMPARE(FormatAt(doc->txtText->document()->firstBlock(), r.column), h.format(r.role));
+  }
+
+  // Guards against comments, G words and unknown tokens looking alike, and
+  // against dark-on-dark (or light-on-light) text when the palette changes.
+  void coloursReadableOnBothPalettes() {
+    Session s;
+    frmDocument* doc = s.document("N000 G01 X10 (CUT) #");
+    NcHighlighter& h = DocumentProgram::of(doc)->highlighter();
+    for (const bool dark : {false, true}) {
+      doc->txtText->setPalette(dark ? DarkPalette() : QPalette(QColor(0xf0, 0xf0, 0xf0), Qt::white));
+      QCOMPARE(h.darkColours(), dark);
+      const QColor base = doc->txtText->palette().color(QPalette::Base);
+      const auto fg = [&](HighlightRole role) { return h.format(role).foreground().color(); };
+      QVERIFY(fg(HighlightRole::Comment) != fg(HighlightRole::MotionG));
+      QVERIFY(fg(HighlightRole::Comment) != fg(HighlightRole::Unknown));
+      QVERIFY(fg(HighlightRole::MotionG) != fg(HighlightRole::Unknown));
+      for (int role = 1; role < kHighlightRoles; ++role) {
+        const QTextCharFormat& f = h.format(static_cast<HighlightRole>(role));
+        const QColor behind = f.background().style() == Qt::NoBrush ? base : f.background().color();
+        // 90 of 255 in lightness keeps every colour readable on its background.
+        QVERIFY2(std::abs(f.foreground().color().lightness() - behind.lightness()) >= 90,
+                 qPrintable(QStringLiteral("role %1 on %2").arg(role).arg(dark ? "dark" : "light")));
+      }
+      // The document was coloured again with the new set.
+      QCOMPARE(FormatAt(doc->txtText->document()->firstBlock(), 6), h.format(HighlightRole::MotionG));
+    }
+  }
+
+  // Guards against a keystroke re-colouring or re-lexing the whole document
+  // (a 65000-byte program would lag at every key).
+  void keystrokeTouchesOneBlock() {
+    Session s;
+    frmDocument* doc = s.document(Lines(3000));
+    QCoreApplication::processEvents();
+    DocumentProgram* program = DocumentProgram::of(doc);
+    const long long coloured = program->highlighter().highlightedBlocks();
+    const long long lexed = program->linesLexed();
+    doc->setSelection(static_cast<int>(doc->text().size()) / 2, 0);
+    QTest::keyClick(doc->txtText, Qt::Key_5);
+    QCOMPARE(program->highlighter().highlightedBlocks(), coloured + 1);
+    QCOMPARE(program->linesLexed(), lexed + 1);
+    QCOMPARE(program->index().lineCount(), std::size_t{3000});
+  }
+
+  // Guards against the gutter cutting off digits when the program grows, or
+  // changing width back and forth between 9 and 10 lines.
+  void gutterWidthFollowsLineCount() {
+    Session s;
+    frmDocument* doc = s.document("");
+    auto widthFor = [&](int lines) {
+      doc->loadText(Lines(lines));
+      return doc->gutter->width();
+    };
+    const int digit = doc->txtText->fontMetrics().horizontalAdvance(QLatin1Char('9'));
+    const int one = widthFor(1);
+    QCOMPARE(widthFor(9), one);
+    QCOMPARE(widthFor(99), one);
+    QCOMPARE(widthFor(100), one + digit);
+    QCOMPARE(widthFor(999), one + digit);
+    QCOMPARE(widthFor(10000), one + 3 * digit);
+    QCOMPARE(widthFor(5), one);
+    QCOMPARE(doc->gutter->digits(), 2);
+  }
+
+  // clang-format off
+  void caretPanel_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("panel");
+    QTest::newRow("start")          << "N1 G00\nN2 X5"   << 0  << "Ln 1, Col 1";
+    QTest::newRow("end of line 1")  << "N1 G00\nN2 X5"   << 6  << "Ln 1, Col 7";
+    QTest::newRow("second line")    << "N1 G00\nN2 X5"   << 9  << "Ln 2, Col 3";
+    QTest::newRow("tab is one")     << "\tX5"             << 2  << "Ln 1, Col 3";
+    QTest::newRow("CR is one")      << "X\r5\nA"          << 3  << "Ln 1, Col 4";
+    QTest::newRow("after last")     << "A\n\n"            << 3  << "Ln 3, Col 1";
+  }
+  // clang-format on
+  // Guards against a line or column off by one, columns counted in display
+  // cells instead of characters, or the panel not following the caret.
+  void caretPanel() {
+    QFETCH(QString, text);
+    QFETCH(int, caret);
+    QFETCH(QString, panel);
+    Session s;
+    frmDocument* doc = s.document(text.toStdString());
+    doc->setSelection(caret, 0);
+    QCOMPARE(s.main->findChild<QLabel*>("LnCol")->text(), panel);
+  }
+
+  // Guards against the marker missing after typing, or staying after Save
+  // (the user would save twice or, worse, trust an unsaved window).
+  void modifiedMarker() {
+    Session s;
+    const QString path = s.tmp.filePath("PART.MIN");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("N1 G00\r\n");
+    file.close();
+    s.ui.openAnswers.push_back(ScriptedInteraction::pick(path));
+    s.run("mnuFileOpen");
+    frmDocument* doc = s.main->ActiveDocument();
+    auto* window = qobject_cast<QMdiSubWindow*>(doc->parentWidget());
+    QCOMPARE(doc->windowTitle(), path.toUpper() + "[*]");
+    QVERIFY(!doc->isWindowModified() && !window->isWindowModified());
+    QTest::keyClicks(doc->txtText, "X");
+    QVERIFY(doc->isWindowModified() && window->isWindowModified());
+    s.run("mnuFileSave");
+    QVERIFY(!doc->isWindowModified() && !window->isWindowModified());
+    QCOMPARE(doc->caption(), path.toUpper());
+    QTest::keyClick(doc->txtText, Qt::Key_Backspace);
+    QVERIFY(doc->isWindowModified());
+  }
+
+  // clang-format off
+  void goToLine_data() {
+    QTest::addColumn<int>("entered");
+    QTest::addColumn<int>("line");
+    QTest::newRow("first")        << 1   << 1;
+    QTest::newRow("middle")       << 5   << 5;
+    QTest::newRow("last")         << 10  << 10;
+    QTest::newRow("past the end") << 99  << 10;
+  }
+  // clang-format on
+  // Guards against the caret landing a line off, or a number past the end
+  // taking it nowhere.
+  void goToLine() {
+    QFETCH(int, entered);
+    QFETCH(int, line);
+    Session s;
+    frmDocument* doc = s.document(Lines(10));
+    QCOMPARE(s.main->action("mnuSearchGoToLine")->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+    s.run("mnuSearchGoToLine");
+    auto* dialog = s.main->findChild<QDialog*>("frmGoToLine");
+    QVERIFY(dialog && dialog->isVisible());
+    auto* box = dialog->findChild<QSpinBox*>("txtLine");
+    QCOMPARE(box->value(), 1);
+    box->clear();
+    QTest::keyClicks(box, QString::number(entered));
+    QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(doc->txtText->textCursor().blockNumber() + 1, line);
+    QCOMPARE(doc->txtText->textCursor().positionInBlock(), 0);
+  }
+
+  // Guards against the outline showing another document, missing an edit,
+  // redrawing at every keystroke instead of after typing stops, or a click
+  // not reaching the line.
+  void outlineFollowsEditsAndClicks() {
+    Session s;
+    s.main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s.main.get()));
+    frmDocument* other = s.document("OSUB\nNRTS RTS");
+    frmDocument* doc = s.document("(-----< OD.ROUGH >-----)\nN000 G00 X60 T050505\nNT05 Z2\nNAP2 G81\nNEND M02");
+    QVERIFY(!s.dock()->isVisible());
+    s.run("mnuViewOutline");
+    QVERIFY(s.dock()->isVisible());
+    QVERIFY(s.main->action("mnuViewOutline")->isChecked());
+    // NAP2 and NEND start no process: the dock lists the NT names only.
+    const QStringList rough{"1 process OD.ROUGH", "2 tool T050505", "3 name NT05", "5 end M02"};
+    QCOMPARE(s.outline(), rough);
+
+    auto* delay = s.dock()->findChild<QTimer*>("outlineDelay");
+    QVERIFY(delay->interval() <= 150);
+    doc->setSelection(0, 0);
+    QTest::keyClicks(doc->txtText, "O1");
+    QTest::keyClick(doc->txtText, Qt::Key_Return);
+    QCOMPARE(s.outline(), rough);  // still typing
+    QVERIFY(delay->isActive());
+    QTRY_COMPARE(s.outline().size(), 5);
+    QCOMPARE(s.outline().front(), QStringLiteral("1 program O1"));
+    QCOMPARE(s.outline().at(3), QStringLiteral("4 name NT05"));
+
+    QTreeWidget* list = s.dock()->lstOutline;
+    QTreeWidgetItem* nt05 = list->topLevelItem(3);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(nt05).center());
+    QCOMPARE(doc->txtText->textCursor().blockNumber(), 3);
+
+    s.main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(other->parentWidget()));
+    QCOMPARE(s.outline(), (QStringList{"1 program OSUB", "2 end RTS"}));
+  }
+
+  // Guards against the dock's state being forgotten between runs, or the
+  // menu's check mark disagreeing after the dock's own close button.
+  void outlineStateKeptInSettings() {
+    Session s;
+    s.main->show();
+    QVERIFY(!s.dock()->isVisible() && !s.main->action("mnuViewOutline")->isChecked());
+    s.run("mnuViewOutline");
+    s.main->close();
+    QCOMPARE(s.store.get("Settings", "OutlineVisible"), std::optional<std::string>("True"));
+
+    s.start();
+    s.main->show();
+    QVERIFY(s.dock()->isVisible());
+    QVERIFY(s.main->action("mnuViewOutline")->isChecked());
+    s.dock()->toggleViewAction()->trigger();  // what the dock's close button does
+    QVERIFY(!s.main->action("mnuViewOutline")->isChecked());
+    QVERIFY(!s.main->workspace().settings.OutlineVisible);
+  }
+};
+
+QTEST_MAIN(TestProgram)
+#include "test_program.moc"
