@@ -20,11 +20,6 @@
 
 namespace {
 
-QByteArray ReadFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 QString ShippedMaterial() {
   return QString::fromLocal8Bit(qgetenv("QUILLON_TEST_DATA")) + "/../data/ cutting  condition /S45C.CSV";
 }

@@ -46,17 +46,6 @@ struct Desk {
   }
 };
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 bool Inside(const QRect& inner, const QRect& outer) {
   return outer.contains(inner.topLeft()) && outer.contains(inner.bottomRight());
 }
@@ -118,7 +107,7 @@ class DesktopTest : public QObject {
     QCOMPARE(d.texts(), expectedTexts);
     QCOMPARE(d.w->windowTitle(), QStringLiteral("Quillon  Ver.2.26 Eng"));
     for (frmDocument* doc : d.w->documents()) {
-      QCOMPARE(doc->windowTitle(), doc->caption());
+      QCOMPARE(doc->windowTitle(), doc->caption() + "[*]");
       QVERIFY(!doc->DataChanged());
       QVERIFY(!doc->isUntitled());
     }

@@ -57,7 +57,6 @@ const ParameterRow kParameters[] = {
     {"M441 chosen", "M421", "M441", "3000", "M441", "3000"},
     {"M321 chosen", "M421", "M321", "3000", "M321", "3000"},
     {"unknown macro stored shows as M441", "M999", "", "3000", "M441", "3000"},
-    {"text after the number dropped", "M421", "", "1800rpm", "M421", "1800"},
 };
 
 }  // namespace

@@ -233,13 +233,13 @@ class TestProgram : public QObject {
     s.run("mnuFileOpen");
     frmDocument* doc = s.main->ActiveDocument();
     auto* window = qobject_cast<QMdiSubWindow*>(doc->parentWidget());
-    QCOMPARE(doc->windowTitle(), path.toUpper() + "[*]");
+    QCOMPARE(doc->windowTitle(), path + "[*]");
     QVERIFY(!doc->isWindowModified() && !window->isWindowModified());
     QTest::keyClicks(doc->txtText, "X");
     QVERIFY(doc->isWindowModified() && window->isWindowModified());
     s.run("mnuFileSave");
     QVERIFY(!doc->isWindowModified() && !window->isWindowModified());
-    QCOMPARE(doc->caption(), path.toUpper());
+    QCOMPARE(doc->caption(), path);
     QTest::keyClick(doc->txtText, Qt::Key_Backspace);
     QVERIFY(doc->isWindowModified());
   }

@@ -132,9 +132,15 @@ class ShellTest : public QObject {
     s.start({}, true);
     frmMain& w = *s.main;
     QCOMPARE(w.windowTitle(), kTitle);
-    // 1000 twips at 96 dpi: 1000 * 96 / 1440 = 66.7 -> 67 px; 6500 twips -> 433 px.
+    // Stored geometry (even unreadable) keeps the twips rule: 1000 twips at 96 dpi = 67 px, 6500 twips = 433 px;
+    // without any, three quarters of the available screen, centred.
+    const QRect screen = w.screen()->availableGeometry();
+    const QRect fresh(screen.x() + screen.width() / 8, screen.y() + screen.height() / 8, screen.width() * 3 / 4,
+                      screen.height() * 3 / 4);
     QCOMPARE(QRect(w.x(), w.y(), w.width(), w.height()),
-             QRect(Pixels(1000, w), Pixels(1000, w), Pixels(6500, w), Pixels(6500, w)));
+             QString(r.stored).contains("Settings|Main")
+                 ? QRect(Pixels(1000, w), Pixels(1000, w), Pixels(6500, w), Pixels(6500, w))
+                 : fresh);
     QCOMPARE(s.ws().settings.ScreenFontSize, 14);
     QVERIFY(!s.ws().machine.TG);
     QCOMPARE(VisibleDocumentMenus(w), 0);
@@ -215,7 +221,7 @@ class ShellTest : public QObject {
     // A recent item opens its file again, listed once more.
     s.start();
     s.run("mnuFileRecentFile", 3);
-    QCOMPARE(s.main->ActiveDocument()->caption(), paths[3].toUpper());
+    QCOMPARE(s.main->ActiveDocument()->caption(), paths[3]);
     QCOMPARE(VisibleRecent(*s.main).first(), paths[3]);
     QCOMPARE(VisibleRecent(*s.main).count(paths[3]), 2);
   }
@@ -271,7 +277,7 @@ class ShellTest : public QObject {
     s.ui.answers = {Answer::Yes, Answer::Yes};
     QVERIFY(s.main->close());
     QCOMPARE(s.ui.questions.size(), size_t(3));
-    QCOMPARE(s.ui.questions[1].text, "[" + a.toUpper() + "] is changed,\n Do you want save ?");
+    QCOMPARE(s.ui.questions[1].text, "[" + a + "] is changed,\n Do you want save ?");
     QCOMPARE(s.ui.questions[1].title, kTitle);
     QCOMPARE(s.ui.questions[1].icon, MessageIcon::Exclamation);
     QCOMPARE(s.ui.questions[2].text, "[" + b + "] is changed,\n Do you want save ?");
@@ -289,7 +295,7 @@ class ShellTest : public QObject {
     QVERIFY(QDir::setCurrent(s.tmp.path()));
     s.start(QString(r.line).replace("%1", full).replace("%2", r.file), true);
     QVERIFY(QDir::setCurrent(before));
-    QCOMPARE(Captions(*s.main), QStringList{full.toUpper()});
+    QCOMPARE(Captions(*s.main), QStringList{full});
     QCOMPARE(s.main->ActiveDocument()->text(), std::string("O1234\n"));
     QVERIFY(!s.main->ActiveDocument()->DataChanged());
     QVERIFY(s.main->action("Gcode")->isVisible());
@@ -353,9 +359,9 @@ class ShellTest : public QObject {
     s.ui.saveAnswers.push_back(ScriptedInteraction::pick(file));
     saveButton->trigger();
     QCOMPARE(s.ui.saveDefaultNames, (std::vector<QString>{QString()}));
-    QCOMPARE(s.ui.saveFilters[0], "Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|All Files (*.*)|*.*");
+    QCOMPARE(s.ui.saveFilters[0], "Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|LIB File (*.lib)|*.lib|All Files (*.*)|*.*");
     QCOMPARE(s.ui.saveStartFolders[0], s.tmp.path());
-    QCOMPARE(doc->caption(), file.toUpper());
+    QCOMPARE(doc->caption(), file);
     QVERIFY(!doc->DataChanged());
     QCOMPARE(VisibleRecent(*s.main), QStringList{file});
     QCOMPARE(s.ws().settings.SavePathName, s.tmp.path().toStdString());
@@ -430,7 +436,7 @@ class ShellTest : public QObject {
     const QString gone = s.path("gone.min"), folder = s.path("folder.min");
     QVERIFY(QDir().mkpath(folder));
     s.start(gone);
-    QCOMPARE(Captions(*s.main), QStringList{gone.toUpper()});
+    QCOMPARE(Captions(*s.main), QStringList{gone});
     QCOMPARE(s.main->ActiveDocument()->text(), std::string());
     QVERIFY(!QFile::exists(gone));
     s.main->documentHost().apply(quillon::InsertAtSelection("M30\n"));
