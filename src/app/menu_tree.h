@@ -11,11 +11,11 @@ namespace quillon {
 
 // Start state and behaviour of one menu item.
 enum MenuFlag : unsigned {
-  kMenuDisabled = 1u << 0,   // disabled until a document exists
-  kMenuHidden = 1u << 1,     // hidden until the recent-file list fills it
-  kMenuChecked = 1u << 2,    // carries a check mark at start
-  kMenuCheckable = 1u << 3,  // can carry a check mark
-  kMenuSubmenu = 1u << 4,    // opens the rows of the next level below it
+  kMenuDisabled = 1u << 0,           // disabled until a document exists
+  kMenuHidden = 1u << 1,             // hidden until the recent-file list fills it
+  kMenuChecked = 1u << 2,            // carries a check mark at start
+  kMenuCheckable = 1u << 3,          // can carry a check mark
+  kMenuSubmenu = 1u << 4,            // opens the rows of the next level below it
   kMenuDocumentMenu = 1u << 5,       // a menu of the bar that exists only once a document was created or opened
   kMenuEnabledByDocument = 1u << 6,  // a disabled command any New or Open enables
   kMenuNeedsDocument = 1u << 7,      // acts on a document; with none open it does nothing
@@ -47,8 +47,8 @@ std::vector<std::string_view> TallixItems();       // kMenuFollowsTallix
 
 // One of the 23 toolbar positions; a separator has an empty key.
 struct ToolbarButton {
-  int position;              // 1..23, left to right
-  std::string_view key;      // the button's key (blanks included)
+  int position;          // 1..23, left to right
+  std::string_view key;  // the button's key (blanks included)
   std::string_view toolTip;
   std::string_view command;  // the menu control it shares its command with
   bool document;             // hidden until a document exists (separators never are)
@@ -57,8 +57,8 @@ std::span<const ToolbarButton> ToolbarButtons();
 inline bool IsSeparator(const ToolbarButton& button) { return button.key.empty(); }
 
 struct StatusPanel {
-  std::string_view key;      // also the panel's object name
-  std::string_view text;     // design text
+  std::string_view key;   // also the panel's object name
+  std::string_view text;  // design text
   std::string_view toolTip;
 };
 std::span<const StatusPanel> StatusPanels();

@@ -133,10 +133,14 @@ std::string ReplaceAll(std::string text, std::string_view what, const std::strin
 
 bool FitsKind(double value, SettingKind kind) {
   switch (kind) {
-    case K::Int16: return value >= -32768 && value <= 32767;
-    case K::Int32: return value >= -2147483648.0 && value <= 2147483647.0;
-    case K::Single: return std::fabs(value) <= 3.4e38;
-    default: return true;
+    case K::Int16:
+      return value >= -32768 && value <= 32767;
+    case K::Int32:
+      return value >= -2147483648.0 && value <= 2147483647.0;
+    case K::Single:
+      return std::fabs(value) <= 3.4e38;
+    default:
+      return true;
   }
 }
 }  // namespace
@@ -241,7 +245,8 @@ bool SetMachineParameter(MachineParameters& p, std::string_view key, std::string
     case SettingKind::FlagText:
       if (!ParseStrictFlag(value)) return false;
       break;
-    case SettingKind::Text: break;
+    case SettingKind::Text:
+      break;
     default:
       if (!ParseStrictNumber(value)) return false;
   }

@@ -38,11 +38,11 @@ struct AppSettings {
   int ScreenFontSize = 14;
   std::string PrintFontName = "MS 明朝";
   int PrintFontSize = 11;
-  int PrinterOrientation = 1;  // 1 portrait, 2 landscape
-  int LeftMerge = 10;          // millimetres
-  int RightMerge = 0;          // millimetres
-  int PrintLineNo = 1;         // 1 one column, 2 two columns
-  bool OutlineVisible = false; // the Outline dock window is shown
+  int PrinterOrientation = 1;   // 1 portrait, 2 landscape
+  int LeftMerge = 10;           // millimetres
+  int RightMerge = 0;           // millimetres
+  int PrintLineNo = 1;          // 1 one column, 2 two columns
+  bool OutlineVisible = false;  // the Outline dock window is shown
 };
 
 // Main window geometry in twips (1/1440 inch), as stored.
@@ -54,8 +54,8 @@ struct WindowGeometryTwips {
 // by their own code (the recent files).
 using SettingField =
     std::variant<std::monostate, double WindowGeometryTwips::*, std::string AppSettings::*, int AppSettings::*,
-                 bool AppSettings::*, double MachineParameters::*, int MachineParameters::*,
-                 bool MachineParameters::*, std::string MachineParameters::*>;
+                 bool AppSettings::*, double MachineParameters::*, int MachineParameters::*, bool MachineParameters::*,
+                 std::string MachineParameters::*>;
 
 // When a key is written back.
 enum class SettingSave {

@@ -91,8 +91,8 @@ int RunRpm(const CalcArgs& parsed, std::ostream& out, std::ostream& err) {
 
 // Sets one control the way a user could: typing into an entry, clicking an
 // option or the check box. Result boxes are read-only and refused.
-bool SetControl(const CalculatorForm& form, CalculatorFields& fields, const std::string& box,
-                const std::string& value, std::ostream& err) {
+bool SetControl(const CalculatorForm& form, CalculatorFields& fields, const std::string& box, const std::string& value,
+                std::ostream& err) {
   for (int entry : form.entries) {
     if (box == BoxName(entry)) {
       if (!AcceptEntry(box, value, err)) return false;

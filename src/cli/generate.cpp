@@ -10,11 +10,10 @@
 
 #include "app/machine_parameters.h"
 #include "app/settings.h"
-#include "numbers/entry_check.h"
-#include "numbers/nc_number.h"
 #include "cli/cli_verbs.h"
 #include "document/document_edit.h"
 #include "document/text_file.h"
+#include "numbers/entry_check.h"
 #include "numbers/nc_number.h"
 #include "numbers/process_error.h"
 #include "process/cutting_conditions.h"

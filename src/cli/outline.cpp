@@ -1,10 +1,11 @@
 // outline: the program's outline, one entry per line.
+#include "program/outline.h"
+
 #include <ostream>
 #include <stdexcept>
 
 #include "cli/cli_verbs.h"
 #include "document/text_file.h"
-#include "program/outline.h"
 #include "program/program_index.h"
 
 namespace quillon::cli {

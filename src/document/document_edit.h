@@ -32,13 +32,13 @@ struct DocumentEdit {
   // start, caret and select count from the selection's start (a command that
   // writes at the caret does not know where the caret is).
   bool atSelection = false;
-  std::size_t start = 0;   // the span replaced, in the text before the edit
-  std::size_t length = 0;  // (for an edit at the selection: the selection's)
-  std::string text;        // the span's new text
-  std::string appendAtEnd;            // after the whole text, in the same undo step
-  std::size_t caret = 0;              // where the caret stands afterwards
-  std::optional<Match> select;        // then selected, in the text after the edit
-  std::optional<ToolMessage> message; // shown last
+  std::size_t start = 0;               // the span replaced, in the text before the edit
+  std::size_t length = 0;              // (for an edit at the selection: the selection's)
+  std::string text;                    // the span's new text
+  std::string appendAtEnd;             // after the whole text, in the same undo step
+  std::size_t caret = 0;               // where the caret stands afterwards
+  std::optional<Match> select;         // then selected, in the text after the edit
+  std::optional<ToolMessage> message;  // shown last
   friend bool operator==(const DocumentEdit&, const DocumentEdit&) = default;
 };
 

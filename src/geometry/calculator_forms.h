@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "document/document_edit.h"
-
 #include "geometry/calculator.h"
 
 namespace quillon {
@@ -20,14 +19,14 @@ struct InsertButton {
 };
 
 struct CalculatorForm {
-  std::string name;                    // frmLineAngle, frmLineR, ...
-  std::vector<int> entries;            // entry boxes in Enter order (then Command1)
-  std::vector<int> results;            // boxes a calculation writes, in control order
-  int options = 0;                     // Option1..OptionN
-  bool hasCheck = false;               // Check1 "Circle zoom"
-  bool drawingRecalculates = false;    // clicking the drawing recalculates
-  bool insertCloses = false;           // the dialog unloads after an insert
-  std::vector<InsertButton> buttons;   // insert buttons in control order
+  std::string name;                   // frmLineAngle, frmLineR, ...
+  std::vector<int> entries;           // entry boxes in Enter order (then Command1)
+  std::vector<int> results;           // boxes a calculation writes, in control order
+  int options = 0;                    // Option1..OptionN
+  bool hasCheck = false;              // Check1 "Circle zoom"
+  bool drawingRecalculates = false;   // clicking the drawing recalculates
+  bool insertCloses = false;          // the dialog unloads after an insert
+  std::vector<InsertButton> buttons;  // insert buttons in control order
   Calculation (*calculate)(const CalculatorFields&, std::string_view control) = nullptr;
 };
 

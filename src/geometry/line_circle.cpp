@@ -45,8 +45,14 @@ Calculation LineRCalculate(const CalculatorFields& in) {
   const double crossX2 = xc + 2.0 * r * std::sin(t2);
   const double crossZ2 = zc + r * std::cos(t2);
   if (!WriteResults(out.fields,
-                    {{7, crossX1}, {8, crossZ1}, {9, xc - crossX1}, {10, zc - crossZ1},
-                     {11, crossX2}, {12, crossZ2}, {13, xc - crossX2}, {14, zc - crossZ2}},
+                    {{7, crossX1},
+                     {8, crossZ1},
+                     {9, xc - crossX1},
+                     {10, zc - crossZ1},
+                     {11, crossX2},
+                     {12, crossZ2},
+                     {13, xc - crossX2},
+                     {14, zc - crossZ2}},
                     kResultNudge))
     return out;
 
@@ -74,8 +80,7 @@ Calculation LineRCalculate(const CalculatorFields& in) {
   const double width = figure.view.width;
   const double towards = (crossZ2 - z1) * std::cos(a) + (crossX2 - x1) / 2.0 * std::sin(a) >= 0.0 ? 1.0 : -1.0;
   const FigurePoint start = DrawingPoint(x1, z1);
-  figure.lines.push_back(
-      {start, {start.x + towards * std::cos(a) * width, start.y - towards * std::sin(a) * width}});
+  figure.lines.push_back({start, {start.x + towards * std::cos(a) * width, start.y - towards * std::sin(a) * width}});
   figure.circles.push_back({DrawingPoint(xc, zc), std::fabs(r)});
   for (const auto& p : {DrawingPoint(xc, zc), DrawingPoint(crossX1, crossZ1), DrawingPoint(crossX2, crossZ2)})
     figure.points.push_back({p, kMarkSize * width});

@@ -83,9 +83,9 @@ Calculation LineRLineCalculate(const CalculatorFields& in) {
   const double h = sameAngle ? std::fabs(a1 - a2) / 2.0 : (kPi - std::fabs(a1 - a2)) / 2.0;
   const double m = sameAngle ? (a1 + a2) / 2.0 : (kPi - a1 - a2) / 2.0;
   const double tanH = std::tan(h);
-  if (tanH == 0.0) return out;  // an angle of zero holds no circle
-  const double d = r / tanH;                    // corner to each tangent point
-  const double l = std::sqrt(d * d + r * r);    // corner to centre
+  if (tanH == 0.0) return out;                // an angle of zero holds no circle
+  const double d = r / tanH;                  // corner to each tangent point
+  const double l = std::sqrt(d * d + r * r);  // corner to centre
 
   double cx, cz, px1, pz1, px2, pz2;
   switch (in.option) {
@@ -111,17 +111,23 @@ Calculation LineRLineCalculate(const CalculatorFields& in) {
       break;
   }
   if (!WriteResults(out.fields,
-                    {{10, cx}, {11, cz},
-                     {12, px1}, {13, pz1}, {16, (cx - px1) / 2.0}, {17, cz - pz1},
-                     {14, px2}, {15, pz2}, {18, (cx - px2) / 2.0}, {19, cz - pz2}},
+                    {{10, cx},
+                     {11, cz},
+                     {12, px1},
+                     {13, pz1},
+                     {16, (cx - px1) / 2.0},
+                     {17, cz - pz1},
+                     {14, px2},
+                     {15, pz2},
+                     {18, (cx - px2) / 2.0},
+                     {19, cz - pz2}},
                     kResultNudge))
     return out;
 
   const FigureCircle circle{DrawingPoint(cx, cz), std::fabs(r)};
-  out.figure = CornerFigure(linePoints, a1, a2, corner, &circle,
-                            {DrawingPoint(xx, zx), DrawingPoint(cx, cz), DrawingPoint(px1, pz1),
-                             DrawingPoint(px2, pz2)},
-                            in.check1);
+  out.figure = CornerFigure(
+      linePoints, a1, a2, corner, &circle,
+      {DrawingPoint(xx, zx), DrawingPoint(cx, cz), DrawingPoint(px1, pz1), DrawingPoint(px2, pz2)}, in.check1);
   return out;
 }
 

@@ -47,9 +47,12 @@ EntryKind JudgeEntry(std::string_view text) {
 
 std::optional<double> EntryValue(std::string_view text) {
   switch (JudgeEntry(text)) {
-    case EntryKind::Empty: return 0.0;
-    case EntryKind::Number: return ParseStrictNumber(TrimBlanks(text));
-    case EntryKind::NotANumber: break;
+    case EntryKind::Empty:
+      return 0.0;
+    case EntryKind::Number:
+      return ParseStrictNumber(TrimBlanks(text));
+    case EntryKind::NotANumber:
+      break;
   }
   return std::nullopt;
 }

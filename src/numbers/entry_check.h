@@ -11,9 +11,9 @@
 namespace quillon {
 
 enum class EntryKind {
-  Empty,      // nothing but blanks: the box keeps its meaning of 0
-  Number,     // blanks, an optional sign, digits with at most one point, blanks
-  NotANumber, // anything else ("abc", "x4O", "--3..0", "1e5", "12mm", "1,5")
+  Empty,       // nothing but blanks: the box keeps its meaning of 0
+  Number,      // blanks, an optional sign, digits with at most one point, blanks
+  NotANumber,  // anything else ("abc", "x4O", "--3..0", "1e5", "12mm", "1,5")
 };
 
 // Blanks are spaces and tabs. A number needs at least one digit (".5" and

@@ -12,15 +12,15 @@ namespace quillon {
 // The numbers are those of the run-time errors the commands were first
 // written against; the controller side never sees them.
 inline constexpr int kErrNone = 0;
-inline constexpr int kErrOverflow = 6;              // a value too large to write
-inline constexpr int kErrSubscriptOutOfRange = 9;   // a cutting-condition row outside the table
-inline constexpr int kErrDivisionByZero = 11;       // a zero reference or tool diameter
-inline constexpr int kErrCuttingCondition = 13;     // no material file loaded
-inline constexpr int kErrOutOfStringSpace = 14;     // a block that would never end
-inline constexpr int kErrInternal = 51;             // anything else escaping a generator
-inline constexpr int kErrFileAccess = 75;           // a file that cannot be read
+inline constexpr int kErrOverflow = 6;             // a value too large to write
+inline constexpr int kErrSubscriptOutOfRange = 9;  // a cutting-condition row outside the table
+inline constexpr int kErrDivisionByZero = 11;      // a zero reference or tool diameter
+inline constexpr int kErrCuttingCondition = 13;    // no material file loaded
+inline constexpr int kErrOutOfStringSpace = 14;    // a block that would never end
+inline constexpr int kErrInternal = 51;            // anything else escaping a generator
+inline constexpr int kErrFileAccess = 75;          // a file that cannot be read
 inline constexpr int kErrPathNotFound = 76;
-inline constexpr int kErrNoDocument = 91;           // no document window to write into
+inline constexpr int kErrNoDocument = 91;  // no document window to write into
 
 struct ErrorRow {
   int number;

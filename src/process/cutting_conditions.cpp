@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "app/settings.h"
-#include "process/condition_editing.h"
 #include "numbers/nc_number.h"
 #include "numbers/process_error.h"
+#include "process/condition_editing.h"
 
 namespace quillon {
 
@@ -50,8 +50,8 @@ class CsvReader {
     std::vector<std::string> fields;
     std::vector<bool> quoted;  // per field: written in double quotes
     std::size_t end = 0;       // where the record's line end starts
-    bool blank = false;   // the line held nothing but blanks
-    std::string problem;  // why the record could not be read
+    bool blank = false;        // the line held nothing but blanks
+    std::string problem;       // why the record could not be read
   };
 
   Record readRecord() {

@@ -55,10 +55,10 @@ CuttingConditionLoad ParseCuttingConditionTable(std::string_view bytes, const st
 // what Save needs to write back the rows that changed and copy the others
 // byte for byte. Empty when the text does not parse.
 struct CuttingConditionRecordSpan {
-  std::size_t begin = 0;      // first byte of the record
-  std::size_t end = 0;        // first byte of its line end (or the end of the text)
-  std::size_t next = 0;       // first byte after its line end
-  std::vector<bool> quoted;   // per field: written in double quotes
+  std::size_t begin = 0;     // first byte of the record
+  std::size_t end = 0;       // first byte of its line end (or the end of the text)
+  std::size_t next = 0;      // first byte after its line end
+  std::vector<bool> quoted;  // per field: written in double quotes
 };
 std::vector<CuttingConditionRecordSpan> FindCuttingConditionRecords(std::string_view bytes);
 

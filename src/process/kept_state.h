@@ -15,8 +15,8 @@ struct KeptState {
   double SpindleSpeed = 0;
 
   // Values kept by "Material Input" (empty until its dialog was confirmed).
-  std::optional<double> PZero;       // program zero / material face position
-  std::optional<double> Length;      // whole-number part
+  std::optional<double> PZero;   // program zero / material face position
+  std::optional<double> Length;  // whole-number part
   std::optional<double> JawLength;
   std::optional<double> JawFace;
   std::optional<double> MaterialOD;  // whole-number part

@@ -81,8 +81,8 @@ void AppendReturnLines(std::string& nc, ProcessContext& ctx, bool continuation) 
     Line(nc, move + FormatNcNumber(ctx.machine.AppX) + G97Words(ctx) + " M63");
     Line(nc, "N000 G21 HP=4 M05 M63 M09");
   } else {
-    Line(nc, move + FormatNcNumber(ctx.machine.HomeX) + " Z" + FormatNcNumber(ctx.machine.HomeZ) + G97Words(ctx) +
-                 " M63");
+    Line(nc,
+         move + FormatNcNumber(ctx.machine.HomeX) + " Z" + FormatNcNumber(ctx.machine.HomeZ) + G97Words(ctx) + " M63");
   }
 }
 

@@ -7,8 +7,8 @@
 namespace quillon {
 
 // The sixteen entry boxes of frmProcess by control name, in control order.
-inline constexpr const char* kProcessBoxes[] = {"ToolNumber", "V", "F", "D", "L", "U", "W", "C", "B", "SZ",
-                                                "StartX", "StartZ", "StartC", "EndX", "EndZ", "EndC"};
+inline constexpr const char* kProcessBoxes[] = {
+    "ToolNumber", "V", "F", "D", "L", "U", "W", "C", "B", "SZ", "StartX", "StartZ", "StartC", "EndX", "EndZ", "EndC"};
 
 // The dialog's contents: entry texts by control name plus the two option pairs.
 struct ProcessDialogValues {

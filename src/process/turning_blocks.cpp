@@ -40,7 +40,6 @@ void AppendRetractLines(std::string& nc, ProcessContext& ctx, std::string_view m
   }
 }
 
-
 std::string KeptText(const std::optional<double>& value) { return value ? ShortestNumberText(*value) : ""; }
 
 std::string KeptInsideDiameterText(const KeptState& kept) { return ShortestNumberText(kept.MaterialID.value_or(0)); }

@@ -21,9 +21,9 @@ constexpr int kHssDrill = 22;
 constexpr int kUDrill = 23;  // an insert drill
 
 // Nose angles (VTLA1) of the inserts and point angles of the drills, degrees.
-constexpr int kRhombic55 = 55;   // outside turning insert
-constexpr int kTriangle60 = 60;  // boring and threading insert
-constexpr int kRhombic80 = 80;   // facing insert
+constexpr int kRhombic55 = 55;    // outside turning insert
+constexpr int kTriangle60 = 60;   // boring and threading insert
+constexpr int kRhombic80 = 80;    // facing insert
 constexpr int kSquareEdge = 180;  // grooving inserts and insert drills cut square
 constexpr int kHssPoint = 118;
 

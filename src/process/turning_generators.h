@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "process/nc_block.h"
 #include "numbers/nc_number.h"
+#include "process/nc_block.h"
 #include "process/process_command.h"
 
 namespace quillon {

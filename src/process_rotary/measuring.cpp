@@ -1,7 +1,7 @@
 #include "process_rotary/measuring.h"
 
-#include "process/nc_block.h"
 #include "numbers/nc_number.h"
+#include "process/nc_block.h"
 #include "process_rotary/rotary_frame.h"
 
 namespace quillon {

@@ -1,6 +1,6 @@
 // Drilling with a driven rotary tool on the face, the side and an inclined plane.
-#include "process/nc_block.h"
 #include "numbers/nc_number.h"
+#include "process/nc_block.h"
 #include "process_rotary/rotary_frame.h"
 #include "process_rotary/rotary_generators.h"
 

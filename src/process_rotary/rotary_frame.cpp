@@ -1,7 +1,7 @@
 #include "process_rotary/rotary_frame.h"
 
-#include "process/nc_block.h"
 #include "numbers/nc_number.h"
+#include "process/nc_block.h"
 
 namespace quillon {
 
@@ -104,8 +104,8 @@ std::string WriteRotaryBlock(ProcessContext& ctx, const RotaryFrame& frame, cons
   if (frame.toolData) {
     const RotaryToolData& data = *frame.toolData;
     // A rotary tool is described by its diameter (the U box) and its length.
-    const ToolData tool{data.kind, data.angle1, {{{"D", 0, [](const ProcessInput& in) { return in.U; }},
-                                                   {"L", data.length}}}};
+    const ToolData tool{
+        data.kind, data.angle1, {{{"D", 0, [](const ProcessInput& in) { return in.U; }}, {"L", data.length}}}};
     AppendToolDataLines(nc, ctx, tool);
   }
   WriteRotaryToolSelect(nc, ctx);

@@ -43,9 +43,9 @@ enum class CycleEnd {
 };
 
 struct RotaryToolData {
-  int kind;                     // VTLIN / VGRIN
-  std::optional<int> angle1;    // VTLA1 (point angle of drills); none for other tools
-  double length;                // VTLL / VGRL
+  int kind;                   // VTLIN / VGRIN
+  std::optional<int> angle1;  // VTLA1 (point angle of drills); none for other tools
+  double length;              // VTLL / VGRL
 };
 
 struct RotaryFrame {

@@ -1,7 +1,7 @@
 // Key ways milled with the controller's key-way cycle G190 on the face, the
 // side and in an inclined plane.
-#include "process/nc_block.h"
 #include "numbers/nc_number.h"
+#include "process/nc_block.h"
 #include "process_rotary/rotary_frame.h"
 #include "process_rotary/rotary_generators.h"
 

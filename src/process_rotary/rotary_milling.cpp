@@ -1,8 +1,8 @@
 // End-mill work: a circle milled in depth steps in an inclined plane, and the
 // plunge-then-C-axis cut on the face and the side.
-#include "process/nc_block.h"
 #include "numbers/nc_number.h"
 #include "numbers/process_error.h"
+#include "process/nc_block.h"
 #include "process_rotary/rotary_frame.h"
 #include "process_rotary/rotary_generators.h"
 

@@ -1,7 +1,7 @@
 // Rigid tapping with a driven rotary tool, and thread milling (the planet tap)
 // in an inclined plane.
-#include "process/nc_block.h"
 #include "numbers/nc_number.h"
+#include "process/nc_block.h"
 #include "process_rotary/rotary_frame.h"
 #include "process_rotary/rotary_generators.h"
 

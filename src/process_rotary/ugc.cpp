@@ -3,8 +3,8 @@
 #include <cmath>
 #include <filesystem>
 
-#include "process/nc_block.h"
 #include "numbers/nc_number.h"
+#include "process/nc_block.h"
 
 namespace quillon {
 

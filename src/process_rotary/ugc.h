@@ -28,15 +28,15 @@ struct UgcValues {
 // The nine boxes of frmUGC: what each stands for, in the dialog's tab order
 // (down each column of its three-by-three grid).
 struct UgcBox {
-  int index;                              // the control is TextN
-  std::string_view name;                  // what it stands for (quillon-nc generate --set NAME=)
-  std::string_view caption;               // its label in the dialog and the drawing
-  std::string UgcDialogValues::*text;     // where the dialog's contents keep it
-  double UgcValues::*value;               // what OK reads it into
-  bool wholeNumber;                       // OK keeps the whole-number part (toward zero)
-  std::optional<double> KeptState::*kept; // left for later commands; nullptr: not kept
-  bool centre;                            // describes the tailstock centre
-  int row, column;                        // its place in the grid
+  int index;                               // the control is TextN
+  std::string_view name;                   // what it stands for (quillon-nc generate --set NAME=)
+  std::string_view caption;                // its label in the dialog and the drawing
+  std::string UgcDialogValues::*text;      // where the dialog's contents keep it
+  double UgcValues::*value;                // what OK reads it into
+  bool wholeNumber;                        // OK keeps the whole-number part (toward zero)
+  std::optional<double> KeptState::*kept;  // left for later commands; nullptr: not kept
+  bool centre;                             // describes the tailstock centre
+  int row, column;                         // its place in the grid
 };
 std::span<const UgcBox> UgcBoxes();
 const UgcBox* FindUgcBox(int index);

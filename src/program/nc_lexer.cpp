@@ -31,7 +31,8 @@ constexpr std::array<std::uint8_t, 256> MakeClasses() {
     if (b >= '0' && b <= '9') k |= kDigitClass | kNumberClass | kExprClass;
     if (b == '.' || b == '+' || b == '-') k |= kNumberClass | kExprClass;
     if (b == '*' || b == '/') k |= kExprClass;
-    const bool starts = (k & (kBlankClass | kUpperClass | kNumberClass)) || b == '(' || b == '[' || b == ']' || b == ',';
+    const bool starts =
+        (k & (kBlankClass | kUpperClass | kNumberClass)) || b == '(' || b == '[' || b == ']' || b == ',';
     if (!starts) k |= kUnknownClass;
     c[static_cast<std::size_t>(b)] = k;
   }
@@ -92,10 +93,21 @@ TokenKind WordKind(std::string_view address, std::string_view value, ValueKind v
         while (k + 1 < value.size() && value[k] == '0') ++k;
         return value.size() - k == 1 && value[k] >= '0' && value[k] <= '3' ? TokenKind::MotionG : TokenKind::GCode;
       }
-      case 'M': return TokenKind::MCode;
-      case 'X': case 'Z': case 'Y': case 'C': case 'A': case 'B': return TokenKind::Coordinate;
-      case 'F': case 'S': case 'T': return TokenKind::FeedSpeedTool;
-      default: return TokenKind::Word;
+      case 'M':
+        return TokenKind::MCode;
+      case 'X':
+      case 'Z':
+      case 'Y':
+      case 'C':
+      case 'A':
+      case 'B':
+        return TokenKind::Coordinate;
+      case 'F':
+      case 'S':
+      case 'T':
+        return TokenKind::FeedSpeedTool;
+      default:
+        return TokenKind::Word;
     }
   }
   if (address == "TG" || address == "TL" || address == "SB") return TokenKind::FeedSpeedTool;
@@ -196,7 +208,8 @@ class Run {
     const unsigned char c = m_s[m_pos];
     if (Is(c, kBlankClass)) return blanks();
     switch (c) {
-      case '(': return comment();
+      case '(':
+        return comment();
       case '[': {
         const auto index = static_cast<std::uint32_t>(m_out.size());
         push(TokenKind::BracketOpen, m_pos, m_pos + 1);
@@ -218,8 +231,10 @@ class Run {
         }
         return;
       }
-      case ',': return void(push(TokenKind::Separator, m_pos, m_pos + 1));
-      default: break;
+      case ',':
+        return void(push(TokenKind::Separator, m_pos, m_pos + 1));
+      default:
+        break;
     }
     if (m_depth > 0) return insideBrackets(c);
     if (Is(c, kUpperClass)) return letters();
@@ -291,11 +306,20 @@ class Run {
     if (const KeywordRow* row = FindKeyword(run); row && !valueFollows) {
       push(TokenKind::Keyword, a, le);
       switch (row->role) {
-        case KeywordRole::Call: m_expect = Expect::CallTarget; break;
-        case KeywordRole::Goto: m_expect = Expect::Label; break;
-        case KeywordRole::If: m_ifPending = true; break;
-        case KeywordRole::Arguments: m_arguments = true; break;
-        case KeywordRole::Plain: break;
+        case KeywordRole::Call:
+          m_expect = Expect::CallTarget;
+          break;
+        case KeywordRole::Goto:
+          m_expect = Expect::Label;
+          break;
+        case KeywordRole::If:
+          m_ifPending = true;
+          break;
+        case KeywordRole::Arguments:
+          m_arguments = true;
+          break;
+        case KeywordRole::Plain:
+          break;
       }
       return;
     }
@@ -303,8 +327,10 @@ class Run {
       const std::uint32_t end = alnumRun(a);
       if (end >= m_n || m_s[end] != '=') {
         const bool jump = m_expect == Expect::Label;
-        if (jump) push(TokenKind::LabelReference, a, end).flags |= kTokenJump;
-        else push(TokenKind::LabelReference, a, end);
+        if (jump)
+          push(TokenKind::LabelReference, a, end).flags |= kTokenJump;
+        else
+          push(TokenKind::LabelReference, a, end);
         return;
       }
     }
@@ -322,9 +348,12 @@ class Run {
     int depth = 0;
     for (std::uint32_t i = from; i < m_n; ++i) {
       const unsigned char c = m_s[i];
-      if (c == '[') ++depth;
-      else if (c == ']' && --depth == 0) return {i + 1, true};
-      else if (c == '(') return {i, false};
+      if (c == '[')
+        ++depth;
+      else if (c == ']' && --depth == 0)
+        return {i + 1, true};
+      else if (c == '(')
+        return {i, false};
     }
     return {m_n, false};
   }
@@ -397,10 +426,14 @@ class Run {
       }
     }
     const std::string_view v = text(from, i);
-    if (v.empty()) value = ValueKind::None;
-    else if (onlyNumber) value = NumberKind(v);
-    else if (!operators && IsVariableName(v, brackets)) value = ValueKind::Variable;
-    else value = ValueKind::Expression;
+    if (v.empty())
+      value = ValueKind::None;
+    else if (onlyNumber)
+      value = NumberKind(v);
+    else if (!operators && IsVariableName(v, brackets))
+      value = ValueKind::Variable;
+    else
+      value = ValueKind::Expression;
     return i;
   }
 
@@ -435,8 +468,13 @@ class Run {
 
 bool IsAddressWord(TokenKind kind) {
   switch (kind) {
-    case TokenKind::MotionG: case TokenKind::GCode: case TokenKind::MCode: case TokenKind::Coordinate:
-    case TokenKind::FeedSpeedTool: case TokenKind::VariableWord: case TokenKind::Word:
+    case TokenKind::MotionG:
+    case TokenKind::GCode:
+    case TokenKind::MCode:
+    case TokenKind::Coordinate:
+    case TokenKind::FeedSpeedTool:
+    case TokenKind::VariableWord:
+    case TokenKind::Word:
       return true;
     default:
       return false;
@@ -481,9 +519,12 @@ bool IsNcNumber(std::string_view text) {
   if (k < text.size() && (text[k] == '+' || text[k] == '-')) ++k;
   std::size_t digits = 0, points = 0;
   for (std::size_t i = k; i < text.size(); ++i) {
-    if (text[i] >= '0' && text[i] <= '9') ++digits;
-    else if (text[i] == '.') ++points;
-    else return false;
+    if (text[i] >= '0' && text[i] <= '9')
+      ++digits;
+    else if (text[i] == '.')
+      ++points;
+    else
+      return false;
   }
   return digits > 0 && points <= 1;
 }

@@ -57,22 +57,22 @@ enum class ValueKind : std::uint8_t {
 };
 
 enum TokenFlag : std::uint8_t {
-  kTokenHasEquals = 1u << 0,  // "=" between address and value
-  kTokenUnclosed = 1u << 1,   // an open comment; a "[" (or a word's bracket value) never closed on the line
-  kTokenUnmatched = 1u << 2,  // a "]" without its "["
-  kTokenInBrackets = 1u << 3, // lies inside a bracket group (IF conditions, graphic-command points)
-  kTokenJump = 1u << 4,       // a LabelReference that GOTO or an IF condition jumps to
+  kTokenHasEquals = 1u << 0,   // "=" between address and value
+  kTokenUnclosed = 1u << 1,    // an open comment; a "[" (or a word's bracket value) never closed on the line
+  kTokenUnmatched = 1u << 2,   // a "]" without its "["
+  kTokenInBrackets = 1u << 3,  // lies inside a bracket group (IF conditions, graphic-command points)
+  kTokenJump = 1u << 4,        // a LabelReference that GOTO or an IF condition jumps to
 };
 
 struct Token {
-  std::uint32_t start = 0;       // byte offset in the line
+  std::uint32_t start = 0;  // byte offset in the line
   std::uint32_t length = 0;
   std::uint32_t addressEnd = 0;  // words: end of the address (letters, a variable's digits and subscript)
   std::uint32_t valueStart = 0;  // words: where the value begins (after "="); end() when there is none
   TokenKind kind = TokenKind::Unknown;
   ValueKind value = ValueKind::None;
-  std::uint8_t flags = 0;        // TokenFlag bits
-  std::uint8_t depth = 0;        // bracket depth around the token (255 and deeper read 255)
+  std::uint8_t flags = 0;  // TokenFlag bits
+  std::uint8_t depth = 0;  // bracket depth around the token (255 and deeper read 255)
 
   std::uint32_t end() const { return start + length; }
   bool has(TokenFlag flag) const { return (flags & flag) != 0; }

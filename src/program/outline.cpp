@@ -24,21 +24,27 @@ constexpr OutlineKindRow kOutlineKinds[] = {
 
 std::optional<OutlineKind> KindOf(EntryKind kind) {
   switch (kind) {
-    case EntryKind::ProcessHeader: return OutlineKind::Process;
-    case EntryKind::Tool: return OutlineKind::Tool;
-    case EntryKind::SequenceName: return OutlineKind::Name;
-    case EntryKind::ProgramName: return OutlineKind::Program;
-    case EntryKind::Call: return OutlineKind::Call;
-    case EntryKind::ProgramEnd: return OutlineKind::End;
-    default: return std::nullopt;
+    case EntryKind::ProcessHeader:
+      return OutlineKind::Process;
+    case EntryKind::Tool:
+      return OutlineKind::Tool;
+    case EntryKind::SequenceName:
+      return OutlineKind::Name;
+    case EntryKind::ProgramName:
+      return OutlineKind::Program;
+    case EntryKind::Call:
+      return OutlineKind::Call;
+    case EntryKind::ProgramEnd:
+      return OutlineKind::End;
+    default:
+      return std::nullopt;
   }
 }
 
 // The generators name the block of tool n "NTnn"; the other names are
 // cycle contours (NAP1) and the frame's own labels (NMAX, NEND, NRTS).
 bool StartsProcess(std::string_view name) {
-  return name.size() > 2 && name.starts_with("NT") &&
-         name.find_first_not_of("0123456789", 2) == std::string_view::npos;
+  return name.size() > 2 && name.starts_with("NT") && name.find_first_not_of("0123456789", 2) == std::string_view::npos;
 }
 
 }  // namespace

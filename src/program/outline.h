@@ -15,7 +15,7 @@ namespace quillon {
 enum class OutlineKind { Process, Tool, Name, Program, Call, End };
 
 struct OutlineEntry {
-  std::size_t line = 0;   // 0-based
+  std::size_t line = 0;  // 0-based
   OutlineKind kind = OutlineKind::Process;
   std::string_view text;  // into the index's text store
   friend bool operator==(const OutlineEntry&, const OutlineEntry&) = default;

@@ -67,11 +67,21 @@ void ProgramIndex::appendTokens(std::string_view line, std::span<const Token> to
     EntryKind kind;
     std::string_view text;
     switch (t.kind) {
-      case TokenKind::SequenceNumber: kind = EntryKind::SequenceNumber; break;
-      case TokenKind::SequenceName: kind = EntryKind::SequenceName; break;
-      case TokenKind::ProgramName: kind = EntryKind::ProgramName; break;
-      case TokenKind::CallTarget: kind = EntryKind::Call; break;
-      case TokenKind::LabelReference: kind = t.has(kTokenJump) ? EntryKind::JumpTarget : EntryKind::ContourLabel; break;
+      case TokenKind::SequenceNumber:
+        kind = EntryKind::SequenceNumber;
+        break;
+      case TokenKind::SequenceName:
+        kind = EntryKind::SequenceName;
+        break;
+      case TokenKind::ProgramName:
+        kind = EntryKind::ProgramName;
+        break;
+      case TokenKind::CallTarget:
+        kind = EntryKind::Call;
+        break;
+      case TokenKind::LabelReference:
+        kind = t.has(kTokenJump) ? EntryKind::JumpTarget : EntryKind::ContourLabel;
+        break;
       case TokenKind::HeaderComment:
         kind = EntryKind::ProcessHeader;
         text = HeaderTitle(line, t);
@@ -88,7 +98,8 @@ void ProgramIndex::appendTokens(std::string_view line, std::span<const Token> to
         if (TokenText(line, t) != "RTS") continue;
         kind = EntryKind::ProgramEnd;
         break;
-      default: continue;
+      default:
+        continue;
     }
     if (kind != EntryKind::ProcessHeader) text = TokenText(line, t);
     text = text.substr(0, kMaxEntryTextBytes);

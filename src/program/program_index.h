@@ -29,9 +29,9 @@ enum class EntryKind : std::uint8_t {
 
 // 16 bytes: a million-line program has about a million entries.
 struct IndexEntry {
-  std::uint32_t line = 0;        // 0-based
-  std::uint32_t column = 0;      // byte offset of its token in the line
-  std::uint32_t textOffset = 0;  // in the index's own text store
+  std::uint32_t line = 0;             // 0-based
+  std::uint32_t column = 0;           // byte offset of its token in the line
+  std::uint32_t textOffset = 0;       // in the index's own text store
   std::uint32_t textLength : 24 = 0;  // texts longer than 16 MiB keep their first 16 MiB
   EntryKind kind : 8 = EntryKind::SequenceNumber;
 };
@@ -83,7 +83,7 @@ struct SubprogramScope {
   std::size_t nameEntry = 0;  // index of its ProgramName entry in entries()
   std::size_t firstLine = 0;
   std::size_t lastLine = 0;
-  bool closed = false;        // ends with RTS
+  bool closed = false;  // ends with RTS
 };
 std::vector<SubprogramScope> SubprogramScopes(const ProgramIndex& index);
 

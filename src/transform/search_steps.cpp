@@ -146,8 +146,8 @@ DocumentEdit ChangeStep(ChangeTool tool, std::string_view text, Match selection,
       state.searchPos = step.searchPos;
       ++state.replaceCount;
     } else {
-      ShiftStep step = ShiftValueAtSelection(text, selection.start, state.findText,
-                                             ParseShiftCalculation(state.replaceText));
+      ShiftStep step =
+          ShiftValueAtSelection(text, selection.start, state.findText, ParseShiftCalculation(state.replaceText));
       state.searchPos = step.searchPos;
       if (step.outcome == ShiftOutcome::Impossible) {
         outcome.message = ShiftImpossibleMessage(LineOf(text, selection.start), step.oldWord, state.replaceText);
@@ -184,7 +184,7 @@ DocumentEdit SkipStep(ChangeTool tool, std::string_view text, SearchState& state
 }
 
 DocumentEdit AllChangeStep(ChangeTool tool, std::string_view text, std::size_t caret, SearchState& state,
-                          bool fromTop) {
+                           bool fromTop) {
   if (fromTop) state.searchPos = 0;
   DocumentEdit outcome = NoChange();
   std::string changed;
@@ -197,8 +197,7 @@ DocumentEdit AllChangeStep(ChangeTool tool, std::string_view text, std::size_t c
     state.searchPos = run.searchPos;
     changed = std::move(run.text);
   } else {
-    ShiftRun run =
-        ShiftAll(text, state.searchPos, state.findText, ParseShiftCalculation(state.replaceText), caret);
+    ShiftRun run = ShiftAll(text, state.searchPos, state.findText, ParseShiftCalculation(state.replaceText), caret);
     state.searchPos = run.searchPos;
     if (run.failure) {
       outcome.select = Match{run.failure->position, state.findText.size()};

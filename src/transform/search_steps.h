@@ -40,13 +40,12 @@ DocumentEdit ChangeStep(ChangeTool tool, std::string_view text, Match selection,
 DocumentEdit SkipStep(ChangeTool tool, std::string_view text, SearchState& state, bool fromTop);
 // "All Change": every remaining occurrence as one edit; the caret keeps its
 // place in the text, so the view does not jump.
-DocumentEdit AllChangeStep(ChangeTool tool, std::string_view text, std::size_t caret, SearchState& state,
-                          bool fromTop);
+DocumentEdit AllChangeStep(ChangeTool tool, std::string_view text, std::size_t caret, SearchState& state, bool fromTop);
 
 // The first occurrence at or after searchPos in the text as it is after edit
 // (positions of the edited text; an edit that changes nothing is none),
 // without building that text.
-std::optional<Match> FindAfterEdit(std::string_view text, const DocumentEdit& edit,
-                                   std::size_t searchPos, std::string_view findText);
+std::optional<Match> FindAfterEdit(std::string_view text, const DocumentEdit& edit, std::size_t searchPos,
+                                   std::string_view findText);
 
 }  // namespace quillon

@@ -22,7 +22,9 @@ struct PathsCase {
 // a quoted path keeping its quotes, and an empty argument opening a document.
 class CommandLinePathsTest : public ::testing::TestWithParam<PathsCase> {};
 
-TEST_P(CommandLinePathsTest, OnePathPerArgument) { EXPECT_EQ(CommandLinePaths(GetParam().arguments), GetParam().paths); }
+TEST_P(CommandLinePathsTest, OnePathPerArgument) {
+  EXPECT_EQ(CommandLinePaths(GetParam().arguments), GetParam().paths);
+}
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Arguments, CommandLinePathsTest, ::testing::Values(

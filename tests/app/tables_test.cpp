@@ -25,9 +25,15 @@ std::string Joined(const std::vector<std::string_view>& names) {
 // blanks or spelling drifted, a shortcut or flag typed wrong, and the flag lists the window uses not being the rows
 // that carry the flag.
 TEST(MenuTreeTest, MatchesItsDump) {
-  static const char* const kFlagNames[] = {"disabled",      "hidden",        "checked",
-                                           "checkable",     "submenu",       "document-menu",
-                                           "enabled-by-document", "needs-document", "follows-tallix",
+  static const char* const kFlagNames[] = {"disabled",
+                                           "hidden",
+                                           "checked",
+                                           "checkable",
+                                           "submenu",
+                                           "document-menu",
+                                           "enabled-by-document",
+                                           "needs-document",
+                                           "follows-tallix",
                                            "tallix-at-start"};
   std::ostringstream out;
   std::string needsDocument;
@@ -90,14 +96,22 @@ TEST(SettingsTableTest, MatchesItsDump) {
     std::visit(
         [&](auto member) {
           using M = decltype(member);
-          if constexpr (std::is_same_v<M, std::monostate>) out << '-';
-          else if constexpr (std::is_same_v<M, double WindowGeometryTwips::*>) out << SettingNumberText(geometry.*member);
-          else if constexpr (std::is_same_v<M, std::string AppSettings::*>) out << Quoted(app.*member);
-          else if constexpr (std::is_same_v<M, int AppSettings::*>) out << app.*member;
-          else if constexpr (std::is_same_v<M, bool AppSettings::*>) out << SettingFlagText(app.*member);
-          else if constexpr (std::is_same_v<M, std::string MachineParameters::*>) out << Quoted(machine.*member);
-          else if constexpr (std::is_same_v<M, bool MachineParameters::*>) out << SettingFlagText(machine.*member);
-          else out << SettingNumberText(machine.*member);
+          if constexpr (std::is_same_v<M, std::monostate>)
+            out << '-';
+          else if constexpr (std::is_same_v<M, double WindowGeometryTwips::*>)
+            out << SettingNumberText(geometry.*member);
+          else if constexpr (std::is_same_v<M, std::string AppSettings::*>)
+            out << Quoted(app.*member);
+          else if constexpr (std::is_same_v<M, int AppSettings::*>)
+            out << app.*member;
+          else if constexpr (std::is_same_v<M, bool AppSettings::*>)
+            out << SettingFlagText(app.*member);
+          else if constexpr (std::is_same_v<M, std::string MachineParameters::*>)
+            out << Quoted(machine.*member);
+          else if constexpr (std::is_same_v<M, bool MachineParameters::*>)
+            out << SettingFlagText(machine.*member);
+          else
+            out << SettingNumberText(machine.*member);
         },
         k.field);
     out << " saved " << kSaves[static_cast<int>(k.save)] << " ->";

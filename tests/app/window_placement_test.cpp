@@ -1,9 +1,9 @@
 // Where the main window starts and how windows are kept on the screen.
+#include "app/window_placement.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "app/window_placement.h"
 
 namespace quillon {
 namespace {
@@ -19,7 +19,9 @@ struct FirstStartCase {
 // screen when the available area does not start at 0, 0.
 class FirstStartTest : public ::testing::TestWithParam<FirstStartCase> {};
 
-TEST_P(FirstStartTest, ThreeQuartersCentred) { EXPECT_EQ(FirstStartPlacement(GetParam().available), GetParam().placed); }
+TEST_P(FirstStartTest, ThreeQuartersCentred) {
+  EXPECT_EQ(FirstStartPlacement(GetParam().available), GetParam().placed);
+}
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Screens, FirstStartTest, ::testing::Values(

@@ -8,9 +8,9 @@
 #include <sstream>
 #include <string>
 
-#include "support/param_name.h"
 #include "cli/cli_verbs.h"
 #include "process/cutting_conditions.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {

@@ -1,6 +1,5 @@
 // quillon-nc --help and VERB --help: the help table against the parsers, the
 // man page and the program itself.
-#include "support/param_name.h"
 #include "cli/usage.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +12,7 @@
 #include <string>
 
 #include "cli/cli_verbs.h"
+#include "support/param_name.h"
 
 namespace quillon::cli {
 namespace {

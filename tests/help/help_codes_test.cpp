@@ -2,9 +2,6 @@
 // a table or generator without a help entry fails here.
 #include <gtest/gtest.h>
 
-#include "process_rotary/command_table.h"
-#include "support/edit_parts.h"
-
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
@@ -13,8 +10,10 @@
 #include <sstream>
 
 #include "help/help_topics.h"
-#include "process/process_command.h"
 #include "numbers/process_error.h"
+#include "process/process_command.h"
+#include "process_rotary/command_table.h"
+#include "support/edit_parts.h"
 #include "templates/code_templates.h"
 
 namespace quillon {

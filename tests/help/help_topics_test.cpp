@@ -1,13 +1,13 @@
 // Help pages and About texts: every Help item finds its page (also from a folder with blanks), and the version text
 // follows the build's version.
+#include "help/help_topics.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include "help/help_topics.h"
 
 namespace quillon {
 namespace {
@@ -25,8 +25,8 @@ TEST(HelpTopicsTest, EveryHelpItemHasAShippedPage) {
     const std::string path = HelpPagePath(data, topic.baseName);
     EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
   }
-  EXPECT_EQ(controls, (std::vector<std::string>{"GcodeHelp", "McodeHelp", "VariableHelp", "MnemonicHelp",
-                                                "QuillonHelp"}));
+  EXPECT_EQ(controls,
+            (std::vector<std::string>{"GcodeHelp", "McodeHelp", "VariableHelp", "MnemonicHelp", "QuillonHelp"}));
 }
 
 TEST(HelpTopicsTest, FolderWithBlanksStaysOnePath) {

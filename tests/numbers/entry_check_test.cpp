@@ -1,9 +1,9 @@
 // The one judge of entries: what a box may hold where a number belongs.
+#include "numbers/entry_check.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "numbers/entry_check.h"
 
 namespace quillon {
 namespace {

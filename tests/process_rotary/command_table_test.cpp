@@ -1,5 +1,7 @@
 // The whole process-command table against its dump: every row with its dialog, cutting-condition row, tool-data
 // description and the frmProcess set-up it makes before and after "Material Input" was used.
+#include "process_rotary/command_table.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -7,7 +9,6 @@
 #include "numbers/nc_number.h"
 #include "process/nc_block.h"
 #include "process/process_run.h"
-#include "process_rotary/command_table.h"
 #include "support/golden_file.h"
 
 namespace quillon {
@@ -48,7 +49,9 @@ TEST(CommandTableTest, MatchesItsDump) {
       out << " tool kind " << tool->kind;
       if (tool->angle1) out << " A1=" << *tool->angle1;
       for (const ToolDataWord& w : tool->words)
-        if (!w.suffix.empty()) out << ' ' << w.suffix << '=' << (w.computed ? "computed:" + ShortestNumberText(w.computed(sample)) : ShortestNumberText(w.value));
+        if (!w.suffix.empty())
+          out << ' ' << w.suffix << '='
+              << (w.computed ? "computed:" + ShortestNumberText(w.computed(sample)) : ShortestNumberText(w.value));
     }
     out << (row->generate ? "\n" : " (no generator)\n");
     if (!row->setup) continue;

@@ -1,5 +1,7 @@
 // The lexer over the dialect's line kinds, over every line the generators
 // write, and over random bytes.
+#include "program/nc_lexer.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,7 +14,6 @@
 #include <vector>
 
 #include "support/param_name.h"
-#include "program/nc_lexer.h"
 #include "token_dump.h"
 
 namespace quillon {
@@ -42,11 +43,16 @@ std::vector<LexRow> ReadLexRows() {
   std::ifstream in(std::string(root ? root : "tests") + "/program/golden/lexer_lines.tokens");
   std::string l;
   while (std::getline(in, l)) {
-    if (l.starts_with("[")) rows.push_back({l.substr(1, l.size() - 2), "", ""});
-    else if (l.starts_with("line: ") && !rows.empty()) rows.back().line = Unescape(l.substr(6));
-    else if (l.starts_with("tokens: ") && !rows.empty()) rows.back().tokens = Unescape(l.substr(8));
-    else if (l == "line:" && !rows.empty()) rows.back().line.clear();
-    else if (l == "tokens:" && !rows.empty()) rows.back().tokens.clear();
+    if (l.starts_with("["))
+      rows.push_back({l.substr(1, l.size() - 2), "", ""});
+    else if (l.starts_with("line: ") && !rows.empty())
+      rows.back().line = Unescape(l.substr(6));
+    else if (l.starts_with("tokens: ") && !rows.empty())
+      rows.back().tokens = Unescape(l.substr(8));
+    else if (l == "line:" && !rows.empty())
+      rows.back().line.clear();
+    else if (l == "tokens:" && !rows.empty())
+      rows.back().tokens.clear();
   }
   return rows;
 }
@@ -60,8 +66,7 @@ class LexLineTest : public ::testing::TestWithParam<LexRow> {};
 TEST_P(LexLineTest, GivesTheTokens) { EXPECT_EQ(DumpLine(GetParam().line), GetParam().tokens) << GetParam().line; }
 void PrintTo(const LexRow& row, std::ostream* os) { *os << row.name; }
 
-INSTANTIATE_TEST_SUITE_P(Lines, LexLineTest, ::testing::ValuesIn(ReadLexRows()),
-                         testing_support::kRowName);
+INSTANTIATE_TEST_SUITE_P(Lines, LexLineTest, ::testing::ValuesIn(ReadLexRows()), testing_support::kRowName);
 
 // Guards against the data file silently not being found or read.
 TEST(LexLineData, HoldsTheCases) { EXPECT_GE(ReadLexRows().size(), 60u); }
@@ -90,13 +95,14 @@ TEST(LexerProperty, TokensGiveRandomLinesBack) {
   // Mostly the dialect's own characters, so brackets, comments and words
   // meet in odd ways; any byte but the line end now and then.
   const std::string alphabet = "NGXZTMSFOVCAIKLDUW0123456789.+-*/=[](),$%<> \t\rE";
-  std::uniform_int_distribution<int> length(0, 60), pick(0, static_cast<int>(alphabet.size()) - 1),
-      anyByte(0, 255), chance(0, 9);
+  std::uniform_int_distribution<int> length(0, 60), pick(0, static_cast<int>(alphabet.size()) - 1), anyByte(0, 255),
+      chance(0, 9);
   LineLexer lexer;
   for (int n = 0; n < 20000; ++n) {
     std::string line;
     for (int k = length(random); k > 0; --k) {
-      char c = chance(random) == 0 ? static_cast<char>(anyByte(random)) : alphabet[static_cast<std::size_t>(pick(random))];
+      char c =
+          chance(random) == 0 ? static_cast<char>(anyByte(random)) : alphabet[static_cast<std::size_t>(pick(random))];
       line.push_back(c == '\n' ? ' ' : c);
     }
     const std::vector<Token>& tokens = lexer.lex(line);
@@ -117,9 +123,12 @@ std::vector<std::string> GoldenExpectLines(std::size_t& files) {
     std::string line;
     bool inBlock = false;
     while (std::getline(in, line)) {
-      if (line == "--- expect") inBlock = true;
-      else if (line.starts_with("--- end")) inBlock = false;
-      else if (inBlock) lines.push_back(line);
+      if (line == "--- expect")
+        inBlock = true;
+      else if (line.starts_with("--- end"))
+        inBlock = false;
+      else if (inBlock)
+        lines.push_back(line);
     }
   }
   return lines;

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "support/param_name.h"
 #include "cli/cli_verbs.h"
+#include "support/param_name.h"
 
 namespace quillon::cli {
 namespace {
@@ -59,7 +59,7 @@ struct OutlineCase {
   std::string path, name;
   std::vector<Args> generate;  // in file order with the inputs
   std::vector<std::string> inputs;
-  std::vector<bool> order;     // true: next generate, false: next input
+  std::vector<bool> order;  // true: next generate, false: next input
   std::string expected;
   std::string problem;
 };
@@ -69,7 +69,8 @@ OutlineCase ReadCase(const fs::path& file) {
   OutlineCase c;
   c.path = file.string();
   c.name = file.stem().string();
-  std::replace_if(c.name.begin(), c.name.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
+  std::replace_if(
+      c.name.begin(), c.name.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
   std::ifstream in(file, std::ios::binary);
   std::string line;
   bool expect = false, ended = false;
@@ -140,8 +141,7 @@ TEST_P(OutlineGoldenTest, MatchesTheFile) {
   EXPECT_EQ(out.str(), c.expected) << c.path;
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, OutlineGoldenTest, ::testing::ValuesIn(AllCases()),
-                         testing_support::kRowName);
+INSTANTIATE_TEST_SUITE_P(Files, OutlineGoldenTest, ::testing::ValuesIn(AllCases()), testing_support::kRowName);
 
 // Guards against the golden folder silently not being found.
 TEST(OutlineGoldenDiscovery, FindsTheCases) { EXPECT_GE(AllCases().size(), 4u); }

@@ -1,5 +1,7 @@
 // The program index: what it finds in a program, how it follows edits, and
 // where subprograms begin and end.
+#include "program/program_index.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -7,10 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "support/param_name.h"
 #include "program/outline.h"
-#include "program/program_index.h"
 #include "program/program_lines.h"
+#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -78,8 +79,10 @@ INSTANTIATE_TEST_SUITE_P(Programs, ProgramIndexTest, ::testing::Values(
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines(1);
   for (char c : text) {
-    if (c == '\n') lines.emplace_back();
-    else lines.back().push_back(c);
+    if (c == '\n')
+      lines.emplace_back();
+    else
+      lines.back().push_back(c);
   }
   return lines;
 }
@@ -96,9 +99,19 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 TEST(ProgramIndexEdits, FollowRandomEditsLikeAFreshIndex) {
   // Removed lines leave their entry texts behind until the store is compacted.
   const std::string kLongHeader = "(-----< " + std::string(2000, 'H') + " >-----)";
-  const char* const pool[] = {"N000 G00 X60 Z50 T050505 M41", "NT05     Z2 G96 S150", "(-----< OD.FINISH >-----)",
-                              "OSUB", "NRTS RTS", "N000 CALL OPCHK", "N100 GOTO NLAB", "\t", "", "NEND M30",
-                              "NOEX VC1=2", "N000 G85 NAP1 D2", kLongHeader.c_str()};
+  const char* const pool[] = {"N000 G00 X60 Z50 T050505 M41",
+                              "NT05     Z2 G96 S150",
+                              "(-----< OD.FINISH >-----)",
+                              "OSUB",
+                              "NRTS RTS",
+                              "N000 CALL OPCHK",
+                              "N100 GOTO NLAB",
+                              "\t",
+                              "",
+                              "NEND M30",
+                              "NOEX VC1=2",
+                              "N000 G85 NAP1 D2",
+                              kLongHeader.c_str()};
   std::mt19937 random(7);
   std::vector<std::string> lines = {""};
   ProgramIndex index;
@@ -164,7 +177,6 @@ INSTANTIATE_TEST_SUITE_P(Programs, SubprogramScopeTest, ::testing::Values(
     ScopeRow{"RtsInMain",  "N1 RTS\nOA\nN2",                                   "OA:2-3open"}),
     testing_support::kRowName);
 // clang-format on
-
 
 struct OutlineRow {
   const char* name;

@@ -13,10 +13,9 @@ namespace quillon {
 
 // Codes in the order of TokenKind, ValueKind.
 inline std::string_view KindCode(TokenKind kind) {
-  static constexpr std::string_view kCodes[] = {"_",   "tab", "skip",  "seq", "name", "noex", "prog", "cont",
-                                                "gm",  "g",   "m",     "xyz", "fst",  "var",  "word", "kw",
-                                                "call", "label", "id", "v",   "num",  "op",   "sep",  "[",
-                                                "]",   "cmt", "opencmt", "head", "%", "?"};
+  static constexpr std::string_view kCodes[] = {
+      "_",  "tab",  "skip",  "seq", "name", "noex", "prog", "cont", "gm", "g", "m",   "xyz",     "fst",  "var", "word",
+      "kw", "call", "label", "id",  "v",    "num",  "op",   "sep",  "[",  "]", "cmt", "opencmt", "head", "%",   "?"};
   static_assert(std::size(kCodes) == static_cast<std::size_t>(TokenKind::Unknown) + 1);
   return kCodes[static_cast<std::size_t>(kind)];
 }

@@ -16,7 +16,8 @@ inline QString WidgetLine(const QWidget& w, const QWidget& root, const QString& 
   if (auto* label = qobject_cast<const QLabel*>(&w)) line += quoted(label->text());
   if (auto* button = qobject_cast<const QAbstractButton*>(&w)) line += quoted(button->text());
   if (auto* group = qobject_cast<const QGroupBox*>(&w)) line += quoted(group->title());
-  if (auto* edit = qobject_cast<const QLineEdit*>(&w)) line += quoted(edit->text()) + (edit->isReadOnly() ? " read-only" : "");
+  if (auto* edit = qobject_cast<const QLineEdit*>(&w))
+    line += quoted(edit->text()) + (edit->isReadOnly() ? " read-only" : "");
   if (&w != &root && !w.isVisibleTo(&root)) line += " hidden";
   if (!w.isEnabled()) line += " disabled";
   if (auto* button = qobject_cast<const QAbstractButton*>(&w); button && button->isChecked()) line += " checked";
@@ -26,7 +27,8 @@ inline QString WidgetLine(const QWidget& w, const QWidget& root, const QString& 
 
 inline bool Named(const QWidget& w) { return !w.objectName().isEmpty() && !w.objectName().startsWith("qt_"); }
 inline bool Captioned(const QWidget& w) {
-  return qobject_cast<const QLabel*>(&w) || qobject_cast<const QAbstractButton*>(&w) || qobject_cast<const QGroupBox*>(&w);
+  return qobject_cast<const QLabel*>(&w) || qobject_cast<const QAbstractButton*>(&w) ||
+         qobject_cast<const QGroupBox*>(&w);
 }
 
 // The tree in creation order, each control indented under its nearest named parent. An unnamed caption (a label beside

@@ -19,7 +19,9 @@
 
 namespace {
 
-QString MaterialFile() { return QString::fromLocal8Bit(qgetenv("QUILLON_TEST_DATA")) + "/ui/test_process_material.csv"; }
+QString MaterialFile() {
+  return QString::fromLocal8Bit(qgetenv("QUILLON_TEST_DATA")) + "/ui/test_process_material.csv";
+}
 
 // One main window with one document (the caret in its middle) and the test
 // material loaded, as after "Material Input" once.
@@ -72,7 +74,7 @@ struct RefuseRow {
   const char* prefill;  // "Box=text" put in first, or ""
   const char* bad;
   const char* good;
-  const char* label;    // how the message names the box
+  const char* label;  // how the message names the box
   const char* confirm;
   bool refusedOnLeaving;  // calculators recalculate when a box is left
 };
@@ -106,7 +108,8 @@ void Walk(QWidget* dialog, const RefuseRow& r, Session& s, Seen& seen) {
   seen.active = Activate(dialog);
   QLineEdit* box = Box(dialog, r.box);
   QLineEdit* other = Box(dialog, r.other);
-  if (*r.prefill) Box(dialog, QByteArray(r.prefill).split('=')[0].constData())->setText(QString(r.prefill).section('=', 1));
+  if (*r.prefill)
+    Box(dialog, QByteArray(r.prefill).split('=')[0].constData())->setText(QString(r.prefill).section('=', 1));
   const QString plainTip = box->toolTip();
   box->setFocus(Qt::TabFocusReason);
   box->setText(QString::fromLatin1(r.bad));
@@ -186,12 +189,30 @@ class EntriesTest : public QObject {
     QTest::addColumn<QString>("click");  // a check box clicked first, or ""
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
-    QTest::newRow("box the command hides") << "ProcessRoughOD" << "" << "L" << "abc";
-    QTest::newRow("box hidden by design") << "ProcessRoughOD" << "" << "B" << "abc";
-    QTest::newRow("empty box is 0") << "ProcessRoughOD" << "" << "StartX" << "";
-    QTest::newRow("blanks around a number") << "ProcessRoughOD" << "" << "StartX" << "  40 ";
-    QTest::newRow("index position hidden with Tallix") << "ProcessSetup" << "ChkTallix" << "txtHomeX" << "abc";
-    QTest::newRow("material ID disabled by the tailstock") << "ProcessUGC" << "Check1" << "Text4" << "abc";
+    QTest::newRow("box the command hides") << "ProcessRoughOD"
+                                           << ""
+                                           << "L"
+                                           << "abc";
+    QTest::newRow("box hidden by design") << "ProcessRoughOD"
+                                          << ""
+                                          << "B"
+                                          << "abc";
+    QTest::newRow("empty box is 0") << "ProcessRoughOD"
+                                    << ""
+                                    << "StartX"
+                                    << "";
+    QTest::newRow("blanks around a number") << "ProcessRoughOD"
+                                            << ""
+                                            << "StartX"
+                                            << "  40 ";
+    QTest::newRow("index position hidden with Tallix") << "ProcessSetup"
+                                                       << "ChkTallix"
+                                                       << "txtHomeX"
+                                                       << "abc";
+    QTest::newRow("material ID disabled by the tailstock") << "ProcessUGC"
+                                                           << "Check1"
+                                                           << "Text4"
+                                                           << "abc";
   }
   void acceptsWhatCannotOrNeedNotBeCorrected() {
     QFETCH(QString, command);

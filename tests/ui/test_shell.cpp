@@ -359,7 +359,8 @@ class ShellTest : public QObject {
     s.ui.saveAnswers.push_back(ScriptedInteraction::pick(file));
     saveButton->trigger();
     QCOMPARE(s.ui.saveDefaultNames, (std::vector<QString>{QString()}));
-    QCOMPARE(s.ui.saveFilters[0], "Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|LIB File (*.lib)|*.lib|All Files (*.*)|*.*");
+    QCOMPARE(s.ui.saveFilters[0],
+             "Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|LIB File (*.lib)|*.lib|All Files (*.*)|*.*");
     QCOMPARE(s.ui.saveStartFolders[0], s.tmp.path());
     QCOMPARE(doc->caption(), file);
     QVERIFY(!doc->DataChanged());
@@ -399,7 +400,8 @@ class ShellTest : public QObject {
     QVERIFY(doc->DataChanged());
     QVERIFY(VisibleRecent(*s.main).isEmpty());
     QCOMPARE(s.ui.messages.size(), size_t(dialogCancelled ? 0 : 2));
-    for (const auto& m : s.ui.messages) QVERIFY2(m.text.startsWith(QStringLiteral("Can not save.\n")), qPrintable(m.text));
+    for (const auto& m : s.ui.messages)
+      QVERIFY2(m.text.startsWith(QStringLiteral("Can not save.\n")), qPrintable(m.text));
     // A failed save points the next dialog at the working folder; a cancelled one changes nothing.
     QCOMPARE(s.ws().settings.SavePathName, (dialogCancelled ? s.tmp.path() : QDir::currentPath()).toStdString());
   }

@@ -37,8 +37,7 @@ class TestStartOptions : public QObject {
     QFETCH(StartAction, action);
     QFETCH(QString, path);
     QCOMPARE(ReadStartAction(arguments), action);
-    if (action == StartAction::Open)
-      QCOMPARE(StartFiles(arguments).join(QLatin1Char('|')), path);
+    if (action == StartAction::Open) QCOMPARE(StartFiles(arguments).join(QLatin1Char('|')), path);
   }
 
   // Guards against a help text that omits the options it answers to.

@@ -20,16 +20,16 @@
 #include <QSet>
 #include <QTextDocument>
 
-#include "ui/platform/Interaction.h"
-#include "ui/documents/PrintSetting.h"
-#include "ui/documents/Printing.h"
 #include "document/print_layout.h"
 #include "document/text_file.h"
-#include "ui/documents/frmDocument.h"
-#include "ui/documents/DocumentHost.h"
-#include "ui/shell/Commands.h"
 #include "numbers/process_error.h"
 #include "templates/code_templates.h"
+#include "ui/documents/DocumentHost.h"
+#include "ui/documents/PrintSetting.h"
+#include "ui/documents/Printing.h"
+#include "ui/documents/frmDocument.h"
+#include "ui/platform/Interaction.h"
+#include "ui/shell/Commands.h"
 
 namespace {
 
@@ -193,8 +193,9 @@ void InstallInsertCommands(Commands& commands, DocumentHost& docs, quillon::AppS
     docs.apply(quillon::InsertAtSelection(quillon::DecodeProgramBytes(*bytes).text));
   });
 
-  commands.setCommand(QStringLiteral("mnuInsertDate"),
-                      [&docs](int) { docs.apply(quillon::InsertAtSelection(quillon::InsertDateText(EditingPlatformHooks().today()))); });
+  commands.setCommand(QStringLiteral("mnuInsertDate"), [&docs](int) {
+    docs.apply(quillon::InsertAtSelection(quillon::InsertDateText(EditingPlatformHooks().today())));
+  });
 
   commands.setCommand(QStringLiteral("mnuInsertFile"), [&docs, &settings](int) {
     const FileDialogResult chosen = docs.interaction().askOpenFile(
@@ -237,13 +238,14 @@ void PrintActiveDocument(DocumentHost& docs, const quillon::AppSettings& setting
   const quillon::CalendarDate today = EditingPlatformHooks().today();
   QPrinter printer(QPrinter::HighResolution);
   if (!EditingPlatformHooks().hasPrinter()) {
-    const Answer answer =
-        docs.interaction().question(docs.window(), kAppTitle, kNoPrinterQuestion, Buttons::YesNo, MessageIcon::Exclamation);
+    const Answer answer = docs.interaction().question(docs.window(), kAppTitle, kNoPrinterQuestion, Buttons::YesNo,
+                                                      MessageIcon::Exclamation);
     if (answer != Answer::Yes) return;
     QString name = QFileInfo(doc->isUntitled() ? doc->caption() : doc->filePath()).completeBaseName();
     if (name.isEmpty()) name = doc->caption();
-    const FileDialogResult target = docs.interaction().askSaveFile(
-        docs.window(), QString(), QString::fromStdString(settings.SavePathName), name + QStringLiteral(".pdf"), kPdfFilter);
+    const FileDialogResult target =
+        docs.interaction().askSaveFile(docs.window(), QString(), QString::fromStdString(settings.SavePathName),
+                                       name + QStringLiteral(".pdf"), kPdfFilter);
     if (!target.accepted || target.path.isEmpty()) return;
     MakePdfPrinter(printer, target.path);
   }

@@ -9,8 +9,8 @@
 #include <algorithm>
 
 namespace {
-constexpr int kPadding = 4;     // pixels on each side of the numbers
-constexpr int kMinDigits = 2;   // so the width does not change between 9 and 10 lines
+constexpr int kPadding = 4;    // pixels on each side of the numbers
+constexpr int kMinDigits = 2;  // so the width does not change between 9 and 10 lines
 }  // namespace
 
 LineNumberGutter::LineNumberGutter(QPlainTextEdit& edit, QWidget* parent) : QWidget(parent), m_edit(edit) {

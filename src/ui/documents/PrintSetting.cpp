@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "ui/documents/EditingCommands.h"
 #include "document/print_layout.h"
+#include "ui/documents/EditingCommands.h"
 
 namespace {
 

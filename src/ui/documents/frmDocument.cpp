@@ -3,12 +3,12 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QHBoxLayout>
 #include <algorithm>
 
 #include "ui/documents/LineNumberGutter.h"

@@ -1,11 +1,13 @@
 // The "Point calculation" menu, the spindle speed dialog and the desktop
 // calculator. Each calculator is modeless and exists once; opening it again
 // brings it to the front working on the document that is active now.
+#include "ui/geometry/CalculatorCommands.h"
+
 #include <QDialog>
 #include <QStandardPaths>
 #include <QString>
 
-#include "ui/geometry/CalculatorCommands.h"
+#include "ui/documents/DocumentHost.h"
 #include "ui/geometry/CalculatorDialog.h"
 #include "ui/geometry/RPM.h"
 #include "ui/geometry/frmCirclePoint.h"
@@ -13,7 +15,6 @@
 #include "ui/geometry/frmLineR.h"
 #include "ui/geometry/frmLineRLine.h"
 #include "ui/geometry/frmLineRPoint.h"
-#include "ui/documents/DocumentHost.h"
 #include "ui/platform/Interaction.h"
 #include "ui/shell/Commands.h"
 
@@ -52,24 +53,26 @@ void mnuToolsCalculator_Click(DocumentHost& documents) {
   }
   QString error;
   if (!documents.interaction().launch(program, {}, &error))
-    documents.interaction().message(documents.window(), title, QStringLiteral("The calculator %1 could not be started. %2")
-                                                 .arg(program, error),
-                               MessageIcon::Exclamation);
+    documents.interaction().message(documents.window(), title,
+                                    QStringLiteral("The calculator %1 could not be started. %2").arg(program, error),
+                                    MessageIcon::Exclamation);
 }
 
 }  // namespace
 
 void InstallCalculatorCommands(Commands& commands, DocumentHost& documents) {
   commands.setCommand(QStringLiteral("LineAngle"),
-                  [&documents](int) { ShowCalculator<frmLineAngle>(documents, QStringLiteral("frmLineAngle")); });
+                      [&documents](int) { ShowCalculator<frmLineAngle>(documents, QStringLiteral("frmLineAngle")); });
   commands.setCommand(QStringLiteral("LineR"),
-                  [&documents](int) { ShowCalculator<frmLineR>(documents, QStringLiteral("frmLineR")); });
+                      [&documents](int) { ShowCalculator<frmLineR>(documents, QStringLiteral("frmLineR")); });
   commands.setCommand(QStringLiteral("LineCircleLine"),
-                  [&documents](int) { ShowCalculator<frmLineRLine>(documents, QStringLiteral("frmLineRLine")); });
+                      [&documents](int) { ShowCalculator<frmLineRLine>(documents, QStringLiteral("frmLineRLine")); });
   commands.setCommand(QStringLiteral("PointLineCircle"),
-                  [&documents](int) { ShowCalculator<frmLineRPoint>(documents, QStringLiteral("frmLineRPoint")); });
-  commands.setCommand(QStringLiteral("CirclrLine"),
-                  [&documents](int) { ShowCalculator<frmCirclePoint>(documents, QStringLiteral("frmCirclePoint")); });
-  commands.setCommand(QStringLiteral("mnuToolsrpm"), [&documents](int) { ShowCalculator<RPM>(documents, QStringLiteral("RPM")); });
+                      [&documents](int) { ShowCalculator<frmLineRPoint>(documents, QStringLiteral("frmLineRPoint")); });
+  commands.setCommand(QStringLiteral("CirclrLine"), [&documents](int) {
+    ShowCalculator<frmCirclePoint>(documents, QStringLiteral("frmCirclePoint"));
+  });
+  commands.setCommand(QStringLiteral("mnuToolsrpm"),
+                      [&documents](int) { ShowCalculator<RPM>(documents, QStringLiteral("RPM")); });
   commands.setCommand(QStringLiteral("mnuToolsCalculator"), [&documents](int) { mnuToolsCalculator_Click(documents); });
 }

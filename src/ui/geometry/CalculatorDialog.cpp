@@ -10,13 +10,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 #include <QRegularExpression>
+#include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/geometry/FigureView.h"
-#include "ui/documents/frmDocument.h"
 #include "ui/documents/DocumentHost.h"
+#include "ui/documents/frmDocument.h"
+#include "ui/geometry/FigureView.h"
 #include "ui/platform/NumberEntries.h"
 
 namespace {
@@ -105,7 +105,8 @@ bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
     // and nothing is said.
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     auto* next = qobject_cast<QPushButton*>(QApplication::focusWidget());
-    const bool quiet = reason == Qt::ActiveWindowFocusReason || m_entries->refocusing() || (next && next->window() == this);
+    const bool quiet =
+        reason == Qt::ActiveWindowFocusReason || m_entries->refocusing() || (next && next->window() == this);
     if (!quiet || !m_entries->firstMarked()) recalculate(entry->objectName());
   } else if (entry && m_enterOrder && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();

@@ -27,8 +27,8 @@ class DocumentHost;
 // One row of a calculator: its label, up to four boxes with their labels, and
 // up to two insert buttons.
 struct CalculatorCell {
-  int box = 0;                // TextN; 0 leaves the cell empty
-  const char* label = "";     // shown before the box
+  int box = 0;             // TextN; 0 leaves the cell empty
+  const char* label = "";  // shown before the box
 };
 struct CalculatorRow {
   const char* label;

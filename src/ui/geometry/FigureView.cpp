@@ -37,8 +37,8 @@ QPointF FigureView::toWidget(quillon::FigurePoint p) const {
 }
 
 QString FigureView::positionText(QPointF widgetPos) const {
-  const quillon::FigurePoint p = quillon::ViewPointAt(m_figure.view, widgetPos.x() / std::max(1, width()),
-                                                      widgetPos.y() / std::max(1, height()));
+  const quillon::FigurePoint p =
+      quillon::ViewPointAt(m_figure.view, widgetPos.x() / std::max(1, width()), widgetPos.y() / std::max(1, height()));
   return QString::fromStdString(quillon::MousePositionText(p));
 }
 

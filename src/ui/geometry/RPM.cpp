@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "ui/documents/frmDocument.h"
-#include "ui/documents/DocumentHost.h"
 #include "geometry/spindle_speed.h"
+#include "ui/documents/DocumentHost.h"
+#include "ui/documents/frmDocument.h"
 #include "ui/platform/NumberEntries.h"
 
 RPM::RPM(DocumentHost& documents)
@@ -31,11 +31,11 @@ RPM::RPM(DocumentHost& documents)
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(new QLabel(QStringLiteral("Cut speed"), this), 0, 0);
-  grid->addWidget(new QLabel(QStringLiteral("V"), this),         0, 1);
-  grid->addWidget(m_v,                                           0, 2);
-  grid->addWidget(new QLabel(QStringLiteral("Diameter"), this),  1, 0);
-  grid->addWidget(new QLabel(QStringLiteral("D"), this),         1, 1);
-  grid->addWidget(m_diameter,                                    1, 2);
+  grid->addWidget(new QLabel(QStringLiteral("V"), this), 0, 1);
+  grid->addWidget(m_v, 0, 2);
+  grid->addWidget(new QLabel(QStringLiteral("Diameter"), this), 1, 0);
+  grid->addWidget(new QLabel(QStringLiteral("D"), this), 1, 1);
+  grid->addWidget(m_diameter, 1, 2);
   m_entries->add(m_v, QStringLiteral("Cut speed"));
   m_entries->add(m_diameter, QStringLiteral("Diameter"));
 }

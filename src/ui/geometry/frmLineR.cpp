@@ -20,7 +20,8 @@ frmLineR::frmLineR(DocumentHost& documents) : CalculatorDialog(*quillon::FindCal
   layout->addLayout(makeRows(rows));
   layout->addWidget(makeDrawing());
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(makeLabel(QStringLiteral("Label10"), QStringLiteral("*The redraw of a graphic should click a screen.")));
+  bottom->addWidget(
+      makeLabel(QStringLiteral("Label10"), QStringLiteral("*The redraw of a graphic should click a screen.")));
   bottom->addStretch(1);
   bottom->addWidget(makeCancelButton());
   layout->addLayout(bottom);

@@ -40,9 +40,11 @@ frmLineRLine::frmLineRLine(DocumentHost& documents)
   layout->addWidget(makeDrawing());
   auto* bottom = new QHBoxLayout;
   auto* notes = new QVBoxLayout;
-  notes->addWidget(makeLabel(QStringLiteral("Label20"), QStringLiteral("* The redraw of a graphic should click a screen.")));
-  notes->addWidget(makeLabel(QStringLiteral("Label21"),
-                             QStringLiteral("* If line2 start point is on the line1, please shift start point 0.001mm for cross.")));
+  notes->addWidget(
+      makeLabel(QStringLiteral("Label20"), QStringLiteral("* The redraw of a graphic should click a screen.")));
+  notes->addWidget(
+      makeLabel(QStringLiteral("Label21"),
+                QStringLiteral("* If line2 start point is on the line1, please shift start point 0.001mm for cross.")));
   bottom->addLayout(notes);
   bottom->addStretch(1);
   bottom->addWidget(makeCancelButton(), 0, Qt::AlignBottom);

@@ -31,7 +31,8 @@ frmLineRPoint::frmLineRPoint(DocumentHost& documents)
 
   layout->addWidget(makeDrawing());
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(makeLabel(QStringLiteral("Label20"), QStringLiteral("* The redraw of a graphic should click a screen.")));
+  bottom->addWidget(
+      makeLabel(QStringLiteral("Label20"), QStringLiteral("* The redraw of a graphic should click a screen.")));
   bottom->addStretch(1);
   bottom->addWidget(makeCancelButton());
   layout->addLayout(bottom);

@@ -7,9 +7,9 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "ui/shell/AppIcon.h"
-#include "ui/platform/Interaction.h"
 #include "help/help_topics.h"
+#include "ui/platform/Interaction.h"
+#include "ui/shell/AppIcon.h"
 
 namespace {
 QString FromStd(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -80,6 +80,5 @@ void frmAbout::StartSysInfo() {
     QString error;
     if (m_interaction.launch(path, {}, &error)) return;
   }
-  m_interaction.message(this, FromStd(quillon::kAboutTitle), FromStd(quillon::kNoSystemInfoMessage),
-                        MessageIcon::None);
+  m_interaction.message(this, FromStd(quillon::kAboutTitle), FromStd(quillon::kNoSystemInfoMessage), MessageIcon::None);
 }

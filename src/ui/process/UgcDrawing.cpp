@@ -14,15 +14,15 @@ namespace {
 constexpr double kCanvasWidth = 560;
 constexpr double kCanvasHeight = 230;
 
-constexpr double kAxis = 118;           // centre line
-constexpr double kChuckFace = 52;       // chuck face = blank's chuck-side end
-constexpr double kBlankFace = 352;      // blank's free end
+constexpr double kAxis = 118;       // centre line
+constexpr double kChuckFace = 52;   // chuck face = blank's chuck-side end
+constexpr double kBlankFace = 352;  // blank's free end
 constexpr double kBlankRadius = 48;
 constexpr double kBoreRadius = 20;
-constexpr double kJawEnd = 112;         // jaws grip from the chuck face to here
+constexpr double kJawEnd = 112;  // jaws grip from the chuck face to here
 constexpr double kJawHeight = 26;
-constexpr double kProgramZero = 330;    // program zero, a little inside the face stock
-constexpr double kCenterTip = 342;      // centre point, inside the centre hole
+constexpr double kProgramZero = 330;  // program zero, a little inside the face stock
+constexpr double kCenterTip = 342;    // centre point, inside the centre hole
 constexpr double kCenterCone = 382;
 constexpr double kCenterEnd = 468;
 constexpr double kCenterRadius = 26;
@@ -35,10 +35,10 @@ constexpr double kBlankBottom = kAxis + kBlankRadius;
 enum class Anchor { Above, Below, Left, Right };
 
 struct Dimension {
-  int box;               // Text1..Text9
-  QPointF from, to;      // the dimension line, arrows at both ends
+  int box;           // Text1..Text9
+  QPointF from, to;  // the dimension line, arrows at both ends
   QList<QLineF> extensions;
-  QPointF textAt;        // where the box's caption goes
+  QPointF textAt;  // where the box's caption goes
   Anchor anchor;
 };
 
@@ -73,10 +73,22 @@ void Label(QPainter& p, const QString& text, QPointF at, Anchor anchor) {
   QRectF r;
   int flags = 0;
   switch (anchor) {
-    case Anchor::Above: r = QRectF(at.x() - kBox / 2, at.y() - kBox, kBox, kBox); flags = Qt::AlignHCenter | Qt::AlignBottom; break;
-    case Anchor::Below: r = QRectF(at.x() - kBox / 2, at.y(), kBox, kBox); flags = Qt::AlignHCenter | Qt::AlignTop; break;
-    case Anchor::Left: r = QRectF(at.x() - kBox, at.y() - kBox / 2, kBox, kBox); flags = Qt::AlignRight | Qt::AlignVCenter; break;
-    case Anchor::Right: r = QRectF(at.x(), at.y() - kBox / 2, kBox, kBox); flags = Qt::AlignLeft | Qt::AlignVCenter; break;
+    case Anchor::Above:
+      r = QRectF(at.x() - kBox / 2, at.y() - kBox, kBox, kBox);
+      flags = Qt::AlignHCenter | Qt::AlignBottom;
+      break;
+    case Anchor::Below:
+      r = QRectF(at.x() - kBox / 2, at.y(), kBox, kBox);
+      flags = Qt::AlignHCenter | Qt::AlignTop;
+      break;
+    case Anchor::Left:
+      r = QRectF(at.x() - kBox, at.y() - kBox / 2, kBox, kBox);
+      flags = Qt::AlignRight | Qt::AlignVCenter;
+      break;
+    case Anchor::Right:
+      r = QRectF(at.x(), at.y() - kBox / 2, kBox, kBox);
+      flags = Qt::AlignLeft | Qt::AlignVCenter;
+      break;
   }
   p.drawText(r, flags, text);
 }

@@ -94,9 +94,7 @@ QLabel* NamedLabel(const char* name, const QString& caption, QWidget* parent) {
 
 }  // namespace
 
-void SelectAllOnFocus(QLineEdit* box) {
-  box->installEventFilter(new SelectAllFilter(box));
-}
+void SelectAllOnFocus(QLineEdit* box) { box->installEventFilter(new SelectAllFilter(box)); }
 
 frmProcess::frmProcess(QWidget* parent, Interaction* interaction)
     : QDialog(parent), m_entries(new NumberEntries(*this, interaction)) {
@@ -133,7 +131,7 @@ frmProcess::frmProcess(QWidget* parent, Interaction* interaction)
 
   // A point group keeps its heading in a label (commands rename it), so it
   // is a frame with a bold heading rather than a titled group box.
-  auto makePoint = [&](const char* frameName, const char* headingName, const char* heading, const PointRow (&rows)[3]) {
+  auto makePoint = [&](const char* frameName, const char* headingName, const char* heading, const PointRow(&rows)[3]) {
     auto* frame = new QFrame(this);
     frame->setObjectName(QString::fromLatin1(frameName));
     frame->setFrameShape(QFrame::StyledPanel);

@@ -66,8 +66,8 @@ T* Named(QWidget* w, const char* name) {
 
 }  // namespace
 
-frmProcessSetup::frmProcessSetup(quillon::MachineParameters& machine, quillon::SettingsStore& store,
-                                 QWidget* parent, Interaction* interaction)
+frmProcessSetup::frmProcessSetup(quillon::MachineParameters& machine, quillon::SettingsStore& store, QWidget* parent,
+                                 Interaction* interaction)
     : QDialog(parent), m_machine(machine), m_store(store), m_entries(new NumberEntries(*this, interaction)) {
   setObjectName(QStringLiteral("frmProcessSetup"));
   setWindowTitle(QStringLiteral("Parameter"));
@@ -169,8 +169,7 @@ void frmProcessSetup::load() {
   for (const NumberBox& n : kNumberBoxes)
     findChild<QLineEdit*>(QString::fromLatin1(n.name))
         ->setText(QString::fromStdString(quillon::ShortestNumberText(m_machine.*n.field)));
-  for (const FlagBox& f : kFlagBoxes)
-    findChild<QCheckBox*>(QString::fromLatin1(f.name))->setChecked(m_machine.*f.flag);
+  for (const FlagBox& f : kFlagBoxes) findChild<QCheckBox*>(QString::fromLatin1(f.name))->setChecked(m_machine.*f.flag);
   findChild<QRadioButton*>(m_machine.TurretType == 1 ? QStringLiteral("H1") : QStringLiteral("H2"))->setChecked(true);
   const QString macro = m_machine.AtcMacroType == "M321"   ? QStringLiteral("M321")
                         : m_machine.AtcMacroType == "M421" ? QStringLiteral("M421")
@@ -201,7 +200,7 @@ void frmProcessSetup::Command1_Click() {
   p.TurretType = findChild<QRadioButton*>(QStringLiteral("H1"))->isChecked() ? 1 : 2;
   p.AtcMacroType = findChild<QRadioButton*>(QStringLiteral("M321"))->isChecked()   ? "M321"
                    : findChild<QRadioButton*>(QStringLiteral("M421"))->isChecked() ? "M421"
-                                                                                  : "M441";
+                                                                                   : "M441";
   m_machine = p;
   quillon::SaveMachineParameters(m_store, m_machine);
   accept();

@@ -3,8 +3,8 @@
 // dialog into the record and stores it at once; Cancel leaves both alone.
 #include <QDialog>
 
-#include "app/settings.h"
 #include "app/machine_parameters.h"
+#include "app/settings.h"
 
 class Interaction;
 class NumberEntries;

@@ -12,12 +12,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "process/cutting_conditions.h"
+#include "process_rotary/ugc.h"
 #include "ui/platform/Interaction.h"
 #include "ui/platform/NumberEntries.h"
 #include "ui/process/UgcDrawing.h"
 #include "ui/process/frmProcess.h"
-#include "process/cutting_conditions.h"
-#include "process_rotary/ugc.h"
 
 namespace {
 
@@ -180,8 +180,8 @@ void frmUGC::Check1_Click() {
   auto setTakesInput = [this](QLineEdit* box, bool on) {
     box->setEnabled(on);
     QPalette pal = box->palette();
-    const QColor background = on ? palette().color(QPalette::Active, QPalette::Base)
-                                 : palette().color(QPalette::Active, QPalette::Button);
+    const QColor background =
+        on ? palette().color(QPalette::Active, QPalette::Base) : palette().color(QPalette::Active, QPalette::Button);
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
       pal.setColor(group, QPalette::Base, background);
     box->setPalette(pal);
@@ -192,9 +192,8 @@ void frmUGC::Check1_Click() {
 }
 
 void frmUGC::Material_Click() {
-  const FileDialogResult picked =
-      m_interaction.askOpenFile(this, QString(), QString::fromStdString(m_machine.CsvPathName), QString(),
-                                QString::fromLatin1(kCsvFilter));
+  const FileDialogResult picked = m_interaction.askOpenFile(
+      this, QString(), QString::fromStdString(m_machine.CsvPathName), QString(), QString::fromLatin1(kCsvFilter));
   if (!picked.accepted || picked.path.isEmpty()) return;
   quillon::ChooseMaterialFile(m_machine, picked.path.toStdString());
   if (!picked.folder.isEmpty()) m_machine.CsvPathName = picked.folder.toStdString();
@@ -207,8 +206,7 @@ void frmUGC::LoadMaterialTable(const quillon::MachineParameters& machine, quillo
   const std::string problem =
       quillon::ApplyCuttingConditionLoad(table, quillon::LoadCuttingConditionTable(machine.CsvFileName));
   if (!problem.empty())
-    interaction.message(parent, QStringLiteral("Material file"), QString::fromStdString(problem),
-                        MessageIcon::Warning);
+    interaction.message(parent, QStringLiteral("Material file"), QString::fromStdString(problem), MessageIcon::Warning);
 }
 
 void frmUGC::Command1_Click() {

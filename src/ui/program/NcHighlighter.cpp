@@ -17,7 +17,7 @@ struct RoleStyle {
   QRgb darkBackground;
   bool bold;
   bool italic;
-  bool wave;             // red wavy underline
+  bool wave;  // red wavy underline
 };
 
 // One row per role; every colour readable on its own background set (the
@@ -50,29 +50,43 @@ constexpr int kDarkBelowLightness = 128;
 HighlightRole RoleOf(const quillon::Token& token) {
   if (token.value == quillon::ValueKind::Malformed) return HighlightRole::Unknown;
   switch (token.kind) {
-    case TokenKind::SequenceNumber: return HighlightRole::SequenceNumber;
+    case TokenKind::SequenceNumber:
+      return HighlightRole::SequenceNumber;
     case TokenKind::SequenceName:
     case TokenKind::ProgramName:
     case TokenKind::CallTarget:
     case TokenKind::LabelReference:
-    case TokenKind::Name: return HighlightRole::Label;
-    case TokenKind::MotionG: return HighlightRole::MotionG;
-    case TokenKind::GCode: return HighlightRole::GCode;
-    case TokenKind::MCode: return HighlightRole::MCode;
-    case TokenKind::Coordinate: return HighlightRole::Coordinate;
-    case TokenKind::FeedSpeedTool: return HighlightRole::FeedSpeedTool;
+    case TokenKind::Name:
+      return HighlightRole::Label;
+    case TokenKind::MotionG:
+      return HighlightRole::MotionG;
+    case TokenKind::GCode:
+      return HighlightRole::GCode;
+    case TokenKind::MCode:
+      return HighlightRole::MCode;
+    case TokenKind::Coordinate:
+      return HighlightRole::Coordinate;
+    case TokenKind::FeedSpeedTool:
+      return HighlightRole::FeedSpeedTool;
     case TokenKind::NoexWord:
     case TokenKind::VariableWord:
-    case TokenKind::Variable: return HighlightRole::Variable;
-    case TokenKind::Comment: return HighlightRole::Comment;
-    case TokenKind::OpenComment: return HighlightRole::OpenComment;
-    case TokenKind::HeaderComment: return HighlightRole::HeaderComment;
+    case TokenKind::Variable:
+      return HighlightRole::Variable;
+    case TokenKind::Comment:
+      return HighlightRole::Comment;
+    case TokenKind::OpenComment:
+      return HighlightRole::OpenComment;
+    case TokenKind::HeaderComment:
+      return HighlightRole::HeaderComment;
     case TokenKind::Keyword:
     case TokenKind::BlockSkip:
     case TokenKind::Continuation:
-    case TokenKind::Percent: return HighlightRole::Keyword;
-    case TokenKind::Unknown: return HighlightRole::Unknown;
-    default: return HighlightRole::Plain;
+    case TokenKind::Percent:
+      return HighlightRole::Keyword;
+    case TokenKind::Unknown:
+      return HighlightRole::Unknown;
+    default:
+      return HighlightRole::Plain;
   }
 }
 

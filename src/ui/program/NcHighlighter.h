@@ -19,14 +19,14 @@ enum class HighlightRole {
   MotionG,         // G00..G03
   GCode,           // other G codes
   MCode,
-  Coordinate,      // X Z Y C A B
-  FeedSpeedTool,   // F S T
-  Variable,        // variables and NOEX lines
+  Coordinate,     // X Z Y C A B
+  FeedSpeedTool,  // F S T
+  Variable,       // variables and NOEX lines
   Comment,
-  OpenComment,     // a comment without its ")"
-  HeaderComment,   // (-----< TITLE >-----), bold
+  OpenComment,    // a comment without its ")"
+  HeaderComment,  // (-----< TITLE >-----), bold
   Keyword,
-  Unknown,         // unknown tokens and words whose number is malformed
+  Unknown,  // unknown tokens and words whose number is malformed
 };
 inline constexpr int kHighlightRoles = static_cast<int>(HighlightRole::Unknown) + 1;
 

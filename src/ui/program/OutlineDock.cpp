@@ -61,8 +61,10 @@ void OutlineDock::refresh() {
   lstOutline->clear();
   if (!m_program) return;
   QList<QTreeWidgetItem*> items;
-  for (const quillon::OutlineEntry& e : quillon::BuildOutline(m_program->index(), quillon::OutlineNames::ProcessStarts)) {
-    auto* item = new QTreeWidgetItem({QString::number(e.line + 1), Latin1(quillon::OutlineKindName(e.kind)), Latin1(e.text)});
+  for (const quillon::OutlineEntry& e :
+       quillon::BuildOutline(m_program->index(), quillon::OutlineNames::ProcessStarts)) {
+    auto* item =
+        new QTreeWidgetItem({QString::number(e.line + 1), Latin1(quillon::OutlineKindName(e.kind)), Latin1(e.text)});
     item->setData(0, Qt::UserRole, static_cast<qulonglong>(e.line));
     item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     item->setToolTip(2, item->text(2));  // long titles are cut at the dock's edge

@@ -12,16 +12,16 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "transform/search_steps.h"
+#include "transform/sequence_numbers.h"
 #include "ui/documents/DocumentHost.h"
+#include "ui/documents/frmDocument.h"
 #include "ui/platform/Interaction.h"
 #include "ui/shell/Commands.h"
-#include "ui/documents/frmDocument.h"
 #include "ui/transform/frmFind.h"
 #include "ui/transform/frmNumberArrange.h"
 #include "ui/transform/frmReplace.h"
 #include "ui/transform/frmSizeShift.h"
-#include "transform/search_steps.h"
-#include "transform/sequence_numbers.h"
 
 namespace {
 
@@ -29,8 +29,7 @@ namespace {
 // modeless dialogs and the auto-number flag.
 class TransformTools : public QObject {
  public:
-  TransformTools(Commands& commands, DocumentHost& docs)
-      : QObject(docs.window()), m_commands(commands), m_docs(docs) {
+  TransformTools(Commands& commands, DocumentHost& docs) : QObject(docs.window()), m_commands(commands), m_docs(docs) {
     setObjectName(QStringLiteral("TransformTools"));
   }
 
@@ -48,8 +47,8 @@ class TransformTools : public QObject {
             [this](frmDocument* doc) { doc->txtText->installEventFilter(this); });
     connect(&m_docs, &DocumentHost::documentFocused, this, [this] {
       // An open search dialog stays above the document the user clicks into.
-      for (QDialog* form : {static_cast<QDialog*>(m_find), static_cast<QDialog*>(m_replace),
-                            static_cast<QDialog*>(m_sizeShift)})
+      for (QDialog* form :
+           {static_cast<QDialog*>(m_find), static_cast<QDialog*>(m_replace), static_cast<QDialog*>(m_sizeShift)})
         if (form && form->isVisible()) form->raise();
     });
   }
@@ -127,7 +126,8 @@ class TransformTools : public QObject {
       frmDocument* d = target();
       if (!d) return;
       QApplication::setOverrideCursor(Qt::WaitCursor);
-      const quillon::DocumentEdit outcome = quillon::AllChangeStep(tool, d->text(), static_cast<std::size_t>(d->selStart()), state, fromTop);
+      const quillon::DocumentEdit outcome =
+          quillon::AllChangeStep(tool, d->text(), static_cast<std::size_t>(d->selStart()), state, fromTop);
       QApplication::restoreOverrideCursor();
       apply(d, form, outcome);
     });

@@ -26,10 +26,10 @@ frmFind::frmFind(QWidget* parent) : QDialog(parent) {
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(new QLabel(QStringLiteral("Find Character"), this), 0, 0);
-  grid->addWidget(m_txtFind,                                          0, 1);
-  grid->addWidget(m_nextFind,                                         0, 2);
-  grid->addWidget(m_check1,                                           1, 1);
-  grid->addWidget(m_cancel,                                           1, 2);
+  grid->addWidget(m_txtFind, 0, 1);
+  grid->addWidget(m_nextFind, 0, 2);
+  grid->addWidget(m_check1, 1, 1);
+  grid->addWidget(m_cancel, 1, 2);
   m_txtFind->setMinimumWidth(200);
 
   connect(m_txtFind, &QLineEdit::textChanged, this, &frmFind::txtFind_Change);

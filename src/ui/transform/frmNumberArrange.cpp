@@ -74,8 +74,8 @@ frmNumberArrange::frmNumberArrange(QWidget* parent, Interaction* interaction)
   auto* grid = new QGridLayout(this);
   // The three boxes take numbers; a message names each by its label.
   int row = 0;
-  for (const auto& [label, edit] : {std::pair{"Digit Number", m_digitNo}, std::pair{"Start Number", m_startNo},
-                                    std::pair{"Add Value", m_addNo}}) {
+  for (const auto& [label, edit] :
+       {std::pair{"Digit Number", m_digitNo}, std::pair{"Start Number", m_startNo}, std::pair{"Add Value", m_addNo}}) {
     grid->addWidget(new QLabel(QString::fromLatin1(label), this), row, 0);
     grid->addWidget(edit, row, 1);
     m_entries->add(edit, QString::fromLatin1(label));
@@ -136,7 +136,7 @@ bool frmNumberArrange::eventFilter(QObject* watched, QEvent* event) {
   } else if (edit && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      QWidget* next = edit == m_digitNo ? static_cast<QWidget*>(m_startNo)
+      QWidget* next = edit == m_digitNo   ? static_cast<QWidget*>(m_startNo)
                       : edit == m_startNo ? static_cast<QWidget*>(m_addNo)
                                           : static_cast<QWidget*>(m_command1);
       next->setFocus(Qt::TabFocusReason);

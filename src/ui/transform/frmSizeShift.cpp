@@ -5,12 +5,12 @@
 #include <QPushButton>
 
 frmSizeShift::frmSizeShift(QWidget* parent)
-    : SearchChangeDialog(parent, Texts{QStringLiteral("frmSizeShift"), QStringLiteral("Calculation Replace"),
-                                       QStringLiteral("Change data character"),
-                                       QStringLiteral("Example: X , Z , S , SB , DA ,etc..."),
-                                       QStringLiteral("txtValue"), QStringLiteral("Calculation data"),
-                                       QStringLiteral("Example: 100 , -10 , *0.8 , /2 , etc..."),
-                                       QStringLiteral("(+,-,*,/Only)"), QStringLiteral("Change from top")}) {
+    : SearchChangeDialog(
+          parent, Texts{QStringLiteral("frmSizeShift"), QStringLiteral("Calculation Replace"),
+                        QStringLiteral("Change data character"), QStringLiteral("Example: X , Z , S , SB , DA ,etc..."),
+                        QStringLiteral("txtValue"), QStringLiteral("Calculation data"),
+                        QStringLiteral("Example: 100 , -10 , *0.8 , /2 , etc..."), QStringLiteral("(+,-,*,/Only)"),
+                        QStringLiteral("Change from top")}) {
   m_txtFind->installEventFilter(this);
   m_txtValue->installEventFilter(this);
 }
