@@ -62,7 +62,7 @@ std::string MenuPath(std::string_view name) {
   }
   if (parts.empty()) return std::string(name);
   std::string path;
-  for (auto it = parts.rbegin(); it != parts.rend(); ++it) path += (path.empty() ? "" : " > ") + *it;
+  for (const auto& part : std::ranges::reverse_view(parts)) path += (path.empty() ? "" : " > ") + part;
   return path;
 }
 
@@ -91,7 +91,7 @@ std::string EncodeRecord(const CuttingConditionTable& table, int row, const std:
   std::string out;
   for (int column = 1; column <= kCuttingConditionFields; ++column) {
     if (column > 1) out.push_back(',');
-    const std::size_t i = static_cast<std::size_t>(column - 1);
+    const auto i = static_cast<std::size_t>(column - 1);
     out += EncodeField(table.cell(row, column), i < quoted.size() && quoted[i], lineEnd);
   }
   return out;
