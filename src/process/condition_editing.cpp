@@ -1,6 +1,7 @@
 #include "process/condition_editing.h"
 
 #include <algorithm>
+#include <ranges>
 #include <vector>
 
 #include "app/menu_tree.h"
