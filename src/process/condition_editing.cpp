@@ -1,7 +1,6 @@
 #include "process/condition_editing.h"
 
 #include <algorithm>
-#include <ranges>
 #include <vector>
 
 #include "app/menu_tree.h"
@@ -63,7 +62,7 @@ std::string MenuPath(std::string_view name) {
   }
   if (parts.empty()) return std::string(name);
   std::string path;
-  for (const auto& part : std::ranges::reverse_view(parts)) path += (path.empty() ? "" : " > ") + part;
+  for (std::size_t k = parts.size(); k-- > 0;) path += (path.empty() ? "" : " > ") + parts[k];  // outermost first
   return path;
 }
 
