@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "bench_program.h"
 #include "document/text_file.h"
 #include "ui/documents/DocumentHost.h"
 #include "ui/documents/LineNumberGutter.h"
@@ -30,20 +31,8 @@ using namespace quillon;
 // and tool calls of real blocks.
 const std::string& EditorProgram() {
   static const std::string text = [] {
-    // clang-format off
-    static const char* const kLines[] = {
-        "N000 G00 X100. Z5. T0101 M08\r\n",
-        "NT05     X80. G96 S150 M3 M41\r\n",
-        "N000 G01 X123.456 Z-45.2 F0.25\r\n",
-        "N000     X50.5 Z-20. F0.2\r\n",
-        "(-----< OD.ROUGH FINISH >-----)\r\n",
-        "N000 G01 X60.5 Z-60.25 F0.15\r\n",
-        "\t\r\n",
-        "N000 G00 X200. Z200. M09 M05\r\n",
-    };
-    // clang-format on
-    std::string bytes;
-    for (std::size_t k = 0; bytes.size() < kMaxProgramFileBytes; ++k) bytes += kLines[k % std::size(kLines)];
+    // Lines are at least 3 bytes long, so this many always fill the limit.
+    std::string bytes = bench::ProgramBytes(kMaxProgramFileBytes / 3);
     bytes.resize(kMaxProgramFileBytes);
     return DecodeProgramBytes(bytes).text;
   }();

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "bench_program.h"
 #include "document/text_file.h"
 #include "program/nc_lexer.h"
 #include "program/program_index.h"
@@ -15,28 +16,8 @@ namespace {
 
 using namespace quillon;
 
-// The lines of bench/transform_bench.cpp, in the same order.
-std::string ProgramBytes(std::size_t lines) {
-  // clang-format off
-  static const char* const kLines[] = {
-      "N000 G00 X100. Z5. T0101 M08\r\n",
-      "NT05     X80. G96 S150 M3 M41\r\n",
-      "N000 G01 X123.456 Z-45.2 F0.25\r\n",
-      "N000     X50.5 Z-20. F0.2\r\n",
-      "(-----< OD.ROUGH FINISH >-----)\r\n",
-      "N000 G01 X60.5 Z-60.25 F0.15\r\n",
-      "\t\r\n",
-      "N000 G00 X200. Z200. M09 M05\r\n",
-  };
-  // clang-format on
-  std::string bytes;
-  bytes.reserve(lines * 27);
-  for (std::size_t k = 0; k < lines; ++k) bytes += kLines[k % std::size(kLines)];
-  return bytes;
-}
-
 const std::string& BigProgram() {
-  static const std::string text = DecodeProgramBytes(ProgramBytes(1'000'000)).text;
+  static const std::string text = DecodeProgramBytes(bench::ProgramBytes(1'000'000)).text;
   return text;
 }
 
