@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "process_rotary/command_table.h"
-
+#include "support/case_file.h"
 namespace quillon {
 namespace {
 
@@ -106,17 +106,8 @@ TEST_P(CellTextTest, JudgedByColumn) {
       << GetParam().column << " '" << GetParam().text << "'";
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cells, CellTextTest, ::testing::Values(
-  CellCase{1,  "Drill HSS", true},  CellCase{2,  "",      true},  CellCase{2, "a,b", true},
-  CellCase{3,  "12",        true},  CellCase{3,  "",      true},  CellCase{3, "T12", false},
-  CellCase{4,  "0",         true},  CellCase{4,  "",      false}, CellCase{4, "CW",  false},
-  CellCase{5,  " 1 ",       true},  CellCase{5,  "on",    false},
-  CellCase{6,  "150",       true},  CellCase{6,  "fast",  false}, CellCase{6, "1.5.0", false},
-  CellCase{12, "-0.5",      true},  CellCase{12, "0,5",   false},
-  CellCase{0,  "1",         false}, CellCase{13, "1",     false}
-));
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Cells, CellTextTest,
+                         ::testing::ValuesIn(testing_support::LoadCases<CellCase, 3>("process/cases/cell_text.txt")));
 
 std::string ReadText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

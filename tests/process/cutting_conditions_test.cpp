@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "numbers/process_error.h"
+#include "support/case_file.h"
 #include "support/param_name.h"
 
 namespace quillon {
@@ -169,16 +170,9 @@ TEST_P(CuttingConditionRowTest, ChoosesOptionsAndCopiesTexts) {
   EXPECT_EQ(texts, "5.25|150|0.30|3|1.5|0.4|0.1|C1||");
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Options, CuttingConditionRowTest, ::testing::Values(
-  RowCase{"OneIsCcwCoolantOn",        "1",       "1",      false, true},
-  RowCase{"ZeroIsCwCoolantOff",       "0",       "0",      true,  false},
-  RowCase{"TwoIsCoolantOff",          "0",       "2",      true,  false},
-  RowCase{"AnyNonZeroIsCcw",          "-3",      "1",      false, true},
-  RowCase{"FractionIsNonZero",        "0.5",     "1.0",    false, true},
-  RowCase{"QuotedBlanksAroundNumber", "\" 1 \"", "\" 1\"", false, true}),
-  kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Options, CuttingConditionRowTest,
+                         ::testing::ValuesIn(testing_support::LoadCases<RowCase, 5>("process/cases/condition_row.txt")),
+                         kName);
 
 struct RowErrorCase {
   const char* name;
@@ -200,19 +194,19 @@ TEST_P(CuttingConditionRowErrorTest, Throws) {
   }
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, CuttingConditionRowErrorTest, ::testing::Values(
-  RowErrorCase{"NoTable",                "",                                              5,  kErrCuttingCondition},
-  RowErrorCase{"HeadingsOnly",           kHeadings,                                       5,  kErrCuttingCondition},
-  RowErrorCase{"RowBeyondTheFile",       kHeadings + Records(3),                          5,  kErrCuttingCondition},
-  RowErrorCase{"RowZero",                kHeadings + Records(3),                          0,  kErrCuttingCondition},
-  RowErrorCase{"SpindleText",            kHeadings + "P,T,5,CW,1,1,1,1,1,1,1,1\r\n",      1,  kErrCuttingCondition},
-  RowErrorCase{"CoolantEmpty",           kHeadings + "P,T,5,0,,1,1,1,1,1,1,1\r\n",        1,  kErrCuttingCondition},
-  RowErrorCase{"SpindleNumberWithText",  kHeadings + "P,T,5,1x,1,1,1,1,1,1,1,1\r\n",      1,  kErrCuttingCondition},
-  RowErrorCase{"Row51",                  kHeadings + Records(34),                         51, kErrSubscriptOutOfRange},
-  RowErrorCase{"NegativeRow",            kHeadings + Records(34),                         -1, kErrSubscriptOutOfRange}),
-  kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CuttingConditionRowErrorTest,
+    ::testing::Values(RowErrorCase{"NoTable", "", 5, kErrCuttingCondition},
+                      RowErrorCase{"HeadingsOnly", kHeadings, 5, kErrCuttingCondition},
+                      RowErrorCase{"RowBeyondTheFile", kHeadings + Records(3), 5, kErrCuttingCondition},
+                      RowErrorCase{"RowZero", kHeadings + Records(3), 0, kErrCuttingCondition},
+                      RowErrorCase{"SpindleText", kHeadings + "P,T,5,CW,1,1,1,1,1,1,1,1\r\n", 1, kErrCuttingCondition},
+                      RowErrorCase{"CoolantEmpty", kHeadings + "P,T,5,0,,1,1,1,1,1,1,1\r\n", 1, kErrCuttingCondition},
+                      RowErrorCase{"SpindleNumberWithText", kHeadings + "P,T,5,1x,1,1,1,1,1,1,1,1\r\n", 1,
+                                   kErrCuttingCondition},
+                      RowErrorCase{"Row51", kHeadings + Records(34), 51, kErrSubscriptOutOfRange},
+                      RowErrorCase{"NegativeRow", kHeadings + Records(34), -1, kErrSubscriptOutOfRange}),
+    kName);
 
 }  // namespace
 }  // namespace quillon

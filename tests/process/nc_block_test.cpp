@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "numbers/process_error.h"
+#include "support/case_file.h"
 #include "support/golden_file.h"
 #include "support/param_name.h"
 
@@ -52,13 +53,17 @@ TEST_P(ToolDataLinesTest, WritesTwoLinesInBothFamilies) {
   }
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, ToolDataLinesTest, ::testing::Values(
-  ToolDataCase{"WithAngle",      6,    180,          "NOEX VTLIN[6]=20 VTLFN[6]=1 VTLA1[6]=180\nNOEX VTLA2[6]=3 VTLD[6]=20 VTLW[6]=2.5 VTLL[6]=45.5\n"},
-  ToolDataCase{"FractionalTool", 5.25, 55,           "NOEX VTLIN[5.25]=20 VTLFN[5.25]=1 VTLA1[5.25]=55\nNOEX VTLA2[5.25]=3 VTLD[5.25]=20 VTLW[5.25]=2.5 VTLL[5.25]=45.5\n"},
-  ToolDataCase{"NoAngleWord",    7,    std::nullopt, "NOEX VTLIN[7]=20 VTLFN[7]=1\nNOEX VTLA2[7]=3 VTLD[7]=20 VTLW[7]=2.5 VTLL[7]=45.5\n"}),
-  kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ToolDataLinesTest,
+    ::testing::Values(
+        ToolDataCase{"WithAngle", 6, 180,
+                     "NOEX VTLIN[6]=20 VTLFN[6]=1 VTLA1[6]=180\nNOEX VTLA2[6]=3 VTLD[6]=20 VTLW[6]=2.5 VTLL[6]=45.5\n"},
+        ToolDataCase{"FractionalTool", 5.25, 55,
+                     "NOEX VTLIN[5.25]=20 VTLFN[5.25]=1 VTLA1[5.25]=55\nNOEX VTLA2[5.25]=3 VTLD[5.25]=20 "
+                     "VTLW[5.25]=2.5 VTLL[5.25]=45.5\n"},
+        ToolDataCase{"NoAngleWord", 7, std::nullopt,
+                     "NOEX VTLIN[7]=20 VTLFN[7]=1\nNOEX VTLA2[7]=3 VTLD[7]=20 VTLW[7]=2.5 VTLL[7]=45.5\n"}),
+    kName);
 
 struct RequestCase {
   const char* name;
@@ -84,16 +89,9 @@ TEST_P(ToolRequestTest, WritesBothVariants) {
   EXPECT_EQ(rotary, c.rotary);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Machines, ToolRequestTest, ::testing::Values(
-  //          name                   Tallix TG     turret tool macro   WriteRotaryToolSelectL           WriteRotaryToolSelect
-  RequestCase{"NoTallix",            false, false, 2,     5,   "M421", "",                              ""},
-  RequestCase{"DefaultTurret",       true,  false, 2,     5,   "M421", "N000 MT=501\nN000 M421\n",      "N000 MT=503\nN000 M421\n"},
-  RequestCase{"TurretH1",            true,  false, 1,     12,  "M421", "N000 MT=1201\nN000 M421\n",     "N000 MT=1201\nN000 M421\n"},
-  RequestCase{"GroupsDefaultTurret", true,  true,  2,     7,   "M441", "N000 MT=1 TG=7\nN000 M441\n",   "N000 MT=3 TG=7\nN000 M441\n"},
-  RequestCase{"GroupsTurretH1",      true,  true,  1,     7,   "M321", "N000 MT=1 TG=7\nN000 M321\n",   "N000 MT=1 TG=7\nN000 M321\n"}),
-  kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(
+    Machines, ToolRequestTest,
+    ::testing::ValuesIn(testing_support::LoadCases<RequestCase, 8>("process/cases/tool_request.txt")), kName);
 
 struct ToolWordsCase {
   const char* name;
@@ -112,16 +110,9 @@ TEST_P(ToolWordsTest, Writes) {
   EXPECT_EQ(ToolWords(ctx, c.copies), c.words);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Forms, ToolWordsTest, ::testing::Values(
-  ToolWordsCase{"Lathe",          false, false, 5,  3, " T050505"},
-  ToolWordsCase{"Tallix",         false, true,  5,  3, " TL=050505"},
-  ToolWordsCase{"TwoDigits",      false, false, 12, 3, " T121212"},
-  ToolWordsCase{"Groups",         true,  false, 12, 3, " TG=12 OG=1"},
-  ToolWordsCase{"DrillTwoCopies", false, false, 5,  2, " T0505"},
-  ToolWordsCase{"DrillTallix",    false, true,  3,  2, " TL=0303"}),
-  kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(
+    Forms, ToolWordsTest,
+    ::testing::ValuesIn(testing_support::LoadCases<ToolWordsCase, 6>("process/cases/tool_words.txt")), kName);
 
 struct SpeedCase {
   const char* name;
@@ -156,20 +147,9 @@ TEST_P(SpindleSpeedTest, FollowsTheRule) {
   }
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rule, SpindleSpeedTest, ::testing::Values(
-  SpeedCase{"OdRoughExample",                  150,   46,  0,    1030},  // 1000*150/3.14/46 = 1038.5 -> 1030
-  SpeedCase{"LargeDiameter",                   150,   106, 0,    450},   // 450.6 -> 450
-  SpeedCase{"FinishExample",                   200,   46,  0,    1380},  // 1384.7 -> 1380
-  SpeedCase{"Drill",                           30,    10,  0,    950},   // 955.4 -> 950
-  SpeedCase{"ZeroSpeedKeepsLast",              0,     46,  1230, 1230},
-  SpeedCase{"NegativeSpeedKeepsLast",          -5,    46,  1230, 1230},
-  SpeedCase{"ZeroDiameterIgnoredWithoutSpeed", 0,     0,   70,   70},
-  SpeedCase{"ZeroDiameterIsError11",           150,   0,   70,   -1},
-  // 1000*172.7/3.14/8.8 = 6250 exactly, but the double quotient /10 is 624.9999999999999: floor alone would give 6240
-  SpeedCase{"HairUnderAMultipleOfTen",         172.7, 8.8, 0,    6250}),
-  kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(
+    Rule, SpindleSpeedTest,
+    ::testing::ValuesIn(testing_support::LoadCases<SpeedCase, 5>("process/cases/spindle_speed.txt")), kName);
 
 // Guards against a process error reported with another number, title or message, and a number outside the table
 // reported with nothing.

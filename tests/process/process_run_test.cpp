@@ -8,6 +8,7 @@
 #include "document/document_edit.h"
 #include "numbers/process_error.h"
 #include "process_rotary/command_table.h"
+#include "support/case_file.h"
 #include "support/param_name.h"
 
 namespace quillon {
@@ -72,16 +73,14 @@ TEST_P(ProcessBoxVisibleTest, FollowsDesignAndSetup) {
   EXPECT_EQ(ProcessBoxVisible(setup, c.box), c.visible);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Boxes, ProcessBoxVisibleTest, ::testing::Values(
-  VisibleCase{"PlainBox",          {},            {},          "StartX", true},
-  VisibleCase{"HiddenBox",         {"L", "EndC"}, {},          "L",      false},
-  VisibleCase{"BHiddenByDesign",   {},            {},          "B",      false},
-  VisibleCase{"SZHiddenByDesign",  {},            {},          "SZ",     false},
-  VisibleCase{"BShown",            {},            {"B", "SZ"}, "B",      true},
-  VisibleCase{"SZShownThenHidden", {"SZ"},        {"SZ"},      "SZ",     false}),
-  kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Boxes, ProcessBoxVisibleTest,
+                         ::testing::Values(VisibleCase{"PlainBox", {}, {}, "StartX", true},
+                                           VisibleCase{"HiddenBox", {"L", "EndC"}, {}, "L", false},
+                                           VisibleCase{"BHiddenByDesign", {}, {}, "B", false},
+                                           VisibleCase{"SZHiddenByDesign", {}, {}, "SZ", false},
+                                           VisibleCase{"BShown", {}, {"B", "SZ"}, "B", true},
+                                           VisibleCase{"SZShownThenHidden", {"SZ"}, {"SZ"}, "SZ", false}),
+                         kName);
 
 // Test generators: one leaves a spindle speed, one fails after changing it.
 DocumentEdit Succeeds(ProcessContext& ctx) {
@@ -126,14 +125,9 @@ TEST_P(RunProcessCommandTest, KeepsWhatTheDialogConfirmed) {
   EXPECT_TRUE(!c.keepsZeroShift || shift->second == 12.3);  // as typed, not via single precision
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Commands, RunProcessCommandTest, ::testing::Values(
-  RunCase{"Turning",        "ProcessRoughOD",     false, 1030, false},
-  RunCase{"Slant",          "ProcessMDrillSlant", false, 1030, true},
-  RunCase{"FailingTurning", "ProcessDrillU",      true,  450,  false},
-  RunCase{"FailingSlant",   "ProcessMTapSlant",   true,  450,  true}),
-  kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Commands, RunProcessCommandTest,
+                         ::testing::ValuesIn(testing_support::LoadCases<RunCase, 5>("process/cases/run_command.txt")),
+                         kName);
 
 struct ApplyCase {
   const char* name;
@@ -155,17 +149,17 @@ TEST_P(ApplyDocumentEditTest, ReplacesSelectionAndAppends) {
   EXPECT_EQ(applied.caret, c.caret);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Edits, ApplyDocumentEditTest, ::testing::Values(
-  ApplyCase{"EmptyDocument",                   "",           0, 0,  Out("head\n", "end\n", "sub\n"),   "head\nend\nsub\n",    5},
-  ApplyCase{"CaretInText",                     "ab\ncd\n",   3, 0,  Out("H\n", "E\n", "S\n"),          "ab\nH\nE\ncd\nS\n",   5},
-  ApplyCase{"SelectionReplaced",               "ab\nXX\ncd\n", 3, 3, Out("H\n", "", ""),               "ab\nH\ncd\n",         5},
-  ApplyCase{"AppendAfterUnterminatedLastLine", "ab",         0, 0,  Out("", "", "\tsub\n"),            "ab\tsub\n",           0},
-  ApplyCase{"BareRequestCaretAfterIt",         "x\n",        2, 0,  Out("N000 MT=3 TG=", "", ""),      "x\nN000 MT=3 TG=",    15},
-  ApplyCase{"SelectionPastTheEndCut",          "abc",        2, 50, Out("Z", "", ""),                  "abZ",                 3},
-  ApplyCase{"StartPastTheEndAppends",          "abc",        9, 0,  Out("Z", "", ""),                  "abcZ",                4}),
-  kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(
+    Edits, ApplyDocumentEditTest,
+    ::testing::Values(ApplyCase{"EmptyDocument", "", 0, 0, Out("head\n", "end\n", "sub\n"), "head\nend\nsub\n", 5},
+                      ApplyCase{"CaretInText", "ab\ncd\n", 3, 0, Out("H\n", "E\n", "S\n"), "ab\nH\nE\ncd\nS\n", 5},
+                      ApplyCase{"SelectionReplaced", "ab\nXX\ncd\n", 3, 3, Out("H\n", "", ""), "ab\nH\ncd\n", 5},
+                      ApplyCase{"AppendAfterUnterminatedLastLine", "ab", 0, 0, Out("", "", "\tsub\n"), "ab\tsub\n", 0},
+                      ApplyCase{"BareRequestCaretAfterIt", "x\n", 2, 0, Out("N000 MT=3 TG=", "", ""),
+                                "x\nN000 MT=3 TG=", 15},
+                      ApplyCase{"SelectionPastTheEndCut", "abc", 2, 50, Out("Z", "", ""), "abZ", 3},
+                      ApplyCase{"StartPastTheEndAppends", "abc", 9, 0, Out("Z", "", ""), "abcZ", 4}),
+    kName);
 
 // Guards against threading dividing by (or computing from) a negative reference diameter: only d > 0 recomputes,
 // otherwise the last speed stays.

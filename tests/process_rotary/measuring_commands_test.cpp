@@ -6,6 +6,7 @@
 #include "process/process_command.h"
 #include "process/process_run.h"
 #include "process_rotary/command_table.h"
+#include "support/case_file.h"
 #include "support/edit_parts.h"
 
 namespace quillon {
@@ -55,11 +56,7 @@ TEST_P(MeasurementPlacementTest, CallAtCaretSubprogramAtEnd) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Commands, MeasurementPlacementTest, ::testing::Values(
-  PlacementCase{"ProcessMeasuerInD",  "N000 CALL OME12 (ID.MEASURE D40)", "OME12"},
-  PlacementCase{"ProcessMeasuerInR",  "N000 CALL OME11 (ID.MEASURE D40)", "OME11"},
-  PlacementCase{"ProcessMeasuerOutD", "N000 CALL OME02 (OD.MEASURE D40)", "OME02"},
-  PlacementCase{"ProcessMeasuerOutR", "N000 CALL OME01 (OD.MEASURE D40)", "OME01"}),
+INSTANTIATE_TEST_SUITE_P(Commands, MeasurementPlacementTest, ::testing::ValuesIn(testing_support::LoadCases<PlacementCase, 3>("process_rotary/cases/measurement_placement.txt")),
   [](const auto& row) { return std::string(row.param.command).substr(14); });
 // clang-format on
 

@@ -11,6 +11,7 @@
 #include "process/process_command.h"
 #include "process/process_run.h"
 #include "process_rotary/command_table.h"
+#include "support/case_file.h"
 #include "support/edit_parts.h"
 #include "support/param_name.h"
 
@@ -171,20 +172,9 @@ TEST_P(CircleDepthTest, StepsDown) {
   EXPECT_EQ(Count(nc, " G41"), c.passes);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Steps, CircleDepthTest, ::testing::Values(
-  //        name              top     bottom  step      plunge and depths              passes
-  DepthCase{"StepOnBottom",   "0",    "-5",   "2.5",    "G01:0 -2.5 -5 ",              2},  // -5 <= -5: no pass at -5 inside the loop
-  DepthCase{"StepLarger",     "0",    "-5",   "8",      "G01:0 -5 ",                   1},
-  DepthCase{"NoStep",         "0",    "-5",   "0",      "G01:-5 ",                     1},
-  DepthCase{"NegativeStep",   "0",    "-5",   "-1",     "G01:-5 ",                     1},
-  DepthCase{"VanishingStep",  "0",    "-5",   "1e-300", "G01:0 -5 ",                   1},
-  // 0 - 0.1 - 0.1 - 0.1 = -0.3 <= -0.3 ends the loop: passes at -0.1, -0.2 and the bottom.
-  DepthCase{"DecimalBottom",  "0",    "-0.3", "0.1",    "G01:0 -0.1 -0.2 -0.3 ",       3},
-  // From -0.3: -0.4, -0.5, then -0.6 <= -0.6.
-  DepthCase{"DecimalTop",     "-0.3", "-0.6", "0.1",    "G01:-0.3 -0.4 -0.5 -0.6 ",    3}),
-  kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(
+    Steps, CircleDepthTest,
+    ::testing::ValuesIn(testing_support::LoadCases<DepthCase, 6>("process_rotary/cases/circle_depth.txt")), kName);
 
 // Guards against a step far below the depth writing passes until memory runs out: 100 / 0.001 = 100000 passes is
 // refused with error 14, nothing written; 10 / 0.001 = 10000 passes (the last one at the bottom) is still written.

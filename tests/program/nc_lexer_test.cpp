@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "support/case_file.h"
 #include "support/param_name.h"
 #include "token_dump.h"
 
@@ -178,26 +179,9 @@ TEST_P(NcNumberTest, ReadsTheNumber) {
   }
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Forms, NcNumberTest, ::testing::Values(
-    // name             text        valid  value     decimals
-    NumberRow{"Whole",      "100",      true,  100,      0},
-    NumberRow{"TrailingDot","100.",     true,  100,      0},
-    NumberRow{"LeadingDot", ".5",       true,  0.5,      1},
-    NumberRow{"Negative",   "-0.5",     true,  -0.5,     1},
-    NumberRow{"NegativeDot","-.25",     true,  -0.25,    2},
-    NumberRow{"Plus",       "+3",       true,  3,        0},
-    NumberRow{"Zeros",      "00",       true,  0,        0},
-    NumberRow{"FourPlaces", "12.3456",  true,  12.3456,  4},
-    NumberRow{"TwoPoints",  ".1.26",    false, 0,        0},
-    NumberRow{"TwoSigns",   "--3",      false, 0,        0},
-    NumberRow{"DoublePoint","0..2",     false, 0,        0},
-    NumberRow{"BareSign",   "-",        false, 0,        0},
-    NumberRow{"BarePoint",  ".",        false, 0,        0},
-    NumberRow{"Exponent",   "1E5",      false, 0,        0},
-    NumberRow{"Empty",      "",         false, 0,        0}),
-    testing_support::kRowName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Forms, NcNumberTest,
+                         ::testing::ValuesIn(testing_support::LoadCases<NumberRow, 5>("program/cases/nc_number.txt")),
+                         testing_support::kRowName);
 
 // Guards against transformations finding the wrong token under an offset
 // (the first byte, a token's last byte, the line end).

@@ -11,6 +11,7 @@
 
 #include "program/outline.h"
 #include "program/program_lines.h"
+#include "support/case_file.h"
 #include "support/param_name.h"
 
 namespace quillon {
@@ -51,30 +52,9 @@ TEST_P(ProgramIndexTest, FindsTheEntries) {
   EXPECT_EQ(Dump(index), GetParam().entries);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Programs, ProgramIndexTest, ::testing::Values(
-    // name                text                                                               lines  entries
-    IndexRow{"Empty",          "",                                                                1,     ""},
-    IndexRow{"RoughBlock",     "(-----< OD.ROUGH >-----)\nN000 G00 X60 Z50 T050505 M41\nNT05     Z2 G96 S150\n"
-                               "N000 G85 NAP2 D2\nNAP2 G81\n\t\n",                                7,
-                               "1:0:header:OD.ROUGH, 2:0:seq:N000, 2:17:tool:T050505, 3:0:name:NT05, 4:0:seq:N000, "
-                               "4:9:contour:NAP2, 5:0:name:NAP2"},
-    IndexRow{"FrameAndSub",    "NMAX G50 S3000\nN000 CALL OUGC  (GRAPHIC DATA)\nNEND M02\n"
-                               "----------< USER GRAPHIC COMMAND >----------\nOUGC\nNOEX VWKR=9999\nNRTS RTS",  7,
-                               "1:0:name:NMAX, 2:0:seq:N000, 2:10:call:OUGC, 3:0:name:NEND, 3:5:end:M02, "
-                               "4:0:header:USER GRAPHIC COMMAND, 5:0:prog:OUGC, 7:0:name:NRTS, 7:5:end:RTS"},
-    IndexRow{"ToolGroups",     "N000 MT=1 TG=14 OG=1\nN000 G00 TL=050505\nN000 MT=1 TG=",        3,
-                               "1:0:seq:N000, 1:10:tool:TG=14, 2:0:seq:N000, 2:9:tool:TL=050505, 3:0:seq:N000"},
-    IndexRow{"Jumps",          "N100 IF [VC1 EQ 0] NLAB\nGOTO N100\nNLAB M30\n",                  4,
-                               "1:0:seq:N100, 1:19:jump:NLAB, 2:5:jump:N100, 3:0:name:NLAB, 3:5:end:M30"},
-    IndexRow{"EndForms",       "M2\nM300\nM02.5\nM030 (M02)\nG00 X0 (T0101)",                     5,
-                               "1:0:end:M2, 4:0:end:M030"},
-    IndexRow{"CrBeforeEnd",    "N1 T0101\r\nN2",                                                   2,
-                               "1:0:seq:N1, 1:3:tool:T0101, 2:0:seq:N2"},
-    IndexRow{"NumberedProgram","O1234\n/N10 G00\nO5",                                             3,
-                               "1:0:prog:O1234, 2:1:seq:N10, 3:0:prog:O5"}),
-    testing_support::kRowName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Programs, ProgramIndexTest,
+                         ::testing::ValuesIn(testing_support::LoadCases<IndexRow, 4>("program/cases/index.txt")),
+                         testing_support::kRowName);
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines(1);
@@ -168,15 +148,10 @@ TEST_P(SubprogramScopeTest, FindsTheScopes) {
   EXPECT_EQ(s, GetParam().scopes);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Programs, SubprogramScopeTest, ::testing::Values(
-    // name            text                                                    scopes
-    ScopeRow{"MainOnly",   "N1 G00\nNEND M02",                                 ""},
-    ScopeRow{"Closed",     "NEND M02\nOUGC\nN000 DRAW\nNRTS RTS\n\t",          "OUGC:2-4closed"},
-    ScopeRow{"Unclosed",   "OA\nN1\nOB\nN2\nRTS\nN3",                          "OA:1-2open, OB:3-5closed"},
-    ScopeRow{"RtsInMain",  "N1 RTS\nOA\nN2",                                   "OA:2-3open"}),
+INSTANTIATE_TEST_SUITE_P(
+    Programs, SubprogramScopeTest,
+    ::testing::ValuesIn(testing_support::LoadCases<ScopeRow, 3>("program/cases/subprogram_scopes.txt")),
     testing_support::kRowName);
-// clang-format on
 
 struct OutlineRow {
   const char* name;
@@ -194,14 +169,16 @@ TEST_P(OutlineTest, ListsTheEntries) {
   EXPECT_EQ(FormatOutline(BuildOutline(ProgramIndex(GetParam().text), GetParam().names)), GetParam().outline);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Names, OutlineTest, ::testing::Values(
-    // name            text                                         names                        outline
-    OutlineRow{"All",          "NT05 G00\nNAP2 G81\nNTOP\nNT\nNEND M02",  OutlineNames::All,           "1\tname\tNT05\n2\tname\tNAP2\n3\tname\tNTOP\n4\tname\tNT\n5\tname\tNEND\n5\tend\tM02\n"},
-    OutlineRow{"ProcessStarts","NT05 G00\nNAP2 G81\nNTOP\nNT\nNEND M02",  OutlineNames::ProcessStarts, "1\tname\tNT05\n5\tend\tM02\n"},
-    OutlineRow{"NoexIsNoName", "NOEX VC1=1\nNT123 T0101",                 OutlineNames::All,           "2\tname\tNT123\n2\ttool\tT0101\n"}),
+INSTANTIATE_TEST_SUITE_P(
+    Names, OutlineTest,
+    ::testing::Values(
+        // name            text                                         names                        outline
+        OutlineRow{"All", "NT05 G00\nNAP2 G81\nNTOP\nNT\nNEND M02", OutlineNames::All,
+                   "1\tname\tNT05\n2\tname\tNAP2\n3\tname\tNTOP\n4\tname\tNT\n5\tname\tNEND\n5\tend\tM02\n"},
+        OutlineRow{"ProcessStarts", "NT05 G00\nNAP2 G81\nNTOP\nNT\nNEND M02", OutlineNames::ProcessStarts,
+                   "1\tname\tNT05\n5\tend\tM02\n"},
+        OutlineRow{"NoexIsNoName", "NOEX VC1=1\nNT123 T0101", OutlineNames::All, "2\tname\tNT123\n2\ttool\tT0101\n"}),
     testing_support::kRowName);
-// clang-format on
 
 struct GoToRow {
   const char* name;
@@ -221,18 +198,9 @@ TEST_P(GoToLineTest, PutsTheCaretAtTheLineStart) {
   EXPECT_EQ(edit.select, (Match{GetParam().caret, 0}));
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Lines, GoToLineTest, ::testing::Values(
-    // name           text          line  caret
-    GoToRow{"First",      "AB\nCD\nE",   1,    0},
-    GoToRow{"Second",     "AB\nCD\nE",   2,    3},
-    GoToRow{"Last",       "AB\nCD\nE",   3,    6},
-    GoToRow{"PastTheEnd", "AB\nCD\nE",   99,   6},
-    GoToRow{"Zero",       "AB\nCD\nE",   0,    0},
-    GoToRow{"EmptyLast",  "AB\n",        2,    3},
-    GoToRow{"EmptyText",  "",            5,    0}),
-    testing_support::kRowName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Lines, GoToLineTest,
+                         ::testing::ValuesIn(testing_support::LoadCases<GoToRow, 4>("program/cases/go_to_line.txt")),
+                         testing_support::kRowName);
 
 }  // namespace
 }  // namespace quillon

@@ -3,6 +3,7 @@
 // module bound) over a memory settings store, a scripted Interaction and a temporary application folder, and the few
 // helpers every widget test needs.
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 
 #include "ScriptedInteraction.h"
 #include "TestRows.h"
+#include "process/cutting_conditions.h"
 #include "process/workspace.h"
 #include "ui/documents/DocumentHost.h"
 #include "ui/documents/frmDocument.h"
@@ -39,6 +41,18 @@ inline EditorPtr MakeEditor(quillon::SettingsStore& store, Interaction& ui, quil
   return EditorPtr(std::make_unique<Editor>(store, ui, std::move(places)));
 }
 
+// A file of the test data folder (tests/ in the source tree).
+inline QString TestData(const QString& relative) { return qEnvironmentVariable("QUILLON_TEST_DATA") + "/" + relative; }
+// The material file the widget tests load: row 5 holds tool 5, speed 150.
+inline QString MaterialFile() { return TestData("ui/test_process_material.csv"); }
+
+// Shows a window modelessly as the active one, so focus and keys behave as for a user.
+inline void ShowActive(QWidget& w) {
+  w.show();
+  QApplication::setActiveWindow(&w);
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
 // A session of the editor: the application folder is tmp/app (empty unless a test puts files there), the home folder
 // tmp itself.
 struct EditorSession {
@@ -53,11 +67,18 @@ struct EditorSession {
   }
   quillon::Workspace& ws() const { return main.workspace(); }
   // A new editor over the same store (as the next run of the program would see it).
-  void start(const QString& commandLine = QString(), bool show = false) {
+  template <class CommandLine = QString>
+  void start(const CommandLine& commandLine = {}, bool show = false) {
     QDir().mkpath(appFolder);
     main = MakeEditor(store, ui, {appFolder.toStdString(), tmp.path().toStdString()});
     main->load(commandLine);
     if (show) main->show();
+    if (show) QApplication::processEvents();
+  }
+  QStringList captions() const {
+    QStringList list;
+    for (frmDocument* d : main->documents()) list << d->caption();
+    return list;
   }
   // Runs a command as its menu item does (a disabled item does nothing).
   void run(const QString& control, int index = 0) {
@@ -75,6 +96,11 @@ struct EditorSession {
     return doc;
   }
   QString path(const QString& name) const { return tmp.filePath(name); }
+  // The material file loaded as after "Material Input" once.
+  void loadMaterial(const QString& file = MaterialFile()) {
+    ws().machine.CsvFileName = file.toStdString();
+    quillon::ApplyCuttingConditionLoad(ws().conditions, quillon::LoadCuttingConditionTable(ws().machine.CsvFileName));
+  }
 };
 
 inline void WriteFile(const QString& path, const QByteArray& bytes) {

@@ -6,9 +6,11 @@
 #include <QtTest>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // Document bytes as a QString, one character per byte, for QCOMPARE.
-inline QString Bytes(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+inline QString Bytes(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+inline QString Q(std::string_view s) { return Bytes(s); }
 
 // QtTest rows from a table: each row is named by its first field.
 template <class Row, std::size_t N>

@@ -5,8 +5,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMap>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <QStringList>
+#include <QToolBar>
 #include <QWidget>
 
 inline QString WidgetLine(const QWidget& w, const QWidget& root, const QString& name) {
@@ -55,4 +60,38 @@ inline QString WidgetTreeChanges(const QString& base, const QString& tree) {
   for (const QString& line : tree.split('\n', Qt::SkipEmptyParts))
     if (byName.value(line.trimmed().section(' ', 0, 0)) != line) changes += line + "\n";
   return changes;
+}
+
+// The main window's commands as text: the menu tree (object name, array index, caption, shortcut, and hidden, disabled
+// or checked where so), the toolbar by position (tool tip, "-" for a separator) and the status panels (tool tip; the
+// text where it does not follow the clock).
+inline QString MenuLines(const QList<QAction*>& actions, int depth) {
+  QString dump;
+  for (const QAction* a : actions) {
+    QString line = QString(2 * depth, ' ') + (a->isSeparator() ? "-" : a->objectName());
+    if (a->data().toInt() > 0) line += "(" + QString::number(a->data().toInt()) + ")";
+    if (!a->isSeparator()) line += " \"" + a->text() + "\"";
+    if (!a->shortcut().isEmpty()) line += " " + a->shortcut().toString();
+    if (!a->isVisible()) line += " hidden";
+    if (!a->isEnabled()) line += " disabled";
+    if (a->isChecked()) line += " checked";
+    dump += line + "\n";
+    if (a->menu()) dump += MenuLines(a->menu()->actions(), depth + 1);
+  }
+  return dump;
+}
+
+inline QString MainWindowDump(const QMainWindow& w) {
+  QString dump = MenuLines(w.menuBar()->actions(), 0) + "== toolbar\n";
+  for (const QAction* a : w.findChild<QToolBar*>("tbToolBar")->actions()) {
+    dump += (a->isSeparator() ? "-" : a->toolTip()) + (a->isVisible() ? "" : " hidden") +
+            (a->isEnabled() ? "" : " disabled") + "\n";
+  }
+  dump += "== status bar\n";
+  for (const QLabel* panel : w.findChild<QStatusBar*>("sbStatusBar")->findChildren<QLabel*>()) {
+    const bool clock = panel->objectName() == "Date" || panel->objectName() == "Time";
+    dump += panel->objectName() + " tip \"" + panel->toolTip() + "\"" + (clock ? "" : " \"" + panel->text() + "\"") +
+            (panel->isVisibleTo(&w) ? "" : " hidden") + "\n";
+  }
+  return dump;
 }

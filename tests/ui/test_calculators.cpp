@@ -15,8 +15,6 @@
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 // Opens a calculator from its menu item and makes it the active window.
 template <class T = CalculatorDialog>
 T* Open(EditorSession& s, const QString& control, const QString& form) {
@@ -64,21 +62,6 @@ QString MenuItemOf(const std::string& form) {
                                             {"frmCirclePoint", "CirclrLine"}};
   return items.value(Q(form));
 }
-
-// Guards against the first insert button acting as the dialog's default: Enter in a box of the line-angle form (which
-// has no Enter order), in a result box or on an option inserted its text; only a focused button takes Enter.
-struct EnterRow {
-  const char *name, *form, *widget, *inserted;  // every box n holds "#n"
-};
-const EnterRow kEnters[] = {
-    {"LineAngle Text5", "frmLineAngle", "Text5", ""},
-    {"LineAngle Text1", "frmLineAngle", "Text1", ""},
-    {"LineR Text7", "frmLineR", "Text7", ""},
-    {"LineRLine Option2", "frmLineRLine", "Option2", ""},
-    {"CirclePoint Option1", "frmCirclePoint", "Option1", ""},
-    {"LineAngle 3", "frmLineAngle", "Command3", "Z#5"},
-    {"LineR 4", "frmLineR", "Command4", "N000 G01 X#7 Z#8\n"},
-};
 
 }  // namespace
 
@@ -157,21 +140,21 @@ class CalculatorsTest : public QObject {
     }
   }
 
-  void enterPressesOnlyAFocusedButton_data() { AddRows(kEnters); }
+  void enterPressesOnlyAFocusedButton_data() { AddCases("calculator_enter.txt"); }
   void enterPressesOnlyAFocusedButton() {
-    const EnterRow& r = CurrentRow(kEnters);
+    const Case c = CurrentCase();
     EditorSession s;
     frmDocument* doc = s.document("AB", 1);
-    auto* dialog = Open(s, MenuItemOf(r.form), r.form);
+    auto* dialog = Open(s, MenuItemOf(c["form"].toStdString()), c["form"]);
     QVERIFY(dialog);
-    QWidget* w = Child(dialog, r.widget);
+    QWidget* w = Child(dialog, c["widget"]);
     w->setFocus(Qt::TabFocusReason);
     QCOMPARE(QApplication::focusWidget(), w);
     // The markers are no numbers: set after the focus moved, so no box is left holding one.
     for (int n = 1; n <= quillon::kLastBox; ++n)
       if (QLineEdit* box = dialog->box(n)) box->setText(QString("#%1").arg(n));
     Enter(w);
-    QCOMPARE(Q(doc->text()), "A" + QString(r.inserted) + "B");
+    QCOMPARE(Q(doc->text()), "A" + c["inserted"] + "B");
   }
 
   // Guards against: option clicks and the zoom box not recalculating, and the zoom box enabled without a radius.

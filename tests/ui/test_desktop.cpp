@@ -1,50 +1,18 @@
-// The editor on the desktop: every command-line file its own document, paths
-// shown as they are, windows that fit the screen, Save As with the filter's
-// extension and a failed save that says why, files dropped on the window.
+// The editor on the desktop: every command-line file its own document, paths shown as they are, windows that fit the
+// screen, Save As with the filter's extension, files dropped on the window.
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QScreen>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QUrl>
 
 #include "EditorPtr.h"
-#include "ScriptedInteraction.h"
-#include "TestRows.h"
 #include "app/window_placement.h"
-#include "ui/documents/frmDocument.h"
 #include "ui/help/HelpWindow.h"
 #include "ui/shell/ScreenFit.h"
 
 namespace {
-
-struct Desk {
-  quillon::MemorySettingsStore store;
-  ScriptedInteraction ui;
-  EditorPtr w;
-
-  void start(const QStringList& arguments = {}) {
-    w = MakeEditor(store, ui, {"/opt/quillon", "/home/op"});
-    w->load(arguments);
-    w->show();
-    QApplication::processEvents();
-  }
-  QStringList captions() const {
-    QStringList list;
-    for (frmDocument* d : w->documents()) list << d->caption();
-    return list;
-  }
-  QStringList texts() const {
-    QStringList list;
-    for (frmDocument* d : w->documents()) list << QString::fromStdString(d->text());
-    return list;
-  }
-};
 
 bool Inside(const QRect& inner, const QRect& outer) {
   return outer.contains(inner.topLeft()) && outer.contains(inner.bottomRight());
@@ -67,8 +35,6 @@ void DropFiles(QWidget* target, const QStringList& files) {
 
 class DesktopTest : public QObject {
   Q_OBJECT
-  QTemporaryDir m_dir;
-  QString path(const QString& name) const { return m_dir.filePath(name); }
 
  private slots:
   void init() { QApplication::processEvents(); }
@@ -82,6 +48,7 @@ class DesktopTest : public QObject {
     QTest::newRow("blank inside one path") << QStringList{"my prog.min"} << QStringList{"my prog.min"} << 0;
     QTest::newRow("three, one too big") << QStringList{"a.min", "*", "b.min"} << QStringList{"a.min", "b.min"} << 1;
     QTest::newRow("same file twice") << QStringList{"a.min", "a.min"} << QStringList{"a.min", "a.min"} << 0;
+    QTest::newRow("named like an untitled one") << QStringList{"Untitled7.min"} << QStringList{"Untitled7.min"} << 0;
   }
   // clang-format on
   // Guards against the arguments being joined into one path (two files giving one empty document named after
@@ -91,6 +58,8 @@ class DesktopTest : public QObject {
     QFETCH(QStringList, arguments);
     QFETCH(QStringList, opened);
     QFETCH(int, tooBig);
+    EditorSession d(false);
+    const auto path = [&d](const QString& name) { return d.path(name); };
     QStringList full, expectedCaptions, expectedTexts;
     for (const QString& name : arguments) {
       const QString file = path(name == "*" ? QStringLiteral("big.min") : name);
@@ -101,12 +70,13 @@ class DesktopTest : public QObject {
       expectedCaptions << path(name);
       expectedTexts << "O" + name + "\n";
     }
-    Desk d;
-    d.start(full);
+    d.start(full, true);
     QCOMPARE(d.captions(), expectedCaptions);
-    QCOMPARE(d.texts(), expectedTexts);
-    QCOMPARE(d.w->windowTitle(), QStringLiteral("Quillon  Ver.2.26 Eng"));
-    for (frmDocument* doc : d.w->documents()) {
+    QStringList texts;
+    for (frmDocument* doc : d.main->documents()) texts << QString::fromStdString(doc->text());
+    QCOMPARE(texts, expectedTexts);
+    QCOMPARE(d.main->windowTitle(), QStringLiteral("Quillon  Ver.2.26 Eng"));
+    for (frmDocument* doc : d.main->documents()) {
       QCOMPARE(doc->windowTitle(), doc->caption() + "[*]");
       QVERIFY(!doc->DataChanged());
       QVERIFY(!doc->isUntitled());
@@ -114,29 +84,11 @@ class DesktopTest : public QObject {
     QCOMPARE(int(d.ui.messages.size()), tooBig);
     if (tooBig) QCOMPARE(d.ui.messages.back().text, QStringLiteral("This file size is too big, can not open."));
     // Saving writes the file that was opened, not an upper-cased twin.
-    frmDocument* last = d.w->ActiveDocument();
+    frmDocument* last = d.main->ActiveDocument();
     last->txtText->appendPlainText("M30");
-    d.w->runCommand("mnuFileSave");
+    d.main->runCommand("mnuFileSave");
     QVERIFY(ReadFile(last->caption()).endsWith("M30\r\n"));
     QVERIFY(!QFile::exists(last->caption().toUpper()) || last->caption() == last->caption().toUpper());
-  }
-
-  // Guards against the close query and the untitled rule losing the path's case or taking a file for untitled.
-  void pathsAsTheyAre() {
-    const QString file = path("Untitled7.min");  // a real file whose name starts like an untitled caption
-    WriteFile(file, "G01\r\n");
-    Desk d;
-    d.start({file});
-    frmDocument* doc = d.w->ActiveDocument();
-    QCOMPARE(doc->caption(), file);
-    QVERIFY(!doc->isUntitled());
-    d.w->runCommand("mnuFileNew");
-    QCOMPARE(d.w->ActiveDocument()->caption(), QStringLiteral("Untitled1"));
-    QVERIFY(d.w->ActiveDocument()->isUntitled());
-    doc->txtText->appendPlainText("M30");
-    d.ui.answers = {Answer::No};
-    QVERIFY(doc->parentWidget()->close());
-    QCOMPARE(d.ui.questions.back().text, "[" + file + "] is changed,\n Do you want save ?");
   }
 
   // clang-format off
@@ -150,39 +102,37 @@ class DesktopTest : public QObject {
   // beyond the screen, and against a stored place from an earlier run being overridden.
   void firstStart() {
     QFETCH(bool, stored);
-    Desk d;
+    EditorSession d(false);
     if (stored)
       for (const char* key : {"MainLeft", "MainTop", "MainWidth", "MainHeight"}) d.store.set("Settings", key, "4500");
-    d.start();
-    const QRect area = ScreenFit::AvailableArea(*d.w);
-    const QRect frame = d.w->frameGeometry();
+    d.start({}, true);
+    const QRect area = ScreenFit::AvailableArea(*d.main);
+    const QRect frame = d.main->frameGeometry();
     QVERIFY(Inside(frame, area));
     if (stored) {
       // 4500 twips at the screen's dots per inch
-      const int px = quillon::TwipsToPixels(4500, d.w->screen()->logicalDotsPerInchX());
-      QCOMPARE(QRect(d.w->pos(), d.w->size()), QRect(px, px, px, px));
+      const int px = quillon::TwipsToPixels(4500, d.main->screen()->logicalDotsPerInchX());
+      QCOMPARE(QRect(d.main->pos(), d.main->size()), QRect(px, px, px, px));
       return;
     }
     const quillon::ScreenRect want = quillon::FirstStartPlacement({area.x(), area.y(), area.width(), area.height()});
-    QCOMPARE(d.w->pos(), QPoint(want.x, want.y));
-    QCOMPARE(d.w->size(), QSize(want.width, want.height));
+    QCOMPARE(d.main->pos(), QPoint(want.x, want.y));
+    QCOMPARE(d.main->size(), QSize(want.width, want.height));
     // About three quarters each way, centred.
     const double wide = double(frame.width()) / area.width(), high = double(frame.height()) / area.height();
     QVERIFY2(wide > 0.7 && wide < 0.8 && high > 0.7 && high < 0.85, qPrintable(QString("%1 %2").arg(wide).arg(high)));
-    const int border = frame.width() - d.w->width();
+    const int border = frame.width() - d.main->width();
     QVERIFY(qAbs((frame.left() - area.left()) - (area.right() - frame.right())) <= 2 * border + 2);
   }
 
   // Guards against the help window or a dialog opening partly outside the screen when the main window sits
   // near its edge, and against a window larger than the screen keeping its size.
   void windowsInsideTheScreen() {
-    QTemporaryDir app;
-    QVERIFY(QDir().mkpath(app.path() + "/help"));
-    WriteFile(app.path() + "/help/G-code.html", "<html><title>G</title><body>G</body></html>");
-    quillon::MemorySettingsStore store;
-    ScriptedInteraction ui;
-    EditorPtr w = MakeEditor(store, ui, {app.path().toStdString(), "/home/op"});
-    w->load(QString());
+    EditorSession d(false);
+    QVERIFY(QDir().mkpath(d.appFolder + "/help"));
+    WriteFile(d.appFolder + "/help/G-code.html", "<html><title>G</title><body>G</body></html>");
+    d.start();
+    frmMain* w = d.main.get();
     const QRect area = ScreenFit::AvailableArea(*w);
     // The main window's lower right corner at the screen's: anything centred over it hangs out.
     w->resize(area.width() / 2, area.height() / 2);
@@ -206,80 +156,50 @@ class DesktopTest : public QObject {
     QVERIFY(Inside(help->frameGeometry(), area));
   }
 
-  // clang-format off
-  void saveAsExtension_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QString>("saved");
-    QTest::newRow("main program") << "part1" << "*.min" << "part1.min";
-    QTest::newRow("system sub") << "sub1" << "*.ssb" << "sub1.ssb";
-    QTest::newRow("library") << "lib1" << "*.lib" << "lib1.lib";
-    QTest::newRow("own extension kept") << "part1.txt" << "*.min" << "part1.txt";
-    QTest::newRow("all files") << "part1" << "*.*" << "part1";
-  }
-  // clang-format on
+  void saveAsExtension_data() { AddCases("desktop_save_as.txt"); }
   // Guards against Save As writing "part1" when "Main File (*.min)" was chosen (the open dialog's own filter
   // then hides the file), an extension added twice, and the library filter missing from the dialog.
   void saveAsExtension() {
-    QFETCH(QString, typed);
-    QFETCH(QString, filter);
-    QFETCH(QString, saved);
-    Desk d;
-    d.start();
-    d.w->runCommand("mnuFileNew");
-    d.w->ActiveDocument()->txtText->setPlainText("G00");
+    const Case c = CurrentCase();
+    const QString typed = c["typed"], saved = c["saved"];
+    EditorSession d(false);
+    d.start({}, true);
+    const auto path = [&d](const QString& name) { return d.path(name); };
+    d.main->runCommand("mnuFileNew");
+    d.main->ActiveDocument()->txtText->setPlainText("G00");
     FileDialogResult answer = ScriptedInteraction::pick(path(typed));
-    answer.filter = filter;
+    answer.filter = c["filter"];
     d.ui.saveAnswers.push_back(answer);
-    d.w->runCommand("mnuFileSaveAs");
+    d.main->runCommand("mnuFileSaveAs");
     QCOMPARE(
         d.ui.saveFilters.back(),
         QStringLiteral("Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|LIB File (*.lib)|*.lib|All Files (*.*)|*.*"));
     QCOMPARE(ReadFile(path(saved)), QByteArray("G00\r\n"));
-    QCOMPARE(d.w->ActiveDocument()->caption(), path(saved));
-    QCOMPARE(d.w->action("mnuFileRecentFile", 1)->text(), path(saved));
+    QCOMPARE(d.main->ActiveDocument()->caption(), path(saved));
+    QCOMPARE(d.main->action("mnuFileRecentFile", 1)->text(), path(saved));
     if (saved != typed) QVERIFY(!QFile::exists(path(typed)));
     QVERIFY(d.ui.messages.empty());
-    QFile::remove(path(saved));
   }
 
   // Guards against the added extension overwriting an existing file without a question.
   void saveAsExtensionAsksBeforeReplacing() {
-    WriteFile(path("kept.min"), "OLD\r\n");
     for (Answer reply : {Answer::No, Answer::Yes}) {
-      Desk d;
-      d.start();
-      d.w->runCommand("mnuFileNew");
-      d.w->ActiveDocument()->txtText->insertPlainText("NEW");
+      EditorSession d(false);
+      d.start({}, true);
+      const auto path = [&d](const QString& name) { return d.path(name); };
+      WriteFile(path("kept.min"), "OLD\r\n");
+      d.main->runCommand("mnuFileNew");
+      d.main->ActiveDocument()->txtText->insertPlainText("NEW");
       FileDialogResult answer = ScriptedInteraction::pick(path("kept"));
       answer.filter = "*.min";
       d.ui.saveAnswers.push_back(answer);
       d.ui.answers = {reply};
-      d.w->runCommand("mnuFileSaveAs");
+      d.main->runCommand("mnuFileSaveAs");
       QCOMPARE(d.ui.questions.size(), size_t(1));
       QVERIFY(d.ui.questions[0].text.startsWith(path("kept.min")));
       QCOMPARE(ReadFile(path("kept.min")), QByteArray(reply == Answer::Yes ? "NEW\r\n" : "OLD\r\n"));
-      QCOMPARE(d.w->ActiveDocument()->DataChanged(), reply != Answer::Yes);
+      QCOMPARE(d.main->ActiveDocument()->DataChanged(), reply != Answer::Yes);
     }
-  }
-
-  // Guards against a failed save saying only "Can not save." (not why), or clearing DataChanged, renaming
-  // the document or listing it as recent. Root may write anywhere but under /proc.
-  void failedSaveSaysWhy() {
-    Desk d;
-    d.start();
-    d.w->runCommand("mnuFileNew");
-    frmDocument* doc = d.w->ActiveDocument();
-    doc->txtText->insertPlainText("G00");
-    d.ui.saveAnswers.push_back(ScriptedInteraction::pick("/proc/quillon-test/part1.min"));
-    d.w->runCommand("mnuFileSaveAs");
-    QCOMPARE(d.ui.messages.size(), size_t(1));
-    const QString text = d.ui.messages[0].text;
-    QVERIFY2(text.startsWith("Can not save.\n"), qPrintable(text));
-    QVERIFY2(text.size() > QString("Can not save.\n").size(), qPrintable(text));
-    QVERIFY(doc->DataChanged());
-    QCOMPARE(doc->caption(), QStringLiteral("Untitled1"));
-    QVERIFY(!d.w->action("mnuFileRecentFile", 1)->isVisible());
   }
 
   // clang-format off
@@ -293,24 +213,25 @@ class DesktopTest : public QObject {
   // dropped on, folders and too-big files opening, and the documents sized otherwise than the arrangement.
   void dropFiles() {
     QFETCH(bool, onText);
+    EditorSession d(false);
+    const auto path = [&d](const QString& name) { return d.path(name); };
     WriteFile(path("drop1.min"), "O1\r\n");
     WriteFile(path("drop2.ssb"), "O2\r\n");
     WriteFile(path("dropbig.min"), QByteArray(65001, 'X'));
     QVERIFY(QDir().mkpath(path("dropfolder")));
-    Desk d;
-    d.start();
-    d.w->runCommand("mnuFileNew");
-    frmDocument* first = d.w->ActiveDocument();
-    QWidget* target = onText ? first->txtText->viewport() : static_cast<QWidget*>(d.w.get());
+    d.start({}, true);
+    d.main->runCommand("mnuFileNew");
+    frmDocument* first = d.main->ActiveDocument();
+    QWidget* target = onText ? first->txtText->viewport() : static_cast<QWidget*>(d.main.get());
     DropFiles(target, {path("drop1.min"), path("dropfolder"), path("dropbig.min"), path("drop2.ssb")});
     QApplication::processEvents();
     QCOMPARE(d.captions(), (QStringList{"Untitled1", path("drop1.min"), path("drop2.ssb")}));
     QCOMPARE(first->text(), std::string());
     QCOMPARE(d.ui.messages.size(), size_t(1));
-    QVERIFY(d.w->action("Gcode")->isVisible());
+    QVERIFY(d.main->action("Gcode")->isVisible());
     // Tiled side by side (the start mode): three equal columns over the whole area.
-    const QRect area = d.w->mdiArea()->viewport()->rect();
-    const QList<QMdiSubWindow*> windows = d.w->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    const QRect area = d.main->mdiArea()->viewport()->rect();
+    const QList<QMdiSubWindow*> windows = d.main->mdiArea()->subWindowList(QMdiArea::CreationOrder);
     for (QMdiSubWindow* window : windows) {
       QCOMPARE(window->height(), area.height());
       QVERIFY(qAbs(window->width() - area.width() / 3) <= 1);
@@ -320,15 +241,15 @@ class DesktopTest : public QObject {
   // Guards against a document opened from the recent list after a restart getting a small default size
   // instead of the one the arrangement gives every document.
   void recentFileSizedByTheArrangement() {
-    WriteFile(path("recent.min"), "O3\r\n");
-    Desk d;
-    d.store.set("Settings", "RecentFile1", path("recent.min").toStdString());
-    d.start();
-    d.w->runCommand("mnuFileRecentFile", 1);
+    EditorSession d(false);
+    WriteFile(d.path("recent.min"), "O3\r\n");
+    d.store.set("Settings", "RecentFile1", d.path("recent.min").toStdString());
+    d.start({}, true);
+    d.main->runCommand("mnuFileRecentFile", 1);
     QApplication::processEvents();
-    QMdiSubWindow* window = d.w->mdiArea()->subWindowList().value(0);
+    QMdiSubWindow* window = d.main->mdiArea()->subWindowList().value(0);
     QVERIFY(window);
-    QCOMPARE(window->geometry(), d.w->mdiArea()->viewport()->rect());
+    QCOMPARE(window->geometry(), d.main->mdiArea()->viewport()->rect());
   }
 };
 

@@ -1,11 +1,13 @@
-// Every dialog's widget tree (names, captions, texts, visibility, enabling) against its dump under ui/golden/:
-// frmProcess in its design state and the changes each command's set-up makes, frmUGC, the parameter dialog, the
-// transformation tools, the calculators, the printer settings and the About box.
+// Every window's widget tree (names, captions, texts, visibility, enabling) against its dump under ui/golden/: the main
+// window's menus, toolbar and status bar in each document state, frmProcess in its design state and the changes each
+// command's set-up makes, frmUGC, the parameter dialog, the transformation tools, the calculators, the printer settings
+// and the About box.
 #include <QCheckBox>
 #include <QDialog>
 
 #include "EditorPtr.h"
 #include "WidgetDump.h"
+#include "app/menu_tree.h"
 #include "process_rotary/command_table.h"
 #include "support/golden_file.h"
 #include "ui/help/frmAbout.h"
@@ -14,6 +16,15 @@
 #include "ui/process/frmUGC.h"
 
 namespace {
+
+// The lines of a dump that differ from base, numbered (the main window's commands keep their places in every state).
+QString LineChanges(const QString& base, const QString& dump) {
+  const QStringList before = base.split('\n'), after = dump.split('\n');
+  QString changes;
+  for (qsizetype i = 0; i < after.size(); ++i)
+    if (i >= before.size() || before[i] != after[i]) changes += QString::number(i + 1) + ": " + after[i] + "\n";
+  return changes;
+}
 
 void CompareWithDump(const QString& form, const QString& dump) {
   const std::string mismatch =
@@ -33,14 +44,29 @@ const ToolRow kTools[] = {
 };
 // clang-format on
 
-QString Name(std::string_view s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
-
 }  // namespace
 
 class DialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Guards against: a menu item built with another name, caption, shortcut or array index than the table's, document
+  // commands shown or enabled with nothing to act on (or hidden once a document was open, even after the last one
+  // closed), rotary-tool items not following Tallix, and toolbar buttons or status panels missing or mislabelled.
+  void mainWindow() {
+    EditorSession s(false);
+    s.start({}, true);
+    const QString base = MainWindowDump(*s.main);
+    QString dump = base;
+    s.run("mnuFileNew");
+    dump += "== one document\n" + LineChanges(base, MainWindowDump(*s.main));
+    s.run("mnuFileClose");
+    dump += "== all closed\n" + LineChanges(base, MainWindowDump(*s.main));
+    s.main->commands().setVisible(quillon::TallixItems(), true);
+    dump += "== Tallix\n" + LineChanges(base, MainWindowDump(*s.main));
+    CompareWithDump("frmMain", dump);
+  }
+
   // Guards against: a control of frmProcess renamed, recaptioned or shown out of its design state, and a command's
   // set-up leaving a label beside a hidden box, an empty point group, or a box hidden that its block reads.
   void processDialog() {
@@ -51,7 +77,7 @@ class DialogsTest : public QObject {
       if (!row->setup) continue;
       frmProcess dialog;
       QCOMPARE(dialog.applySetup(row->setup(quillon::KeptState{})), QStringList());
-      dump += "== " + Name(row->name) + "\n" + WidgetTreeChanges(base, WidgetTree(dialog));
+      dump += "== " + Q(row->name) + "\n" + WidgetTreeChanges(base, WidgetTree(dialog));
     }
     CompareWithDump("frmProcess", dump);
   }

@@ -78,19 +78,6 @@ const PasteRow kPastes[] = {{"Ctrl+V lone CR", Qt::Key_V, Qt::ControlModifier, "
                             {"Shift+Insert lone CR", Qt::Key_Insert, Qt::ShiftModifier, "A\rB", "N001A\rB\n"},
                             {"Ctrl+V CR LF", Qt::Key_V, Qt::ControlModifier, "A\r\nB", "N001A\nB\n"}};
 
-// Guards against the size rule being off by one, the folder not being remembered, and line ends of the file leaking
-// into the document.
-struct SubProgramRow {
-  const char* name;
-  int size;  // bytes of the file; -1: the file does not exist; 0: cancelled
-  const char* message;
-};
-const SubProgramRow kSubPrograms[] = {
-    {"65000 bytes inserted", 65000, ""},
-    {"65001 bytes refused", 65001, " this  file は size が big きすぎるため Open ことが can not do  . "},
-    {"missing file", -1, "%1  file が Open けません."},
-    {"cancelled", 0, ""}};
-
 }  // namespace
 
 class TestEditing : public QObject {
@@ -223,8 +210,8 @@ class TestEditing : public QObject {
     EditorSession s;
     for (const quillon::CodeTemplate& t : quillon::CodeTemplateTable()) {
       frmDocument* doc = s.document("AB", 1, 0);  // nothing is added before or after the template
-      s.run(QString::fromLatin1(t.control.data(), qsizetype(t.control.size())), t.index);
-      const QString text = QString::fromLatin1(t.text.data(), qsizetype(t.text.size())) + (t.lineEnd ? "\n" : "");
+      s.run(Q(t.control), t.index);
+      const QString text = Q(t.text) + (t.lineEnd ? "\n" : "");
       QCOMPARE(Bytes(doc->text()), "A" + text + "B");
       QCOMPARE(doc->selStart(), 1 + static_cast<int>(text.size()));
       doc->setDataChanged(false);
@@ -233,25 +220,27 @@ class TestEditing : public QObject {
     QVERIFY(s.ui.messages.empty() && s.main->documents().isEmpty());
   }
 
-  void insertSubProgram_data() { AddRows(kSubPrograms); }
+  void insertSubProgram_data() { AddCases("editing_sub_program.txt"); }
   void insertSubProgram() {
-    const SubProgramRow& r = CurrentRow(kSubPrograms);
+    const Case c = CurrentCase();
+    const int size = c.number("size");
     EditorSession s;
     s.ws().settings.InsertPathName = "/start/folder";
     frmDocument* doc = s.document("X");
-    const QString folder = s.path("subs"), path = folder + "/O9000.ssb", message = QString(r.message).arg(path);
+    const QString folder = s.path("subs"), path = folder + "/O9000.ssb",
+                  message = c["message"].contains("%1") ? c["message"].arg(path) : c["message"];
     QDir().mkpath(folder);
-    if (r.size > 0) WriteFile(path, QByteArray(r.size - 2, 'A') + "\r\n");  // size - 2 bytes of "A" and one CR LF
-    if (r.size != 0) s.ui.openAnswers.push_back(ScriptedInteraction::pick(path));
+    if (size > 0) WriteFile(path, QByteArray(size - 2, 'A') + "\r\n");  // size - 2 bytes of "A" and one CR LF
+    if (size != 0) s.ui.openAnswers.push_back(ScriptedInteraction::pick(path));
     s.run("mnuInsertFile");
     QCOMPARE(s.ui.openStartFolders, std::vector<QString>{"/start/folder"});
     QCOMPARE(s.ui.openFilters[0], QString("All Files (*.*)|*.*|LIB File (*.lib)|*.lib|System Sub (*.ssb)|*.ssb"));
-    QCOMPARE(QString::fromStdString(s.ws().settings.InsertPathName), r.size == 0 ? "/start/folder" : folder);
-    const bool inserted = r.size == 65000;
-    QCOMPARE(Bytes(doc->text()), inserted ? QString(r.size - 2, 'A') + "\nX" : QString("X"));
-    QCOMPARE(doc->selStart(), inserted ? r.size - 1 : 0);
-    QCOMPARE(s.ui.messages.size(), std::size_t{*r.message ? 1u : 0u});
-    if (*r.message) QCOMPARE(s.ui.messages[0].text, message);
+    QCOMPARE(QString::fromStdString(s.ws().settings.InsertPathName), size == 0 ? "/start/folder" : folder);
+    const bool inserted = size == 65000;
+    QCOMPARE(Bytes(doc->text()), inserted ? QString(size - 2, 'A') + "\nX" : QString("X"));
+    QCOMPARE(doc->selStart(), inserted ? size - 1 : 0);
+    QCOMPARE(s.ui.messages.size(), std::size_t{message.isEmpty() ? 0u : 1u});
+    if (!message.isEmpty()) QCOMPARE(s.ui.messages[0].text, message);
   }
 
   // Guards against writing into the application folder and against the shipped comment being inserted with its file's

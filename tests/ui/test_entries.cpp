@@ -6,44 +6,22 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "EditorPtr.h"
-#include "ScriptedInteraction.h"
-#include "TestRows.h"
-#include "process/cutting_conditions.h"
 #include "test_process_support.h"
-#include "ui/documents/frmDocument.h"
 #include "ui/platform/NumberEntries.h"
 
 namespace {
 
-QString MaterialFile() {
-  return QString::fromLocal8Bit(qgetenv("QUILLON_TEST_DATA")) + "/ui/test_process_material.csv";
-}
-
-// One main window with one document (the caret in its middle) and the test
-// material loaded, as after "Material Input" once.
-struct Session {
-  QTemporaryDir tmp;
-  quillon::MemorySettingsStore store;
-  ScriptedInteraction ui;
-  EditorPtr main;
-  frmDocument* doc = nullptr;
-
+// One main window with one document (the caret in its middle) and the test material loaded, as after "Material Input"
+// once.
+struct Session : EditorSession {
   Session() {
-    main = MakeEditor(store, ui, {tmp.path().toStdString(), tmp.path().toStdString()});
-    main->load(QString());
-    main->runCommand(QStringLiteral("mnuFileNew"));
-    doc = main->ActiveDocument();
-    doc->loadText("%\n\nM30\n");
-    doc->setSelection(2, 0);
-    quillon::Workspace& ws = main.workspace();
-    ws.machine.CsvFileName = MaterialFile().toStdString();
-    quillon::ApplyCuttingConditionLoad(ws.conditions, quillon::LoadCuttingConditionTable(ws.machine.CsvFileName));
+    document("%\n\nM30\n", 2);
+    loadMaterial();
   }
-  std::string text() const { return doc->text(); }
+  std::string text() const { return main->ActiveDocument()->text(); }
 };
 
 QLineEdit* Box(QWidget* dialog, const char* name) { return dialog->findChild<QLineEdit*>(QString::fromLatin1(name)); }
@@ -220,7 +198,7 @@ class EntriesTest : public QObject {
     QFETCH(QString, box);
     QFETCH(QString, text);
     Session s;
-    const double homeX = s.main.workspace().machine.HomeX;
+    const double homeX = s.ws().machine.HomeX;
     bool closed = false;
     ModalAnswer answer([&](QWidget* dialog) {
       Activate(dialog);
@@ -237,7 +215,7 @@ class EntriesTest : public QObject {
     QVERIFY(closed);
     QVERIFY(s.ui.messages.empty());
     // A hidden index position that holds no number keeps the stored value.
-    QCOMPARE(s.main.workspace().machine.HomeX, homeX);
+    QCOMPARE(s.ws().machine.HomeX, homeX);
   }
 };
 

@@ -9,7 +9,6 @@
 #include "EditorPtr.h"
 #include "app/menu_tree.h"
 #include "document/document_edit.h"
-#include "process/cutting_conditions.h"
 #include "process/process_run.h"
 #include "process_rotary/command_table.h"
 #include "test_process_support.h"
@@ -21,20 +20,12 @@ using Boxes = QMap<QString, QString>;
 
 const std::string kDoc = "%\n\nM30\n";  // the caret on the empty line: 2
 
-QString MaterialFile() {
-  return QString::fromLocal8Bit(qgetenv("QUILLON_TEST_DATA")) + "/ui/test_process_material.csv";
-}
-
-QString Q(const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
-
 // One editor with one document holding text, the caret at caret, the test material loaded unless said otherwise.
 struct Session : EditorSession {
   quillon::Workspace& ws = main.workspace();
   explicit Session(const std::string& text = kDoc, int caret = 2, bool material = true) {
     document(text, caret);
-    if (material)
-      quillon::ApplyCuttingConditionLoad(ws.conditions,
-                                         quillon::LoadCuttingConditionTable(MaterialFile().toStdString()));
+    if (material) loadMaterial();
   }
   frmDocument* doc() const { return main->ActiveDocument(); }
   QString text() const { return Q(doc()->text()); }
@@ -86,29 +77,15 @@ class ProcessCommandsTest : public QObject {
 
   // Guards against: a command of any family wired to another row, skipping the material row's pre-fill, losing a typed
   // box or the machine's ToolFrom, landing elsewhere than the caret, or taking more than one undo to remove.
-  void everyFamilyThroughTheMenu_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<bool>("toolFrom");
-    QTest::addColumn<Boxes>("typed");
-    // The blocks' words are pinned by the golden runs; a row a family, each with the boxes its block reads.
-    // clang-format off
-    QTest::newRow("roughing: O.D.")         << "ProcessRoughOD"     << true  << Boxes{{"StartX", "40"}, {"EndZ", "-30"}};
-    QTest::newRow("finishing: O.D.")        << "ProcessFinishOD"    << false << Boxes{{"ToolNumber", "7"}, {"V", "200"}, {"StartX", "40"}};
-    QTest::newRow("grooving: O.D.")         << "ProcessGrooveOD"    << false << Boxes{{"ToolNumber", "12"}, {"StartX", "40"}, {"StartZ", "-10"}, {"EndX", "30"}, {"EndZ", "-15"}};
-    QTest::newRow("threading: O.D.")        << "ProcessThreadOD"    << false << Boxes{{"F", "2.5"}, {"StartX", "24"}, {"StartZ", "5"}, {"EndX", "20"}, {"EndZ", "-25"}};
-    QTest::newRow("drilling: corbyte")      << "ProcessDrillU"      << false << Boxes{{"U", "20"}, {"StartZ", "0"}, {"EndZ", "-40"}};
-    QTest::newRow("rotary drilling: face")  << "ProcessMDrillFace"  << true  << Boxes{{"U", "10"}, {"StartX", "50"}, {"EndZ", "-20"}};
-    QTest::newRow("tapping: face")          << "ProcessMTapFace"    << false << Boxes{{"U", "8"}, {"F", "1.25"}, {"StartX", "40"}, {"EndZ", "-15"}};
-    QTest::newRow("key way: face")          << "ProcessMKeyFace"    << false << Boxes{{"U", "10"}, {"StartX", "60"}, {"EndX", "40"}, {"EndZ", "-30"}};
-    QTest::newRow("milling: end mill face") << "ProcessMSouseiFace" << false << Boxes{{"U", "12"}, {"StartX", "50"}, {"EndX", "30"}, {"EndZ", "-5"}, {"EndC", "90"}};
-    // clang-format on
-  }
+  void everyFamilyThroughTheMenu_data() { AddCases("process_families.txt"); }
   void everyFamilyThroughTheMenu() {
-    QFETCH(QString, command);
-    QFETCH(bool, toolFrom);
-    QFETCH(Boxes, typed);
+    const Case c = CurrentCase();
+    const QString command = c["command"];
+    Boxes typed;
+    for (const QString& box : c["typed"].split(' ', Qt::SkipEmptyParts))
+      typed[box.section('=', 0, 0)] = box.section('=', 1);
     Session e;
-    e.ws.machine.ToolFrom = toolFrom;
+    e.ws.machine.ToolFrom = c.yes("toolFrom");
     e.ws.kept.MaterialOD = 60;
     const quillon::AppliedText expected = e.expected(command, typed);
     QVERIFY2(e.pick(command, TypeAndAccept(typed)), "the process dialog did not open");
@@ -177,7 +154,6 @@ class ProcessCommandsTest : public QObject {
   void cancelledDialogInsertsNothing() {
     QFETCH(QString, command);
     Session e;
-    e.ws.machine.CsvFileName = MaterialFile().toStdString();
     e.ws.kept.SpindleSpeed = 777;
     QVERIFY(e.pick(command, [](QWidget* d) {
       SetBox(d, "V", "300");

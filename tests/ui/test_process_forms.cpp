@@ -16,15 +16,6 @@
 
 namespace {
 
-// Shows a dialog modelessly as the active window, so focus and keys behave as for a user.
-void ShowActive(QWidget& w) {
-  w.show();
-  QApplication::setActiveWindow(&w);
-  QVERIFY(QTest::qWaitForWindowActive(&w));
-}
-
-QString MaterialFile() { return qEnvironmentVariable("QUILLON_TEST_DATA") + "/ui/test_process_material.csv"; }
-
 // What the three dialogs are built from; make() builds one by its caption.
 struct Forms {
   quillon::MemorySettingsStore store;

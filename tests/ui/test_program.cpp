@@ -31,39 +31,16 @@
 
 namespace {
 
-struct Session {
-  QTemporaryDir tmp;
-  quillon::MemorySettingsStore store;
-  ScriptedInteraction ui;
-  EditorPtr main;
-
-  Session() { start(); }
-  void start() {
-    main = MakeEditor(store, ui, quillon::SettingPlaces{tmp.path().toStdString(), tmp.path().toStdString()});
-    main->load(QString());
+// The outline dock's rows as "line kind text".
+QStringList Outline(frmMain& w) {
+  QStringList rows;
+  QTreeWidget* list = ProgramOutlineDock(w)->lstOutline;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = list->topLevelItem(i);
+    rows << item->text(0) + ' ' + item->text(1) + ' ' + item->text(2);
   }
-  void run(const char* control) {
-    QVERIFY2(main->action(control)->isEnabled(), control);
-    main->action(control)->trigger();
-  }
-  frmDocument* document(const std::string& text) {
-    main->action("mnuFileNew")->trigger();
-    frmDocument* doc = main->ActiveDocument();
-    doc->loadText(text);
-    doc->setDataChanged(false);
-    return doc;
-  }
-  OutlineDock* dock() const { return ProgramOutlineDock(*main); }
-  QStringList outline() const {
-    QStringList rows;
-    QTreeWidget* list = dock()->lstOutline;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-      const QTreeWidgetItem* item = list->topLevelItem(i);
-      rows << item->text(0) + ' ' + item->text(1) + ' ' + item->text(2);
-    }
-    return rows;
-  }
-};
+  return rows;
+}
 
 QTextCharFormat FormatAt(const QTextBlock& block, int column) {
   for (const QTextLayout::FormatRange& r : block.layout()->formats())
@@ -127,7 +104,7 @@ class TestProgram : public QObject {
   // colour running over blanks), which is the whole point of colouring.
   void highlighting() {
     const HighlightRow& r = CurrentRow(kHighlightRows);
-    Session s;
+    EditorSession s;
     frmDocument* doc = s.document(r.line);
     NcHighlighter& h = DocumentProgram::of(doc)->highlighter();
     QCOMPARE(FormatAt(doc->txtText->document()->firstBlock(), r.column), h.format(r.role));
@@ -136,7 +113,7 @@ class TestProgram : public QObject {
   // Guards against comments, G words and unknown tokens looking alike, and
   // against dark-on-dark (or light-on-light) text when the palette changes.
   void coloursReadableOnBothPalettes() {
-    Session s;
+    EditorSession s;
     frmDocument* doc = s.document("N000 G01 X10 (CUT) #");
     NcHighlighter& h = DocumentProgram::of(doc)->highlighter();
     for (const bool dark : {false, true}) {
@@ -162,7 +139,7 @@ class TestProgram : public QObject {
   // Guards against a keystroke re-colouring or re-lexing the whole document
   // (a 65000-byte program would lag at every key).
   void keystrokeTouchesOneBlock() {
-    Session s;
+    EditorSession s;
     frmDocument* doc = s.document(Lines(3000));
     QCoreApplication::processEvents();
     DocumentProgram* program = DocumentProgram::of(doc);
@@ -178,7 +155,7 @@ class TestProgram : public QObject {
   // Guards against the gutter cutting off digits when the program grows, or
   // changing width back and forth between 9 and 10 lines.
   void gutterWidthFollowsLineCount() {
-    Session s;
+    EditorSession s;
     frmDocument* doc = s.document("");
     auto widthFor = [&](int lines) {
       doc->loadText(Lines(lines));
@@ -195,40 +172,23 @@ class TestProgram : public QObject {
     QCOMPARE(doc->gutter->digits(), 2);
   }
 
-  // clang-format off
-  void caretPanel_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<QString>("panel");
-    QTest::newRow("start")          << "N1 G00\nN2 X5"   << 0  << "Ln 1, Col 1";
-    QTest::newRow("end of line 1")  << "N1 G00\nN2 X5"   << 6  << "Ln 1, Col 7";
-    QTest::newRow("second line")    << "N1 G00\nN2 X5"   << 9  << "Ln 2, Col 3";
-    QTest::newRow("tab is one")     << "\tX5"             << 2  << "Ln 1, Col 3";
-    QTest::newRow("CR is one")      << "X\r5\nA"          << 3  << "Ln 1, Col 4";
-    QTest::newRow("after last")     << "A\n\n"            << 3  << "Ln 3, Col 1";
-  }
-  // clang-format on
+  void caretPanel_data() { AddCases("program_caret_panel.txt"); }
   // Guards against a line or column off by one, columns counted in display
   // cells instead of characters, or the panel not following the caret.
   void caretPanel() {
-    QFETCH(QString, text);
-    QFETCH(int, caret);
-    QFETCH(QString, panel);
-    Session s;
-    frmDocument* doc = s.document(text.toStdString());
-    doc->setSelection(caret, 0);
-    QCOMPARE(s.main->findChild<QLabel*>("LnCol")->text(), panel);
+    const Case c = CurrentCase();
+    EditorSession s;
+    frmDocument* doc = s.document(c["text"].toStdString());
+    doc->setSelection(c.number("caret"), 0);
+    QCOMPARE(s.main->findChild<QLabel*>("LnCol")->text(), c["panel"]);
   }
 
   // Guards against the marker missing after typing, or staying after Save
   // (the user would save twice or, worse, trust an unsaved window).
   void modifiedMarker() {
-    Session s;
-    const QString path = s.tmp.filePath("PART.MIN");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("N1 G00\r\n");
-    file.close();
+    EditorSession s;
+    const QString path = s.path("PART.MIN");
+    WriteFile(path, "N1 G00\r\n");
     s.ui.openAnswers.push_back(ScriptedInteraction::pick(path));
     s.run("mnuFileOpen");
     frmDocument* doc = s.main->ActiveDocument();
@@ -244,22 +204,13 @@ class TestProgram : public QObject {
     QVERIFY(doc->isWindowModified());
   }
 
-  // clang-format off
-  void goToLine_data() {
-    QTest::addColumn<int>("entered");
-    QTest::addColumn<int>("line");
-    QTest::newRow("first")        << 1   << 1;
-    QTest::newRow("middle")       << 5   << 5;
-    QTest::newRow("last")         << 10  << 10;
-    QTest::newRow("past the end") << 99  << 10;
-  }
-  // clang-format on
+  void goToLine_data() { AddCases("program_go_to_line.txt"); }
   // Guards against the caret landing a line off, or a number past the end
   // taking it nowhere.
   void goToLine() {
-    QFETCH(int, entered);
-    QFETCH(int, line);
-    Session s;
+    const Case c = CurrentCase();
+    const int entered = c.number("entered"), line = c.number("line");
+    EditorSession s;
     frmDocument* doc = s.document(Lines(10));
     QCOMPARE(s.main->action("mnuSearchGoToLine")->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
     s.run("mnuSearchGoToLine");
@@ -279,54 +230,54 @@ class TestProgram : public QObject {
   // redrawing at every keystroke instead of after typing stops, or a click
   // not reaching the line.
   void outlineFollowsEditsAndClicks() {
-    Session s;
+    EditorSession s;
     s.main->show();
     QVERIFY(QTest::qWaitForWindowExposed(s.main.get()));
     frmDocument* other = s.document("OSUB\nNRTS RTS");
     frmDocument* doc = s.document("(-----< OD.ROUGH >-----)\nN000 G00 X60 T050505\nNT05 Z2\nNAP2 G81\nNEND M02");
-    QVERIFY(!s.dock()->isVisible());
+    QVERIFY(!ProgramOutlineDock(*s.main)->isVisible());
     s.run("mnuViewOutline");
-    QVERIFY(s.dock()->isVisible());
+    QVERIFY(ProgramOutlineDock(*s.main)->isVisible());
     QVERIFY(s.main->action("mnuViewOutline")->isChecked());
     // NAP2 and NEND start no process: the dock lists the NT names only.
     const QStringList rough{"1 process OD.ROUGH", "2 tool T050505", "3 name NT05", "5 end M02"};
-    QCOMPARE(s.outline(), rough);
+    QCOMPARE(Outline(*s.main), rough);
 
-    auto* delay = s.dock()->findChild<QTimer*>("outlineDelay");
+    auto* delay = ProgramOutlineDock(*s.main)->findChild<QTimer*>("outlineDelay");
     QVERIFY(delay->interval() <= 150);
     doc->setSelection(0, 0);
     QTest::keyClicks(doc->txtText, "O1");
     QTest::keyClick(doc->txtText, Qt::Key_Return);
-    QCOMPARE(s.outline(), rough);  // still typing
+    QCOMPARE(Outline(*s.main), rough);  // still typing
     QVERIFY(delay->isActive());
-    QTRY_COMPARE(s.outline().size(), 5);
-    QCOMPARE(s.outline().front(), QStringLiteral("1 program O1"));
-    QCOMPARE(s.outline().at(3), QStringLiteral("4 name NT05"));
+    QTRY_COMPARE(Outline(*s.main).size(), 5);
+    QCOMPARE(Outline(*s.main).front(), QStringLiteral("1 program O1"));
+    QCOMPARE(Outline(*s.main).at(3), QStringLiteral("4 name NT05"));
 
-    QTreeWidget* list = s.dock()->lstOutline;
+    QTreeWidget* list = ProgramOutlineDock(*s.main)->lstOutline;
     QTreeWidgetItem* nt05 = list->topLevelItem(3);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(nt05).center());
     QCOMPARE(doc->txtText->textCursor().blockNumber(), 3);
 
     s.main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(other->parentWidget()));
-    QCOMPARE(s.outline(), (QStringList{"1 program OSUB", "2 end RTS"}));
+    QCOMPARE(Outline(*s.main), (QStringList{"1 program OSUB", "2 end RTS"}));
   }
 
   // Guards against the dock's state being forgotten between runs, or the
   // menu's check mark disagreeing after the dock's own close button.
   void outlineStateKeptInSettings() {
-    Session s;
+    EditorSession s;
     s.main->show();
-    QVERIFY(!s.dock()->isVisible() && !s.main->action("mnuViewOutline")->isChecked());
+    QVERIFY(!ProgramOutlineDock(*s.main)->isVisible() && !s.main->action("mnuViewOutline")->isChecked());
     s.run("mnuViewOutline");
     s.main->close();
     QCOMPARE(s.store.get("Settings", "OutlineVisible"), std::optional<std::string>("True"));
 
     s.start();
     s.main->show();
-    QVERIFY(s.dock()->isVisible());
+    QVERIFY(ProgramOutlineDock(*s.main)->isVisible());
     QVERIFY(s.main->action("mnuViewOutline")->isChecked());
-    s.dock()->toggleViewAction()->trigger();  // what the dock's close button does
+    ProgramOutlineDock(*s.main)->toggleViewAction()->trigger();  // what the dock's close button does
     QVERIFY(!s.main->action("mnuViewOutline")->isChecked());
     QVERIFY(!s.main->workspace().settings.OutlineVisible);
   }
