@@ -62,8 +62,6 @@ class TransformTools : public QObject {
   TransformTools(Commands& commands, DocumentHost& docs, AppSettings& settings)
       : QObject(docs.window()), m_commands(commands), m_docs(docs), m_settings(settings) {
     setObjectName(QStringLiteral("TransformTools"));
-    for (const OptionBox& row : kSearchOptionBoxes) state.options.*row.option = settings.*row.setting;
-    for (const OptionBox& row : kShiftOptionBoxes) state.options.*row.option = settings.*row.setting;
   }
 
   quillon::SearchState state;
@@ -102,6 +100,7 @@ class TransformTools : public QObject {
     if (!doc) return nullptr;
     m_target = doc;
     state.searchPos = static_cast<std::size_t>(doc->selStart());
+    loadOptions();
     return doc;
   }
 
@@ -130,6 +129,14 @@ class TransformTools : public QObject {
         m_settings.*row.setting = on;
       });
     }
+  }
+
+  // The settings are loaded after the tools are made, and every box writes
+  // both, so the search takes its options from them when a tool starts.
+  void loadOptions() {
+    for (const auto& rows :
+         {std::span<const OptionBox>(kSearchOptionBoxes), std::span<const OptionBox>(kShiftOptionBoxes)})
+      for (const OptionBox& row : rows) state.options.*row.option = m_settings.*row.setting;
   }
 
   // An option changed in another dialog shows when this one comes up.
@@ -226,6 +233,7 @@ class TransformTools : public QObject {
     frmDocument* doc = m_docs.ActiveDocument();
     if (!doc) return;
     m_target = doc;
+    loadOptions();
     apply(doc, m_docs.window(),
           quillon::MenuNextFindStep(doc->text(), state, static_cast<std::size_t>(doc->selStart())));
   }
