@@ -3,8 +3,8 @@
 # Without root and without sudo it names the missing packages and the line
 # to run as root, and fails.
 set -euo pipefail
-packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core scdoc file dpkg-dev desktop-file-utils shared-mime-info libxml2-utils appstream
+packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-svg-dev libgl-dev libre2-dev libgtest-dev libgmock-dev
+          libbenchmark-dev fonts-dejavu-core scdoc file dpkg-dev desktop-file-utils shared-mime-info libxml2-utils appstream
           libfile-mimeinfo-perl groff-base mawk time clang-format clang-tidy)
 missing=()
 for p in "${packages[@]}"; do

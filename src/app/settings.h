@@ -43,6 +43,13 @@ struct AppSettings {
   int RightMerge = 0;           // millimetres
   int PrintLineNo = 1;          // 1 one column, 2 two columns
   bool OutlineVisible = false;  // the Outline dock window is shown
+  // The transformation tools' choices beside their exact behaviour.
+  bool KeepJumpTargets = false;  // Sequence Number Arrange: jumps follow their lines
+  bool ShiftWordsOnly = false;   // Size Shift: address words with plain numbers only
+  bool FindMatchCase = true;     // Find and Replace
+  bool FindWholeWord = false;
+  bool FindRegex = false;
+  bool FindWrapAround = false;
 };
 
 // Main window geometry in twips (1/1440 inch), as stored.

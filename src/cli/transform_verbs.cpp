@@ -4,15 +4,19 @@
 // byte for byte.
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <istream>
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <vector>
 
 #include "cli/byte_stream.h"
 #include "cli/cli_verbs.h"
 #include "document/text_file.h"
 #include "numbers/nc_number.h"
+#include "transform/jump_targets.h"
 #include "transform/replace.h"
 #include "transform/search_steps.h"
 #include "transform/sequence_numbers.h"
@@ -138,6 +142,23 @@ bool ReadWholeProgram(const RunInput& input, std::ostream& err, DecodedText& pro
   return true;
 }
 
+bool ReadAllBytes(const RunInput& input, std::ostream& err, std::string& bytes) {
+  LineBlockReader reader(input.source());
+  std::string_view lines;
+  while (reader.next(lines)) bytes.append(lines);
+  if (!reader.failed()) return true;
+  err << "cannot read " << input.name() << ": " << input.source().error() << "\n";
+  return false;
+}
+
+// A number option as given; NaN (refused by the range checks) when it is not
+// one or does not fit a double (1e400 must not read as 0).
+double OptionNumber(const std::string& value) {
+  const auto number = ParseStrictNumber(value);
+  if (!number || !std::isfinite(std::strtod(value.c_str(), nullptr))) return std::nan("");
+  return *number;
+}
+
 bool WriteWhole(ByteSink& sink, std::string_view bytes, std::ostream& err) {
   if (sink.write(bytes)) return true;
   err << "cannot write " << kOutputName << ": " << sink.error() << "\n";
@@ -160,11 +181,11 @@ int RunRenumber(const Args& args, ByteSource& in, ByteSink& out, std::ostream& e
   };
   const auto handle = [&](const std::string& name, const std::string* value) {
     if (name == "digits") {
-      options.digits = ReadNumber(*value);
+      options.digits = OptionNumber(*value);
     } else if (name == "start") {
-      options.start = ReadNumber(*value);
+      options.start = OptionNumber(*value);
     } else if (name == "step") {
-      options.step = ReadNumber(*value);
+      options.step = OptionNumber(*value);
     } else if (name == "space") {
       if (*value == "0")
         options.spacing = SequenceSpacing::None;
@@ -184,12 +205,15 @@ int RunRenumber(const Args& args, ByteSource& in, ByteSink& out, std::ostream& e
       options.stopAtProgramEnd = true;
     } else if (name == "continue" && !value) {
       options.continuous = true;
+    } else if (name == "keep-targets" && !value) {
+      options.keepTargets = true;
     } else {
       return false;
     }
     return true;
   };
   if (!reader.read(takesValue, handle) || badValue) return kExitUsage;
+  if (const auto problem = ArrangeOptionsProblem(options)) return reader.fail(*problem), kExitUsage;
 
   const RunInput input(reader.file(), in);
   if (!input.open(err)) return kExitUsage;
@@ -199,7 +223,7 @@ int RunRenumber(const Args& args, ByteSource& in, ByteSink& out, std::ostream& e
   bool judge = false;  // whether the line before is judged for a program end
   bool previousEnds = false, stopped = false;
   SequenceNumberer numberer(options);
-  return StreamLines(input, out, err, false, [&](std::string_view lines, std::string& written) {
+  const auto renumber = [&](std::string_view lines, std::string& written) {
     if (stopped) {
       written.append(lines);
       return true;
@@ -218,11 +242,22 @@ int RunRenumber(const Args& args, ByteSource& in, ByteSink& out, std::ostream& e
       written.append(lineEnd);
     });
     return true;
-  });
+  };
+  if (!options.keepTargets) return StreamLines(input, out, err, false, renumber);
+  // Jumps may point forward: the whole program is renumbered before they are followed.
+  std::string bytes, renumbered;
+  if (!ReadAllBytes(input, err, bytes)) return kExitIoError;
+  renumbered.reserve(bytes.size() + bytes.size() / 4);
+  renumber(bytes, renumbered);
+  const FollowedJumps followed = FollowJumps(bytes, renumbered);
+  if (!WriteWhole(out, followed.text, err)) return kExitIoError;
+  err << followed.report << "\n";
+  return kExitOk;
 }
 
 int RunShift(const Args& args, ByteSource& in, ByteSink& out, std::ostream& err) {
   std::string word, calculation;
+  bool wordsOnly = false;
   OptionReader reader(args, err, "shift");
   const auto takesValue = [](const std::string& name) { return name == "word" || name == "calc"; };
   const auto handle = [&](const std::string& name, const std::string* value) {
@@ -230,6 +265,8 @@ int RunShift(const Args& args, ByteSource& in, ByteSink& out, std::ostream& err)
       word = *value;
     else if (name == "calc")
       calculation = *value;
+    else if (name == "words-only" && !value)
+      wordsOnly = true;
     else
       return false;
     return true;
@@ -237,16 +274,21 @@ int RunShift(const Args& args, ByteSource& in, ByteSink& out, std::ostream& err)
   if (!reader.read(takesValue, handle)) return kExitUsage;
   // The dialog's buttons stay disabled while either box is empty.
   if (word.empty() || calculation.empty()) return reader.fail("--word and --calc must not be empty"), kExitUsage;
+  if (const auto problem = ShiftCalculationProblem(calculation)) return reader.fail(*problem), kExitUsage;
 
   const RunInput input(reader.file(), in);
   if (!input.open(err)) return kExitUsage;
-  const ShiftCalculation calc = ParseShiftCalculation(calculation);
+  ShiftCalculation calc = ParseShiftCalculation(calculation);
+  calc.wordsOnly = wordsOnly;
   std::size_t count = 0;
   std::optional<ShiftFailure> failure;
+  std::vector<std::string> notes;  // words-only: numbers that are none
   if (word.find('\n') != std::string::npos) {
     DecodedText program;
     if (!ReadWholeProgram(input, err, program)) return kExitIoError;
     const ShiftRun run = ShiftAll(program.text, 0, word, calc);
+    for (const ShiftSkipped& skipped : run.malformed)
+      notes.push_back(MalformedWordNote(1 + CountLineFeeds(program.text.substr(0, skipped.position)), skipped.word));
     failure = run.failure;
     if (!failure && !WriteWhole(out, ApplyLineEnds(run.text, program.style), err)) return kExitIoError;
     count = run.count;
@@ -263,6 +305,9 @@ int RunShift(const Args& args, ByteSource& in, ByteSink& out, std::ostream& err)
                                std::string(lines.substr(p, pass.impossibleLength)), p};
         return false;
       }
+      for (const ShiftSkipped& skipped : pass.malformed)
+        notes.push_back(
+            MalformedWordNote(linesBefore + 1 + CountLineFeeds(lines.substr(0, skipped.position)), skipped.word));
       count += pass.count;
       linesBefore += CountLineFeeds(lines);
       return true;
@@ -273,12 +318,14 @@ int RunShift(const Args& args, ByteSource& in, ByteSink& out, std::ostream& err)
     err << ShiftImpossibleMessage(failure->line, failure->oldWord, calculation).text << "\n";
     return kExitProcessError;
   }
+  for (const std::string& note : notes) err << note << "\n";
   err << EndOfSearchMessage(SearchEnd::ShiftSkip, count, word).text << "\n";
   return kExitOk;
 }
 
 int RunReplace(const Args& args, ByteSource& in, ByteSink& out, std::ostream& err) {
   std::string findText, replaceText;
+  SearchOptions options;
   OptionReader reader(args, err, "replace");
   const auto takesValue = [](const std::string& name) { return name == "find" || name == "with"; };
   const auto handle = [&](const std::string& name, const std::string* value) {
@@ -286,6 +333,12 @@ int RunReplace(const Args& args, ByteSource& in, ByteSink& out, std::ostream& er
       findText = *value;
     else if (name == "with")
       replaceText = *value;
+    else if (name == "ignore-case" && !value)
+      options.matchCase = false;
+    else if (name == "whole-word" && !value)
+      options.wholeWord = true;
+    else if (name == "regex" && !value)
+      options.regex = true;
     else
       return false;
     return true;
@@ -294,11 +347,21 @@ int RunReplace(const Args& args, ByteSource& in, ByteSink& out, std::ostream& er
   // An empty replacement is not possible in the dialog either.
   if (findText.empty() || replaceText.empty()) return reader.fail("--find and --with must not be empty"), kExitUsage;
 
+  const TextMatcher matcher(findText, options, &replaceText);
+  if (!matcher.error().empty()) return reader.fail(PatternMessage("", matcher.error()).text), kExitUsage;
+
   const RunInput input(reader.file(), in);
   if (!input.open(err)) return kExitUsage;
   std::size_t count = 0;
   int exit = kExitOk;
-  if (findText.find('\n') != std::string::npos) {
+  if (!options.exact()) {
+    // As the dialog sees the text: a pattern may reach over line ends.
+    DecodedText program;
+    if (!ReadWholeProgram(input, err, program)) return kExitIoError;
+    const ReplaceRun run = ReplaceAll(program.text, 0, matcher, replaceText);
+    if (!WriteWhole(out, ApplyLineEnds(run.text, program.style), err)) return kExitIoError;
+    count = run.count;
+  } else if (findText.find('\n') != std::string::npos) {
     DecodedText program;
     if (!ReadWholeProgram(input, err, program)) return kExitIoError;
     const ReplaceRun run = ReplaceAll(program.text, 0, findText, replaceText);

@@ -27,18 +27,23 @@ constexpr OptionUsage kRenumberOptions[] = {
   {"--after-line",     "LINE",        "start at the line after LINE instead of the top"},
   {"--stop-m02",       nullptr,       "stop at M02 and RTS"},
   {"--continue",       nullptr,       "numbers run on past a program end"},
+  {"--keep-targets",   nullptr,       "GOTO N.. and IF [..] N.. jumps follow their lines to the new numbers; indented labels are labels"},
 };
 
 constexpr OptionUsage kShiftOptions[] = {
   // name              value          text
   {"--word",           "WORD",        "the address word whose values change, e.g. X"},
   {"--calc",           "CALC",        "the arithmetic applied to each value, e.g. '*0.8' or '+1.5'"},
+  {"--words-only",     nullptr,       "change address words with a plain number only: not in comments or brackets, not after a letter or _"},
 };
 
 constexpr OptionUsage kReplaceOptions[] = {
   // name              value          text
   {"--find",           "TEXT",        "the text to find (not empty)"},
   {"--with",           "TEXT",        "the text written instead (not empty)"},
+  {"--ignore-case",    nullptr,       "letters match in either case"},
+  {"--whole-word",     nullptr,       "no letter before a match starting with a letter, no digit or point after one ending with a digit"},
+  {"--regex",          nullptr,       "TEXT is an RE2 regular expression; \\1 to \\9 in the replacement name its groups"},
 };
 
 constexpr OptionUsage kCalcOptions[] = {

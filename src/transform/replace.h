@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "transform/search.h"
+#include "transform/text_matcher.h"
 
 namespace quillon {
 
@@ -39,6 +40,13 @@ std::size_t AppendReplaced(std::string_view text, std::size_t from, std::string_
 // Every occurrence from searchPos on, in one pass. The caret keeps its place
 // among the words around it (inside a replaced occurrence: after it).
 ReplaceRun ReplaceAll(std::string_view text, std::size_t searchPos, std::string_view findText,
+                      std::string_view replaceText, std::size_t caret = 0);
+
+// The same runs with the search options: each match of the matcher is
+// replaced by its replacement (groups filled in for a regex).
+std::size_t AppendReplaced(std::string_view text, std::size_t from, const TextMatcher& matcher,
+                           std::string_view replaceText, std::string& out, ReplaceMarks* marks = nullptr);
+ReplaceRun ReplaceAll(std::string_view text, std::size_t searchPos, const TextMatcher& matcher,
                       std::string_view replaceText, std::size_t caret = 0);
 
 }  // namespace quillon

@@ -11,6 +11,19 @@
 
 namespace quillon {
 
+// The choices of Find and Replace beside today's exact search, and size
+// shift's address-words rule. All off (match case on) is the exact search.
+struct SearchOptions {
+  bool matchCase = true;
+  bool wholeWord = false;   // not glued to a letter before or a digit or point after
+  bool regex = false;       // RE2 syntax; the replacement may name \1 ... \9
+  bool wrapAround = false;  // a search that meets the end goes on at the top
+  bool shiftWordsOnly = false;
+
+  // Whether a search finds what the exact search finds.
+  bool exact() const { return matchCase && !wholeWord && !regex; }
+};
+
 // One per main window, shared by Find, Replace, Size Shift, Next Find and the
 // auto-number typing. findText and replaceText are document bytes; for size
 // shift replaceText holds the calculation.
@@ -20,6 +33,7 @@ struct SearchState {
   std::string replaceText;
   std::size_t replaceCount = 0;  // changes made in the current run
   bool firstFind = true;         // no occurrence selected yet in this run
+  SearchOptions options;
 };
 
 // First exact, case-sensitive occurrence of findText starting at or after

@@ -1,10 +1,12 @@
 #include "transform/search_steps.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "transform/replace.h"
 #include "transform/size_shift.h"
+#include "transform/text_matcher.h"
 
 namespace quillon {
 namespace {
@@ -65,6 +67,38 @@ std::size_t FindAcross(std::string_view written, std::string_view rest, std::str
   return r == std::string_view::npos ? r : written.size() + r;
 }
 
+// The matcher of a search that uses its options; none for the exact search
+// (size shift always searches exactly).
+std::unique_ptr<TextMatcher> OptionsMatcher(const SearchState& state, bool forReplace = false) {
+  if (state.options.exact() && !state.options.wrapAround) return nullptr;
+  return std::make_unique<TextMatcher>(state.findText, state.options, forReplace ? &state.replaceText : nullptr);
+}
+
+// The next occurrence from pos; with wrap around, one that is not there
+// is looked for again from the top.
+std::optional<Match> NextMatch(std::string_view text, std::size_t pos, const SearchState& state,
+                               const TextMatcher* matcher) {
+  if (!matcher) return FindNextOccurrence(text, pos, state.findText);
+  auto match = pos <= text.size() ? matcher->find(text, pos) : std::nullopt;
+  if (!match && state.options.wrapAround && pos > 0) match = matcher->find(text, 0);
+  return match;
+}
+
+// A pattern RE2 refuses ends the run with its reason.
+bool RefusedPattern(const TextMatcher* matcher, std::string_view title, DocumentEdit& outcome, SearchState& state) {
+  if (!matcher || matcher->error().empty()) return false;
+  outcome.message = PatternMessage(title, matcher->error());
+  state.firstFind = true;
+  state.replaceCount = 0;
+  return true;
+}
+
+ShiftCalculation StateCalculation(const SearchState& state) {
+  ShiftCalculation calculation = ParseShiftCalculation(state.replaceText);
+  calculation.wordsOnly = state.options.shiftWordsOnly;
+  return calculation;
+}
+
 std::size_t LineOf(std::string_view text, std::size_t position) {
   const auto head = text.substr(0, position);
   return 1 + static_cast<std::size_t>(std::count(head.begin(), head.end(), '\n'));
@@ -113,7 +147,9 @@ std::optional<Match> FindAfterEdit(std::string_view text, const DocumentEdit& ch
 DocumentEdit FindStep(std::string_view text, SearchState& state, bool fromTop) {
   if (fromTop) state.searchPos = 0;
   DocumentEdit outcome = NoChange();
-  if (auto match = FindNextOccurrence(text, state.searchPos, state.findText)) {
+  const auto matcher = OptionsMatcher(state);
+  if (RefusedPattern(matcher.get(), "Find", outcome, state)) return outcome;
+  if (auto match = NextMatch(text, state.searchPos, state, matcher.get())) {
     state.searchPos = match->start + match->length;
     outcome.select = match;
   } else {
@@ -125,7 +161,9 @@ DocumentEdit FindStep(std::string_view text, SearchState& state, bool fromTop) {
 DocumentEdit MenuNextFindStep(std::string_view text, SearchState& state, std::size_t caret) {
   state.searchPos = caret + 1;
   DocumentEdit outcome = NoChange();
-  if (auto match = FindNextOccurrence(text, state.searchPos, state.findText)) {
+  const auto matcher = OptionsMatcher(state);
+  if (RefusedPattern(matcher.get(), "Find", outcome, state)) return outcome;
+  if (auto match = NextMatch(text, state.searchPos, state, matcher.get())) {
     state.searchPos = match->start + match->length;
     outcome.select = match;
   } else {
@@ -137,17 +175,24 @@ DocumentEdit MenuNextFindStep(std::string_view text, SearchState& state, std::si
 DocumentEdit ChangeStep(ChangeTool tool, std::string_view text, Match selection, SearchState& state, bool fromTop) {
   if (fromTop) state.searchPos = 0;
   DocumentEdit outcome = NoChange();
+  const auto matcher = tool == ChangeTool::Replace ? OptionsMatcher(state, true) : nullptr;
+  if (RefusedPattern(matcher.get(), "Replace", outcome, state)) return outcome;
   if (state.firstFind) {
     state.firstFind = false;
-  } else if (SelectionSpells(text, selection, state.findText)) {
-    if (tool == ChangeTool::Replace) {
+  } else if (matcher ? matcher->matchesAt(text, selection) : SelectionSpells(text, selection, state.findText)) {
+    if (matcher) {
+      std::string written = matcher->replacement(text, selection, state.replaceText);
+      const std::size_t end = selection.start + written.size();
+      outcome = ReplaceSpan(selection.start, selection.length, std::move(written), end);
+      state.searchPos = end;
+      ++state.replaceCount;
+    } else if (tool == ChangeTool::Replace) {
       ReplaceStep step = ReplaceAtSelection(selection.start, state.findText, state.replaceText);
       outcome = std::move(step.edit);
       state.searchPos = step.searchPos;
       ++state.replaceCount;
     } else {
-      ShiftStep step =
-          ShiftValueAtSelection(text, selection.start, state.findText, ParseShiftCalculation(state.replaceText));
+      ShiftStep step = ShiftValueAtSelection(text, selection.start, state.findText, StateCalculation(state));
       state.searchPos = step.searchPos;
       if (step.outcome == ShiftOutcome::Impossible) {
         outcome.message = ShiftImpossibleMessage(LineOf(text, selection.start), step.oldWord, state.replaceText);
@@ -162,7 +207,14 @@ DocumentEdit ChangeStep(ChangeTool tool, std::string_view text, Match selection,
     state.searchPos = std::min(selection.start, text.size());
   }
 
-  if (auto match = FindAfterEdit(text, outcome, state.searchPos, state.findText)) {
+  std::optional<Match> match;
+  if (!matcher)
+    match = FindAfterEdit(text, outcome, state.searchPos, state.findText);
+  else if (outcome.changesText)
+    match = NextMatch(ApplyDocumentEdit(text, {}, outcome).text, state.searchPos, state, matcher.get());
+  else
+    match = NextMatch(text, state.searchPos, state, matcher.get());
+  if (match) {
     state.searchPos = match->start + match->length;
     outcome.select = match;
   } else {
@@ -174,7 +226,9 @@ DocumentEdit ChangeStep(ChangeTool tool, std::string_view text, Match selection,
 DocumentEdit SkipStep(ChangeTool tool, std::string_view text, SearchState& state, bool fromTop) {
   if (fromTop) state.searchPos = 0;
   DocumentEdit outcome = NoChange();
-  if (auto match = FindNextOccurrence(text, state.searchPos, state.findText)) {
+  const auto matcher = tool == ChangeTool::Replace ? OptionsMatcher(state) : nullptr;
+  if (RefusedPattern(matcher.get(), "Replace", outcome, state)) return outcome;
+  if (auto match = NextMatch(text, state.searchPos, state, matcher.get())) {
     state.searchPos = match->start + match->length;
     outcome.select = match;
   } else {
@@ -190,14 +244,19 @@ DocumentEdit AllChangeStep(ChangeTool tool, std::string_view text, std::size_t c
   std::string changed;
   std::size_t count = 0;
   std::size_t caretAfter = 0;
+  const auto matcher = tool == ChangeTool::Replace ? OptionsMatcher(state, true) : nullptr;
+  if (RefusedPattern(matcher.get(), "Replace", outcome, state)) return outcome;
+  // With wrap around every occurrence of the text is changed.
+  if (matcher && state.options.wrapAround) state.searchPos = 0;
   if (tool == ChangeTool::Replace) {
-    ReplaceRun run = ReplaceAll(text, state.searchPos, state.findText, state.replaceText, caret);
+    ReplaceRun run = matcher ? ReplaceAll(text, state.searchPos, *matcher, state.replaceText, caret)
+                             : ReplaceAll(text, state.searchPos, state.findText, state.replaceText, caret);
     count = run.count;
     caretAfter = run.caret;
     state.searchPos = run.searchPos;
     changed = std::move(run.text);
   } else {
-    ShiftRun run = ShiftAll(text, state.searchPos, state.findText, ParseShiftCalculation(state.replaceText), caret);
+    ShiftRun run = ShiftAll(text, state.searchPos, state.findText, StateCalculation(state), caret);
     state.searchPos = run.searchPos;
     if (run.failure) {
       outcome.select = Match{run.failure->position, state.findText.size()};

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "numbers/nc_number.h"
+#include "transform/jump_targets.h"
 
 namespace quillon {
 namespace {
@@ -107,6 +108,9 @@ class Arranger {
 
 bool IsUpperCase(int ch) { return ch >= 'A' && ch <= 'Z'; }
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool IsNumberCharacter(char ch) { return IsDigit(ch) || ch == '+' || ch == '-' || ch == '.'; }
+
+bool IsWhole(double v) { return std::isfinite(v) && v == std::trunc(v); }
 
 }  // namespace
 
@@ -123,7 +127,33 @@ bool SequenceNumberer::nextLine(bool previousEndsProgram) {
   return true;
 }
 
-void SequenceNumberer::appendLine(std::string_view line, std::string& out) {
+std::optional<double> SequenceNumberer::appendLine(std::string_view line, std::string& out) {
+  if (m_options.keepTargets) {
+    std::size_t indent = 0;
+    while (indent < line.size() && (line[indent] == ' ' || line[indent] == '\t')) ++indent;
+    if (indent > 0 && indent + 1 < line.size() && line[indent] == 'N') {
+      if (IsUpperCase(static_cast<unsigned char>(line[indent + 1]))) {
+        // An indented label keeps its text and uses up a number.
+        out.append(line);
+        advance();
+        return std::nullopt;
+      }
+      if (IsDigit(line[indent + 1])) {
+        // An indented number is renumbered where it stands.
+        out.append(line.substr(0, indent));
+        return appendWords(line.substr(indent), out);
+      }
+    }
+  }
+  return appendWords(line, out);
+}
+
+void SequenceNumberer::advance() {
+  m_n += m_options.step;
+  if (m_n > m_largest) m_n = m_options.step;
+}
+
+std::optional<double> SequenceNumberer::appendWords(std::string_view line, std::string& out) {
   // Past the line's text stands its line end (or the end of the text, which
   // every rule below treats alike).
   const auto charAt = [line](std::size_t k) -> int {
@@ -131,7 +161,7 @@ void SequenceNumberer::appendLine(std::string_view line, std::string& out) {
   };
   if (KeepsLineUnnumbered(charAt(0))) {
     out.append(line);
-    return;
+    return std::nullopt;
   }
   std::size_t oldWordEnd = 0;  // the old word (N word or label) ends here
   bool label = false;
@@ -144,10 +174,9 @@ void SequenceNumberer::appendLine(std::string_view line, std::string& out) {
              line[oldWordEnd] != '\r')
         ++oldWordEnd;
     } else {
-      // The character after N belongs to the old word unless it ends the
-      // line: a line of just "N" keeps its line end.
-      if (oldWordEnd < line.size() && line[oldWordEnd] != '\r') ++oldWordEnd;
-      while (oldWordEnd < line.size() && IsDigit(line[oldWordEnd])) ++oldWordEnd;
+      // Digits, signs and points after N belong to the old word; anything
+      // else ("N(", "Na") stays in the text.
+      while (oldWordEnd < line.size() && IsNumberCharacter(line[oldWordEnd])) ++oldWordEnd;
     }
   }
   std::size_t restStart = oldWordEnd;
@@ -169,8 +198,10 @@ void SequenceNumberer::appendLine(std::string_view line, std::string& out) {
     }
   }
   out.append(line.substr(restStart));
-  m_n += m_options.step;
-  if (m_n > m_largest) m_n = m_options.step;
+  const double given = m_n;
+  advance();
+  if (label) return std::nullopt;
+  return given;
 }
 
 bool EndsProgram(std::string_view line, std::size_t from) {
@@ -251,9 +282,23 @@ std::optional<std::string> AutoNumberPrefix(std::string_view text, std::size_t c
   }
 }
 
+std::optional<std::string> ArrangeOptionsProblem(const ArrangeOptions& options) {
+  if (!IsWhole(options.digits) || options.digits < 1 || options.digits > 9)
+    return "Digit Number must be a whole number from 1 to 9.";
+  if (!IsWhole(options.start) || options.start < 0 || options.start > kLargestArrangeValue)
+    return "Start Number must be a whole number from 0 to 999999999.";
+  if (!IsWhole(options.step) || options.step < 1 || options.step > kLargestArrangeValue)
+    return "Add Value must be a whole number from 1 to 999999999.";
+  return std::nullopt;
+}
+
 DocumentEdit ArrangeEdit(std::string_view text, const ArrangeOptions& options, std::size_t caret) {
   ArrangeResult result = ArrangeSequenceNumbers(text, options, caret);
-  return ChangedSpan(text, result.text, result.caret);
+  if (!options.keepTargets) return ChangedSpan(text, result.text, result.caret);
+  FollowedJumps followed = FollowJumps(text, result.text);
+  DocumentEdit edit = ChangedSpan(text, followed.text, followed.text.size());
+  edit.message = ToolMessage{"Sequence Number Arrange", followed.report};
+  return edit;
 }
 
 }  // namespace quillon

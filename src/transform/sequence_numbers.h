@@ -22,7 +22,15 @@ struct ArrangeOptions {
   bool fromTop = true;            // else start at the line after the caret's line
   bool stopAtProgramEnd = false;  // "Stop at M02 and RTS"
   bool continuous = false;        // numbers run on past a program end
+  // Jumps (GOTO N…, IF […] N…) follow their lines to the new numbers, and a
+  // label behind blanks is a label as one at the line start is.
+  bool keepTargets = false;
 };
+
+// Why the options cannot be run (digits 1-9, step 1 or more, start 0 or
+// more, all whole and below kLargestArrangeValue); none when they can.
+inline constexpr double kLargestArrangeValue = 999999999;
+std::optional<std::string> ArrangeOptionsProblem(const ArrangeOptions& options);
 
 struct ArrangeResult {
   std::string text;
@@ -41,10 +49,17 @@ class SequenceNumberer {
   // that line and all after it stay as they are.
   bool nextLine(bool previousEndsProgram);
 
-  // Appends the line (its text without the line end) as renumbered to out.
-  void appendLine(std::string_view line, std::string& out);
+  // Appends the line (its text without the line end) as renumbered to out;
+  // the number it was given, none for a line kept as it was (labels use up
+  // their number but are not given it).
+  std::optional<double> appendLine(std::string_view line, std::string& out);
+  // D as whole digits, the width of the run's words.
+  int width() const { return m_width; }
 
  private:
+  std::optional<double> appendWords(std::string_view line, std::string& out);
+  void advance();
+
   ArrangeOptions m_options;
   double m_n;        // the running number
   double m_largest;  // D nines

@@ -6,8 +6,94 @@
 #include <cstdint>
 
 #include "numbers/nc_number.h"
+#include "program/nc_lexer.h"
 
 namespace quillon {
+namespace {
+
+bool IsLetter(char ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'); }
+bool IsValueCharacter(char ch) { return (ch >= '0' && ch <= '9') || ch == '.' || ch == '+' || ch == '-'; }
+
+// The words-only judge with the lexed line kept: a run meets many
+// occurrences on one line.
+class ShiftJudge {
+ public:
+  ShiftWordAt judge(std::string_view text, std::size_t p, std::size_t findLength) {
+    ShiftWordAt at;
+    if (p > 0 && (IsLetter(text[p - 1]) || text[p - 1] == '_')) return at;
+    const std::size_t lineStart = p == 0 ? 0 : text.rfind('\n', p - 1) + 1;  // npos + 1 == 0
+    if (lineStart != m_lineStart || text.data() != m_text) {
+      const std::size_t lf = text.find('\n', p);
+      m_lexer.lex(text.substr(lineStart, (lf == std::string_view::npos ? text.size() : lf) - lineStart));
+      m_lineStart = lineStart;
+      m_text = text.data();
+    }
+    if (InCommentOrBrackets(text.substr(lineStart), static_cast<std::uint32_t>(p - lineStart))) return at;
+    std::size_t q = p + findLength;
+    while (q < text.size() && text[q] == ' ') ++q;
+    if (q < text.size() && text[q] == '=') {
+      at.equals = true;
+      ++q;
+      while (q < text.size() && text[q] == ' ') ++q;
+    }
+    const std::size_t start = q;
+    while (q < text.size() && IsValueCharacter(text[q])) ++q;
+    at.number = text.substr(start, q - start);
+    at.valueEnd = q;
+    if (at.number.empty()) {
+      at.kind = ShiftWordKind::NoNumber;
+    } else if (IsNcNumber(at.number)) {
+      at.kind = ShiftWordKind::Number;
+    } else {
+      // A sign before a name or a bracket is an expression (Z=-PL), not a number gone wrong.
+      const bool signsOnly = at.number.find_first_not_of("+-") == std::string_view::npos;
+      const bool nameFollows = q < text.size() && (IsLetter(text[q]) || text[q] == '[');
+      at.kind = signsOnly && nameFollows ? ShiftWordKind::NoNumber : ShiftWordKind::Malformed;
+    }
+    return at;
+  }
+
+ private:
+  bool InCommentOrBrackets(std::string_view line, std::uint32_t offset) const {
+    const Token* token = TokenAt(m_lexer.tokens(), offset);
+    if (!token) return false;
+    if (IsComment(token->kind) || token->depth > 0 || token->has(kTokenInBrackets)) return true;
+    if (token->kind == TokenKind::BracketOpen || token->kind == TokenKind::BracketClose) return true;
+    // Inside a word's own bracket value (X[VC1+Z2]).
+    int open = 0;
+    for (std::uint32_t k = token->start; k < offset && k < line.size(); ++k)
+      open += line[k] == '[' ? 1 : line[k] == ']' ? -1 : 0;
+    return open > 0;
+  }
+
+  LineLexer m_lexer;
+  std::size_t m_lineStart = std::string_view::npos;
+  const char* m_text = nullptr;
+};
+
+}  // namespace
+
+std::optional<std::string> ShiftCalculationProblem(std::string_view calculation) {
+  std::string_view operand = calculation;
+  if (!operand.empty() && (operand.front() == '*' || operand.front() == '/')) operand.remove_prefix(1);
+  const std::string shown = "Calculation \"" + Latin1ToUtf8(calculation) + "\": ";
+  if (operand.find_first_not_of(" \t") == std::string_view::npos) return shown + "the number is missing.";
+  // A lone sign is the number's sign without the number.
+  const std::size_t first = operand.find_first_not_of(" \t");
+  if ((operand[first] == '+' || operand[first] == '-') &&
+      operand.find_first_not_of(" \t", first + 1) == std::string_view::npos)
+    return shown + "the number is missing.";
+  if (!ParseStrictNumber(operand)) return shown + "\"" + Latin1ToUtf8(operand) + "\" is not a number.";
+  return std::nullopt;
+}
+
+std::string MalformedWordNote(std::size_t line, std::string_view word) {
+  return "line " + std::to_string(line) + ": " + Latin1ToUtf8(word) + " is not a number, left as it is";
+}
+
+ShiftWordAt JudgeShiftWord(std::string_view text, std::size_t p, std::size_t findLength) {
+  return ShiftJudge().judge(text, p, findLength);
+}
 
 ShiftCalculation ParseShiftCalculation(std::string_view calculation) {
   if (!calculation.empty() && calculation.front() == '*')
@@ -133,6 +219,25 @@ ShiftOutcome AppendShiftWord(std::string_view findText, std::string_view followi
   return ShiftOutcome::Shifted;
 }
 
+namespace {
+
+// The words-only step on a judged occurrence; consumed as AppendShiftWord sets it.
+ShiftOutcome AppendJudgedWord(std::string_view findText, std::size_t wordEnd, const ShiftWordAt& at,
+                              const ShiftCalculation& calculation, std::string& out, std::size_t& consumed) {
+  consumed = at.kind == ShiftWordKind::Number ? at.valueEnd - wordEnd : 0;
+  if (at.kind != ShiftWordKind::Number) return ShiftOutcome::NoNumber;
+  const auto shifted = ApplyShiftCalculation(ReadNumber(at.number), calculation);
+  char number[kShiftValueChars];
+  const std::size_t length = shifted ? WriteShiftValue(*shifted, number) : 0;
+  if (length == 0) return ShiftOutcome::Impossible;
+  out.append(findText);
+  if (at.equals) out.push_back('=');
+  out.append(number, length);
+  return ShiftOutcome::Shifted;
+}
+
+}  // namespace
+
 ShiftWord ShiftWordFor(std::string_view findText, std::string_view following, const ShiftCalculation& calculation) {
   ShiftWord result;
   result.outcome = AppendShiftWord(findText, following, calculation, result.word, result.consumed);
@@ -142,7 +247,12 @@ ShiftWord ShiftWordFor(std::string_view findText, std::string_view following, co
 ShiftStep ShiftValueAtSelection(std::string_view text, std::size_t start, std::string_view findText,
                                 const ShiftCalculation& calculation) {
   const std::size_t after = std::min(start + findText.size(), text.size());
-  const ShiftWord word = ShiftWordFor(findText, text.substr(after, kShiftScanLength), calculation);
+  ShiftWord word;
+  if (calculation.wordsOnly)
+    word.outcome = AppendJudgedWord(findText, after, JudgeShiftWord(text, start, findText.size()), calculation,
+                                    word.word, word.consumed);
+  else
+    word = ShiftWordFor(findText, text.substr(after, kShiftScanLength), calculation);
   ShiftStep step;
   step.outcome = word.outcome;
   step.searchPos = start + 1;
@@ -155,6 +265,7 @@ ShiftStep ShiftValueAtSelection(std::string_view text, std::size_t start, std::s
 ShiftPass AppendShifted(std::string_view text, std::size_t from, std::string_view findText,
                         const ShiftCalculation& calculation, std::string& out, ShiftMarks* marks) {
   ShiftPass pass;
+  ShiftJudge judge;
   std::size_t pos = from;
   for (;;) {
     const std::size_t p = text.find(findText, pos);
@@ -162,8 +273,15 @@ ShiftPass AppendShifted(std::string_view text, std::size_t from, std::string_vie
     const std::size_t wordEnd = p + findText.size();
     std::size_t consumed = 0;
     out.append(text.substr(pos, p - pos));
-    const ShiftOutcome outcome =
-        AppendShiftWord(findText, text.substr(wordEnd, kShiftScanLength), calculation, out, consumed);
+    ShiftOutcome outcome;
+    if (calculation.wordsOnly) {
+      const ShiftWordAt at = judge.judge(text, p, findText.size());
+      outcome = AppendJudgedWord(findText, wordEnd, at, calculation, out, consumed);
+      if (at.kind == ShiftWordKind::Malformed)
+        pass.malformed.push_back({p, std::string(text.substr(p, at.valueEnd - p))});
+    } else {
+      outcome = AppendShiftWord(findText, text.substr(wordEnd, kShiftScanLength), calculation, out, consumed);
+    }
     if (outcome == ShiftOutcome::Impossible) {
       pass.impossibleAt = p;
       pass.impossibleLength = findText.size() + consumed;
@@ -217,6 +335,7 @@ ShiftRun ShiftAll(std::string_view text, std::size_t searchPos, std::string_view
   }
   run.text = std::move(out);
   run.count = pass.count;
+  run.malformed = pass.malformed;
   run.caret = marks.newCaret;
   run.searchPos = marks.searchPos;
   return run;

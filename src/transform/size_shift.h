@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "transform/search.h"
 
@@ -15,7 +16,15 @@ enum class ShiftOperation { Add, Multiply, Divide };
 struct ShiftCalculation {
   ShiftOperation operation = ShiftOperation::Add;
   double operand = 0.0;
+  // Only address words with a plain number change (ShiftWordAt): not inside
+  // comments or brackets, not the tail of a longer name, not a variable or
+  // expression value.
+  bool wordsOnly = false;
 };
+
+// Why a calculation cannot be run: its number is missing or is not one
+// ("*", "+", "*nan", "abc"); none when it can.
+std::optional<std::string> ShiftCalculationProblem(std::string_view calculation);
 
 // "*0.8" multiplies, "/2" divides, anything else ("10", "+10", "-10") adds
 // its leading number; text without a number reads as 0.
@@ -58,6 +67,22 @@ bool ShiftAlwaysWritable(const ShiftCalculation& calculation);
 
 enum class ShiftOutcome { NoNumber, Shifted, Impossible };
 
+// How the words-only rule judges one occurrence of the find text.
+enum class ShiftWordKind {
+  Number,     // an address word with a plain number: it changes
+  NotAWord,   // in a comment or brackets, or after a letter or "_"
+  NoNumber,   // no value, or a variable or expression (Z=-PL, X[VC1])
+  Malformed,  // number characters that make no number (X.1.26, Z--3)
+};
+struct ShiftWordAt {
+  ShiftWordKind kind = ShiftWordKind::NotAWord;
+  std::size_t valueEnd = 0;  // Number and Malformed: where the number characters end
+  bool equals = false;       // an "=" before the number
+  std::string_view number;   // Number and Malformed: the number characters
+};
+// The occurrence of findText at p in text (any span of whole lines).
+ShiftWordAt JudgeShiftWord(std::string_view text, std::size_t p, std::size_t findLength);
+
 // The new word for one occurrence of findText followed by `following`.
 struct ShiftWord {
   ShiftOutcome outcome = ShiftOutcome::NoNumber;
@@ -80,6 +105,11 @@ struct ShiftStep {
 ShiftStep ShiftValueAtSelection(std::string_view text, std::size_t start, std::string_view findText,
                                 const ShiftCalculation& calculation);
 
+struct ShiftSkipped {
+  std::size_t position = 0;  // in text
+  std::string word;          // the address word and its number characters
+};
+
 // Where an all-at-once run met a value it cannot calculate; nothing changes then.
 struct ShiftFailure {
   std::size_t line = 0;      // 1-based line of the occurrence
@@ -88,10 +118,11 @@ struct ShiftFailure {
 };
 
 struct ShiftRun {
-  std::string text;           // the whole new text (the input when it failed)
-  std::size_t count = 0;      // words changed
-  std::size_t caret = 0;      // where the caret given to the run lands in the new text
-  std::size_t searchPos = 0;  // where the run's search stands afterwards
+  std::vector<ShiftSkipped> malformed;  // words-only: positions in the input text
+  std::string text;                     // the whole new text (the input when it failed)
+  std::size_t count = 0;                // words changed
+  std::size_t caret = 0;                // where the caret given to the run lands in the new text
+  std::size_t searchPos = 0;            // where the run's search stands afterwards
   std::optional<ShiftFailure> failure;
 };
 
@@ -108,11 +139,15 @@ struct ShiftMarks {
 // in text, leaving out incomplete; the count is that of the words changed.
 struct ShiftPass {
   std::size_t count = 0;
+  std::vector<ShiftSkipped> malformed;  // words-only: left because their number is none
   std::optional<std::size_t> impossibleAt;
   std::size_t impossibleLength = 0;  // of the old word there
 };
 ShiftPass AppendShifted(std::string_view text, std::size_t from, std::string_view findText,
                         const ShiftCalculation& calculation, std::string& out, ShiftMarks* marks = nullptr);
+
+// "line 40: X.1.26 is not a number, left as it is"
+std::string MalformedWordNote(std::size_t line, std::string_view word);
 
 // Every occurrence from searchPos on in one pass. After a change the search
 // goes on behind the written word, so the run always ends. The caret keeps

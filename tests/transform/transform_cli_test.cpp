@@ -65,6 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Golden, TransformGoldenTest, ::testing::Values(
                                                                                                                   "rough_crlf.min",   "rough_renumber_after5.expected",   "",                                     0},
     // D4 S100 A5, no blank: 100, 105, 110, 115, 120
     GoldenCase{"RenumberLf",      RunRenumber, {"--digits=4", "--start=100", "--step=5", "--space=0"},        "lathe_lf.min",     "lathe_renumber.expected",          "",                                     0},
+    // GOTO and IF jumps follow their lines; the indented label NALM1 uses up number 4, the indented N10 becomes N005
+    GoldenCase{"RenumberKeepTargets",RunRenumber,{"--keep-targets"},                                          "macro_jumps.min",  "macro_jumps_keep.expected",        "3 jump references updated.\nline 13: GOTO N77 has no target\n", 0},
     GoldenCase{"RenumberNoFinalEnd",RunRenumber,{},                                                           "no_final_end.min", "no_final_end_renumber.expected",   "",                                     0},
     // 100*0.5=50, 40*0.5=20, 60*0.5=30, 80*0.5=40, 200*0.5=100
     GoldenCase{"ShiftCrLf",       RunShift, {"--word", "X", "--calc", "*0.5"},                             "rough_crlf.min",   "rough_shift.expected",             "5 times size shifted.\n",              0},

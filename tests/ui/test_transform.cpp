@@ -242,6 +242,82 @@ class TestTransform : public QObject {
     QCOMPARE(Bytes(doc->text()), c["text"]);
   }
 
+  // Guards against an option box that is not remembered for the next run, or does not reach the tool: each box is
+  // ticked, used, and found ticked after a restart.
+  void optionBoxesRemembered_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("expected");
+    // clang-format off
+    QTest::newRow("keep targets") << "mnuToolsNumberArrange" << "frmNumberArrange" << "KeepTargets"       << "KeepJumpTargets" << ""                      << "Command1"  << "N001 G00\nN002 GOTO N001";
+    QTest::newRow("words only")   << "mnuToolsSizeShift"     << "frmSizeShift"     << "WordsOnly"         << "ShiftWordsOnly"  << "txtFind=X txtValue=+1" << "AllChange" << "N7 G00\nGOTO N7";
+    QTest::newRow("whole word")   << "mnuSearchReplace"      << "frmReplace"       << "WholeWord"         << "FindWholeWord"   << "txtFind=G0 txtReplace=G1" << "AllChange" << "N7 G00\nGOTO N7";
+    QTest::newRow("regex")        << "mnuSearchFind"         << "frmFind"          << "RegularExpression" << "FindRegex"       << "txtFind=N[0-9]"        << "NextFind"  << "N7 G00\nGOTO N7";
+    QTest::newRow("wrap around")  << "mnuSearchReplace"      << "frmReplace"       << "WrapAround"        << "FindWrapAround"  << "txtFind=N7 txtReplace=N8" << "AllChange" << "N8 G00\nGOTO N8";
+    // clang-format on
+  }
+  void optionBoxesRemembered() {
+    QFETCH(QString, command);
+    QFETCH(QString, form);
+    QFETCH(QString, box);
+    QFETCH(QString, key);
+    QFETCH(QString, entries);
+    QFETCH(QString, button);
+    QFETCH(QString, expected);
+    EditorSession s;
+    frmDocument* doc = s.document("N7 G00\nGOTO N7", 3);
+    s.run(command);
+    QVERIFY(!Control<QCheckBox>(s, form, box)->isChecked());
+    Control<QCheckBox>(s, form, box)->click();
+    Type(s, form, entries);
+    Button(s, form, button)->click();
+    QCOMPARE(Bytes(doc->text()), expected);
+    doc->setDataChanged(false);
+    s.main->close();
+    QCOMPARE(s.store.get("Settings", key.toStdString()), std::optional<std::string>("True"));
+    s.start();
+    QVERIFY(s.document("X1"));
+    s.run(command);
+    QVERIFY(Control<QCheckBox>(s, form, box)->isChecked());
+  }
+
+  // Guards against renumber entries or a calculation that make no sense being run: the tool says why and the text
+  // stays.
+  void nonsenseValuesRefused_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("message");
+    // clang-format off
+    QTest::newRow("digits 0")  << "mnuToolsNumberArrange" << "frmNumberArrange" << "DigitNo=0"              << "Command1"  << "Sequence Number Arrange|Digit Number must be a whole number from 1 to 9.";
+    QTest::newRow("step 0.5")  << "mnuToolsNumberArrange" << "frmNumberArrange" << "AddNo=0.5"              << "Command1"  << "Sequence Number Arrange|Add Value must be a whole number from 1 to 999999999.";
+    QTest::newRow("start -5")  << "mnuToolsNumberArrange" << "frmNumberArrange" << "StartNo=-5"             << "Command1"  << "Sequence Number Arrange|Start Number must be a whole number from 0 to 999999999.";
+    QTest::newRow("calc *")    << "mnuToolsSizeShift"     << "frmSizeShift"     << "txtFind=X txtValue=*"   << "AllChange" << "Size Shift|Calculation \"*\": the number is missing.";
+    QTest::newRow("calc *nan") << "mnuToolsSizeShift"     << "frmSizeShift"     << "txtFind=X txtValue=*nan" << "Change"   << "Size Shift|Calculation \"*nan\": \"nan\" is not a number.";
+    QTest::newRow("bad regex") << "mnuSearchReplace"      << "frmReplace"       << "txtFind=( txtReplace=Q" << "AllChange" << "Replace|The search pattern cannot be used: missing ): (";
+    // clang-format on
+  }
+  void nonsenseValuesRefused() {
+    QFETCH(QString, command);
+    QFETCH(QString, form);
+    QFETCH(QString, entries);
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    EditorSession s;
+    frmDocument* doc = s.document("G00 X5");
+    s.run(command);
+    if (form == "frmReplace") Control<QCheckBox>(s, form, "RegularExpression")->click();
+    Type(s, form, entries);
+    Button(s, form, button)->click();
+    QCOMPARE(LastMessage(s), message);
+    QCOMPARE(Bytes(doc->text()), QString("G00 X5"));
+  }
+
   // Guards against Next Find not continuing after the selection, resetting the run's count, or missing its F3 key.
   void nextFindCommand() {
     EditorSession s;

@@ -18,7 +18,7 @@ Editor::Editor(quillon::SettingsStore& store, Interaction& interaction, quillon:
   const QString appFolder = QString::fromStdString(m_workspace->places.appFolder);
   InstallEditingCommands(commands, documents, m_workspace->settings, appFolder);
   InstallProcessCommands(commands, documents, *m_workspace);
-  InstallTransformCommands(commands, documents);
+  InstallTransformCommands(commands, documents, m_workspace->settings);
   InstallCalculatorCommands(commands, documents);
   InstallHelpCommands(commands, documents, appFolder);
   InstallProgramCommands(commands, documents, *m_window, m_workspace->settings);

@@ -31,7 +31,7 @@ SearchChangeDialog::SearchChangeDialog(QWidget* parent, const Texts& texts) : QD
   for (QPushButton* button : {m_change, m_nextFind, m_allChange, m_cancel}) button->setAutoDefault(false);
   for (QPushButton* button : {m_change, m_nextFind, m_allChange}) button->setEnabled(false);
 
-  auto* grid = new QGridLayout(this);
+  auto* grid = m_grid = new QGridLayout(this);
   // clang-format off
   grid->addWidget(new QLabel(texts.findLabel, this),  0, 0);
   grid->addWidget(m_txtFind,                          0, 1);
@@ -57,6 +57,13 @@ SearchChangeDialog::SearchChangeDialog(QWidget* parent, const Texts& texts) : QD
 void SearchChangeDialog::setFindText(const QString& text) {
   m_txtFind->setText(text);
   txtFind_Change();  // also when the text was already there
+}
+
+QCheckBox* SearchChangeDialog::addOption(const QString& name, const QString& caption) {
+  auto* box = new QCheckBox(caption, this);
+  box->setObjectName(name);
+  m_grid->addWidget(box, m_optionRow++, 1);
+  return box;
 }
 
 QString SearchChangeDialog::findText() const { return m_txtFind->text(); }

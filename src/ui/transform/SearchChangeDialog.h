@@ -22,6 +22,8 @@ class SearchChangeDialog : public QDialog {
   SearchChangeDialog(QWidget* parent, const Texts& texts);
 
   void setFindText(const QString& text);
+  // A check box under the buttons for one of the search options.
+  QCheckBox* addOption(const QString& name, const QString& caption);
   QString findText() const;
   QString valueText() const;
 
@@ -43,4 +45,6 @@ class SearchChangeDialog : public QDialog {
   QPushButton* m_nextFind = nullptr;
   QPushButton* m_allChange = nullptr;
   QPushButton* m_cancel = nullptr;
+  QGridLayout* m_grid = nullptr;
+  int m_optionRow = 4;
 };

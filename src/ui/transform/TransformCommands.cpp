@@ -6,14 +6,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <span>
 
+#include "app/settings.h"
 #include "transform/search_steps.h"
 #include "transform/sequence_numbers.h"
+#include "transform/size_shift.h"
 #include "ui/documents/DocumentHost.h"
 #include "ui/documents/frmDocument.h"
 #include "ui/platform/Interaction.h"
@@ -25,11 +30,37 @@
 
 namespace {
 
+using quillon::AppSettings;
+using quillon::SearchOptions;
+
+// The option check boxes of the search dialogs, each bound to its search
+// option and its settings key.
+struct OptionBox {
+  const char* name;
+  const char* caption;
+  bool SearchOptions::*option;
+  bool AppSettings::*setting;
+};
+
+// clang-format off
+constexpr OptionBox kSearchOptionBoxes[] = {
+  // name                 caption                 option                          setting
+  {"MatchCase",          "Match case",           &SearchOptions::matchCase,      &AppSettings::FindMatchCase},
+  {"WholeWord",          "Whole word",           &SearchOptions::wholeWord,      &AppSettings::FindWholeWord},
+  {"RegularExpression",  "Regular expression",   &SearchOptions::regex,          &AppSettings::FindRegex},
+  {"WrapAround",         "Wrap around",          &SearchOptions::wrapAround,     &AppSettings::FindWrapAround},
+};
+constexpr OptionBox kShiftOptionBoxes[] = {
+  {"WordsOnly",          "Address words only",   &SearchOptions::shiftWordsOnly, &AppSettings::ShiftWordsOnly},
+};
+// clang-format on
+
 // Owned by the main window: the search state, the target document, the
 // modeless dialogs and the auto-number flag.
 class TransformTools : public QObject {
  public:
-  TransformTools(Commands& commands, DocumentHost& docs) : QObject(docs.window()), m_commands(commands), m_docs(docs) {
+  TransformTools(Commands& commands, DocumentHost& docs, AppSettings& settings)
+      : QObject(docs.window()), m_commands(commands), m_docs(docs), m_settings(settings) {
     setObjectName(QStringLiteral("TransformTools"));
   }
 
@@ -69,6 +100,7 @@ class TransformTools : public QObject {
     if (!doc) return nullptr;
     m_target = doc;
     state.searchPos = static_cast<std::size_t>(doc->selStart());
+    loadOptions();
     return doc;
   }
 
@@ -87,6 +119,37 @@ class TransformTools : public QObject {
     return form;
   }
 
+  // The option boxes of a fresh form; each click is the search's option and the remembered setting at once.
+  template <class Form, std::size_t N>
+  void addOptionBoxes(Form* form, const OptionBox (&rows)[N]) {
+    for (const OptionBox& row : rows) {
+      QCheckBox* box = form->addOption(QString::fromLatin1(row.name), QString::fromLatin1(row.caption));
+      connect(box, &QCheckBox::toggled, this, [this, &row](bool on) {
+        state.options.*row.option = on;
+        m_settings.*row.setting = on;
+      });
+    }
+  }
+
+  // The settings are loaded after the tools are made, and every box writes
+  // both, so the search takes its options from them when a tool starts.
+  void loadOptions() {
+    for (const auto& rows :
+         {std::span<const OptionBox>(kSearchOptionBoxes), std::span<const OptionBox>(kShiftOptionBoxes)})
+      for (const OptionBox& row : rows) state.options.*row.option = m_settings.*row.setting;
+  }
+
+  // An option changed in another dialog shows when this one comes up.
+  void syncOptionBoxes(QDialog* form) {
+    for (const auto& rows :
+         {std::span<const OptionBox>(kSearchOptionBoxes), std::span<const OptionBox>(kShiftOptionBoxes)})
+      for (const OptionBox& row : rows)
+        if (auto* box = form->findChild<QCheckBox*>(QString::fromLatin1(row.name))) {
+          const QSignalBlocker quiet(box);
+          box->setChecked(state.options.*row.option);
+        }
+  }
+
   static void showForm(QDialog* form) {
     form->show();
     form->raise();
@@ -103,9 +166,21 @@ class TransformTools : public QObject {
       connect(form, &frmFind::nextFindRequested, this, [this](bool fromTop) {
         if (frmDocument* d = target()) apply(d, m_find, quillon::FindStep(d->text(), state, fromTop));
       });
+      addOptionBoxes(form, kSearchOptionBoxes);
     }
+    syncOptionBoxes(form);
     form->setFindText(SelectedText(doc));
     showForm(form);
+  }
+
+  // A calculation that is no calculation changes nothing and says why.
+  bool refusedCalculation(QWidget* form, quillon::ChangeTool tool) {
+    if (tool != quillon::ChangeTool::SizeShift) return false;
+    const auto problem = quillon::ShiftCalculationProblem(state.replaceText);
+    if (!problem) return false;
+    m_docs.interaction().message(form, QStringLiteral("Size Shift"), QString::fromStdString(*problem),
+                                 MessageIcon::Exclamation);
+    return true;
   }
 
   void connectChangeDialog(SearchChangeDialog* form, quillon::ChangeTool tool) {
@@ -115,7 +190,7 @@ class TransformTools : public QObject {
     });
     connect(form, &SearchChangeDialog::changeRequested, this, [this, form, tool](bool fromTop) {
       frmDocument* d = target();
-      if (!d) return;
+      if (!d || refusedCalculation(form, tool)) return;
       const quillon::Match selection{static_cast<std::size_t>(d->selStart()), static_cast<std::size_t>(d->selLength())};
       apply(d, form, quillon::ChangeStep(tool, d->text(), selection, state, fromTop));
     });
@@ -124,7 +199,7 @@ class TransformTools : public QObject {
     });
     connect(form, &SearchChangeDialog::allChangeRequested, this, [this, form, tool](bool fromTop) {
       frmDocument* d = target();
-      if (!d) return;
+      if (!d || refusedCalculation(form, tool)) return;
       QApplication::setOverrideCursor(Qt::WaitCursor);
       const quillon::DocumentEdit outcome =
           quillon::AllChangeStep(tool, d->text(), static_cast<std::size_t>(d->selStart()), state, fromTop);
@@ -139,7 +214,14 @@ class TransformTools : public QObject {
     if (!doc) return;
     const bool fresh = !slot;
     Form* form = ensureForm(slot);
-    if (fresh) connectChangeDialog(form, tool);
+    if (fresh) {
+      connectChangeDialog(form, tool);
+      if (tool == quillon::ChangeTool::Replace)
+        addOptionBoxes(form, kSearchOptionBoxes);
+      else
+        addOptionBoxes(form, kShiftOptionBoxes);
+    }
+    syncOptionBoxes(form);
     form->setFindText(SelectedText(doc));
     showForm(form);
   }
@@ -151,6 +233,7 @@ class TransformTools : public QObject {
     frmDocument* doc = m_docs.ActiveDocument();
     if (!doc) return;
     m_target = doc;
+    loadOptions();
     apply(doc, m_docs.window(),
           quillon::MenuNextFindStep(doc->text(), state, static_cast<std::size_t>(doc->selStart())));
   }
@@ -161,7 +244,9 @@ class TransformTools : public QObject {
     // No stored state: every opening starts from the design defaults.
     if (m_arrange) m_arrange->close();
     m_arrange = new frmNumberArrange(m_docs.window(), &m_docs.interaction());
+    m_arrange->setKeepTargets(m_settings.KeepJumpTargets);
     connect(m_arrange, &frmNumberArrange::arrangeRequested, this, [this](const quillon::ArrangeOptions& o) {
+      m_settings.KeepJumpTargets = o.keepTargets;
       frmDocument* d = target();
       if (!d) return;
       QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -214,6 +299,7 @@ class TransformTools : public QObject {
 
   Commands& m_commands;
   DocumentHost& m_docs;
+  AppSettings& m_settings;
   QPointer<frmDocument> m_target;
   QPointer<frmFind> m_find;
   QPointer<frmReplace> m_replace;
@@ -227,8 +313,8 @@ TransformTools& Tools(QWidget& window) {
 
 }  // namespace
 
-void InstallTransformCommands(Commands& commands, DocumentHost& documents) {
-  (new TransformTools(commands, documents))->install();
+void InstallTransformCommands(Commands& commands, DocumentHost& documents, AppSettings& settings) {
+  (new TransformTools(commands, documents, settings))->install();
 }
 
 quillon::SearchState& TransformSearchState(QWidget& window) { return Tools(window).state; }

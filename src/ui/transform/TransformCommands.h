@@ -4,6 +4,10 @@
 // owned by the main window for its lifetime.
 #include "transform/search.h"
 
+namespace quillon {
+struct AppSettings;
+}
+
 class Commands;
 class DocumentHost;
 class QWidget;
@@ -11,7 +15,8 @@ class QWidget;
 // Find / Replace / Next Find, size shift, sequence-number arrange and the
 // automatic sequence numbers, bound to the Search and Tools menus; the tools
 // live as long as the documents' window.
-void InstallTransformCommands(Commands& commands, DocumentHost& documents);
+// The tools' check boxes start from, and are remembered in, settings.
+void InstallTransformCommands(Commands& commands, DocumentHost& documents, quillon::AppSettings& settings);
 
 // The window's search state (tests read where the next search starts).
 quillon::SearchState& TransformSearchState(QWidget& window);

@@ -24,7 +24,7 @@ frmFind::frmFind(QWidget* parent) : QDialog(parent) {
   m_cancel->setObjectName(QStringLiteral("Cancel"));
   m_cancel->setAutoDefault(false);
 
-  auto* grid = new QGridLayout(this);
+  auto* grid = m_grid = new QGridLayout(this);
   grid->addWidget(new QLabel(QStringLiteral("Find Character"), this), 0, 0);
   grid->addWidget(m_txtFind, 0, 1);
   grid->addWidget(m_nextFind, 0, 2);
@@ -40,6 +40,13 @@ frmFind::frmFind(QWidget* parent) : QDialog(parent) {
 void frmFind::setFindText(const QString& text) {
   m_txtFind->setText(text);
   txtFind_Change();  // also when the text was already there
+}
+
+QCheckBox* frmFind::addOption(const QString& name, const QString& caption) {
+  auto* box = new QCheckBox(caption, this);
+  box->setObjectName(name);
+  m_grid->addWidget(box, m_optionRow++, 1);
+  return box;
 }
 
 QString frmFind::findText() const { return m_txtFind->text(); }

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -14,6 +15,8 @@ class frmFind : public QDialog {
 
   void setFindText(const QString& text);
   QString findText() const;
+  // A check box under the others for one of the search options.
+  QCheckBox* addOption(const QString& name, const QString& caption);
 
  signals:
   void findTextChanged(const QString& text);
@@ -27,4 +30,6 @@ class frmFind : public QDialog {
   QCheckBox* m_check1 = nullptr;
   QPushButton* m_nextFind = nullptr;
   QPushButton* m_cancel = nullptr;
+  QGridLayout* m_grid = nullptr;
+  int m_optionRow = 2;
 };

@@ -14,10 +14,11 @@
 
 #include "numbers/nc_number.h"
 #include "ui/documents/frmDocument.h"
+#include "ui/platform/Interaction.h"
 #include "ui/platform/NumberEntries.h"
 
 frmNumberArrange::frmNumberArrange(QWidget* parent, Interaction* interaction)
-    : QDialog(parent), m_entries(new NumberEntries(*this, interaction)) {
+    : QDialog(parent), m_interaction(interaction), m_entries(new NumberEntries(*this, interaction)) {
   setObjectName(QStringLiteral("frmNumberArrange"));
   setWindowTitle(QStringLiteral("Sequence Number Arrange"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -60,6 +61,8 @@ frmNumberArrange::frmNumberArrange(QWidget* parent, Interaction* interaction)
   m_fromTop = check("FromTop", "Arrange from top", true);
   m_stopM02 = check("StopM02", "Stop at M02 and RTS", false);
   m_continue = check("Continue", "Continuous number", false);
+  m_keepTargets = check("KeepTargets", "Keep jump targets", false);
+  m_keepTargets->setToolTip(QStringLiteral("GOTO N.. and IF[..] N.. follow their lines to the new numbers"));
 
   m_command1 = new QPushButton(QStringLiteral("O  K"), this);
   m_command1->setObjectName(QStringLiteral("Command1"));
@@ -86,8 +89,9 @@ frmNumberArrange::frmNumberArrange(QWidget* parent, Interaction* interaction)
   grid->addWidget(m_fromTop,                                        4, 0, 1, 2);
   grid->addWidget(m_stopM02,                                        5, 0, 1, 2);
   grid->addWidget(m_continue,                                       6, 0, 1, 2);
-  grid->addWidget(m_command1,                                       7, 0);
-  grid->addWidget(m_cancel,                                         7, 1);
+  grid->addWidget(m_keepTargets,                                    7, 0, 1, 2);
+  grid->addWidget(m_command1,                                       8, 0);
+  grid->addWidget(m_cancel,                                         8, 1);
   // clang-format on
 
   connect(m_stopM02, &QCheckBox::clicked, this, &frmNumberArrange::StopM02_Click);
@@ -106,14 +110,22 @@ quillon::ArrangeOptions frmNumberArrange::options() const {
   o.fromTop = m_fromTop->isChecked();
   o.stopAtProgramEnd = m_stopM02->isChecked();
   o.continuous = m_continue->isChecked();
+  o.keepTargets = m_keepTargets->isChecked();
   return o;
 }
+
+void frmNumberArrange::setKeepTargets(bool on) { m_keepTargets->setChecked(on); }
 
 void frmNumberArrange::StopM02_Click() { m_continue->setEnabled(!m_stopM02->isChecked()); }
 
 void frmNumberArrange::Command1_Click() {
   if (!m_entries->confirm()) return;
   const quillon::ArrangeOptions o = options();
+  if (const auto problem = quillon::ArrangeOptionsProblem(o)) {
+    if (m_interaction)
+      m_interaction->message(this, windowTitle(), QString::fromStdString(*problem), MessageIcon::Exclamation);
+    return;
+  }
   close();
   emit arrangeRequested(o);
 }

@@ -21,6 +21,8 @@ class frmNumberArrange : public QDialog {
 
   // The entries as the run reads them.
   quillon::ArrangeOptions options() const;
+  // "Keep jump targets" as remembered from the last run.
+  void setKeepTargets(bool on);
 
  signals:
   // OK: the form has closed itself before this is sent.
@@ -44,6 +46,8 @@ class frmNumberArrange : public QDialog {
   QCheckBox* m_fromTop = nullptr;
   QCheckBox* m_stopM02 = nullptr;
   QCheckBox* m_continue = nullptr;
+  QCheckBox* m_keepTargets = nullptr;
+  Interaction* m_interaction = nullptr;
   QPushButton* m_command1 = nullptr;
   QPushButton* m_cancel = nullptr;
   NumberEntries* m_entries = nullptr;
