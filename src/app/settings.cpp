@@ -40,6 +40,8 @@ const SettingKey kSettings[] = {
   {S,  "RightMerge",         K::Int32,      "",                                     &A::RightMerge,       Exit},
   {S,  "PrintLineNo",        K::Int16,      "",                                     &A::PrintLineNo,      Exit},
   {S,  "OutlineVisible",     K::Flag,       "",                                     &A::OutlineVisible,   Exit},
+  {S,  "RecoveryEnabled",    K::Flag,       "",                                     &A::RecoveryEnabled,  Exit},
+  {S,  "RecoveryInterval",   K::Int32,      "",                                     &A::RecoveryInterval, Exit},
   {S,  "RecentFile1",        K::Text,       "",                                     None,                 Own},
   {S,  "RecentFile2",        K::Text,       "",                                     None,                 Own},
   {S,  "RecentFile3",        K::Text,       "",                                     None,                 Own},

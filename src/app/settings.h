@@ -43,6 +43,10 @@ struct AppSettings {
   int RightMerge = 0;           // millimetres
   int PrintLineNo = 1;          // 1 one column, 2 two columns
   bool OutlineVisible = false;  // the Outline dock window is shown
+  // Unsaved documents are copied to recovery files, at most once per
+  // interval after a change and whenever the program loses the focus.
+  bool RecoveryEnabled = true;
+  int RecoveryInterval = 30;  // seconds
 };
 
 // Main window geometry in twips (1/1440 inch), as stored.

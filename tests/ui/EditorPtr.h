@@ -30,6 +30,7 @@ class EditorPtr {
   explicit operator bool() const { return m_editor != nullptr; }
   void reset() { m_editor.reset(); }
   quillon::Workspace& workspace() const { return m_editor->workspace(); }
+  void startRecovery(const QString& folder) const { m_editor->startRecovery(folder); }
 
  private:
   std::unique_ptr<Editor> m_editor;
@@ -47,6 +48,7 @@ struct EditorSession {
   quillon::MemorySettingsStore store;
   ScriptedInteraction ui;
   EditorPtr main;
+  QString recoveryFolder;  // crash recovery runs only where a test names its folder
 
   explicit EditorSession(bool startNow = true) {
     if (startNow) start();
@@ -58,6 +60,7 @@ struct EditorSession {
     main = MakeEditor(store, ui, {appFolder.toStdString(), tmp.path().toStdString()});
     main->load(commandLine);
     if (show) main->show();
+    if (!recoveryFolder.isEmpty()) main.startRecovery(recoveryFolder);
   }
   // Runs a command as its menu item does (a disabled item does nothing).
   void run(const QString& control, int index = 0) {
