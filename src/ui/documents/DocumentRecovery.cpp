@@ -171,6 +171,12 @@ void DocumentRecovery::offerLeftovers() {
             quillon::ReadRecoveryFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
       leftovers.push_back({name, std::move(*record)});
   }
+  // Locks of dead runs that left no copies (killed with nothing unsaved) are
+  // cleared too; runAlive takes a stale one over and gives it back.
+  for (const QString& name : QDir(m_folder).entryList({QStringLiteral("*.lock")}, QDir::Files)) {
+    const QString run = name.chopped(5);
+    if (run != m_run && !alive.contains(run)) runAlive(run);
+  }
   if (leftovers.empty()) return;
   std::sort(leftovers.begin(), leftovers.end(),
             [](const Leftover& a, const Leftover& b) { return a.record.changedMs < b.record.changedMs; });
