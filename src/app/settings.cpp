@@ -46,6 +46,8 @@ const SettingKey kSettings[] = {
   {S,  "FindWholeWord",      K::Flag,       "",                                     &A::FindWholeWord,    Exit},
   {S,  "FindRegex",          K::Flag,       "",                                     &A::FindRegex,        Exit},
   {S,  "FindWrapAround",     K::Flag,       "",                                     &A::FindWrapAround,   Exit},
+  {S,  "RecoveryEnabled",    K::Flag,       "",                                     &A::RecoveryEnabled,  Exit},
+  {S,  "RecoveryInterval",   K::Int32,      "",                                     &A::RecoveryInterval, Exit},
   {S,  "RecentFile1",        K::Text,       "",                                     None,                 Own},
   {S,  "RecentFile2",        K::Text,       "",                                     None,                 Own},
   {S,  "RecentFile3",        K::Text,       "",                                     None,                 Own},

@@ -50,6 +50,10 @@ struct AppSettings {
   bool FindWholeWord = false;
   bool FindRegex = false;
   bool FindWrapAround = false;
+  // Unsaved documents are copied to recovery files, at most once per
+  // interval after a change and whenever the program loses the focus.
+  bool RecoveryEnabled = true;
+  int RecoveryInterval = 30;  // seconds
 };
 
 // Main window geometry in twips (1/1440 inch), as stored.

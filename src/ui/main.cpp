@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <QStringList>
 #include <cstdio>
 
@@ -46,5 +47,10 @@ int main(int argc, char* argv[]) {
   // Each argument names one file (the shell has split the line already).
   editor.window().load(StartFiles(QApplication::arguments()));
   editor.window().show();
+  // The copies follow the settings when those are moved (tests, portable use).
+  const QString configDir = qEnvironmentVariable("QUILLON_CONFIG_DIR");
+  editor.startRecovery(
+      (configDir.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) : configDir) +
+      QStringLiteral("/recovery"));
   return QApplication::exec();
 }

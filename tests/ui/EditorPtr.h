@@ -32,6 +32,7 @@ class EditorPtr {
   explicit operator bool() const { return m_editor != nullptr; }
   void reset() { m_editor.reset(); }
   quillon::Workspace& workspace() const { return m_editor->workspace(); }
+  void startRecovery(const QString& folder) const { m_editor->startRecovery(folder); }
 
  private:
   std::unique_ptr<Editor> m_editor;
@@ -61,6 +62,7 @@ struct EditorSession {
   quillon::MemorySettingsStore store;
   ScriptedInteraction ui;
   EditorPtr main;
+  QString recoveryFolder;  // crash recovery runs only where a test names its folder
 
   explicit EditorSession(bool startNow = true) {
     if (startNow) start();
@@ -74,6 +76,7 @@ struct EditorSession {
     main->load(commandLine);
     if (show) main->show();
     if (show) QApplication::processEvents();
+    if (!recoveryFolder.isEmpty()) main.startRecovery(recoveryFolder);
   }
   QStringList captions() const {
     QStringList list;

@@ -3,13 +3,16 @@
 // way an edit reaches a document, how a command reports an error, and the
 // signals that a document was created, received the focus or became active.
 // The main window owns the documents; a test can host them in a bare area.
+#include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QString>
+#include <functional>
 
 #include "document/document_edit.h"
 #include "ui/documents/frmDocument.h"
+#include "ui/platform/Interaction.h"
 
-class Interaction;
 class QMdiArea;
 class QWidget;
 
@@ -33,6 +36,10 @@ class DocumentHost : public QObject {
   // The warning of the process commands: title " 13 error ", its message.
   void ReportProcessError(int number);
 
+  // Asked before the editor writes a document to path: Overwrite writes,
+  // SaveAs asks for another name first, Cancel writes nothing.
+  std::function<Answer(frmDocument& document, const QString& path)> beforeSave;
+
  signals:
   // A document window was created (New, Open, recent file, command line).
   void documentCreated(frmDocument* document);
@@ -40,6 +47,8 @@ class DocumentHost : public QObject {
   void documentFocused(frmDocument* document);
   // Another document window became active (or none is left).
   void activeDocumentChanged();
+  // The editor itself wrote document to path as bytes.
+  void documentSaved(frmDocument* document, const QString& path, const QByteArray& bytes);
 
  private:
   QMdiArea& m_area;

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSpacerItem>
 
 #include "document/text_file.h"
@@ -130,6 +131,17 @@ Answer QtInteraction::question(QWidget* parent, const QString& title, const QStr
     case Buttons::OkCancel:
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
       break;
+    case Buttons::OverwriteSaveAsCancel: {
+      QPushButton* overwrite = box.addButton(QStringLiteral("Overwrite"), QMessageBox::AcceptRole);
+      QPushButton* saveAs = box.addButton(QStringLiteral("Save As"), QMessageBox::ActionRole);
+      box.addButton(QMessageBox::Cancel);
+      // Cancel is the default: Enter pressed out of habit must not write over the other program's file.
+      box.setDefaultButton(QMessageBox::Cancel);
+      box.exec();
+      if (box.clickedButton() == overwrite) return Answer::Overwrite;
+      if (box.clickedButton() == saveAs) return Answer::SaveAs;
+      return Answer::Cancel;
+    }
   }
   switch (box.exec()) {
     case QMessageBox::Yes:

@@ -7,9 +7,9 @@
 
 class QWidget;
 
-enum class Answer { Yes, No, Cancel, Ok };
+enum class Answer { Yes, No, Cancel, Ok, Overwrite, SaveAs };
 enum class MessageIcon { None, Information, Warning, Exclamation, Critical };
-enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
+enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel, OverwriteSaveAsCancel };
 
 struct FileDialogResult {
   bool accepted = false;  // false: the user cancelled

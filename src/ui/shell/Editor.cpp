@@ -1,7 +1,9 @@
 #include "ui/shell/Editor.h"
 
 #include "process/workspace.h"
+#include "ui/documents/DiskWatch.h"
 #include "ui/documents/DocumentHost.h"
+#include "ui/documents/DocumentRecovery.h"
 #include "ui/documents/EditingCommands.h"
 #include "ui/geometry/CalculatorCommands.h"
 #include "ui/help/HelpCommands.h"
@@ -22,6 +24,18 @@ Editor::Editor(quillon::SettingsStore& store, Interaction& interaction, quillon:
   InstallCalculatorCommands(commands, documents);
   InstallHelpCommands(commands, documents, appFolder);
   InstallProgramCommands(commands, documents, *m_window, m_workspace->settings);
+  new DiskWatch(documents);
+}
+
+void Editor::startRecovery(const QString& folder) {
+  if (!m_workspace->settings.RecoveryEnabled) return;
+  frmMain* window = m_window.get();
+  auto* recovery =
+      new DocumentRecovery(window->documentHost(), m_workspace->settings, folder,
+                           [window](const QString& path, const std::string& text, quillon::LineEndStyle style) {
+                             return window->OpenDocumentText(path, text, style);
+                           });
+  recovery->offerLeftovers();
 }
 
 Editor::~Editor() = default;

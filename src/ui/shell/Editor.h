@@ -2,6 +2,7 @@
 // The editor as one object: the workspace, the main window and the feature
 // modules bound to its commands. main() builds one; a widget test builds one
 // on a memory settings store and a scripted Interaction.
+#include <QString>
 #include <memory>
 
 #include "app/settings.h"
@@ -20,6 +21,10 @@ class Editor {
   ~Editor();
   Editor(const Editor&) = delete;
   Editor& operator=(const Editor&) = delete;
+
+  // Copies unsaved documents to recovery files in folder (when the settings
+  // allow it) and offers what a run that died left there. After load().
+  void startRecovery(const QString& folder);
 
   frmMain& window() const { return *m_window; }
   quillon::Workspace& workspace() const { return *m_workspace; }

@@ -508,6 +508,19 @@ frmDocument* frmMain::OpenDocumentFile(const QString& given) {
   return doc;
 }
 
+frmDocument* frmMain::OpenDocumentText(const QString& path, const std::string& text, quillon::LineEndStyle style) {
+  frmDocument* doc = path.isEmpty() ? CreateUntitledDocument() : createDocumentWindow(path);
+  if (!path.isEmpty()) doc->setFilePath(path);
+  ArrangeDocuments();
+  doc->loadText(text);
+  doc->setLineEndStyle(style);
+  enableDocumentCommands();
+  ShowDocumentMenus();
+  doc->setDataChanged(true);
+  if (!path.isEmpty()) emit m_documents->documentCreated(doc);
+  return doc;
+}
+
 void frmMain::mnuFileRecentFile_Click(int index) {
   if (index < 1 || index > quillon::kRecentFileSlots) return;
   const quillon::RecentFileSlot& slot = m_workspace.recentFiles[static_cast<std::size_t>(index - 1)];
@@ -548,13 +561,22 @@ QString frmMain::AskSaveFileName(const QString& defaultName) {
   return path;
 }
 
-bool frmMain::SaveDocumentFile(frmDocument* doc, const QString& path) {
+bool frmMain::SaveDocumentFile(frmDocument* doc, const QString& given) {
   if (!doc) return false;
+  QString path = given;
+  if (const Answer answer = m_documents->beforeSave ? m_documents->beforeSave(*doc, path) : Answer::Overwrite;
+      answer == Answer::Cancel) {
+    return false;
+  } else if (answer == Answer::SaveAs) {
+    path = AskSaveFileName(doc->isUntitled() ? QString() : doc->filePath());
+    if (path.isEmpty()) return false;
+  }
   bool ok = false;
   QString reason;
+  std::string bytes;
   {
     WaitCursor wait;
-    const std::string bytes = quillon::EncodeProgramText(doc->text(), doc->lineEndStyle());
+    bytes = quillon::EncodeProgramText(doc->text(), doc->lineEndStyle());
     // The old file stays whole until the new one is completely written.
     QSaveFile file(path);
     ok = file.open(QIODevice::WriteOnly) &&
@@ -572,6 +594,8 @@ bool frmMain::SaveDocumentFile(frmDocument* doc, const QString& path) {
   doc->setCaption(path);
   doc->setFilePath(path);
   doc->setDataChanged(false);
+  if (path != given) AddRecentFile(path);
+  emit m_documents->documentSaved(doc, path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
   return true;
 }
 

@@ -7,8 +7,10 @@
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <string>
 
 #include "app/recent_files.h"
+#include "document/text_file.h"
 
 class QAction;
 class QMdiArea;
@@ -63,9 +65,13 @@ class frmMain : public QMainWindow {
   // big, can not open."); a path that does not exist opens empty only when
   // missingOpensEmpty, else nothing happens. Shows the document menus.
   frmDocument* OpenCheckedFile(const QString& path, bool missingOpensEmpty);
+  // A document holding text that was not read from its file (a recovered
+  // one): under path, or "UntitledN" when path is empty, and changed.
+  frmDocument* OpenDocumentText(const QString& path, const std::string& text, quillon::LineEndStyle style);
   // Saves doc to path (temporary file renamed over the target); on success
   // the caption becomes the path and DataChanged is cleared. A failure shows
-  // "Can not save." with the system's reason and leaves doc as it was.
+  // "Can not save." with the system's reason and leaves doc as it was. The
+  // document host's beforeSave may cancel or pick another name first.
   bool SaveDocumentFile(frmDocument* doc, const QString& path);
   // The save dialog; "" when cancelled. Updates SavePathName.
   QString AskSaveFileName(const QString& defaultName);

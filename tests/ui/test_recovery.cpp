@@ -1,0 +1,156 @@
+// Crash recovery and files changed on disk, driven through the real main window.
+#include <QDialog>
+#include <QTreeWidget>
+
+#include "EditorPtr.h"
+#include "test_process_support.h"
+
+namespace {
+// A session whose recovery copies go to its own folder without waiting (interval 0).
+struct RecoverySession : EditorSession {
+  explicit RecoverySession(const QString& folder = QString()) : EditorSession(false) {
+    recoveryFolder = folder.isEmpty() ? path("recovery") : folder;
+    store.set("Settings", "RecoveryInterval", "0");
+    start();
+  }
+  QStringList copies() const { return QDir(recoveryFolder).entryList({"*.qrec"}, QDir::Files); }
+  frmDocument* open(const QString& name, const QByteArray& bytes) {
+    WriteFile(path(name), bytes);
+    return main->OpenCheckedFile(path(name), false);
+  }
+};
+
+struct RecoverRow {
+  const char* name;
+  const char* file;    // "" for an untitled document
+  const char* button;  // pressed in the recovery dialog; "" closes it
+  bool opened;         // a document comes back
+  int copiesAfter;     // recovery files left after the second start
+};
+// clang-format off
+const RecoverRow kRecoverRows[] = {
+  // name                 file      button        opened copiesAfter
+  {"UntitledRecovered",   "",       "cmdRecover", true,  1},
+  {"NamedRecovered",      "O1.MIN", "cmdRecover", true,  1},
+  {"NamedDiscarded",      "O1.MIN", "cmdDiscard", false, 0},
+  {"ClosedKeepsForLater", "O1.MIN", "",           false, 1},
+};
+// clang-format on
+
+struct SaveRow {
+  const char* name;
+  Answer answer;        // to "changed on disk since it was opened"
+  const char* onDisk;   // the file afterwards
+  const char* savedAs;  // the Save As file afterwards
+};
+// clang-format off
+const SaveRow kSaveRows[] = {
+  // name        answer             onDisk           savedAs
+  {"Overwrite",  Answer::Overwrite, "X1G00\r\n",     "<unreadable>"},
+  {"SaveAs",     Answer::SaveAs,    "M02\r\n",       "X1G00\r\n"},
+  {"Cancel",     Answer::Cancel,    "M02\r\n",       "<unreadable>"},
+};
+// clang-format on
+}  // namespace
+
+class TestRecovery : public QObject {
+  Q_OBJECT
+ private slots:
+  // Guards against: typed text lost when the editor dies, a copy offered under the wrong name or as unchanged, and
+  // Discard or a dismissed dialog deleting or keeping the wrong copies.
+  void recoversAfterCrash_data() { AddRows(kRecoverRows); }
+  void recoversAfterCrash() {
+    const RecoverRow& row = CurrentRow(kRecoverRows);
+    RecoverySession s;
+    frmDocument* doc = *row.file ? s.open(row.file, "G00\r\n") : s.document("G00\n");
+    QTest::keyClicks(doc->txtText, "X1");
+    QTRY_COMPARE(s.copies().size(), 1);
+    const QString firstCopy = s.copies().first();
+    s.main.reset();  // no exit path: the windows die with their changes
+    QCOMPARE(s.copies(), QStringList{firstCopy});
+    QString listed;
+    ModalAnswer answer([&](QWidget* dialog) {
+      const QTreeWidgetItem* item = Child<QTreeWidget>(dialog, "lstRecovery")->topLevelItem(0);
+      listed = item->text(0) + "|" + item->text(2);
+      if (*row.button)
+        Press(dialog, row.button);
+      else
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    s.start();
+    QCOMPARE(listed, (*row.file ? QString(row.file) : "Untitled") + "|6 bytes");
+    QCOMPARE(s.main->documents().size(), row.opened ? 1 : 0);
+    QCOMPARE(s.copies().size(), row.copiesAfter);
+    QCOMPARE(s.copies().contains(firstCopy), !row.opened && row.copiesAfter == 1);
+    if (!row.opened) return;
+    doc = s.main->ActiveDocument();
+    QCOMPARE(Bytes(doc->text()), QString("X1G00\n"));
+    QVERIFY(doc->DataChanged());
+    QCOMPARE(doc->filePath(), *row.file ? s.path(row.file) : QString());
+  }
+
+  // Guards against: a copy outliving a save, a close with "No" or the exit, and another running editor's copies
+  // offered.
+  void copiesGoOnSaveCloseAndExit() {
+    RecoverySession s;
+    frmDocument* saved = s.open("A.MIN", "G00\r\n");
+    s.document("G01\n");
+    QTest::keyClicks(saved->txtText, "X");
+    QTest::keyClicks(s.main->ActiveDocument()->txtText, "Y");
+    QTRY_COMPARE(s.copies().size(), 2);
+    ModalAnswer none([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    RecoverySession other(s.recoveryFolder);  // a second editor running beside: nothing to offer
+    QVERIFY(!none.seen());
+    QCOMPARE(s.copies().size(), 2);
+    s.main->SaveDocumentFile(saved, s.path("A.MIN"));
+    QCOMPARE(s.copies().size(), 1);
+    s.ui.answers = {Answer::No};
+    s.main->close();
+    QCOMPARE(s.main->documents().size(), 0);
+    QCOMPARE(s.copies().size(), 0);
+  }
+
+  // Guards against: another program's change going unnoticed, a reload offered for the editor's own save, and a changed
+  // document overwriting the other program's file without being told.
+  void changeOnDiskOffersReload() {
+    RecoverySession s;
+    frmDocument* doc = s.open("A.MIN", "G00\r\n");
+    s.ui.answers = {Answer::No};
+    WriteFile(s.path("A.MIN"), "M02\r\n");
+    QTRY_COMPARE(s.ui.questions.size(), std::size_t(1));
+    QVERIFY(s.ui.questions[0].text.endsWith("changed on disk.\nDo you want to reload it?"));
+    QCOMPARE(Bytes(doc->text()), QString("G00\n"));  // No: the text stays
+    s.ui.answers = {Answer::Yes};
+    WriteFile(s.path("A.MIN"), "M30\r\n");
+    QTRY_COMPARE(Bytes(doc->text()), QString("M30\n"));
+    QVERIFY(!doc->DataChanged());
+    QTest::keyClicks(doc->txtText, "X");
+    QVERIFY(s.main->SaveDocumentFile(doc, s.path("A.MIN")));
+    QTest::qWait(500);  // the watcher hears the save: no question follows
+    QCOMPARE(s.ui.questions.size(), std::size_t(2));
+    QFile::remove(s.path("A.MIN"));
+    QTRY_VERIFY(doc->DataChanged());  // deleted on disk: closing asks first
+  }
+
+  void changedDocumentToldOnSave_data() { AddRows(kSaveRows); }
+  void changedDocumentToldOnSave() {
+    const SaveRow& row = CurrentRow(kSaveRows);
+    RecoverySession s;
+    frmDocument* doc = s.open("A.MIN", "G00\r\n");
+    QTest::keyClicks(doc->txtText, "X1");
+    WriteFile(s.path("A.MIN"), "M02\r\n");
+    QTest::qWait(500);
+    QCOMPARE(s.ui.questions.size(), std::size_t(0));  // a changed document is not interrupted
+    s.ui.answers = {row.answer};
+    s.ui.saveAnswers = {ScriptedInteraction::pick(s.path("B.MIN"))};
+    s.run("mnuFileSave");
+    QCOMPARE(s.ui.questions.size(), std::size_t(1));
+    QVERIFY(s.ui.questions[0].text.endsWith("changed on disk since it was opened."));
+    QCOMPARE(ReadFile(s.path("A.MIN")), QByteArray(row.onDisk));
+    QCOMPARE(ReadFile(s.path("B.MIN")), QByteArray(row.savedAs));
+    QCOMPARE(doc->DataChanged(), row.answer == Answer::Cancel);
+  }
+};
+
+QTEST_MAIN(TestRecovery)
+#include "test_recovery.moc"
