@@ -7,7 +7,6 @@
 #include "app/machine_parameters.h"
 #include "app/settings.h"
 #include "check/program_check.h"
-#include "program/program_index.h"
 #include "support/case_file.h"
 #include "support/golden_file.h"
 
@@ -57,21 +56,6 @@ TEST(RuleTableTest, MatchesItsDump) {
         << testing_support::Quoted(r.message) << "\n";
   }
   EXPECT_EQ(testing_support::GoldenMismatch("check/golden/rules.txt", out.str()), "");
-}
-
-// Guards against a re-check over an index that followed an edit giving other findings than a fresh check, which is
-// what the editor relies on after every keystroke.
-TEST(CheckAfterEditTest, FollowedIndexGivesTheFreshFindings) {
-  const MachineParameters machine;
-  std::string text = "NAP2 G00 X10\nN000 GOTO NAP2\nM30";
-  ProgramIndex index(text);
-  ASSERT_TRUE(CheckProgram(text, index, machine).size() == 1);  // the placeholder note
-  const std::string_view typed[] = {"NAP3 G00 X10"};
-  index.replaceLines(0, 1, typed);
-  text.replace(0, 4, "NAP3");
-  const std::vector<Finding> followed = CheckProgram(text, index, machine);
-  EXPECT_EQ(followed, CheckProgram(text, machine));
-  EXPECT_EQ(Positions(followed, "missing-target"), "2:11");
 }
 
 }  // namespace

@@ -1,15 +1,10 @@
 // The program check in the editor: the Problems dock and its toggle, a double-click on a row, the gutter marks with
 // their tool tips, the re-check after typing stops, and the machine parameters it reads.
-#include <QAction>
-#include <QDockWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include "EditorPtr.h"
-#include "ScriptedInteraction.h"
-#include "app/settings.h"
 #include "ui/check/CheckCommands.h"
 #include "ui/check/DocumentCheck.h"
 #include "ui/check/ProblemsDock.h"
@@ -53,9 +48,10 @@ class TestCheck : public QObject {
   Q_OBJECT
 
  private slots:
-  // Guards against the dock missing a finding or its severity icon, a double-click leaving the caret elsewhere than
-  // the finding's line and byte column, a gutter mark (and its tool tip) missing on the error's line, and the mark or
-  // the row staying after the line was fixed, or the re-check coming later than 200 ms after typing stops.
+  // Guards against the dock missing a finding or its severity icon, the menu's check mark disagreeing with the dock, a
+  // double-click leaving the caret elsewhere than the finding's line and byte column, a gutter mark (and its tool tip)
+  // missing on the error's line, and the mark or the row staying after the line was fixed, or the re-check coming later
+  // than 200 ms after typing stops.
   void problemsDockFollowsTheProgram() {
     Session s;
     QVERIFY(QTest::qWaitForWindowExposed(s.main.get()));
@@ -89,6 +85,9 @@ class TestCheck : public QObject {
     QCOMPARE(s.rows(), QStringList{bad});
     QTRY_VERIFY(s.rows().isEmpty());
     QVERIFY(!doc->gutter->markOn(2));
+
+    s.dock()->toggleViewAction()->trigger();  // the dock's own close button: the menu follows
+    QVERIFY(!s.main->action("mnuViewProblems")->isChecked());
   }
 
   // Guards against warnings marked as errors (or not marked), and against the check ignoring the machine's MaxS.
@@ -104,16 +103,6 @@ class TestCheck : public QObject {
     s.main->workspace().machine.MaxS = 2500;
     check->checkNow();
     QVERIFY(!doc->gutter->markOn(1));
-  }
-
-  // Guards against the menu's check mark disagreeing with the dock after its own close button.
-  void toggleFollowsTheDock() {
-    Session s;
-    s.main->action("mnuViewProblems")->trigger();
-    QVERIFY(s.main->action("mnuViewProblems")->isChecked());
-    s.dock()->toggleViewAction()->trigger();
-    QVERIFY(!s.dock()->isVisible());
-    QVERIFY(!s.main->action("mnuViewProblems")->isChecked());
   }
 };
 
