@@ -13,8 +13,10 @@
 #include <memory>
 #include <string>
 
+#include "app/machine_parameters.h"
 #include "bench_program.h"
 #include "document/text_file.h"
+#include "ui/check/DocumentCheck.h"
 #include "ui/documents/DocumentHost.h"
 #include "ui/documents/LineNumberGutter.h"
 #include "ui/documents/frmDocument.h"
@@ -107,9 +109,31 @@ void Keystroke(benchmark::State& state) {
   state.counters["document_lines"] = full.doc->txtText->document()->blockCount();
 }
 
+// A keystroke and the program check it starts once typing stops: the text
+// read from the document, every rule over it and the gutter marks set.
+void KeystrokeAndRecheck(benchmark::State& state) {
+  FullDocument full;
+  const MachineParameters machine;
+  auto* check = new DocumentCheck(*full.program, machine);
+  full.doc->loadText(EditorProgram());
+  QCoreApplication::processEvents();
+  QTextCursor cursor(full.doc->txtText->document());
+  cursor.setPosition(static_cast<int>(EditorProgram().size() / 2));
+  for (auto _ : state) {
+    cursor.insertText(QStringLiteral("5"));
+    check->checkNow();
+    cursor.deletePreviousChar();
+    check->checkNow();
+  }
+  state.counters["findings"] = static_cast<double>(check->findings().size());
+  state.counters["document_bytes"] = static_cast<double>(EditorProgram().size());
+}
+
 BENCHMARK(OpenInBareTextControl)->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenWithProgramModel)->Unit(benchmark::kMillisecond);
 BENCHMARK(Keystroke)->Unit(benchmark::kMicrosecond);
+// Two keystrokes, two checks per iteration.
+BENCHMARK(KeystrokeAndRecheck)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

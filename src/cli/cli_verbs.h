@@ -31,6 +31,9 @@ int RunRenumber(const Args& args, std::istream& in, std::ostream& out, std::ostr
 int RunShift(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunReplace(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunOutline(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+// Exit 0 when no finding is an error, 1 when one is, 2 on bad usage (an
+// unreadable file included).
+int RunCheck(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 // Reads the named file, or the whole input stream when path is empty, in
 // blocks; false (with a reason in err) when it cannot be read.

@@ -51,6 +51,11 @@ constexpr OptionUsage kCalcOptions[] = {
   {"--leave",          "BOX",         "the box the focus leaves, which starts the calculation (default: the last BOX given)"},
 };
 
+constexpr OptionUsage kCheckOptions[] = {
+  // name              value          text
+  {"--machine",        "KEY=VALUE",   "set one machine parameter the rules read, e.g. MaxS=3000 (repeatable)"},
+};
+
 constexpr VerbUsage kVerbs[] = {
   // verb        synopsis                                   summary
   {"generate",   "COMMAND [OPTION]...\n       quillon-nc generate --list",
@@ -91,6 +96,14 @@ constexpr VerbUsage kVerbs[] = {
                  "LINE<TAB>KIND<TAB>TEXT, LINE counted from 1, KIND one of process, tool, name,\n"
                  "program, call and end.\n",
                  "quillon-nc outline program.min"},
+  {"check",      "[--machine KEY=VALUE]... [FILE]",
+                 "find what would stop or endanger the machine in a program",
+                 kCheckOptions,
+                 "Reads FILE, or standard input without FILE (named <stdin>), and prints one finding\n"
+                 "a line as NAME:LINE:COL: SEVERITY: MESSAGE [ID], LINE and COL counted from 1\n"
+                 "(COL in bytes), in line order. SEVERITY is error, warning or note. The exit\n"
+                 "status is 0 when no finding is an error, 1 when one is, 2 on bad usage.\n",
+                 "quillon-nc check --machine MaxS=3000 program.min"},
 };
 // clang-format on
 

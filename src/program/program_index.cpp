@@ -44,7 +44,9 @@ std::size_t ForEachLine(std::string_view text, Visit&& visit) {
 
 }  // namespace
 
-ProgramIndex::ProgramIndex(std::string_view text) {
+ProgramIndex::ProgramIndex(std::string_view text) : ProgramIndex(text, LineVisitor{}) {}
+
+ProgramIndex::ProgramIndex(std::string_view text, const LineVisitor& visit) {
   if (text.size() > kMaxIndexedBytes) throw std::length_error("NC program of 4 GiB or more");
   // Most lines of a program carry one entry (their N word) and some a second
   // (a tool, a header): room for that up front spares the copies and fresh
@@ -54,7 +56,9 @@ ProgramIndex::ProgramIndex(std::string_view text) {
   m_text.reserve((lines + lines / 4) * kTypicalEntryBytes);
   LineLexer lexer;
   m_lineCount = ForEachLine(text, [&](std::string_view line, std::size_t number) {
-    appendTokens(line, lexer.lex(line), static_cast<std::uint32_t>(number), m_entries);
+    const std::vector<Token>& tokens = lexer.lex(line);
+    appendTokens(line, tokens, static_cast<std::uint32_t>(number), m_entries);
+    if (visit) visit(line, static_cast<std::uint32_t>(number), tokens);
   });
   // A program unlike the estimate: give back what growth left unused.
   if (m_entries.capacity() > m_entries.size() + m_entries.size() / 2) m_entries.shrink_to_fit();

@@ -6,6 +6,7 @@
 // it follows an edit by re-lexing only the lines the edit touched.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -44,6 +45,10 @@ class ProgramIndex {
   // The index of a text with "\n" line ends; texts of 4 GiB and more are
   // refused (std::length_error).
   explicit ProgramIndex(std::string_view text);
+  // The same, handing each line's tokens to visit as well (in line order,
+  // 0-based numbers), so a pass over the lines needs no second lexing.
+  using LineVisitor = std::function<void(std::string_view line, std::uint32_t number, std::span<const Token> tokens)>;
+  ProgramIndex(std::string_view text, const LineVisitor& visit);
 
   // Lines first … first + removed - 1 were replaced by lines (each without
   // its "\n"): only those are lexed again, the entries after them move.

@@ -1,16 +1,21 @@
 #include "ui/documents/LineNumberGutter.h"
 
 #include <QEvent>
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QToolTip>
 #include <algorithm>
 
 namespace {
 constexpr int kPadding = 4;    // pixels on each side of the numbers
 constexpr int kMinDigits = 2;  // so the width does not change between 9 and 10 lines
+constexpr int kMarkWidth = 4;  // the coloured bar at the gutter's left edge of a marked line
+const QColor kErrorMark(0xd0, 0x30, 0x30);
+const QColor kWarningMark(0xe0, 0xa0, 0x20);
 }  // namespace
 
 LineNumberGutter::LineNumberGutter(QPlainTextEdit& edit, QWidget* parent) : QWidget(parent), m_edit(edit) {
@@ -58,6 +63,31 @@ bool LineNumberGutter::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+void LineNumberGutter::setMarks(std::vector<GutterMark> marks) {
+  m_marks = std::move(marks);
+  update();
+}
+
+const GutterMark* LineNumberGutter::markOn(int line) const {
+  const auto it =
+      std::lower_bound(m_marks.begin(), m_marks.end(), line, [](const GutterMark& m, int l) { return m.line < l; });
+  return it != m_marks.end() && it->line == line ? &*it : nullptr;
+}
+
+bool LineNumberGutter::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint inViewport = m_edit.viewport()->mapFromGlobal(help->globalPos());
+    const GutterMark* mark = markOn(m_edit.cursorForPosition(QPoint(0, inViewport.y())).blockNumber());
+    if (mark)
+      QToolTip::showText(help->globalPos(), mark->toolTip, this);
+    else
+      QToolTip::hideText();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
 void LineNumberGutter::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QPalette& palette = m_edit.palette();
@@ -75,6 +105,9 @@ void LineNumberGutter::paintEvent(QPaintEvent* event) {
     const QRect line = m_edit.cursorRect(QTextCursor(block));
     if (line.top() > viewport->height()) break;
     if (!block.isVisible()) continue;
+    if (const GutterMark* mark = markOn(block.blockNumber()))
+      painter.fillRect(QRect(0, line.top() + offset, kMarkWidth, line.height()),
+                       mark->error ? kErrorMark : kWarningMark);
     const bool isCurrent = block.blockNumber() == current;
     painter.setFont(isCurrent ? bold : m_edit.font());
     painter.setPen(palette.color(isCurrent ? QPalette::WindowText : QPalette::PlaceholderText));

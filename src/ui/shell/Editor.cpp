@@ -1,6 +1,7 @@
 #include "ui/shell/Editor.h"
 
 #include "process/workspace.h"
+#include "ui/check/CheckCommands.h"
 #include "ui/documents/DiskWatch.h"
 #include "ui/documents/DocumentHost.h"
 #include "ui/documents/DocumentRecovery.h"
@@ -24,6 +25,7 @@ Editor::Editor(quillon::SettingsStore& store, Interaction& interaction, quillon:
   InstallCalculatorCommands(commands, documents);
   InstallHelpCommands(commands, documents, appFolder);
   InstallProgramCommands(commands, documents, *m_window, m_workspace->settings);
+  InstallCheckCommands(commands, documents, *m_window, m_workspace->machine);
   new DiskWatch(documents);
 }
 
