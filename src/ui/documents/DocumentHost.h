@@ -32,6 +32,8 @@ class DocumentHost : public QObject {
 
   // The warning of the process commands: title " 13 error ", its message.
   void ReportProcessError(int number);
+  // The same with the error's own message ("Value too large: StartX 1e306").
+  void ReportProcessError(int number, const std::string& message);
 
  signals:
   // A document window was created (New, Open, recent file, command line).
