@@ -49,7 +49,7 @@ std::string FormatNcNumber(T&& x) {
 double WidenSingle(float x);
 
 // Whole part by floor, a leading "0" below 10 ("05", "12"); replaces the
-// caller's variable with the whole part. Not finite: ProcessError{kErrOverflow}.
+// caller's variable with the whole part. Not writable as FormatNcNumber: ValueTooLarge.
 std::string FormatTwoDigit(double& n);
 std::string FormatTwoDigit(double&& n);
 
