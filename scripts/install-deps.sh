@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-svg-dev libgl-dev libre2-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-dejavu-core scdoc file dpkg-dev desktop-file-utils shared-mime-info libxml2-utils appstream
-          libfile-mimeinfo-perl groff-base mawk time clang-format clang-tidy)
+          libfile-mimeinfo-perl groff-base mawk time clang-format clang-tidy clang-16 libclang-rt-16-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -10,18 +10,6 @@
 
 namespace quillon::cli {
 
-std::ptrdiff_t FdSource::read(char* data, std::size_t size) {
-  for (;;) {
-    const ssize_t n = ::read(m_fd, data, size);
-    if (n >= 0) return n;
-    if (errno == EINTR) continue;
-    m_errno = errno;
-    return -1;
-  }
-}
-
-std::string FdSource::error() const { return std::strerror(m_errno); }
-
 bool FdSink::write(std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(m_fd, bytes.data(), bytes.size());
@@ -37,16 +25,6 @@ bool FdSink::write(std::string_view bytes) {
 
 std::string FdSink::error() const { return std::strerror(m_errno); }
 
-FileSource::FileSource(const std::string& path) : FdSource(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-#ifdef POSIX_FADV_SEQUENTIAL
-  if (m_fd >= 0) ::posix_fadvise(m_fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-#endif
-}
-
-FileSource::~FileSource() {
-  if (m_fd >= 0) ::close(m_fd);
-}
-
 std::ptrdiff_t StreamSource::read(char* data, std::size_t size) {
   std::streambuf* buf = m_in.rdbuf();
   if (!buf) return 0;
@@ -58,7 +36,12 @@ bool StreamSink::write(std::string_view bytes) {
   return static_cast<bool>(m_out);
 }
 
-LineBlockReader::LineBlockReader(ByteSource& source, std::size_t blockSize) : m_source(source), m_buffer(blockSize) {}
+LineBlockReader::LineBlockReader(ByteSource& source, std::size_t blockSize, std::size_t maxLine)
+    : m_source(source), m_buffer(blockSize), m_maxLine(maxLine) {}
+
+std::string LineBlockReader::error() const {
+  return m_tooLong ? "a line " + SizeLimitText(m_maxLine) : m_source.error();
+}
 
 bool LineBlockReader::next(std::string_view& lines) {
   for (;;) {
@@ -84,7 +67,13 @@ bool LineBlockReader::next(std::string_view& lines) {
       m_begin = 0;
       m_end = unread;
     }
-    if (m_end == m_buffer.size()) m_buffer.resize(m_buffer.size() * 2);
+    if (m_end == m_buffer.size()) {
+      if (m_end >= m_maxLine) {
+        m_tooLong = m_failed = true;
+        return false;
+      }
+      m_buffer.resize(m_buffer.size() * 2);
+    }
     const std::ptrdiff_t n = m_source.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
     if (n < 0) {
       m_failed = true;

@@ -9,19 +9,15 @@
 #include <string_view>
 #include <vector>
 
+#include "document/file_bytes.h"
+
 namespace quillon::cli {
 
-inline constexpr std::size_t kStreamBlockSize = std::size_t{256} * 1024;
+inline constexpr std::size_t kStreamBlockSize = kReadBlockSize;
 
-// Where a verb reads from.
-class ByteSource {
- public:
-  virtual ~ByteSource() = default;
-  // Up to size bytes into data; 0 at the end; -1 when reading failed.
-  virtual std::ptrdiff_t read(char* data, std::size_t size) = 0;
-  // Why the last read failed.
-  virtual std::string error() const = 0;
-};
+using quillon::ByteSource;
+using quillon::FdSource;
+using quillon::FileSource;
 
 // Where a verb writes to.
 class ByteSink {
@@ -32,19 +28,7 @@ class ByteSink {
   virtual std::string error() const = 0;
 };
 
-// A file descriptor (standard input and output, an opened file); the caller
-// keeps it open.
-class FdSource : public ByteSource {
- public:
-  explicit FdSource(int fd) : m_fd(fd) {}
-  std::ptrdiff_t read(char* data, std::size_t size) override;
-  std::string error() const override;
-
- protected:
-  int m_fd;
-  int m_errno = 0;
-};
-
+// A file descriptor (standard output, an opened file); the caller keeps it open.
 class FdSink : public ByteSink {
  public:
   explicit FdSink(int fd) : m_fd(fd) {}
@@ -54,16 +38,6 @@ class FdSink : public ByteSink {
  private:
   int m_fd;
   int m_errno = 0;
-};
-
-// A named file, opened for reading and closed with the object.
-class FileSource : public FdSource {
- public:
-  explicit FileSource(const std::string& path);
-  ~FileSource() override;
-  FileSource(const FileSource&) = delete;
-  FileSource& operator=(const FileSource&) = delete;
-  bool isOpen() const { return m_fd >= 0; }
 };
 
 // Standard library streams (the tests' string streams).
@@ -89,19 +63,25 @@ class StreamSink : public ByteSink {
 
 // Hands out the input as runs of whole lines: each run ends just after a line
 // feed, except the last line of a text that does not end with one. A CR LF
-// pair is never split between two runs.
+// pair is never split between two runs. A line longer than maxLine fails
+// the read (a device such as /dev/zero holds one endless line).
 class LineBlockReader {
  public:
-  explicit LineBlockReader(ByteSource& source, std::size_t blockSize = kStreamBlockSize);
+  explicit LineBlockReader(ByteSource& source, std::size_t blockSize = kStreamBlockSize,
+                           std::size_t maxLine = kMaxWholeReadBytes);
   // The next run; false at the end of the input or when reading failed.
   bool next(std::string_view& lines);
   bool failed() const { return m_failed; }
+  // Why reading failed.
+  std::string error() const;
 
  private:
   ByteSource& m_source;
   std::vector<char> m_buffer;
   std::size_t m_begin = 0;  // the unread part of the buffer is [m_begin, m_end)
   std::size_t m_end = 0;
+  std::size_t m_maxLine;
+  bool m_tooLong = false;
   bool m_atEnd = false;
   bool m_failed = false;
 };

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "check/program_check.h"
+#include "cli/byte_stream.h"
 #include "cli/cli_verbs.h"
 #include "cli/machine_flags.h"
 #include "document/text_file.h"
@@ -40,11 +41,16 @@ CheckRequest ParseCheckRequest(const Args& args) {
 }  // namespace
 
 int RunCheck(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  StreamSource source(in);
+  return RunCheck(args, source, out, err);
+}
+
+int RunCheck(const Args& args, ByteSource& in, std::ostream& out, std::ostream& err) {
   try {
     const CheckRequest request = ParseCheckRequest(args);
     const MachineParameters machine = MachineFromFlags(request.machine);
     std::string bytes;
-    if (!ReadInputBytes(request.file, in, bytes, err)) return kExitUsage;
+    if (const int code = ReadInputBytes(request.file, in, bytes, err); code != kExitOk) return code;
     const std::string text = DecodeProgramBytes(bytes).text;
     bytes = {};
     const std::vector<Finding> findings = CheckProgram(text, machine);

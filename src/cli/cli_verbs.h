@@ -6,9 +6,13 @@
 #include <string>
 #include <vector>
 
+namespace quillon {
+class ByteSource;
+}  // namespace quillon
+
 namespace quillon::cli {
 
-class ByteSource;
+using quillon::ByteSource;
 class ByteSink;
 
 using Args = std::vector<std::string>;
@@ -31,12 +35,16 @@ int RunRenumber(const Args& args, std::istream& in, std::ostream& out, std::ostr
 int RunShift(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunReplace(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunOutline(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int RunOutline(const Args& args, ByteSource& in, std::ostream& out, std::ostream& err);
 // Exit 0 when no finding is an error, 1 when one is, 2 on bad usage (an
 // unreadable file included).
 int RunCheck(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int RunCheck(const Args& args, ByteSource& in, std::ostream& out, std::ostream& err);
 
 // Reads the named file, or the whole input stream when path is empty, in
-// blocks; false (with a reason in err) when it cannot be read.
-bool ReadInputBytes(const std::string& path, std::istream& in, std::string& bytes, std::ostream& err);
+// blocks, at most kMaxWholeReadBytes; kExitOk, or with the reason in err
+// kExitUsage (the file cannot be opened) or kExitIoError (reading failed).
+int ReadInputBytes(const std::string& path, std::istream& in, std::string& bytes, std::ostream& err);
+int ReadInputBytes(const std::string& path, ByteSource& in, std::string& bytes, std::ostream& err);
 
 }  // namespace quillon::cli

@@ -219,7 +219,7 @@ int RunGenerate(const Args& args, std::ostream& out, std::ostream& err) {
           break;
       }
     } catch (const ProcessError& e) {
-      err << ProcessErrorMessage(e.number) << "\n";
+      err << e.what() << "\n";
       return kExitProcessError;
     }
     const AppliedText document = ApplyDocumentEdit({}, {}, output);

@@ -1,30 +1,34 @@
 #include <memory>
 #include <ostream>
+#include <utility>
 
 #include "cli/byte_stream.h"
 #include "cli/cli_verbs.h"
 
 namespace quillon::cli {
 
-bool ReadInputBytes(const std::string& path, std::istream& in, std::string& bytes, std::ostream& err) {
+int ReadInputBytes(const std::string& path, std::istream& in, std::string& bytes, std::ostream& err) {
   StreamSource stream(in);
+  return ReadInputBytes(path, stream, bytes, err);
+}
+
+int ReadInputBytes(const std::string& path, ByteSource& stream, std::string& bytes, std::ostream& err) {
   std::unique_ptr<FileSource> file;
   if (!path.empty()) {
     file = std::make_unique<FileSource>(path);
     if (!file->isOpen()) {
-      err << "cannot read " << path << "\n";
-      return false;
+      err << OpenFailureMessage(path, *file) << "\n";
+      return kExitUsage;
     }
   }
   ByteSource& source = file ? static_cast<ByteSource&>(*file) : stream;
-  LineBlockReader reader(source);
-  std::string_view lines;
-  while (reader.next(lines)) bytes.append(lines);
-  if (reader.failed()) {
-    err << "cannot read " << (path.empty() ? std::string("standard input") : path) << ": " << source.error() << "\n";
-    return false;
+  WholeRead read = ReadAllBytes(source);
+  if (!read.ok()) {
+    err << ReadFailureMessage(path.empty() ? std::string("standard input") : path, read) << "\n";
+    return kExitIoError;
   }
-  return true;
+  bytes = std::move(read.bytes);
+  return kExitOk;
 }
 
 }  // namespace quillon::cli

@@ -1,5 +1,9 @@
 // quillon-nc: the editor's logic from a terminal.
+#include <unistd.h>
+
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <iostream>
 #include <string>
 
@@ -11,12 +15,19 @@
 namespace {
 
 // Output that did not reach its place (a full disk, a closed pipe) is a
-// failed run, never a success.
+// failed run, never a success. Closing the descriptor is the last chance a
+// file system has to report a failed write.
 int CheckedStandardOutput(int code) {
   std::cout.flush();
-  if (std::cout) return code;
-  std::cerr << "cannot write standard output\n";
-  return quillon::cli::kExitIoError;
+  if (!std::cout) {
+    std::cerr << "cannot write standard output\n";
+    return quillon::cli::kExitIoError;
+  }
+  if (::close(1) != 0 && errno != EBADF) {
+    std::cerr << "cannot write standard output: " << std::strerror(errno) << "\n";
+    return quillon::cli::kExitIoError;
+  }
+  return code;
 }
 
 }  // namespace
@@ -34,7 +45,7 @@ int main(int argc, char** argv) {
   }
   if (args.size() == 1 && args[0] == "--help") {
     PrintProgramHelp(std::cout);
-    return kExitOk;
+    return CheckedStandardOutput(kExitOk);
   }
   if (args.empty()) {
     std::cerr << "usage: quillon-nc generate|renumber|shift|replace|calc ... (or --version)\n";
@@ -49,12 +60,12 @@ int main(int argc, char** argv) {
   FdSource standardInput(0);
   FdSink standardOutput(1);
   if (verb == "generate") return CheckedStandardOutput(RunGenerate(rest, std::cout, std::cerr));
-  if (verb == "renumber") return RunRenumber(rest, standardInput, standardOutput, std::cerr);
-  if (verb == "shift") return RunShift(rest, standardInput, standardOutput, std::cerr);
-  if (verb == "replace") return RunReplace(rest, standardInput, standardOutput, std::cerr);
+  if (verb == "renumber") return CheckedStandardOutput(RunRenumber(rest, standardInput, standardOutput, std::cerr));
+  if (verb == "shift") return CheckedStandardOutput(RunShift(rest, standardInput, standardOutput, std::cerr));
+  if (verb == "replace") return CheckedStandardOutput(RunReplace(rest, standardInput, standardOutput, std::cerr));
   if (verb == "calc") return CheckedStandardOutput(RunCalc(rest, std::cout, std::cerr));
-  if (verb == "outline") return CheckedStandardOutput(RunOutline(rest, std::cin, std::cout, std::cerr));
-  if (verb == "check") return CheckedStandardOutput(RunCheck(rest, std::cin, std::cout, std::cerr));
+  if (verb == "outline") return CheckedStandardOutput(RunOutline(rest, standardInput, std::cout, std::cerr));
+  if (verb == "check") return CheckedStandardOutput(RunCheck(rest, standardInput, std::cout, std::cerr));
   std::cerr << "unknown verb: " << verb << "\n";
   return kExitUsage;
 }

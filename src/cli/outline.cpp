@@ -4,6 +4,7 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "cli/byte_stream.h"
 #include "cli/cli_verbs.h"
 #include "document/text_file.h"
 #include "program/program_index.h"
@@ -11,6 +12,11 @@
 namespace quillon::cli {
 
 int RunOutline(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  StreamSource source(in);
+  return RunOutline(args, source, out, err);
+}
+
+int RunOutline(const Args& args, ByteSource& in, std::ostream& out, std::ostream& err) {
   std::string file;
   for (const std::string& arg : args) {
     if (arg.starts_with("--")) {
@@ -24,7 +30,7 @@ int RunOutline(const Args& args, std::istream& in, std::ostream& out, std::ostre
     file = arg;
   }
   std::string bytes;
-  if (!ReadInputBytes(file, in, bytes, err)) return kExitUsage;
+  if (const int code = ReadInputBytes(file, in, bytes, err); code != kExitOk) return code;
   try {
     const ProgramIndex index(DecodeProgramBytes(bytes).text);
     out << FormatOutline(BuildOutline(index));

@@ -87,7 +87,7 @@ class RunInput {
   // False (with the reason in err) when the named file cannot be opened.
   bool open(std::ostream& err) const {
     if (!m_file || m_file->isOpen()) return true;
-    err << "cannot read " << m_name << "\n";
+    err << OpenFailureMessage(m_name, *m_file) << "\n";
     return false;
   }
   ByteSource& source() const { return *m_source; }
@@ -116,7 +116,7 @@ int StreamLines(const RunInput& input, ByteSink& sink, std::ostream& err, bool d
     written = writer.flushIfFull();
   }
   if (reader.failed()) {
-    err << "cannot read " << input.name() << ": " << input.source().error() << "\n";
+    err << "cannot read " << input.name() << ": " << reader.error() << "\n";
     return kExitIoError;
   }
   if (!written || !writer.finish()) {
@@ -130,15 +130,12 @@ int StreamLines(const RunInput& input, ByteSink& sink, std::ostream& err, bool d
 // see it: read whole, line ends made "\n", the result written with the file's
 // line-end style.
 bool ReadWholeProgram(const RunInput& input, std::ostream& err, DecodedText& program) {
-  std::string bytes;
-  LineBlockReader reader(input.source());
-  std::string_view lines;
-  while (reader.next(lines)) bytes.append(lines);
-  if (reader.failed()) {
-    err << "cannot read " << input.name() << ": " << input.source().error() << "\n";
+  const WholeRead read = ReadAllBytes(input.source());
+  if (!read.ok()) {
+    err << ReadFailureMessage(input.name(), read) << "\n";
     return false;
   }
-  program = DecodeProgramBytes(bytes);
+  program = DecodeProgramBytes(read.bytes);
   return true;
 }
 

@@ -34,7 +34,9 @@ std::string ApplyLineEnds(std::string_view text, LineEndStyle style) {
 
 std::string EncodeProgramText(std::string_view text, LineEndStyle style) {
   std::string out = ApplyLineEnds(text, style);
-  if (text.empty() || text.back() != '\n') out += (style == LineEndStyle::Lf) ? "\n" : "\r\n";
+  // A last lone CR ends the last line too: a LF after it would make a CR LF
+  // that flips the whole file to CR LF when it is opened again.
+  if (text.empty() || (text.back() != '\n' && text.back() != '\r')) out += (style == LineEndStyle::Lf) ? "\n" : "\r\n";
   return out;
 }
 

@@ -22,7 +22,8 @@ struct DecodedText {
 DecodedText DecodeProgramBytes(std::string_view bytes);
 
 // The bytes to write: the text with its "\n" in the given style, plus one
-// final line end only when the text does not already end with one.
+// final line end only when the text does not already end with one (a lone CR
+// counts as one).
 std::string EncodeProgramText(std::string_view text, LineEndStyle style);
 
 // "\n" -> the style's line end, nothing else changed (for the command line).

@@ -26,8 +26,9 @@ double NcFloor(double x);
 // Cuts x to three decimals by floor and writes it without trailing zeros:
 // "0", "0.15", "-0.5", "12.5", "100". The caller's variable takes the cut
 // value, so later arithmetic of a generator on it uses what was written.
-// A value that is not finite, or becomes infinite in thousandths, throws
-// ProcessError{kErrOverflow}: written as "0" it would send the tool to zero.
+// A value that is not finite, or whose thousandths do not fit in 64 bits,
+// throws ValueTooLarge (ProcessError{kErrOverflow}): written as "0" or as
+// hundreds of digits it would send the tool somewhere no one meant.
 std::string FormatNcNumber(double& x);
 // For computed values that no later line reuses.
 std::string FormatNcNumber(double&& x);
@@ -48,9 +49,12 @@ std::string FormatNcNumber(T&& x) {
 double WidenSingle(float x);
 
 // Whole part by floor, a leading "0" below 10 ("05", "12"); replaces the
-// caller's variable with the whole part. Not finite: ProcessError{kErrOverflow}.
+// caller's variable with the whole part. Not writable as FormatNcNumber: ValueTooLarge.
 std::string FormatTwoDigit(double& n);
 std::string FormatTwoDigit(double&& n);
+
+// Whether FormatNcNumber can write x.
+bool IsWritableNcNumber(double x);
 
 // Shortest text (at most 15 significant digits) of a double, no exponent for
 // the magnitudes in use, locale independent: 5 -> "5", -0.5 -> "-0.5".
@@ -67,7 +71,8 @@ std::size_t ScanNumber(std::string_view text);
 double ReadNumber(std::string_view text);
 
 // The strict reader of stored values: blanks and tabs around, nothing else
-// but one number ("12abc" is not one); nullopt when the text is not one.
+// but one number ("12abc" is not one); nullopt when the text is not one or
+// is too large for a double ("1e400").
 std::optional<double> ParseStrictNumber(std::string_view text);
 
 // Whether an entry box counts as filled (the calculators test this).

@@ -30,10 +30,23 @@ struct ErrorRow {
 // a row is reported with the message of kErrInternal's kind, "Error.".
 std::span<const ErrorRow> ErrorTable();
 
+// what() is the message shown: the row's, or one naming the value that
+// caused it ("Value too large: StartX 1e306").
 struct ProcessError : std::runtime_error {
   explicit ProcessError(int number);
+  ProcessError(int number, const std::string& message);
   int number;
+  bool named = false;  // the message names the box or key of the value
 };
+
+// The value too large to write or read back (not finite, or its thousandths
+// beyond 64 bits): "Value too large: 1e306", or with the box or key that
+// holds it "Value too large: StartX 1e306".
+ProcessError ValueTooLarge(double value);
+ProcessError ValueTooLarge(std::string_view box, double value);
+// A tool number that does not fit the two digits of a tool word:
+// "Tool number out of range: ToolNumber -1".
+ProcessError ToolNumberOutOfRange(double value);
 
 // " 13 error " for 13.
 std::string ProcessErrorTitle(int number);

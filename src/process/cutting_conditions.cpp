@@ -1,11 +1,11 @@
 #include "process/cutting_conditions.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <vector>
 
 #include "app/settings.h"
+#include "document/file_bytes.h"
 #include "numbers/nc_number.h"
 #include "numbers/process_error.h"
 #include "process/condition_editing.h"
@@ -194,15 +194,24 @@ std::vector<CuttingConditionRecordSpan> FindCuttingConditionRecords(std::string_
 CuttingConditionLoad LoadCuttingConditionTable(const std::string& path) {
   // A folder opens as a stream on some systems and then reads as empty.
   std::error_code ec;
-  std::ifstream file;
-  if (!std::filesystem::is_directory(path, ec)) file.open(path, std::ios::binary);
-  if (!file.is_open()) {
-    CuttingConditionLoad failed;
+  CuttingConditionLoad failed;
+  if (std::filesystem::is_directory(path, ec)) {
     failed.error = path + ": the material file cannot be opened.";
     return failed;
   }
-  std::string bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>{});
-  return ParseCuttingConditionTable(bytes, path);
+  const WholeRead read = ReadFileBytes(path, kMaxWholeReadBytes);
+  switch (read.failure) {
+    case ReadFailure::None:
+      return ParseCuttingConditionTable(read.bytes, path);
+    case ReadFailure::Open:
+      failed.error = path + ": the material file cannot be opened.";
+      break;
+    case ReadFailure::Read:
+    case ReadFailure::TooLarge:
+      failed.error = path + ": the material file cannot be read (" + read.reason + ").";
+      break;
+  }
+  return failed;
 }
 
 std::string MaterialFilePath(const std::string& path, const std::string& appFolder) {

@@ -57,11 +57,17 @@ void WriteRotaryToolSelect(std::string& nc, ProcessContext& ctx) {
 std::string ToolWords(ProcessContext& ctx, int copies) {
   if (ctx.machine.TG) return " TG=" + FormatNcNumber(ctx.input.ToolNumber) + " OG=1";
   std::string words = ctx.machine.Tallix ? " TL=" : " T";
-  for (int c = 0; c < copies; ++c) words += FormatTwoDigit(ctx.input.ToolNumber);
+  for (int c = 0; c < copies; ++c) words += ToolNumberDigits(ctx);
   return words;
 }
 
-std::string SequenceName(ProcessContext& ctx) { return "NT" + FormatTwoDigit(ctx.input.ToolNumber); }
+std::string SequenceName(ProcessContext& ctx) { return "NT" + ToolNumberDigits(ctx); }
+
+std::string ToolNumberDigits(ProcessContext& ctx) {
+  const double tool = ctx.input.ToolNumber;
+  if (!(NcFloor(tool) >= 0 && NcFloor(tool) <= 99)) throw ToolNumberOutOfRange(tool);
+  return FormatTwoDigit(ctx.input.ToolNumber);
+}
 
 double SpeedFromDiameter(double v, double d) {
   if (d == 0) throw ProcessError(kErrDivisionByZero);

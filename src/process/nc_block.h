@@ -56,6 +56,11 @@ std::string ToolWords(ProcessContext& ctx, int copies = 3);
 // "NT05": the sequence name of a tool's block.
 std::string SequenceName(ProcessContext& ctx);
 
+// The tool number's two digits in a tool word ("05" for 5.25); a number below
+// 0 or above 99 would name another tool (T0-10-10-1) and throws ProcessError
+// naming the ToolNumber box.
+std::string ToolNumberDigits(ProcessContext& ctx);
+
 // The surface-speed rule of the turning blocks: only when V > 0,
 // SpindleSpeed = floor(1000 * V / 3.14 / d / 10) * 10; a zero reference
 // diameter then fails with ProcessError 11. V <= 0 keeps the last speed.

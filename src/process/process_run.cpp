@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "app/settings.h"
 #include "numbers/nc_number.h"
+#include "numbers/process_error.h"
 
 namespace quillon {
 
@@ -12,12 +14,31 @@ bool Contains(const std::vector<std::string>& list, std::string_view name) {
   return std::find(list.begin(), list.end(), name) != list.end();
 }
 
+// A value too large to write is named by the box or machine parameter that
+// holds it, when one does; a value computed from several stays unnamed.
+[[noreturn]] void NameTooLargeValue(const ProcessError& error, const ProcessDialogValues* values,
+                                    const MachineParameters& machine) {
+  if (error.number != kErrOverflow || error.named) throw error;
+  if (values)
+    for (const char* box : kProcessBoxes)
+      if (const double v = ReadNumber(values->text(box)); !IsWritableNcNumber(v)) throw ValueTooLarge(box, v);
+  for (const SettingKey& key : SettingsTable())
+    if (const auto* field = std::get_if<double MachineParameters::*>(&key.field))
+      if (!IsWritableNcNumber(machine.**field)) throw ValueTooLarge(key.key, machine.**field);
+  throw error;
+}
+
 // Generates on a copy so a failing generator leaves no half-updated state.
-DocumentEdit Generate(const ProcessCommand& command, ProcessContext& ctx) {
+DocumentEdit Generate(const ProcessCommand& command, ProcessContext& ctx, const ProcessDialogValues* values = nullptr) {
   ProcessContext work = ctx;
   work.command = std::string(command.name);
   work.tool = command.tool;
-  DocumentEdit out = command.generate(work);
+  DocumentEdit out;
+  try {
+    out = command.generate(work);
+  } catch (const ProcessError& e) {
+    NameTooLargeValue(e, values, work.machine);
+  }
   ctx = std::move(work);
   return out;
 }
@@ -45,7 +66,7 @@ DocumentEdit RunProcessCommand(const ProcessCommand& command, const ProcessDialo
   ctx.kept.LastInput = ctx.input;
   // The text as typed, not the single-precision C, so it pre-fills back unchanged.
   if (IsSlantCommand(command.name)) ctx.kept.ZeroShiftX[std::string(command.name)] = ReadNumber(values.text("C"));
-  return Generate(command, ctx);
+  return Generate(command, ctx, &values);
 }
 
 DocumentEdit RunMaterialInput(const ProcessCommand& command, const UgcDialogValues& values, ProcessContext& ctx) {

@@ -29,8 +29,8 @@ std::string SensorCall(ProcessContext& ctx) {
   std::string line = "N000 G00 X" + FormatNcNumber(ctx.machine.AppX);
   line += " Z" + FormatNcNumber(ctx.machine.AppZ);
   line += ctx.machine.Tallix ? " TL=" : " T";
-  line += FormatTwoDigit(ctx.input.ToolNumber);
-  return line + FormatTwoDigit(ctx.input.ToolNumber);
+  line += ToolNumberDigits(ctx);
+  return line + ToolNumberDigits(ctx);
 }
 
 // Which offset the measured deviation corrects: tool offset V, or with tool

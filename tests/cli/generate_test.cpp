@@ -57,6 +57,46 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"UgcTailstockWord", {"ProcessUGC", "--set", "Tailstock=yes"}, "takes 1 or 0"}),
     testing_support::kRowName);
 
+struct ProcessErrorCase {
+  const char* name;
+  Args sets;            // after ProcessRoughOD with a material loaded
+  const char* message;  // standard error whole; empty: the block is written
+};
+
+// Guards against a value that cannot be written coming out as a wrong word
+// (X0 for StartX=1e306, T0-10-10-1 for tool -1) with exit 0, instead of a
+// process error naming the box.
+class GenerateValueTest : public ::testing::TestWithParam<ProcessErrorCase> {};
+
+TEST_P(GenerateValueTest, RefusedWithTheBoxNamed) {
+  const auto& c = GetParam();
+  Args args = {"ProcessRoughOD", "--material", " cutting  condition /S45C.CSV", "--kept", "MaterialOD=60"};
+  for (const std::string& set : c.sets) args.insert(args.end(), {"--set", set});
+  std::ostringstream out, err;
+  const int exit = RunGenerate(args, out, err);
+  EXPECT_EQ(err.str(), c.message);
+  EXPECT_EQ(exit, *c.message ? kExitProcessError : kExitOk);
+  EXPECT_EQ(out.str().empty(), *c.message != '\0');
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, GenerateValueTest,
+    ::testing::Values(
+        ProcessErrorCase{"StartXBeyondDouble", {"StartX=1" + std::string(306, '0')},     "Value too large: StartX 1e306\n"},
+        ProcessErrorCase{"StartXBeyond64Bits", {"StartX=10000000000000000"},            "Value too large: StartX 1e16\n"},
+        ProcessErrorCase{"StartXLargestKept",  {"StartX=9000000000000000"},             ""},
+        ProcessErrorCase{"EndZBeyond64Bits",   {"EndZ=-20000000000000000"},             "Value too large: EndZ -2e16\n"},
+        ProcessErrorCase{"ToolNegative",       {"ToolNumber=-1"},                       "Tool number out of range: ToolNumber -1\n"},
+        ProcessErrorCase{"ToolJustBelowZero",  {"ToolNumber=-0.5"},                     "Tool number out of range: ToolNumber -0.5\n"},
+        ProcessErrorCase{"ToolAbove99",        {"ToolNumber=100"},                      "Tool number out of range: ToolNumber 100\n"},
+        ProcessErrorCase{"ToolHuge",           {"ToolNumber=1" + std::string(308, '0')}, "Value too large: ToolNumber 1e308\n"},
+        ProcessErrorCase{"ToolFraction",       {"ToolNumber=5.25"},                     ""},
+        ProcessErrorCase{"Tool99",             {"ToolNumber=99.5"},                     ""},
+        ProcessErrorCase{"ToolZero",           {"ToolNumber=0"},                        ""}),
+    testing_support::kRowName);
+// clang-format on
+
 // Guards against --list missing a family's rows or printing extra text.
 TEST(GenerateListTest, PrintsEveryCommandNameOnItsOwnLine) {
   std::ostringstream out, err;

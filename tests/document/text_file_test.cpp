@@ -41,6 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"MissingFinalLineEndIsAddedOnce", "G00\r\nX1",                              "G00\nX1",                              LineEndStyle::CrLf, "G00\r\nX1\r\n"},
         RoundTripCase{"MixedEndsAreWrittenCrLf",        "A\r\nB\nC\r\n",                          "A\nB\nC\n",                            LineEndStyle::CrLf, "A\r\nB\r\nC\r\n"},
         RoundTripCase{"LoneCrIsKept",                   "A\rB\r\n",                               "A\rB\n",                               LineEndStyle::CrLf, "A\rB\r\n"},
+        RoundTripCase{"LfFileEndingInLoneCr",           "X\n\r",                                  "X\n\r",                                LineEndStyle::Lf,   "X\n\r"},
+        RoundTripCase{"NoLineEndButLoneCr",             "X\r",                                    "X\r",                                  LineEndStyle::CrLf, "X\r"},
         RoundTripCase{"EmptyFile",                      "",                                       "",                                     LineEndStyle::CrLf, "\r\n"},
         RoundTripCase{"HighBytesSurvive",               std::string("\xff\x80\x00(\xe9)\r\n", 8), std::string("\xff\x80\x00(\xe9)\n", 7), LineEndStyle::CrLf, std::string("\xff\x80\x00(\xe9)\r\n", 8)}),
     testing_support::kRowName);

@@ -49,8 +49,9 @@ bool DocumentHost::apply(const quillon::DocumentEdit& edit, frmDocument* doc, QW
   return true;
 }
 
-void DocumentHost::ReportProcessError(int number) {
-  const std::string text = quillon::ProcessErrorMessage(number);
+void DocumentHost::ReportProcessError(int number) { ReportProcessError(number, quillon::ProcessErrorMessage(number)); }
+
+void DocumentHost::ReportProcessError(int number, const std::string& text) {
   if (number == quillon::kErrNone || text.empty()) return;
   m_interaction.message(&m_window, Utf8(quillon::ProcessErrorTitle(number)), Utf8(text), MessageIcon::Warning);
 }

@@ -35,6 +35,8 @@ class DocumentHost : public QObject {
 
   // The warning of the process commands: title " 13 error ", its message.
   void ReportProcessError(int number);
+  // The same with the error's own message ("Value too large: StartX 1e306").
+  void ReportProcessError(int number, const std::string& message);
 
   // Asked before the editor writes a document to path: Overwrite writes,
   // SaveAs asks for another name first, Cancel writes nothing.

@@ -45,7 +45,7 @@ struct ProcessModule {
       edit = run();
     } catch (const quillon::ProcessError& e) {
       ws.kept = ctx.kept;
-      docs.ReportProcessError(e.number);
+      docs.ReportProcessError(e.number, e.what());
       return;
     } catch (const std::exception&) {
       // Anything else escaping a generator is a fault of ours; the user
@@ -81,7 +81,7 @@ struct ProcessModule {
     try {
       values = quillon::PrepareProcessDialog(row, setup, ws.conditions);
     } catch (const quillon::ProcessError& e) {
-      docs.ReportProcessError(e.number);  // no material loaded: before any dialog
+      docs.ReportProcessError(e.number, e.what());  // no material loaded: before any dialog
       return;
     }
     quillon::ProcessDialogValues accepted;

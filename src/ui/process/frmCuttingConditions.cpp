@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/machine_parameters.h"
+#include "document/file_bytes.h"
 #include "numbers/entry_check.h"
 #include "process/condition_editing.h"
 #include "process_rotary/command_table.h"
@@ -96,11 +97,8 @@ frmCuttingConditions::frmCuttingConditions(quillon::MachineParameters& machine, 
   // and Open... both read that name); before that the name is only offered.
   if (m_table.loaded()) {
     m_path = Q(m_machine.CsvFileName);
-    QFile file(m_path);
-    if (file.open(QIODevice::ReadOnly)) {
-      const QByteArray bytes = file.readAll();
-      m_bytes.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    }
+    quillon::WholeRead read = quillon::ReadFileBytes(QFile::encodeName(m_path).toStdString());
+    if (read.ok()) m_bytes = std::move(read.bytes);
   }
   fill();
 }
@@ -165,15 +163,15 @@ void frmCuttingConditions::cellChanged(QTableWidgetItem* item) {
 }
 
 bool frmCuttingConditions::loadFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
+  // Read in blocks up to the limit: a device such as /dev/zero never ends.
+  quillon::WholeRead read = quillon::ReadFileBytes(QFile::encodeName(path).toStdString());
+  if (!read.ok()) {
     m_interaction.message(this, kTitle,
-                          path + QStringLiteral(": the material file cannot be opened.\n") + file.errorString(),
+                          path + QStringLiteral(": the material file cannot be opened.\n") + Q(read.reason),
                           MessageIcon::Warning);
     return false;
   }
-  const QByteArray bytes = file.readAll();
-  std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  std::string text = std::move(read.bytes);
   quillon::CuttingConditionLoad load = quillon::ParseCuttingConditionTable(text, path.toStdString());
   if (!load.ok) {
     m_interaction.message(this, kTitle, Q(load.error), MessageIcon::Warning);

@@ -39,6 +39,7 @@
 #include "app/command_line.h"
 #include "app/menu_tree.h"
 #include "app/window_placement.h"
+#include "document/file_bytes.h"
 #include "document/text_file.h"
 #include "help/help_topics.h"
 #include "process/workspace.h"
@@ -486,12 +487,20 @@ frmDocument* frmMain::OpenDocumentFile(const QString& given) {
     WaitCursor wait;
     // Read before any window exists: a failed read must not leave an empty
     // window under the file's name that a Save would write over the file.
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Read through the limit, not the size the file claims: a device such as
+    // /dev/zero claims 0 bytes and never ends.
+    const quillon::WholeRead read =
+        quillon::ReadFileBytes(QFile::encodeName(path).toStdString(), quillon::kMaxProgramFileBytes);
+    if (read.failure == quillon::ReadFailure::TooLarge) {
+      m_interaction.message(this, kAppName, QStringLiteral("This file size is too big, can not open."),
+                            MessageIcon::None);
+      return nullptr;
+    }
+    if (!read.ok()) {
       m_interaction.message(this, kAppName, path + QStringLiteral("  file が Open けません."), MessageIcon::None);
       return nullptr;
     }
-    const QByteArray bytes = file.readAll();
-    decoded = quillon::DecodeProgramBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    decoded = quillon::DecodeProgramBytes(read.bytes);
   }
   // A missing file opens empty; it is created by the first Save, not now.
   // The caption is the path as it is: upper-cased it would name another file
