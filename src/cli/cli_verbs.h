@@ -31,6 +31,7 @@ int RunRenumber(const Args& args, std::istream& in, std::ostream& out, std::ostr
 int RunShift(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunReplace(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunOutline(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int RunPlot(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 // Reads the named file, or the whole input stream when path is empty, in
 // blocks; false (with a reason in err) when it cannot be read.

@@ -1,7 +1,5 @@
 // quillon-nc generate: one process command run on an empty document, with
 // the dialog filled from flags instead of a user.
-#include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -11,6 +9,7 @@
 #include "app/machine_parameters.h"
 #include "app/settings.h"
 #include "cli/cli_verbs.h"
+#include "cli/machine_flags.h"
 #include "document/document_edit.h"
 #include "document/text_file.h"
 #include "numbers/entry_check.h"
@@ -25,8 +24,6 @@ namespace quillon::cli {
 
 namespace {
 
-using Assignment = std::pair<std::string, std::string>;
-
 struct GenerateRequest {
   bool list = false;
   std::string command;
@@ -36,30 +33,6 @@ struct GenerateRequest {
   std::vector<Assignment> kept;
   std::optional<std::string> spindleSpeed;
 };
-
-// Thrown while reading the flags; becomes exit 2 with its one-line reason.
-struct UsageError {
-  std::string reason;
-  // A refused entry is reported in the words a dialog uses for it, without
-  // the verb in front, so scripts match one line whichever way it came.
-  bool bare = false;
-};
-
-// A value for a box that takes a number is judged as the dialog judges it.
-void RequireNumberEntry(const std::string& field, const std::string& text) {
-  if (!IsAcceptableEntry(text)) throw UsageError{NotANumberMessage(field, text), true};
-}
-
-bool IsNumberSetting(SettingKind kind) {
-  return kind == SettingKind::Single || kind == SettingKind::Int32 || kind == SettingKind::Int16 ||
-         kind == SettingKind::NumberText;
-}
-
-Assignment SplitAssignment(const std::string& flag, const std::string& text) {
-  auto eq = text.find('=');
-  if (eq == std::string::npos || eq == 0) throw UsageError{flag + " needs NAME=VALUE, got \"" + text + "\""};
-  return {text.substr(0, eq), text.substr(eq + 1)};
-}
 
 GenerateRequest ParseRequest(const Args& args) {
   GenerateRequest r;
@@ -104,16 +77,6 @@ double StrictNumber(const std::string& what, const std::string& text) {
   auto value = ParseStrictNumber(text);
   if (!value) throw UsageError{what + " needs a number, got \"" + text + "\""};
   return *value;
-}
-
-// The folder of the running program: data/ lives beside it. Tests run the
-// verb inside their own executable and name the folder in QUILLON_APP_DIR.
-std::string AppFolder() {
-  if (const char* dir = std::getenv("QUILLON_APP_DIR"); dir && *dir) return dir;
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) return exe.parent_path().string();
-  return std::filesystem::current_path(ec).string();
 }
 
 void SetKept(KeptState& kept, const Assignment& a) {
@@ -201,15 +164,7 @@ int RunGenerate(const Args& args, std::ostream& out, std::ostream& err) {
     if (!command) throw UsageError{"unknown command " + request.command + " (--list prints them)"};
 
     ProcessContext ctx;
-    const MemorySettingsStore noSettings;
-    ctx.machine = LoadMachineParameters(noSettings, SettingPlaces{AppFolder(), {}});
-    for (const auto& [key, value] : request.machine) {
-      // An empty value stays refused below: a stored parameter is never empty.
-      const SettingKey* row = FindSettingKey(kSectionParameter, key);
-      if (row && IsNumberSetting(row->kind) && !value.empty()) RequireNumberEntry(key, value);
-      if (!SetMachineParameter(ctx.machine, key, value))
-        throw UsageError{"--machine " + key + "=" + value + " is not a machine parameter"};
-    }
+    ctx.machine = MachineFromFlags(request.machine);
     for (const auto& a : request.kept) SetKept(ctx.kept, a);
     if (request.spindleSpeed) ctx.kept.SpindleSpeed = StrictNumber("--spindle-speed", *request.spindleSpeed);
 

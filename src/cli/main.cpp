@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
   if (verb == "replace") return RunReplace(rest, standardInput, standardOutput, std::cerr);
   if (verb == "calc") return CheckedStandardOutput(RunCalc(rest, std::cout, std::cerr));
   if (verb == "outline") return CheckedStandardOutput(RunOutline(rest, std::cin, std::cout, std::cerr));
+  if (verb == "plot") return CheckedStandardOutput(RunPlot(rest, std::cin, std::cout, std::cerr));
   std::cerr << "unknown verb: " << verb << "\n";
   return kExitUsage;
 }

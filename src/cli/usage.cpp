@@ -46,6 +46,12 @@ constexpr OptionUsage kCalcOptions[] = {
   {"--leave",          "BOX",         "the box the focus leaves, which starts the calculation (default: the last BOX given)"},
 };
 
+constexpr OptionUsage kPlotOptions[] = {
+  // name              value          text
+  {"--format",         "text|svg",    "text: one segment a line (the default); svg: a standalone drawing"},
+  {"--machine",        "KEY=VALUE",   "set one machine parameter (repeatable); the path starts at HomeX, HomeZ"},
+};
+
 constexpr VerbUsage kVerbs[] = {
   // verb        synopsis                                   summary
   {"generate",   "COMMAND [OPTION]...\n       quillon-nc generate --list",
@@ -86,6 +92,14 @@ constexpr VerbUsage kVerbs[] = {
                  "LINE<TAB>KIND<TAB>TEXT, LINE counted from 1, KIND one of process, tool, name,\n"
                  "program, call and end.\n",
                  "quillon-nc outline program.min"},
+  {"plot",       "[--format text|svg] [--machine KEY=VALUE]... [FILE]",
+                 "draw a program's toolpath in the X-Z plane",
+                 kPlotOptions,
+                 "Reads FILE, or standard input without FILE. The text form prints one segment a\n"
+                 "line as LINE<TAB>KIND<TAB>X1 Z1<TAB>X2 Z2, and XC ZC after another TAB for an arc;\n"
+                 "KIND is one of rapid, feed, cw, ccw, contour, cycle and error, X a diameter.\n"
+                 "An arc whose end misses its circle is reported on standard error.\n",
+                 "quillon-nc plot --format svg program.min > program.svg"},
 };
 // clang-format on
 

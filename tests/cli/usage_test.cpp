@@ -32,6 +32,7 @@ int RunVerb(const std::string& verb, Args args, std::string& err) {
   if (verb == "shift") code = RunShift(args, in, out, errStream);
   if (verb == "replace") code = RunReplace(args, in, out, errStream);
   if (verb == "outline") code = RunOutline(args, in, out, errStream);
+  if (verb == "plot") code = RunPlot(args, in, out, errStream);
   if (verb == "calc") {
     args.insert(args.begin(), "frmLineR");
     code = RunCalc(args, out, errStream);
