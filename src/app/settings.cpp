@@ -40,6 +40,7 @@ const SettingKey kSettings[] = {
   {S,  "RightMerge",         K::Int32,      "",                                     &A::RightMerge,       Exit},
   {S,  "PrintLineNo",        K::Int16,      "",                                     &A::PrintLineNo,      Exit},
   {S,  "OutlineVisible",     K::Flag,       "",                                     &A::OutlineVisible,   Exit},
+  {S,  "ToolpathVisible",    K::Flag,       "",                                     &A::ToolpathVisible,  Exit},
   {S,  "RecentFile1",        K::Text,       "",                                     None,                 Own},
   {S,  "RecentFile2",        K::Text,       "",                                     None,                 Own},
   {S,  "RecentFile3",        K::Text,       "",                                     None,                 Own},

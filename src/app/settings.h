@@ -43,6 +43,7 @@ struct AppSettings {
   int RightMerge = 0;           // millimetres
   int PrintLineNo = 1;          // 1 one column, 2 two columns
   bool OutlineVisible = false;  // the Outline dock window is shown
+  bool ToolpathVisible = false;  // the Toolpath dock window is shown
 };
 
 // Main window geometry in twips (1/1440 inch), as stored.

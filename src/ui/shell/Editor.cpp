@@ -8,6 +8,7 @@
 #include "ui/process/ProcessCommands.h"
 #include "ui/program/ProgramCommands.h"
 #include "ui/shell/frmMain.h"
+#include "ui/toolpath/ToolpathCommands.h"
 #include "ui/transform/TransformCommands.h"
 
 Editor::Editor(quillon::SettingsStore& store, Interaction& interaction, quillon::SettingPlaces places)
@@ -22,6 +23,7 @@ Editor::Editor(quillon::SettingsStore& store, Interaction& interaction, quillon:
   InstallCalculatorCommands(commands, documents);
   InstallHelpCommands(commands, documents, appFolder);
   InstallProgramCommands(commands, documents, *m_window, m_workspace->settings);
+  InstallToolpathCommands(commands, documents, *m_window, *m_workspace);
 }
 
 Editor::~Editor() = default;
