@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
 
 #include "process/workspace.h"
 #include "ui/documents/DocumentHost.h"
@@ -51,7 +52,9 @@ class ToolpathTools : public QObject {
       const bool shown = m_workspace.settings.ToolpathVisible;
       dock->setVisible(shown);
       QTimer::singleShot(0, this, [this] {
-        m_window.resizeDocks({dock}, {dock->fontMetrics().averageCharWidth() * kToolpathWidthChars}, Qt::Horizontal);
+        // The drawing wants room: at least a third of the window.
+        const int width = std::max(dock->fontMetrics().averageCharWidth() * kToolpathWidthChars, m_window.width() / 3);
+        m_window.resizeDocks({dock}, {width}, Qt::Horizontal);
       });
       m_commands.action(QStringLiteral("mnuViewToolpath"))->setChecked(shown);
     }

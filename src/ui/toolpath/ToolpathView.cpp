@@ -54,6 +54,8 @@ ToolpathView::ToolpathView(QWidget* parent) : QWidget(parent) {
 void ToolpathView::setToolpath(quillon::Toolpath path) {
   m_path = std::move(path);
   build();
+  // A drawing nobody zoomed or panned yet stays fitted as the text grows.
+  if (m_keepFit && isVisible()) fit();
   update();
 }
 
@@ -121,6 +123,7 @@ void ToolpathView::fit() {
   }
   if (b.empty) b = quillon::DrawingBounds(m_path);
   m_fitted = true;
+  m_keepFit = true;
   if (b.empty || width() <= 2 * kFitMarginPx || height() <= 2 * kFitMarginPx) {
     m_scale = 1;
     m_offset = QPointF(width() / 2.0, height() / 2.0);
@@ -205,6 +208,7 @@ void ToolpathView::wheelEvent(QWheelEvent* event) {
   const QPointF at = event->position();
   m_offset = at - (at - m_offset) * (scale / m_scale);
   m_scale = scale;
+  m_keepFit = false;
   update();
   event->accept();
 }
@@ -222,6 +226,7 @@ void ToolpathView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint now = event->position().toPoint();
   if (!m_dragging && (now - m_pressAt).manhattanLength() < kDragThresholdPx) return;
   m_dragging = true;
+  m_keepFit = false;
   m_offset += now - m_lastDrag;
   m_lastDrag = now;
   update();
@@ -237,5 +242,6 @@ void ToolpathView::mouseReleaseEvent(QMouseEvent* event) {
 void ToolpathView::leaveEvent(QEvent*) { emit pointerMoved(QString()); }
 
 void ToolpathView::resizeEvent(QResizeEvent*) {
-  if (!m_fitted && isVisible() && !m_path.segments.empty()) fit();
+  // Until the user zooms or pans, the drawing follows the view's size.
+  if ((!m_fitted || m_keepFit) && isVisible() && !m_path.segments.empty()) fit();
 }

@@ -63,6 +63,7 @@ class ToolpathView : public QWidget {
   double m_scale = 1;  // pixels per millimetre
   QPointF m_offset;    // widget position of world (0, 0)
   bool m_fitted = false;
+  bool m_keepFit = false;  // fitted and not zoomed or panned since
   bool m_dragging = false;
   QPoint m_pressAt, m_lastDrag;
   int m_pathsBuilt = 0;
