@@ -160,7 +160,7 @@ std::string FormatToolpathSvg(const Toolpath& path) {
   const double heightPx = std::clamp(viewHeight / unitsPerPx, 1.0, 1e6);
 
   std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  out += "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" + FormatPlotNumber(left) + " " + FormatPlotNumber(top) +
+  out += R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox=")" + FormatPlotNumber(left) + " " + FormatPlotNumber(top) +
          " " + FormatPlotNumber(viewWidth) + " " + FormatPlotNumber(viewHeight) + "\" width=\"" +
          FormatPlotNumber(kSvgWidthPx) + "\" height=\"" + FormatPlotNumber(std::round(heightPx)) + "\">\n<style>\n";
   auto px = [&](double pixels) { return FormatPlotNumber(pixels * unitsPerPx); };
