@@ -2,7 +2,7 @@
 # (tests/CMakeLists.txt runs this file with cmake -P):
 # - the logic outside src/ui compiles without Qt;
 # - a core folder includes only itself and the folders below it.
-set(QUILLON_CHECK_LAYERS numbers app document templates process process_rotary program check transform geometry help)
+set(QUILLON_CHECK_LAYERS numbers app document templates process process_rotary program check toolpath transform geometry help)
 
 function(quillon_check_sources)
   set(failures "")

@@ -299,6 +299,7 @@ constexpr MenuItem kMenuTree[] = {
   {1, "mnuWindowTileVertical",       0, "Vertical(&V)",                         "",       K|C},
   {1, "mnuViewOutline",              0, "Outline (&O)",                         "",       K},
   {1, "mnuViewProblems",             0, "Problems (&P)",                        "",       K},
+  {1, "mnuViewToolpath",             0, "Toolpath (&L)",                        "",       K},
   {0, "mnuHelp",                     0, "Help(&H)",                             "",       0},
   {1, "GcodeHelp",                   0, "G  code ",                             "",       0},
   {1, "McodeHelp",                   0, "M  code ",                             "",       0},

@@ -48,6 +48,7 @@ const SettingKey kSettings[] = {
   {S,  "FindWrapAround",     K::Flag,       "",                                     &A::FindWrapAround,   Exit},
   {S,  "RecoveryEnabled",    K::Flag,       "",                                     &A::RecoveryEnabled,  Exit},
   {S,  "RecoveryInterval",   K::Int32,      "",                                     &A::RecoveryInterval, Exit},
+  {S,  "ToolpathVisible",    K::Flag,       "",                                     &A::ToolpathVisible,  Exit},
   {S,  "RecentFile1",        K::Text,       "",                                     None,                 Own},
   {S,  "RecentFile2",        K::Text,       "",                                     None,                 Own},
   {S,  "RecentFile3",        K::Text,       "",                                     None,                 Own},

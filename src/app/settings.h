@@ -54,6 +54,7 @@ struct AppSettings {
   // interval after a change and whenever the program loses the focus.
   bool RecoveryEnabled = true;
   int RecoveryInterval = 30;  // seconds
+  bool ToolpathVisible = false;  // the Toolpath dock window is shown
 };
 
 // Main window geometry in twips (1/1440 inch), as stored.

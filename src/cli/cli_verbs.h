@@ -40,6 +40,8 @@ int RunOutline(const Args& args, ByteSource& in, std::ostream& out, std::ostream
 // unreadable file included).
 int RunCheck(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunCheck(const Args& args, ByteSource& in, std::ostream& out, std::ostream& err);
+int RunPlot(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int RunPlot(const Args& args, ByteSource& in, std::ostream& out, std::ostream& err);
 
 // Reads the named file, or the whole input stream when path is empty, in
 // blocks, at most kMaxWholeReadBytes; kExitOk, or with the reason in err

@@ -1,7 +1,5 @@
 // quillon-nc generate: one process command run on an empty document, with
 // the dialog filled from flags instead of a user.
-#include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -25,8 +23,6 @@
 namespace quillon::cli {
 
 namespace {
-
-using Assignment = std::pair<std::string, std::string>;
 
 struct GenerateRequest {
   bool list = false;

@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
   if (verb == "calc") return CheckedStandardOutput(RunCalc(rest, std::cout, std::cerr));
   if (verb == "outline") return CheckedStandardOutput(RunOutline(rest, standardInput, std::cout, std::cerr));
   if (verb == "check") return CheckedStandardOutput(RunCheck(rest, standardInput, std::cout, std::cerr));
+  if (verb == "plot") return CheckedStandardOutput(RunPlot(rest, standardInput, std::cout, std::cerr));
   std::cerr << "unknown verb: " << verb << "\n";
   return kExitUsage;
 }

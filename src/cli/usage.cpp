@@ -54,6 +54,10 @@ constexpr OptionUsage kCalcOptions[] = {
 constexpr OptionUsage kCheckOptions[] = {
   // name              value          text
   {"--machine",        "KEY=VALUE",   "set one machine parameter the rules read, e.g. MaxS=3000 (repeatable)"},
+constexpr OptionUsage kPlotOptions[] = {
+  // name              value          text
+  {"--format",         "text|svg",    "text: one segment a line (the default); svg: a standalone drawing"},
+  {"--machine",        "KEY=VALUE",   "set one machine parameter (repeatable); the path starts at HomeX, HomeZ"},
 };
 
 constexpr VerbUsage kVerbs[] = {
@@ -104,6 +108,14 @@ constexpr VerbUsage kVerbs[] = {
                  "(COL in bytes), in line order. SEVERITY is error, warning or note. The exit\n"
                  "status is 0 when no finding is an error, 1 when one is, 2 on bad usage.\n",
                  "quillon-nc check --machine MaxS=3000 program.min"},
+  {"plot",       "[--format text|svg] [--machine KEY=VALUE]... [FILE]",
+                 "draw a program's toolpath in the X-Z plane",
+                 kPlotOptions,
+                 "Reads FILE, or standard input without FILE. The text form prints one segment a\n"
+                 "line as LINE<TAB>KIND<TAB>X1 Z1<TAB>X2 Z2, and XC ZC after another TAB for an arc;\n"
+                 "KIND is one of rapid, feed, cw, ccw, contour, cycle and error, X a diameter.\n"
+                 "An arc whose end misses its circle is reported on standard error.\n",
+                 "quillon-nc plot --format svg program.min > program.svg"},
 };
 // clang-format on
 

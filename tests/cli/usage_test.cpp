@@ -33,6 +33,7 @@ int RunVerb(const std::string& verb, Args args, std::string& err) {
   if (verb == "replace") code = RunReplace(args, in, out, errStream);
   if (verb == "outline") code = RunOutline(args, in, out, errStream);
   if (verb == "check") code = RunCheck(args, in, out, errStream);
+  if (verb == "plot") code = RunPlot(args, in, out, errStream);
   if (verb == "calc") {
     args.insert(args.begin(), "frmLineR");
     code = RunCalc(args, out, errStream);

@@ -11,6 +11,7 @@
 #include "ui/process/ProcessCommands.h"
 #include "ui/program/ProgramCommands.h"
 #include "ui/shell/frmMain.h"
+#include "ui/toolpath/ToolpathCommands.h"
 #include "ui/transform/TransformCommands.h"
 
 Editor::Editor(quillon::SettingsStore& store, Interaction& interaction, quillon::SettingPlaces places)
@@ -26,6 +27,7 @@ Editor::Editor(quillon::SettingsStore& store, Interaction& interaction, quillon:
   InstallHelpCommands(commands, documents, appFolder);
   InstallProgramCommands(commands, documents, *m_window, m_workspace->settings);
   InstallCheckCommands(commands, documents, *m_window, m_workspace->machine);
+  InstallToolpathCommands(commands, documents, *m_window, *m_workspace);
   new DiskWatch(documents);
 }
 
