@@ -53,7 +53,7 @@ struct AppSettings {
   // Unsaved documents are copied to recovery files, at most once per
   // interval after a change and whenever the program loses the focus.
   bool RecoveryEnabled = true;
-  int RecoveryInterval = 30;  // seconds
+  int RecoveryInterval = 30;     // seconds
   bool ToolpathVisible = false;  // the Toolpath dock window is shown
 };
 

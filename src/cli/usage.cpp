@@ -54,6 +54,8 @@ constexpr OptionUsage kCalcOptions[] = {
 constexpr OptionUsage kCheckOptions[] = {
   // name              value          text
   {"--machine",        "KEY=VALUE",   "set one machine parameter the rules read, e.g. MaxS=3000 (repeatable)"},
+};
+
 constexpr OptionUsage kPlotOptions[] = {
   // name              value          text
   {"--format",         "text|svg",    "text: one segment a line (the default); svg: a standalone drawing"},
