@@ -17,6 +17,25 @@ bool IsNumberSetting(SettingKind kind) {
 
 }  // namespace
 
+bool FlagReader::next() {
+  if (m_next >= m_args.size()) return false;
+  m_flag = m_args[m_next++];
+  m_inline.reset();
+  if (m_flag.starts_with("--")) {
+    if (auto eq = m_flag.find('='); eq != std::string::npos) {
+      m_inline = m_flag.substr(eq + 1);
+      m_flag.resize(eq);
+    }
+  }
+  return true;
+}
+
+std::string FlagReader::value() {
+  if (m_inline) return *m_inline;
+  if (m_next >= m_args.size()) throw UsageError{m_flag + " needs a value"};
+  return m_args[m_next++];
+}
+
 Assignment SplitAssignment(const std::string& flag, const std::string& text) {
   auto eq = text.find('=');
   if (eq == std::string::npos || eq == 0) throw UsageError{flag + " needs NAME=VALUE, got \"" + text + "\""};

@@ -1,11 +1,13 @@
 #pragma once
 // What the verbs share in reading their flags: NAME=VALUE pairs, the refusal
 // that becomes exit 2, and the machine parameters as --machine sets them.
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/machine_parameters.h"
+#include "cli/cli_verbs.h"
 
 namespace quillon::cli {
 
@@ -17,6 +19,23 @@ struct UsageError {
   // A refused entry is reported in the words a dialog uses for it, without
   // the verb in front, so scripts match one line whichever way it came.
   bool bare = false;
+};
+
+// The flags of a verb one by one: "--name=value" and "--name value" read the
+// same; value() is UsageError when the arguments end first.
+class FlagReader {
+ public:
+  explicit FlagReader(const Args& args) : m_args(args) {}
+  // The next argument, its inline value split off; false after the last one.
+  bool next();
+  const std::string& flag() const { return m_flag; }
+  std::string value();
+
+ private:
+  const Args& m_args;
+  std::size_t m_next = 0;
+  std::string m_flag;
+  std::optional<std::string> m_inline;
 };
 
 // "KEY=VALUE" given to flag; UsageError without a "=" or without a KEY.

@@ -26,20 +26,9 @@ struct PlotRequest {
 PlotRequest ParsePlotRequest(const Args& args) {
   PlotRequest r;
   bool fileGiven = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string flag = args[i];
-    std::optional<std::string> inlineValue;
-    if (flag.starts_with("--")) {
-      if (auto eq = flag.find('='); eq != std::string::npos) {
-        inlineValue = flag.substr(eq + 1);
-        flag.resize(eq);
-      }
-    }
-    auto value = [&]() -> std::string {
-      if (inlineValue) return *inlineValue;
-      if (i + 1 >= args.size()) throw UsageError{flag + " needs a value"};
-      return args[++i];
-    };
+  for (FlagReader flags(args); flags.next();) {
+    const std::string& flag = flags.flag();
+    const auto value = [&flags] { return flags.value(); };
     if (flag == "--format") {
       const std::string format = value();
       if (format != "text" && format != "svg") throw UsageError{"--format takes text or svg, got \"" + format + "\""};
