@@ -8,6 +8,7 @@
 
 #include "bench_program.h"
 #include "document/text_file.h"
+#include "lex_lines.h"
 #include "program/nc_lexer.h"
 #include "toolpath/plot.h"
 #include "toolpath/toolpath.h"
@@ -23,18 +24,7 @@ const std::string& BigProgram() {
 
 void LexOnly(benchmark::State& state) {
   const std::string& text = BigProgram();
-  LineLexer lexer;
-  for (auto _ : state) {
-    std::size_t tokens = 0, start = 0;
-    for (;;) {
-      const void* lf = std::memchr(text.data() + start, '\n', text.size() - start);
-      const std::size_t end = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) : text.size();
-      tokens += lexer.lex(std::string_view(text).substr(start, end - start)).size();
-      if (!lf) break;
-      start = end + 1;
-    }
-    benchmark::DoNotOptimize(tokens);
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(bench::LexEveryLine(text));
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 
