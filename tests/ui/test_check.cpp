@@ -13,22 +13,9 @@
 
 namespace {
 
-struct Session {
-  QTemporaryDir tmp;
-  quillon::MemorySettingsStore store;
-  ScriptedInteraction ui;
-  EditorPtr main = MakeEditor(store, ui, quillon::SettingPlaces{tmp.path().toStdString(), tmp.path().toStdString()});
-
-  Session() {
-    main->load(QString());
-    main->show();
-  }
-  frmDocument* document(const std::string& text) {
-    main->action("mnuFileNew")->trigger();
-    frmDocument* doc = main->ActiveDocument();
-    doc->loadText(text);
-    return doc;
-  }
+struct Session : EditorSession {
+  Session() : EditorSession(false) { start({}, true); }
+  frmDocument* document(const std::string& text) { return EditorSession::document(text); }
   ProblemsDock* dock() const { return CheckProblemsDock(*main); }
   // "LINE MESSAGE [RULE]" per row.
   QStringList rows() const {

@@ -21,24 +21,13 @@ namespace {
 // 3 to X40 Z-30, line 4 the arc to X60 Z-40 around X40 Z-40.
 const char* const kProgram = "G00 X60 Z2\nG01 X40\nZ-30\nG03 X60 Z-40 K-10\nG00 X500 Z500";
 
-struct Session {
-  QTemporaryDir tmp;
-  quillon::MemorySettingsStore store;
-  ScriptedInteraction ui;
-  EditorPtr main;
-
-  Session() {
-    main = MakeEditor(store, ui, quillon::SettingPlaces{tmp.path().toStdString(), tmp.path().toStdString()});
-    main->load(QString());
+struct Session : EditorSession {
+  Session() : EditorSession(false) {
+    start();
     main->resize(1200, 800);
     main->show();
   }
-  frmDocument* document(const std::string& text) {
-    main->action("mnuFileNew")->trigger();
-    frmDocument* doc = main->ActiveDocument();
-    doc->loadText(text);
-    return doc;
-  }
+  frmDocument* document(const std::string& text) { return EditorSession::document(text); }
   ToolpathDock* dock() const { return ToolpathDockOf(*main); }
   ToolpathView* view() const { return dock()->viewToolpath; }
   // The middle of the first segment of line (1-based) in the view.
