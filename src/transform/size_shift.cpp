@@ -204,19 +204,29 @@ bool ShiftAlwaysWritable(const ShiftCalculation& calculation) {
   return c <= 1e14;
 }
 
+namespace {
+
+// The word with its value calculated: the letters, "=" when the value had one, the new number.
+ShiftOutcome AppendShiftedValue(std::string_view findText, bool equals, std::string_view numberText,
+                                const ShiftCalculation& calculation, std::string& out) {
+  const auto shifted = ApplyShiftCalculation(ReadNumber(numberText), calculation);
+  char number[kShiftValueChars];
+  const std::size_t length = shifted ? WriteShiftValue(*shifted, number) : 0;
+  if (length == 0) return ShiftOutcome::Impossible;
+  out.append(findText);
+  if (equals) out.push_back('=');
+  out.append(number, length);
+  return ShiftOutcome::Shifted;
+}
+
+}  // namespace
+
 ShiftOutcome AppendShiftWord(std::string_view findText, std::string_view following, const ShiftCalculation& calculation,
                              std::string& out, std::size_t& consumed) {
   const ShiftScan scan = ScanShiftNumber(following);
   consumed = scan.consumed;
   if (scan.numberLength == 0) return ShiftOutcome::NoNumber;
-  const auto shifted = ApplyShiftCalculation(ReadNumber(scan.numberText()), calculation);
-  char number[kShiftValueChars];
-  const std::size_t length = shifted ? WriteShiftValue(*shifted, number) : 0;
-  if (length == 0) return ShiftOutcome::Impossible;
-  out.append(findText);
-  if (scan.equals) out.push_back('=');
-  out.append(number, length);
-  return ShiftOutcome::Shifted;
+  return AppendShiftedValue(findText, scan.equals, scan.numberText(), calculation, out);
 }
 
 namespace {
@@ -226,14 +236,7 @@ ShiftOutcome AppendJudgedWord(std::string_view findText, std::size_t wordEnd, co
                               const ShiftCalculation& calculation, std::string& out, std::size_t& consumed) {
   consumed = at.kind == ShiftWordKind::Number ? at.valueEnd - wordEnd : 0;
   if (at.kind != ShiftWordKind::Number) return ShiftOutcome::NoNumber;
-  const auto shifted = ApplyShiftCalculation(ReadNumber(at.number), calculation);
-  char number[kShiftValueChars];
-  const std::size_t length = shifted ? WriteShiftValue(*shifted, number) : 0;
-  if (length == 0) return ShiftOutcome::Impossible;
-  out.append(findText);
-  if (at.equals) out.push_back('=');
-  out.append(number, length);
-  return ShiftOutcome::Shifted;
+  return AppendShiftedValue(findText, at.equals, at.number, calculation, out);
 }
 
 }  // namespace
