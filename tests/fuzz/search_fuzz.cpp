@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "change_clicks.h"
 #include "cli/cli_verbs.h"
 #include "fuzz_input.h"
 #include "transform/replace.h"
@@ -31,16 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SearchState state;
   state.findText = findText;
   state.replaceText = replaceText;
-  std::string clicked = text;
-  Match selection;
-  for (std::size_t click = 0; click <= text.size() + 1; ++click) {
-    const DocumentEdit edit = ChangeStep(ChangeTool::Replace, clicked, selection, state, click == 0);
-    const AppliedText applied = ApplyDocumentEdit(clicked, selection, edit);
-    clicked = applied.text;
-    selection = applied.selection;
-    if (edit.message) break;
-    fuzz::Require(SelectionSpells(clicked, selection, findText));
-  }
+  const std::string clicked =
+      fuzz::ClickChangeToTheEnd(ChangeTool::Replace, text, state,
+                                [&](const std::string& t, Match m) { fuzz::Require(SelectionSpells(t, m, findText)); });
   fuzz::Require(clicked == run.text);
 
   SearchState finding;

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "change_clicks.h"
 #include "cli/cli_verbs.h"
 #include "fuzz_input.h"
 #include "transform/search_steps.h"
@@ -46,15 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SearchState state;
   state.findText = word;
   state.replaceText = calculation;
-  std::string clicked = text;
-  Match selection;
-  for (std::size_t click = 0; click <= text.size() + 1; ++click) {
-    const DocumentEdit edit = ChangeStep(ChangeTool::SizeShift, clicked, selection, state, click == 0);
-    const AppliedText applied = ApplyDocumentEdit(clicked, selection, edit);
-    clicked = applied.text;
-    selection = applied.selection;
-    if (edit.message) break;
-  }
+  const std::string clicked =
+      fuzz::ClickChangeToTheEnd(ChangeTool::SizeShift, text, state, [](const std::string&, Match) {});
   if (!run.failure) fuzz::Require(clicked == run.text);
   return 0;
 }
