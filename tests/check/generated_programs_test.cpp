@@ -79,8 +79,11 @@ INSTANTIATE_TEST_SUITE_P(EveryCommand, GeneratedProgramTest, ::testing::ValuesIn
 // Guards against blocks that are clean alone clashing once they follow one another (labels, tool names, the clamp).
 TEST(GeneratedProgramSequenceTest, EveryCommandInTurnHasNoError) {
   Workbench bench;
-  for (const ProcessCommand* command : Commands())
-    if (command->dialog != CommandDialog::MaterialInput) EXPECT_TRUE(bench.run(*command)) << command->name;
+  for (const ProcessCommand* command : Commands()) {
+    if (command->dialog != CommandDialog::MaterialInput) {
+      EXPECT_TRUE(bench.run(*command)) << command->name;
+    }
+  }
   EXPECT_EQ(Errors(bench.doc.text), "");
 }
 

@@ -144,7 +144,7 @@ class TestEditing : public QObject {
     } else {
       QTest::keyClicks(doc->txtText, "T");
     }
-    for (const QString& step : {"", "mnuEditUndo", "mnuEditRedo"}) {
+    for (const QString step : {"", "mnuEditUndo", "mnuEditRedo"}) {
       if (!step.isEmpty()) s.run(step);
       const bool undone = step == "mnuEditUndo";
       QCOMPARE(Bytes(doc->text()), undone ? original : QString(r.edited));
