@@ -31,22 +31,11 @@ class TestHelp : public QObject {
   Q_OBJECT
 
  private slots:
-  // clang-format off
-  void helpItemOpensItsPage_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("G codes") << "GcodeHelp" << "G codes";
-    QTest::newRow("M codes") << "McodeHelp" << "M codes";
-    QTest::newRow("Variables") << "VariableHelp" << "System variables";
-    QTest::newRow("Mnemonics") << "MnemonicHelp" << "Mnemonics";
-    QTest::newRow("Editor") << "QuillonHelp" << "Quillon help";
-  }
-  // clang-format on
   // Guards against: an item opening another item's page, a folder with a blank breaking the page path, or links between
   // the pages leading nowhere.
+  void helpItemOpensItsPage_data() { AddCases("help_pages.txt"); }
   void helpItemOpensItsPage() {
-    QFETCH(QString, control);
-    QFETCH(QString, title);
+    const QString control = CurrentCase()["control"], title = CurrentCase()["title"];
     HelpSession s(true);
     QTextBrowser* browser = s.open(control);
     QVERIFY(browser);
@@ -69,24 +58,15 @@ class TestHelp : public QObject {
     QVERIFY(s.ui.messages[0].text.contains("/my quillon/help/M-code.html"));
   }
 
-  // clang-format off
-  void systemInformation_data() {
-    QTest::addColumn<QString>("found");  // where the finder finds every tool ("" none, "*" only the monitor)
-    QTest::addColumn<bool>("launches");
-    QTest::addColumn<int>("launched");
-    QTest::addColumn<int>("messages");
-    QTest::newRow("no tool: message") << "" << true << 0 << 1;
-    QTest::newRow("monitor launched without a shell") << "*" << true << 1 << 0;
-    QTest::newRow("every launch fails: message") << "/usr/bin/" << false << int(quillon::SystemInfoTools().size()) << 1;
-  }
-  // clang-format on
   // Guards against: the system-information button doing nothing without a tool, a path with a blank split by a shell,
   // and a failed launch left unreported.
+  void systemInformation_data() { AddCases("help_system_information.txt"); }
   void systemInformation() {
-    QFETCH(QString, found);
-    QFETCH(bool, launches);
-    QFETCH(int, launched);
-    QFETCH(int, messages);
+    const Case c = CurrentCase();
+    const QString found = c["found"];
+    const bool launches = c.yes("launches");
+    const int launched = c["launched"] == "all" ? int(quillon::SystemInfoTools().size()) : c.number("launched");
+    const int messages = c.number("messages");
     ScriptedInteraction ui;
     ui.launchSucceeds = launches;
     frmAbout about(ui, nullptr, [found](const QString& name) {

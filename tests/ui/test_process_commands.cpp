@@ -56,6 +56,13 @@ struct Session : EditorSession {
   }
 };
 
+// "box=text ..." as the boxes to type into.
+Boxes TypedBoxes(const QString& entries) {
+  Boxes typed;
+  for (const QString& box : entries.split(' ', Qt::SkipEmptyParts)) typed[box.section('=', 0, 0)] = box.section('=', 1);
+  return typed;
+}
+
 // Types into the shown boxes of frmProcess and presses "O  K".
 std::function<void(QWidget*)> TypeAndAccept(const Boxes& typed) {
   return [typed](QWidget* dialog) {
@@ -81,9 +88,7 @@ class ProcessCommandsTest : public QObject {
   void everyFamilyThroughTheMenu() {
     const Case c = CurrentCase();
     const QString command = c["command"];
-    Boxes typed;
-    for (const QString& box : c["typed"].split(' ', Qt::SkipEmptyParts))
-      typed[box.section('=', 0, 0)] = box.section('=', 1);
+    const Boxes typed = TypedBoxes(c["typed"]);
     Session e;
     e.ws.machine.ToolFrom = c.yes("toolFrom");
     e.ws.kept.MaterialOD = 60;
@@ -99,20 +104,11 @@ class ProcessCommandsTest : public QObject {
   }
 
   // Guards against: the measuring commands moving the caret, or needing two undos for their call and their subprogram.
-  void measuringKeepsTheCaretAndUndoesInOneStep_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<Boxes>("typed");
-    QTest::addColumn<QString>("call");
-    QTest::newRow("I.D. diameter") << "ProcessMeasuerInD" << Boxes{{"EndX", "40"}, {"EndZ", "-20"}}
-                                   << "N000 CALL OME12 (ID.MEASURE D40)";
-    QTest::newRow("O.D. diameter") << "ProcessMeasuerOutD"
-                                   << Boxes{{"StartX", "60"}, {"StartZ", "5"}, {"EndX", "50"}, {"EndZ", "-10"}}
-                                   << "N000 CALL OME02 (OD.MEASURE D50)";
-  }
+  void measuringKeepsTheCaretAndUndoesInOneStep_data() { AddCases("process_measuring.txt"); }
   void measuringKeepsTheCaretAndUndoesInOneStep() {
-    QFETCH(QString, command);
-    QFETCH(Boxes, typed);
-    QFETCH(QString, call);
+    const Case c = CurrentCase();
+    const QString command = c["command"], call = c["call"];
+    const Boxes typed = TypedBoxes(c["typed"]);
     Session e;
     const quillon::AppliedText expected = e.expected(command, typed);
     QVERIFY(e.pick(command, TypeAndAccept(typed)));
@@ -125,14 +121,9 @@ class ProcessCommandsTest : public QObject {
   }
 
   // Guards against: a process dialog opening (or anything being written) before a material file was ever loaded.
-  void noMaterialReportsBeforeAnyDialog_data() {
-    QTest::addColumn<QString>("command");
-    QTest::newRow("roughing") << "ProcessRoughOD";
-    QTest::newRow("rotary drilling") << "ProcessMDrillFace";
-    QTest::newRow("measuring") << "ProcessMeasuerInD";
-  }
+  void noMaterialReportsBeforeAnyDialog_data() { AddCases("process_no_material.txt"); }
   void noMaterialReportsBeforeAnyDialog() {
-    QFETCH(QString, command);
+    const QString command = CurrentCase()["command"];
     Session e(kDoc, 2, /*material=*/false);
     QVERIFY(e.main->action(command)->isEnabled());
     QVERIFY(!e.pick(command));
@@ -143,16 +134,9 @@ class ProcessCommandsTest : public QObject {
   }
 
   // Guards against: Cancel writing anything or changing what later commands read.
-  void cancelledDialogInsertsNothing_data() {
-    QTest::addColumn<QString>("command");
-    QTest::newRow("roughing") << "ProcessRoughOD";
-    QTest::newRow("threading") << "ProcessThreadOD";
-    QTest::newRow("rotary tapping") << "ProcessMTapFace";
-    QTest::newRow("measuring") << "ProcessMeasuerInD";
-    QTest::newRow("Material Input") << "ProcessUGC";
-  }
+  void cancelledDialogInsertsNothing_data() { AddCases("process_cancel.txt"); }
   void cancelledDialogInsertsNothing() {
-    QFETCH(QString, command);
+    const QString command = CurrentCase()["command"];
     Session e;
     e.ws.kept.SpindleSpeed = 777;
     QVERIFY(e.pick(command, [](QWidget* d) {
@@ -179,15 +163,9 @@ class ProcessCommandsTest : public QObject {
     QVERIFY(e.pick(QStringLiteral("ProcessUGC"), [&](QWidget* d) {
       shownFile = d->findChild<QLineEdit*>(QStringLiteral("CsvFile"))->text();
       for (const char* name : {"Check1", "SubSpindle"}) d->findChild<QAbstractButton*>(name)->click();
-      for (const auto& [box, text] : {std::pair{"Text9", "0"},
-                                      {"Text3", "50.7"},
-                                      {"Text1", "25"},
-                                      {"Text2", "10"},
-                                      {"Text5", "40.9"},
-                                      {"Text8", "20"},
-                                      {"Text7", "12"},
-                                      {"Text6", "3"}})
-        SetBox(d, box, text);
+      for (const QString& e :
+           QString("Text9=0 Text3=50.7 Text1=25 Text2=10 Text5=40.9 Text8=20 Text7=12 Text6=3").split(' '))
+        SetBox(d, qPrintable(e.section('=', 0, 0)), e.section('=', 1));
       if (auto* ugc = qobject_cast<frmUGC*>(d)) accepted = ugc->values();
       Press(d, "Command1");
     }));
@@ -251,18 +229,11 @@ class ProcessCommandsTest : public QObject {
 
   // Guards against: the rotary-tool menus not following Tallix after the parameter dialog closes, or Cancel letting the
   // check through.
-  void parameterDialogDrivesTheRotaryMenus_data() {
-    QTest::addColumn<bool>("before");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("after");
-    QTest::newRow("checked, cancelled") << false << "Command2" << false;
-    QTest::newRow("checked, confirmed") << false << "Command1" << true;
-    QTest::newRow("cleared, confirmed") << true << "Command1" << false;
-  }
+  void parameterDialogDrivesTheRotaryMenus_data() { AddCases("process_tallix.txt"); }
   void parameterDialogDrivesTheRotaryMenus() {
-    QFETCH(bool, before);
-    QFETCH(QString, button);
-    QFETCH(bool, after);
+    const Case c = CurrentCase();
+    const bool before = c.yes("before"), after = c.yes("after");
+    const QString button = c["button"];
     Session e;
     e.ws.machine.Tallix = before;
     e.main->commands().setVisible(quillon::TallixItems(), before);

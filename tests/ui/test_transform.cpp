@@ -52,25 +52,14 @@ class TestTransform : public QObject {
 
   // Guards against action buttons usable with an empty box, and Change not being the default button exactly while both
   // boxes hold text.
-  void buttonsFollowTheBoxes_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("valueBox");  // empty: the find box alone
-    QTest::addColumn<QStringList>("buttons");
-    // clang-format off
-    QTest::newRow("find")    << "mnuSearchFind"     << "frmFind"      << ""           << QStringList{"NextFind"};
-    QTest::newRow("replace") << "mnuSearchReplace"  << "frmReplace"   << "txtReplace" << QStringList{"Change", "NextFind", "AllChange"};
-    QTest::newRow("shift")   << "mnuToolsSizeShift" << "frmSizeShift" << "txtValue"   << QStringList{"Change", "NextFind", "AllChange"};
-    // clang-format on
-  }
+  void buttonsFollowTheBoxes_data() { AddCases("transform_buttons.txt"); }
   void buttonsFollowTheBoxes() {
-    QFETCH(QString, command);
-    QFETCH(QString, form);
-    QFETCH(QString, valueBox);
-    QFETCH(QStringList, buttons);
+    const Case c = CurrentCase();
+    const QString form = c["form"], valueBox = c["valueBox"];
+    const QStringList buttons = c["buttons"].split(' ');
     EditorSession s;
     QVERIFY(s.document("X1\n"));
-    s.run(command);
+    s.run(c["command"]);
     auto expect = [&](bool enabled) {
       for (const QString& b : buttons) QVERIFY2(Button(s, form, b)->isEnabled() == enabled, qPrintable(b));
       if (!valueBox.isEmpty()) QCOMPARE(Button(s, form, "Change")->isDefault(), enabled);
@@ -244,41 +233,21 @@ class TestTransform : public QObject {
 
   // Guards against an option box that is not remembered for the next run, or does not reach the tool: each box is
   // ticked, used, and found ticked after a restart.
-  void optionBoxesRemembered_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("entries");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("expected");
-    // clang-format off
-    QTest::newRow("keep targets") << "mnuToolsNumberArrange" << "frmNumberArrange" << "KeepTargets"       << "KeepJumpTargets" << ""                      << "Command1"  << "N001 G00\nN002 GOTO N001";
-    QTest::newRow("words only")   << "mnuToolsSizeShift"     << "frmSizeShift"     << "WordsOnly"         << "ShiftWordsOnly"  << "txtFind=X txtValue=+1" << "AllChange" << "N7 G00\nGOTO N7";
-    QTest::newRow("whole word")   << "mnuSearchReplace"      << "frmReplace"       << "WholeWord"         << "FindWholeWord"   << "txtFind=G0 txtReplace=G1" << "AllChange" << "N7 G00\nGOTO N7";
-    QTest::newRow("regex")        << "mnuSearchFind"         << "frmFind"          << "RegularExpression" << "FindRegex"       << "txtFind=N[0-9]"        << "NextFind"  << "N7 G00\nGOTO N7";
-    QTest::newRow("wrap around")  << "mnuSearchReplace"      << "frmReplace"       << "WrapAround"        << "FindWrapAround"  << "txtFind=N7 txtReplace=N8" << "AllChange" << "N8 G00\nGOTO N8";
-    // clang-format on
-  }
+  void optionBoxesRemembered_data() { AddCases("transform_options.txt"); }
   void optionBoxesRemembered() {
-    QFETCH(QString, command);
-    QFETCH(QString, form);
-    QFETCH(QString, box);
-    QFETCH(QString, key);
-    QFETCH(QString, entries);
-    QFETCH(QString, button);
-    QFETCH(QString, expected);
+    const Case c = CurrentCase();
+    const QString command = c["command"], form = c["form"], box = c["box"];
     EditorSession s;
     frmDocument* doc = s.document("N7 G00\nGOTO N7", 3);
     s.run(command);
     QVERIFY(!Control<QCheckBox>(s, form, box)->isChecked());
     Control<QCheckBox>(s, form, box)->click();
-    Type(s, form, entries);
-    Button(s, form, button)->click();
-    QCOMPARE(Bytes(doc->text()), expected);
+    Type(s, form, c["entries"]);
+    Button(s, form, c["button"])->click();
+    QCOMPARE(Bytes(doc->text()), c["expected"]);
     doc->setDataChanged(false);
     s.main->close();
-    QCOMPARE(s.store.get("Settings", key.toStdString()), std::optional<std::string>("True"));
+    QCOMPARE(s.store.get("Settings", c["key"].toStdString()), std::optional<std::string>("True"));
     s.start();
     QVERIFY(s.document("X1"));
     s.run(command);
@@ -287,34 +256,17 @@ class TestTransform : public QObject {
 
   // Guards against renumber entries or a calculation that make no sense being run: the tool says why and the text
   // stays.
-  void nonsenseValuesRefused_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("entries");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("message");
-    // clang-format off
-    QTest::newRow("digits 0")  << "mnuToolsNumberArrange" << "frmNumberArrange" << "DigitNo=0"              << "Command1"  << "Sequence Number Arrange|Digit Number must be a whole number from 1 to 9.";
-    QTest::newRow("step 0.5")  << "mnuToolsNumberArrange" << "frmNumberArrange" << "AddNo=0.5"              << "Command1"  << "Sequence Number Arrange|Add Value must be a whole number from 1 to 999999999.";
-    QTest::newRow("start -5")  << "mnuToolsNumberArrange" << "frmNumberArrange" << "StartNo=-5"             << "Command1"  << "Sequence Number Arrange|Start Number must be a whole number from 0 to 999999999.";
-    QTest::newRow("calc *")    << "mnuToolsSizeShift"     << "frmSizeShift"     << "txtFind=X txtValue=*"   << "AllChange" << "Size Shift|Calculation \"*\": the number is missing.";
-    QTest::newRow("calc *nan") << "mnuToolsSizeShift"     << "frmSizeShift"     << "txtFind=X txtValue=*nan" << "Change"   << "Size Shift|Calculation \"*nan\": \"nan\" is not a number.";
-    QTest::newRow("bad regex") << "mnuSearchReplace"      << "frmReplace"       << "txtFind=( txtReplace=Q" << "AllChange" << "Replace|The search pattern cannot be used: missing ): (";
-    // clang-format on
-  }
+  void nonsenseValuesRefused_data() { AddCases("transform_refused.txt"); }
   void nonsenseValuesRefused() {
-    QFETCH(QString, command);
-    QFETCH(QString, form);
-    QFETCH(QString, entries);
-    QFETCH(QString, button);
-    QFETCH(QString, message);
+    const Case c = CurrentCase();
+    const QString form = c["form"];
     EditorSession s;
     frmDocument* doc = s.document("G00 X5");
-    s.run(command);
+    s.run(c["command"]);
     if (form == "frmReplace") Control<QCheckBox>(s, form, "RegularExpression")->click();
-    Type(s, form, entries);
-    Button(s, form, button)->click();
-    QCOMPARE(LastMessage(s), message);
+    Type(s, form, c["entries"]);
+    Button(s, form, c["button"])->click();
+    QCOMPARE(LastMessage(s), c["message"]);
     QCOMPARE(Bytes(doc->text()), QString("G00 X5"));
   }
 
