@@ -39,25 +39,14 @@ class DesktopTest : public QObject {
  private slots:
   void init() { QApplication::processEvents(); }
 
-  // clang-format off
-  void commandLineFiles_data() {
-    QTest::addColumn<QStringList>("arguments");  // names in the temporary folder; "*" a file over 65000 bytes
-    QTest::addColumn<QStringList>("opened");
-    QTest::addColumn<int>("tooBig");
-    QTest::newRow("two files") << QStringList{"Part1.min", "nofinal.MIN"} << QStringList{"Part1.min", "nofinal.MIN"} << 0;
-    QTest::newRow("blank inside one path") << QStringList{"my prog.min"} << QStringList{"my prog.min"} << 0;
-    QTest::newRow("three, one too big") << QStringList{"a.min", "*", "b.min"} << QStringList{"a.min", "b.min"} << 1;
-    QTest::newRow("same file twice") << QStringList{"a.min", "a.min"} << QStringList{"a.min", "a.min"} << 0;
-    QTest::newRow("named like an untitled one") << QStringList{"Untitled7.min"} << QStringList{"Untitled7.min"} << 0;
-  }
-  // clang-format on
   // Guards against the arguments being joined into one path (two files giving one empty document named after
   // both), a path with blanks split, the order lost, the size rule skipped or stopping the files after it, and
   // a caption upper-cased into a name that does not exist on a case-sensitive file system.
+  void commandLineFiles_data() { AddCases("desktop_command_line.txt"); }
   void commandLineFiles() {
-    QFETCH(QStringList, arguments);
-    QFETCH(QStringList, opened);
-    QFETCH(int, tooBig);
+    const Case c = CurrentCase();
+    const QStringList arguments = c["arguments"].split(';'), opened = c["opened"].split(';');
+    const int tooBig = c.number("tooBig");
     EditorSession d(false);
     const auto path = [&d](const QString& name) { return d.path(name); };
     QStringList full, expectedCaptions, expectedTexts;
@@ -91,13 +80,11 @@ class DesktopTest : public QObject {
     QVERIFY(!QFile::exists(last->caption().toUpper()) || last->caption() == last->caption().toUpper());
   }
 
-  // clang-format off
   void firstStart_data() {
     QTest::addColumn<bool>("stored");
     QTest::newRow("nothing stored") << false;
     QTest::newRow("stored place kept") << true;
   }
-  // clang-format on
   // Guards against the first start opening a tiny window (433 by 433 on a large screen) or one reaching
   // beyond the screen, and against a stored place from an earlier run being overridden.
   void firstStart() {
@@ -202,13 +189,11 @@ class DesktopTest : public QObject {
     }
   }
 
-  // clang-format off
   void dropFiles_data() {
     QTest::addColumn<bool>("onText");  // dropped on a document's text instead of the main window
     QTest::newRow("on the main window") << false;
     QTest::newRow("on a document's text") << true;
   }
-  // clang-format on
   // Guards against dropped program files being ignored, or their names typed into the document they were
   // dropped on, folders and too-big files opening, and the documents sized otherwise than the arrangement.
   void dropFiles() {

@@ -301,16 +301,12 @@ class TestEditing : public QObject {
 
   // Guards against margins or the layout changing without O K, and against the orientation and font chosen by their
   // buttons being lost on Cancel.
-  void printSetting_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QList<int>>("kept");  // LeftMerge, RightMerge, PrintLineNo afterwards
-    // O K: "12.5" -> 12 (halves to even), "abc" -> 0, Q Line -> 2.
-    QTest::newRow("O K") << "Command3" << QList<int>{12, 0, 2};
-    QTest::newRow("Cancel") << "Command4" << QList<int>{7, 3, 1};
-  }
+  void printSetting_data() { AddCases("editing_print_setting.txt"); }
   void printSetting() {
-    QFETCH(QString, button);
-    QFETCH(QList<int>, kept);
+    const Case c = CurrentCase();
+    const QString button = c["button"];
+    QList<int> kept;
+    for (const QString& n : c["kept"].split(' ')) kept << n.toInt();
     EditorSession s;
     quillon::AppSettings& a = s.ws().settings;
     a.LeftMerge = 7, a.RightMerge = 3, a.PrintLineNo = 1, a.PrinterOrientation = 1;
@@ -364,17 +360,10 @@ class TestEditing : public QObject {
 
   // Guards against printing failing silently without a printer, and against the PDF listing differing from the computed
   // pages.
-  void printWithoutPrinter_data() {
-    QTest::addColumn<int>("lineNo");
-    QTest::addColumn<QString>("answer");  // "yes", "no", "bad path"
-    QTest::newRow("one column to PDF") << 1 << "yes";
-    QTest::newRow("two columns to PDF") << 2 << "yes";
-    QTest::newRow("declined") << 1 << "no";
-    QTest::newRow("unwritable PDF") << 1 << "bad path";
-  }
+  void printWithoutPrinter_data() { AddCases("editing_print.txt"); }
   void printWithoutPrinter() {
-    QFETCH(int, lineNo);
-    QFETCH(QString, answer);
+    const int lineNo = CurrentCase().number("lineNo");
+    const QString answer = CurrentCase()["answer"];
     EditorSession s;
     s.ws().settings.PrintLineNo = lineNo;
     frmDocument* doc = s.document(LongProgram());

@@ -162,41 +162,10 @@ class EntriesTest : public QObject {
   // command, the index position hidden with Tallix, a box the tailstock
   // choice disables), an empty box no longer meaning 0, and blanks around a
   // number refused.
-  void acceptsWhatCannotOrNeedNotBeCorrected_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("click");  // a check box clicked first, or ""
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("box the command hides") << "ProcessRoughOD"
-                                           << ""
-                                           << "L"
-                                           << "abc";
-    QTest::newRow("box hidden by design") << "ProcessRoughOD"
-                                          << ""
-                                          << "B"
-                                          << "abc";
-    QTest::newRow("empty box is 0") << "ProcessRoughOD"
-                                    << ""
-                                    << "StartX"
-                                    << "";
-    QTest::newRow("blanks around a number") << "ProcessRoughOD"
-                                            << ""
-                                            << "StartX"
-                                            << "  40 ";
-    QTest::newRow("index position hidden with Tallix") << "ProcessSetup"
-                                                       << "ChkTallix"
-                                                       << "txtHomeX"
-                                                       << "abc";
-    QTest::newRow("material ID disabled by the tailstock") << "ProcessUGC"
-                                                           << "Check1"
-                                                           << "Text4"
-                                                           << "abc";
-  }
+  void acceptsWhatCannotOrNeedNotBeCorrected_data() { AddCases("entries_accepted.txt"); }
   void acceptsWhatCannotOrNeedNotBeCorrected() {
-    QFETCH(QString, command);
-    QFETCH(QString, click);
-    QFETCH(QString, box);
-    QFETCH(QString, text);
+    const Case c = CurrentCase();
+    const QString command = c["command"], click = c["click"], box = c["box"], text = c["text"];
     Session s;
     const double homeX = s.ws().machine.HomeX;
     bool closed = false;

@@ -206,16 +206,9 @@ class ProcessFormsTest : public QObject {
 
   // Guards against: the focused dimension drawn in another colour or width than magenta, 2 pixels, or a highlight left
   // when no box has the focus.
-  void highlightIsMagentaTwoPixelsWide_data() {
-    QTest::addColumn<int>("box");
-    QTest::addColumn<int>("run");  // magenta pixels across the Material OD line
-    QTest::newRow("Material OD focused") << 5 << 2;
-    QTest::newRow("another box focused") << 3 << 0;
-    QTest::newRow("no box focused") << 0 << 0;
-  }
+  void highlightIsMagentaTwoPixelsWide_data() { AddCases("process_highlight.txt"); }
   void highlightIsMagentaTwoPixelsWide() {
-    QFETCH(int, box);
-    QFETCH(int, run);
+    const int box = CurrentCase().number("box"), run = CurrentCase().number("run");
     UgcDrawing drawing;
     // At its natural size the sketch is drawn 1:1: the Material OD line is vertical at x = 280 from y = 70 to 166, so
     // row 150 crosses it between its arrow heads; a 2-pixel pen on x = 280 covers pixels 279 and 280.
@@ -254,18 +247,11 @@ class ProcessFormsTest : public QObject {
 
   // Guards against: the material picker starting elsewhere, losing the choice, not reloading the table, or swallowing a
   // file it cannot read.
-  void materialSelect_data() {
-    QTest::addColumn<QString>("pick");  // empty = cancelled
-    QTest::addColumn<bool>("changes");
-    QTest::addColumn<bool>("reported");
-    QTest::newRow("material file picked") << MaterialFile() << true << false;
-    QTest::newRow("dialog cancelled") << QString() << false << false;
-    QTest::newRow("file that cannot be read") << QStringLiteral("/nonexistent/NONE.CSV") << true << true;
-  }
+  void materialSelect_data() { AddCases("process_material_select.txt"); }
   void materialSelect() {
-    QFETCH(QString, pick);
-    QFETCH(bool, changes);
-    QFETCH(bool, reported);
+    const Case c = CurrentCase();
+    const QString pick = c["pick"] == "material" ? MaterialFile() : c["pick"];
+    const bool changes = c.yes("changes"), reported = c.yes("reported");
     const QString folder = QStringLiteral("/opt/quillon/ cutting  condition "), old = folder + "/S45C.CSV";
     Forms f;
     f.machine.CsvPathName = folder.toStdString();

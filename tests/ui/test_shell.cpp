@@ -338,28 +338,23 @@ class ShellTest : public QObject {
   }
 
   // Guards against: the Close command asking twice when the answer is No.
-  void closeCommand_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("windowsLeft");
-    QTest::newRow("No closes after one question") << int(Answer::No) << 0;
-    QTest::newRow("Cancel keeps") << int(Answer::Cancel) << 1;
-    QTest::newRow("Yes saves then closes") << int(Answer::Yes) << 0;
-  }
+  void closeCommand_data() { AddCases("shell_close.txt"); }
   void closeCommand() {
-    QFETCH(int, answer);
-    QFETCH(int, windowsLeft);
+    static const QMap<QString, Answer> kAnswers{{"No", Answer::No}, {"Cancel", Answer::Cancel}, {"Yes", Answer::Yes}};
+    const Answer answer = kAnswers.value(CurrentCase()["answer"]);
+    const int windowsLeft = CurrentCase().number("windowsLeft");
     EditorSession s;
     const QString file = s.path("close.min");
     WriteFile(file, "A\r\n");
     s.main->OpenDocumentFile(file);
     s.main->documentHost().apply(quillon::InsertAtSelection("B"));
-    s.ui.answers = {Answer(answer), Answer::No};
+    s.ui.answers = {answer, Answer::No};
     s.run("mnuFileClose");
     QCOMPARE(s.ui.questions.size(), size_t(1));
     QCOMPARE(s.ui.questions[0].text + "|" + s.ui.questions[0].title, kChangedQuery + "|Quillon");
     QCOMPARE(s.ui.questions[0].icon, MessageIcon::Exclamation);
     QCOMPARE(s.main->documents().size(), windowsLeft);
-    QCOMPARE(ReadFile(file), Answer(answer) == Answer::Yes ? QByteArray("BA\r\n") : QByteArray("A\r\n"));
+    QCOMPARE(ReadFile(file), answer == Answer::Yes ? QByteArray("BA\r\n") : QByteArray("A\r\n"));
   }
 
   // Guards against: opening a missing path creating a file on disk, and an empty window left under the name of a file
