@@ -20,37 +20,6 @@ struct RecoverySession : EditorSession {
   }
 };
 
-struct RecoverRow {
-  const char* name;
-  const char* file;    // "" for an untitled document
-  const char* button;  // pressed in the recovery dialog; "" closes it
-  bool opened;         // a document comes back
-  int copiesAfter;     // recovery files left after the second start
-};
-// clang-format off
-const RecoverRow kRecoverRows[] = {
-  // name                 file      button        opened copiesAfter
-  {"UntitledRecovered",   "",       "cmdRecover", true,  1},
-  {"NamedRecovered",      "O1.MIN", "cmdRecover", true,  1},
-  {"NamedDiscarded",      "O1.MIN", "cmdDiscard", false, 0},
-  {"ClosedKeepsForLater", "O1.MIN", "",           false, 1},
-};
-// clang-format on
-
-struct SaveRow {
-  const char* name;
-  Answer answer;        // to "changed on disk since it was opened"
-  const char* onDisk;   // the file afterwards
-  const char* savedAs;  // the Save As file afterwards
-};
-// clang-format off
-const SaveRow kSaveRows[] = {
-  // name        answer             onDisk           savedAs
-  {"Overwrite",  Answer::Overwrite, "X1G00\r\n",     "<unreadable>"},
-  {"SaveAs",     Answer::SaveAs,    "M02\r\n",       "X1G00\r\n"},
-  {"Cancel",     Answer::Cancel,    "M02\r\n",       "<unreadable>"},
-};
-// clang-format on
 }  // namespace
 
 class TestRecovery : public QObject {
@@ -58,11 +27,14 @@ class TestRecovery : public QObject {
  private slots:
   // Guards against: typed text lost when the editor dies, a copy offered under the wrong name or as unchanged, and
   // Discard or a dismissed dialog deleting or keeping the wrong copies.
-  void recoversAfterCrash_data() { AddRows(kRecoverRows); }
+  void recoversAfterCrash_data() { AddCases("recovery_crash.txt"); }
   void recoversAfterCrash() {
-    const RecoverRow& row = CurrentRow(kRecoverRows);
+    const Case row = CurrentCase();
+    const QString file = row["file"], button = row["button"];
+    const bool opened = row.yes("opened");
+    const int copiesAfter = row.number("copies");
     RecoverySession s;
-    frmDocument* doc = *row.file ? s.open(row.file, "G00\r\n") : s.document("G00\n");
+    frmDocument* doc = !file.isEmpty() ? s.open(file, "G00\r\n") : s.document("G00\n");
     QTest::keyClicks(doc->txtText, "X1");
     QTRY_COMPARE(s.copies().size(), 1);
     const QString firstCopy = s.copies().first();
@@ -72,21 +44,21 @@ class TestRecovery : public QObject {
     ModalAnswer answer([&](QWidget* dialog) {
       const QTreeWidgetItem* item = Child<QTreeWidget>(dialog, "lstRecovery")->topLevelItem(0);
       listed = item->text(0) + "|" + item->text(2);
-      if (*row.button)
-        Press(dialog, row.button);
+      if (!button.isEmpty())
+        Press(dialog, qPrintable(button));
       else
         static_cast<QDialog*>(dialog)->reject();
     });
     s.start();
-    QCOMPARE(listed, (*row.file ? QString(row.file) : "Untitled") + "|6 bytes");
-    QCOMPARE(s.main->documents().size(), row.opened ? 1 : 0);
-    QCOMPARE(s.copies().size(), row.copiesAfter);
-    QCOMPARE(s.copies().contains(firstCopy), !row.opened && row.copiesAfter == 1);
-    if (!row.opened) return;
+    QCOMPARE(listed, (file.isEmpty() ? QString("Untitled") : file) + "|6 bytes");
+    QCOMPARE(s.main->documents().size(), opened ? 1 : 0);
+    QCOMPARE(s.copies().size(), copiesAfter);
+    QCOMPARE(s.copies().contains(firstCopy), !opened && copiesAfter == 1);
+    if (!opened) return;
     doc = s.main->ActiveDocument();
     QCOMPARE(Bytes(doc->text()), QString("X1G00\n"));
     QVERIFY(doc->DataChanged());
-    QCOMPARE(doc->filePath(), *row.file ? s.path(row.file) : QString());
+    QCOMPARE(doc->filePath(), file.isEmpty() ? QString() : s.path(file));
   }
 
   // Guards against: a copy outliving a save, a close with "No" or the exit, and another running editor's copies
@@ -132,23 +104,26 @@ class TestRecovery : public QObject {
     QTRY_VERIFY(doc->DataChanged());  // deleted on disk: closing asks first
   }
 
-  void changedDocumentToldOnSave_data() { AddRows(kSaveRows); }
+  void changedDocumentToldOnSave_data() { AddCases("recovery_save.txt"); }
   void changedDocumentToldOnSave() {
-    const SaveRow& row = CurrentRow(kSaveRows);
+    static const QMap<QString, Answer> kAnswers{
+        {"Overwrite", Answer::Overwrite}, {"SaveAs", Answer::SaveAs}, {"Cancel", Answer::Cancel}};
+    const Case row = CurrentCase();
+    const Answer answer = kAnswers.value(row["answer"]);
     RecoverySession s;
     frmDocument* doc = s.open("A.MIN", "G00\r\n");
     QTest::keyClicks(doc->txtText, "X1");
     WriteFile(s.path("A.MIN"), "M02\r\n");
     QTest::qWait(500);
     QCOMPARE(s.ui.questions.size(), std::size_t(0));  // a changed document is not interrupted
-    s.ui.answers = {row.answer};
+    s.ui.answers = {answer};
     s.ui.saveAnswers = {ScriptedInteraction::pick(s.path("B.MIN"))};
     s.run("mnuFileSave");
     QCOMPARE(s.ui.questions.size(), std::size_t(1));
     QVERIFY(s.ui.questions[0].text.endsWith("changed on disk since it was opened."));
-    QCOMPARE(ReadFile(s.path("A.MIN")), QByteArray(row.onDisk));
-    QCOMPARE(ReadFile(s.path("B.MIN")), QByteArray(row.savedAs));
-    QCOMPARE(doc->DataChanged(), row.answer == Answer::Cancel);
+    QCOMPARE(ReadFile(s.path("A.MIN")), row["onDisk"].toLatin1());
+    QCOMPARE(ReadFile(s.path("B.MIN")), row["savedAs"].toLatin1());
+    QCOMPARE(doc->DataChanged(), answer == Answer::Cancel);
   }
 };
 
