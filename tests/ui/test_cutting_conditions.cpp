@@ -3,17 +3,13 @@
 // file, reverting, and the file of the last run offered at start.
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "EditorPtr.h"
-#include "ScriptedInteraction.h"
 #include "test_process_support.h"
 #include "ui/documents/frmDocument.h"
 #include "ui/process/frmCuttingConditions.h"
@@ -24,20 +20,14 @@ QString ShippedMaterial() {
   return QString::fromLocal8Bit(qgetenv("QUILLON_TEST_DATA")) + "/../data/ cutting  condition /S45C.CSV";
 }
 
-struct Session {
-  quillon::MemorySettingsStore store;
-  ScriptedInteraction ui;
-  EditorPtr w;
-  void start() {
-    w = MakeEditor(store, ui, {"/opt/quillon", "/home/op"});
-    w->load(QString());
-    w->show();
-    QApplication::processEvents();
-  }
+// The editor shown, over its own store; nothing opened.
+struct Session : EditorSession {
+  Session() : EditorSession(false) {}
+  void start() { EditorSession::start({}, true); }
   // Through the toolbar button: the Tools menu waits for a document, the window does not.
   frmCuttingConditions* open() {
-    w->toolbarAction(23)->trigger();
-    return w->findChild<frmCuttingConditions*>("frmCuttingConditions");
+    main->toolbarAction(23)->trigger();
+    return main->findChild<frmCuttingConditions*>("frmCuttingConditions");
   }
   QTableWidgetItem* cell(frmCuttingConditions* c, int row, int column) {
     return c->findChild<QTableWidget*>("Table")->item(row - 1, column - 1);
@@ -74,11 +64,11 @@ class CuttingConditionsTest : public QObject {
     s.ui.openAnswers.push_back(ScriptedInteraction::pick(file));
     s.press(c, "Open");
     QCOMPARE(s.ui.openFilters.back(), QStringLiteral("CSV Files(*.csv)|*.csv|All Files(*.*)|*.*"));
-    QVERIFY(s.w->documents().isEmpty());
-    QCOMPARE(s.w.workspace().machine.CsvFileName, file.toStdString());
+    QVERIFY(s.main->documents().isEmpty());
+    QCOMPARE(s.ws().machine.CsvFileName, file.toStdString());
     const QString speed = s.cell(c, 5, 6)->text();
     QVERIFY(!speed.isEmpty());
-    QCOMPARE(s.w.workspace().conditions.cell(5, 6), speed.toStdString());
+    QCOMPARE(s.ws().conditions.cell(5, 6), speed.toStdString());
 
     // A text in a number column and an empty spindle option are refused, the cell keeps its value.
     const QString feed = s.cell(c, 5, 7)->text();
@@ -97,7 +87,7 @@ class CuttingConditionsTest : public QObject {
     QCOMPARE(s.cell(c, 5, 6)->text(), speed);
     QVERIFY(!c->edited());
     s.cell(c, 5, 6)->setText("175");
-    QCOMPARE(s.w.workspace().conditions.cell(5, 6), speed.toStdString());  // not in use before Save
+    QCOMPARE(s.ws().conditions.cell(5, 6), speed.toStdString());  // not in use before Save
     s.press(c, "Save");
     QCOMPARE(s.ui.messages.size(), size_t(2));
     const QByteArray saved = ReadFile(file);
@@ -118,20 +108,20 @@ class CuttingConditionsTest : public QObject {
     frmCuttingConditions* reopened = again.open();
     QVERIFY(reopened->findChild<QPushButton*>("Load")->isVisible());
     QVERIFY(reopened->findChild<QLabel*>("Offer")->text().endsWith(file));
-    QVERIFY(!again.w.workspace().conditions.loaded());  // offered, not read
+    QVERIFY(!again.ws().conditions.loaded());  // offered, not read
     again.press(reopened, "Load");
     QCOMPARE(again.cell(reopened, 5, 6)->text(), QStringLiteral("175"));
     reopened->close();
-    again.w->runCommand("mnuFileNew");
+    again.main->runCommand("mnuFileNew");
     QString prefilled;
     ModalAnswer answer([&](QWidget* dialog) {
       prefilled = dialog->findChild<QLineEdit*>("V")->text();
       qobject_cast<QDialog*>(dialog)->reject();
     });
-    again.w->runCommand("ProcessRoughOD");
+    again.main->runCommand("ProcessRoughOD");
     QVERIFY(answer.seen());
     QCOMPARE(prefilled, QStringLiteral("175"));
-    QCOMPARE(again.w->ActiveDocument()->text(), std::string());
+    QCOMPARE(again.main->ActiveDocument()->text(), std::string());
   }
 
   // clang-format off
@@ -150,22 +140,15 @@ class CuttingConditionsTest : public QObject {
     QFETCH(bool, readOnlyFolder);
     const QString file = readOnlyFolder ? "/proc/self/quillon.csv" : m_dir.filePath("bad.csv");
     QFile::remove(m_dir.filePath("bad.csv"));
-    if (!bytes.isEmpty() && !readOnlyFolder) {
-      QFile f(file);
-      QVERIFY(f.open(QIODevice::WriteOnly));
-      f.write(bytes);
-    }
+    if (!bytes.isEmpty() && !readOnlyFolder) WriteFile(file, bytes);
     Session s;
     s.start();
-    s.w.workspace().machine.CsvFileName = "/old/S45C.CSV";
+    s.ws().machine.CsvFileName = "/old/S45C.CSV";
     frmCuttingConditions* c = s.open();
     if (readOnlyFolder) {
       // Loaded from a good copy, then pointed at a place nobody can write.
       const QString good = m_dir.filePath("good.csv");
-      QFile f(good);
-      QVERIFY(f.open(QIODevice::WriteOnly));
-      f.write(bytes);
-      f.close();
+      WriteFile(good, bytes);
       QVERIFY(c->loadFile(good));
       QVERIFY(QFile::remove(good));
       QVERIFY(QDir().mkpath(m_dir.filePath("good.csv")));  // a folder where the file was: it cannot be replaced
@@ -174,7 +157,7 @@ class CuttingConditionsTest : public QObject {
       QCOMPARE(s.ui.messages.size(), size_t(1));
       QVERIFY2(s.ui.messages[0].text.startsWith("Can not save.\n"), qPrintable(s.ui.messages[0].text));
       QVERIFY(c->edited());
-      QCOMPARE(s.w.workspace().conditions.cell(1, 6), std::string("2"));
+      QCOMPARE(s.ws().conditions.cell(1, 6), std::string("2"));
       s.ui.answers = {Answer::No};
       c->close();
       QVERIFY(QDir().rmdir(m_dir.filePath("good.csv")));
@@ -183,8 +166,8 @@ class CuttingConditionsTest : public QObject {
     s.ui.openAnswers.push_back(ScriptedInteraction::pick(file));
     s.press(c, "Open");
     QCOMPARE(s.ui.messages.size(), size_t(1));
-    QVERIFY(!s.w.workspace().conditions.loaded());
-    QCOMPARE(s.w.workspace().machine.CsvFileName, std::string("/old/S45C.CSV"));
+    QVERIFY(!s.ws().conditions.loaded());
+    QCOMPARE(s.ws().machine.CsvFileName, std::string("/old/S45C.CSV"));
     QVERIFY(!s.cell(c, 1, 1)->tableWidget()->isEnabled());
   }
 };
