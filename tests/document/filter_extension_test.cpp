@@ -15,9 +15,8 @@ struct ExtensionCase {
   const char* saved;
 };
 
-// Guards against "part1" saved under "Main File (*.min)" being written as
-// "part1" (a file the open dialog's own filter then hides), an extension
-// doubled or added to a name that has one, and "All Files" adding ".*".
+// Guards against "part1" saved under "Main File (*.min)" being written as "part1" (a file the open dialog's own filter
+// then hides), an extension doubled or added to a name that has one, and "All Files" adding ".*".
 class FilterExtensionTest : public ::testing::TestWithParam<ExtensionCase> {};
 
 TEST_P(FilterExtensionTest, AddsOnlyWhenTheNameHasNone) {

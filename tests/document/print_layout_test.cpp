@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "app/case_lists.h"
 #include "document/date_text.h"
+#include "support/case_file.h"
 #include "support/param_name.h"
 
 namespace quillon {
@@ -50,7 +52,7 @@ std::string NumberedLines(int count) {
 }
 
 struct MetricsCase {
-  const char* name;
+  std::string name;
   double width, height, textHeight;
   int left, right, lineNo;
   int lineHeight, linesPerPage, printWidth, usable;
@@ -68,19 +70,10 @@ TEST_P(PrintMetricsTest, ComputesPageValues) {
   EXPECT_GE(m.lineAdvance, kMinPrintLineHeightMm);
 }
 
-// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Pages, PrintMetricsTest,
-    ::testing::Values(
-        //          name                              width  height text  left right cols  line lines print usable
-        MetricsCase{"HalfMillimetreRoundsDownToEven", 190.5, 277,   4.5,  10,  0,    1,    4,   69,   190,  180},  // 4.5 -> 4; floor(277/4) = 69; 190.5 -> 190; 190 - 10
-        MetricsCase{"HalfMillimetreRoundsUpToEven",   191.5, 277,   5.5,  10,  0,    1,    6,   46,   192,  182},  // 5.5 -> 6; floor(277/6) = 46; 191.5 -> 192
-        MetricsCase{"RightMarginComesOffTheWidth",    190,   277,   4,    20,  15,   1,    4,   69,   175,  155},  // 190 - 15 = 175; 175 - 20 = 155
-        MetricsCase{"TwoColumnsHalveTheWidthLessOne", 190,   277,   4,    10,  0,    2,    4,   69,   190,  89},   // (190 - 10) / 2 - 1 = 89
-        MetricsCase{"TwoColumnWidthRoundsHalfToEven", 190,   277,   4,    15,  0,    2,    4,   69,   190,  86},   // (190 - 15) / 2 - 1 = 86.5 -> 86
-        MetricsCase{"TinyFontKeepsOneMillimetre",     60,    40,    0.3,  10,  0,    1,    1,   40,   60,   50}),  // 0.3 would round to 0; held at 1
+    ::testing::ValuesIn(testing_support::LoadCases<MetricsCase, 11>("document/cases/print_metrics.txt")),
     testing_support::kRowName);
-// clang-format on
 
 // Guards against a missing header or rule on a listing with no text.
 TEST(PrintLayoutTest, EmptyDocumentPrintsOnePageWithHeaderAndRule) {
@@ -98,9 +91,7 @@ TEST(PrintLayoutTest, EmptyDocumentPrintsOnePageWithHeaderAndRule) {
 }
 
 struct WrapCase {
-  const char* name;
-  std::string text;
-  Texts body;  // printed lines of page 1, top to bottom, as "text@x,y"
+  std::string name, text, body;  // body: printed lines of page 1, top to bottom, as "text@x,y", '|'-joined
 };
 
 // Guards against lines running into the right edge, against losing the character at a break, and against wrapping the
@@ -110,27 +101,12 @@ class PrintWrapTest : public ::testing::TestWithParam<WrapCase> {};
 TEST_P(PrintWrapTest, BreaksLinesAtTheUsableWidth) {
   const PrintLayout l = LayoutListing(SmallPage(), kFixedPitch, "A", "D", GetParam().text);
   ASSERT_EQ(l.pages.size(), 1u);
-  EXPECT_EQ(Body(l.pages[0]), GetParam().body);
+  EXPECT_EQ(Body(l.pages[0]), testing_support::SplitList(GetParam().body));
 }
 
-const std::string kDigits20 = Digits(20), kDigits45 = Digits(45);
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Lines, PrintWrapTest,
-    ::testing::Values(
-        WrapCase{"ShortLinesOneEach",                  "G00\nX1\n",          {"G00@10,16", "X1@10,20"}},
-        WrapCase{"EmptyLineKeepsItsPlace",             "A\n\nB\n",           {"A@10,16", "B@10,24"}},
-        // 2*20 + 10 = 50 is not more than 50: the whole line fits.
-        WrapCase{"LineThatJustFitsIsWhole",            kDigits20 + "\n",     {kDigits20 + "@10,16"}},
-        WrapCase{"OneCharacterTooManyBreaks",          Digits(21) + "\nX\n", {kDigits20 + "@10,16", "0@10,20", "X@10,24"}},
-        // 45 = 20 + 20 + 5, continuing from the first character that did not fit.
-        WrapCase{"LongLineContinuesOnNextLines",       kDigits45 + "\n",     {kDigits20 + "@10,16", kDigits45.substr(20, 20) + "@10,20", kDigits45.substr(40) + "@10,24"}},
-        WrapCase{"LastLineWithoutLineEndIsWhole",      "G00\n" + kDigits45,  {"G00@10,16", kDigits45 + "@10,20"}},
-        // The first pass still breaks; once no line end is left the rest goes whole.
-        WrapCase{"SingleLineWithoutLineEndBreaksOnce", kDigits45,            {kDigits20 + "@10,16", kDigits45.substr(20) + "@10,20"}}),
-    testing_support::kRowName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Lines, PrintWrapTest,
+                         ::testing::ValuesIn(testing_support::LoadCases<WrapCase, 3>("document/cases/print_wrap.txt")),
+                         testing_support::kRowName);
 
 // Guards against the second column or the next page starting too early or too late: lines start at y = 16, 20, ..., 36
 // (36 is not past the limit 36), so a column holds six lines; column 2 starts at x = 60/2 + 10 + 1 = 41.
@@ -193,8 +169,7 @@ TEST(PrintLayoutTest, ExtremeStoredMarginsAreHeld) {
 }
 
 struct MarginCase {
-  const char* name;
-  const char* entry;
+  std::string name, entry;
   int value;
 };
 
@@ -203,47 +178,29 @@ class MarginEntryTest : public ::testing::TestWithParam<MarginCase> {};
 
 TEST_P(MarginEntryTest, ReadsWholeMillimetres) { EXPECT_EQ(MarginFromEntry(GetParam().entry), GetParam().value); }
 
-// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Entries, MarginEntryTest,
-    ::testing::Values(
-        MarginCase{"Whole",             "12",           12},
-        MarginCase{"HalfToEvenDown",    "12.5",         12},
-        MarginCase{"HalfToEvenUp",      "13.5",         14},
-        MarginCase{"Fraction",          "7.6",          8},
-        MarginCase{"LeadingNumberOnly", "7mm",          7},
-        MarginCase{"NotANumber",        "abc",          0},
-        MarginCase{"Empty",             "",             0},
-        // Beyond int once rounded: held at 10 m instead of wrapping around.
-        MarginCase{"HugeHeld",          "99999999999",  10000},
-        MarginCase{"HugeNegativeHeld",  "-99999999999", -10000}),
+    ::testing::ValuesIn(testing_support::LoadCases<MarginCase, 3>("document/cases/margin_entries.txt")),
     testing_support::kRowName);
-// clang-format on
 
 struct DateCase {
-  const char* name;
-  CalendarDate date;
-  const char* header;
-  const char* inserted;
+  std::string name;
+  int year, month, day;
+  std::string header, inserted;
 };
 
 // Guards against single-digit months and days losing their leading zero.
 class DateTextTest : public ::testing::TestWithParam<DateCase> {};
 
 TEST_P(DateTextTest, WritesDotDates) {
-  EXPECT_EQ(FormatDotDate(GetParam().date), GetParam().header);
-  EXPECT_EQ(InsertDateText(GetParam().date), GetParam().inserted);
+  const CalendarDate date{GetParam().year, GetParam().month, GetParam().day};
+  EXPECT_EQ(FormatDotDate(date), GetParam().header);
+  EXPECT_EQ(InsertDateText(date), GetParam().inserted);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Dates, DateTextTest,
-    ::testing::Values(
-        DateCase{"Summer",          {2004, 7, 17},  "2004.07.17", "DATE : 2004.07.17\n"},
-        DateCase{"FirstOfFebruary", {2004, 2, 1},   "2004.02.01", "DATE : 2004.02.01\n"},
-        DateCase{"YearEnd",         {2025, 12, 31}, "2025.12.31", "DATE : 2025.12.31\n"}),
-    testing_support::kRowName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Dates, DateTextTest,
+                         ::testing::ValuesIn(testing_support::LoadCases<DateCase, 6>("document/cases/dates.txt")),
+                         testing_support::kRowName);
 
 }  // namespace
 }  // namespace quillon
