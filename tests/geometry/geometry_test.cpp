@@ -71,32 +71,17 @@ TEST_P(CalculatorTest, WritesItsResultsAndDrawing) {
   EXPECT_EQ(out.figure ? out.figure->text : "-", c.drawing);
 }
 
-INSTANTIATE_TEST_SUITE_P(LineAngle, CalculatorTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/line_angle.txt")),
-                         testing_support::kRowName);
+std::vector<CalcCase> CalcCases() {
+  std::vector<CalcCase> all;
+  for (const char* calculator : {"line_angle", "line_r", "line_r_line", "line_r_point", "circle_point"})
+    for (const CalcCase& c :
+         testing_support::LoadCases<CalcCase, 7>(std::string("geometry/cases/") + calculator + ".txt"))
+      all.push_back(c);
+  return all;
+}
 
-INSTANTIATE_TEST_SUITE_P(LineR, CalculatorTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/line_r.txt")),
-                         testing_support::kRowName);
-
-// Line 1 along Z at radius 10 (X20 Z0 A0), line 2 along X through Z-10 (X40 Z-10 A90): they cross at X20 Z-10 with a
-// right angle. R = 5: d = R / tan 45 = 5, L = 5 sqrt 2; with m = 45 the centre lies 5 off in radius and in Z.
-INSTANTIATE_TEST_SUITE_P(LineRLine, CalculatorTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/line_r_line.txt")),
-                         testing_support::kRowName);
-
-// Line along the axis (X0 Z0 A0), R 5. P at radius 2 lies q = 2 from the line: the centre is at radius 5, w = sqrt(25 -
-// (5 - 2)^2) = 4 along the line from P, so at Z10 - 4 (option 1) or Z10 + 4 (option 2); it touches the axis straight
-// below, I = 5, K = 0.
-INSTANTIATE_TEST_SUITE_P(
-    LineRPoint, CalculatorTest,
-    ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/line_r_point.txt")),
-    testing_support::kRowName);
-
-INSTANTIATE_TEST_SUITE_P(
-    CirclePoint, CalculatorTest,
-    ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/circle_point.txt")),
-    testing_support::kRowName);
+INSTANTIATE_TEST_SUITE_P(Forms, CalculatorTest, ::testing::ValuesIn(CalcCases()),
+                         [](const auto& row) { return std::string(row.param.form).substr(3) + "_" + row.param.name; });
 
 struct DrawingCase {
   const char *name, *form, *entries, *drawn;  // drawn: see Drawn()
