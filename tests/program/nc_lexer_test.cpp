@@ -32,30 +32,23 @@ std::string_view ValueCode(ValueKind kind) {
   return kCodes[static_cast<std::size_t>(kind)];
 }
 
-// A token written out for comparison: kind{text}, address words as kind{address}{value}:value-kind ("=" between them
-// for the "=" forms), then the flags and the bracket depth.
-std::string DumpToken(std::string_view line, const Token& t) {
-  std::string s(KindCode(t.kind));
-  if (IsAddressWord(t.kind)) {
-    s += "{" + std::string(AddressText(line, t)) + "}";
-    if (t.has(kTokenHasEquals)) s += "=";
-    s += "{" + std::string(ValueText(line, t)) + "}:" + std::string(ValueCode(t.value));
-  } else {
-    s += "{" + std::string(TokenText(line, t)) + "}";
-    if (t.kind == TokenKind::Number) s += ":" + std::string(ValueCode(t.value));
-  }
-  if (t.has(kTokenUnclosed)) s += "!unclosed";
-  if (t.has(kTokenUnmatched)) s += "!unmatched";
-  if (t.has(kTokenJump)) s += "!jump";
-  if (t.depth > 0) s += "@" + std::to_string(t.depth);
-  return s;
-}
-
+// The tokens written out for comparison: kind{text}, address words as kind{address}{value}:value-kind ("=" between
+// them for the "=" forms), then the flags and the bracket depth.
 std::string DumpLine(std::string_view line) {
   std::string s;
   for (const Token& t : LexLine(line)) {
-    if (!s.empty()) s += ' ';
-    s += DumpToken(line, t);
+    s += (s.empty() ? "" : " ") + std::string(KindCode(t.kind));
+    if (IsAddressWord(t.kind)) {
+      s += "{" + std::string(AddressText(line, t)) + "}" + (t.has(kTokenHasEquals) ? "=" : "");
+      s += "{" + std::string(ValueText(line, t)) + "}:" + std::string(ValueCode(t.value));
+    } else {
+      s += "{" + std::string(TokenText(line, t)) + "}";
+      if (t.kind == TokenKind::Number) s += ":" + std::string(ValueCode(t.value));
+    }
+    if (t.has(kTokenUnclosed)) s += "!unclosed";
+    if (t.has(kTokenUnmatched)) s += "!unmatched";
+    if (t.has(kTokenJump)) s += "!jump";
+    if (t.depth > 0) s += "@" + std::to_string(t.depth);
   }
   return s;
 }
@@ -78,22 +71,20 @@ std::string Unescape(std::string_view text) {
   return out;
 }
 
+std::string TestData() {
+  const char* root = std::getenv("QUILLON_TEST_DATA");
+  return root ? root : "tests";
+}
+
+// One row per [name], then "line: " the line and "tokens: " its tokens (an empty one without the blank).
 std::vector<LexRow> ReadLexRows() {
   std::vector<LexRow> rows;
-  const char* root = std::getenv("QUILLON_TEST_DATA");
-  std::ifstream in(std::string(root ? root : "tests") + "/program/golden/lexer_lines.tokens");
-  std::string l;
-  while (std::getline(in, l)) {
-    if (l.starts_with("["))
-      rows.push_back({l.substr(1, l.size() - 2), "", ""});
-    else if (l.starts_with("line: ") && !rows.empty())
-      rows.back().line = Unescape(l.substr(6));
-    else if (l.starts_with("tokens: ") && !rows.empty())
-      rows.back().tokens = Unescape(l.substr(8));
-    else if (l == "line:" && !rows.empty())
-      rows.back().line.clear();
-    else if (l == "tokens:" && !rows.empty())
-      rows.back().tokens.clear();
+  std::ifstream in(TestData() + "/program/golden/lexer_lines.tokens");
+  for (std::string l; std::getline(in, l);) {
+    if (l.starts_with("[")) rows.push_back({l.substr(1, l.size() - 2), "", ""});
+    if (rows.empty() || !(l.starts_with("line:") || l.starts_with("tokens:"))) continue;
+    std::string value = l.substr(l.find(':') + 1);
+    (l[0] == 'l' ? rows.back().line : rows.back().tokens) = Unescape(value.starts_with(' ') ? value.substr(1) : value);
   }
   return rows;
 }
@@ -153,9 +144,7 @@ TEST(LexerProperty, TokensGiveRandomLinesBack) {
 std::vector<std::string> GoldenExpectLines(std::size_t& files) {
   namespace fs = std::filesystem;
   std::vector<std::string> lines;
-  const char* root = std::getenv("QUILLON_TEST_DATA");
-  if (!root) return lines;
-  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+  for (const auto& entry : fs::recursive_directory_iterator(TestData())) {
     if (entry.path().extension() != ".golden") continue;
     ++files;
     std::ifstream in(entry.path());

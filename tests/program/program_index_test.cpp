@@ -77,19 +77,13 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 TEST(ProgramIndexEdits, FollowRandomEditsLikeAFreshIndex) {
   // Removed lines leave their entry texts behind until the store is compacted.
   const std::string kLongHeader = "(-----< " + std::string(2000, 'H') + " >-----)";
-  const char* const pool[] = {"N000 G00 X60 Z50 T050505 M41",
-                              "NT05     Z2 G96 S150",
-                              "(-----< OD.FINISH >-----)",
-                              "OSUB",
-                              "NRTS RTS",
-                              "N000 CALL OPCHK",
-                              "N100 GOTO NLAB",
-                              "\t",
-                              "",
-                              "NEND M30",
-                              "NOEX VC1=2",
-                              "N000 G85 NAP1 D2",
-                              kLongHeader.c_str()};
+  struct PoolLine {
+    std::string text;
+  };
+  std::vector<std::string> pool;
+  for (const PoolLine& l : testing_support::LoadCases<PoolLine, 1>("program/cases/edit_pool.txt"))
+    pool.push_back(l.text);
+  pool.push_back(kLongHeader);  // last: the edits the seed draws follow this order
   std::mt19937 random(7);
   std::vector<std::string> lines = {""};
   ProgramIndex index;
@@ -98,7 +92,7 @@ TEST(ProgramIndexEdits, FollowRandomEditsLikeAFreshIndex) {
     const std::size_t first = std::min(at(random), lines.size() - 1);
     const std::size_t removed = std::min(howMany(random), lines.size() - first);
     std::vector<std::string> added(howMany(random) + (removed == lines.size() ? 1 : 0));
-    for (std::string& l : added) l = pool[random() % std::size(pool)];
+    for (std::string& l : added) l = pool[random() % pool.size()];
     const std::vector<std::string_view> views(added.begin(), added.end());
     index.replaceLines(first, removed, views);
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(first),
