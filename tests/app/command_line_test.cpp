@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/case_file.h"
-#include "support/param_name.h"
+#include "app/case_lists.h"
 
 namespace quillon {
 namespace {
@@ -18,9 +17,7 @@ class CommandLineTest : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(CommandLineTest, PathFollowsTheQuoteRule) { EXPECT_EQ(CommandLinePath(GetParam().line), GetParam().path); }
 
-INSTANTIATE_TEST_SUITE_P(Lines, CommandLineTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<LineCase, 3>("app/cases/command_line.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Lines, CommandLineTest, LineCase, 3, "app/cases/command_line.txt");
 
 }  // namespace
 }  // namespace quillon

@@ -3,8 +3,6 @@
 
 #include "app/case_lists.h"
 #include "app/command_line.h"
-#include "support/case_file.h"
-#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -22,9 +20,7 @@ TEST_P(CommandLinePathsTest, OnePathPerArgument) {
             testing_support::SplitList(GetParam().paths));
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, CommandLinePathsTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<PathsCase, 3>("app/cases/command_paths.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Arguments, CommandLinePathsTest, PathsCase, 3, "app/cases/command_paths.txt");
 
 }  // namespace
 }  // namespace quillon

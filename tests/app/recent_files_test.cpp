@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "app/case_lists.h"
-#include "support/case_file.h"
-#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -34,9 +32,7 @@ TEST_P(RecentListTest, LoadsAndShiftsTheWholeList) {
   EXPECT_EQ(shown, GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lists, RecentListTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<ListCase, 5>("app/cases/recent_files.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Lists, RecentListTest, ListCase, 5, "app/cases/recent_files.txt");
 
 // Guards against: design captions written into the store, or an older stored value overwritten by an empty slot.
 TEST(RecentFilesTest, SaveSkipsDesignCaptions) {

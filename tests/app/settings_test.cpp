@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/case_lists.h"
 #include "app/machine_parameters.h"
-#include "support/case_file.h"
-#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -32,9 +31,7 @@ TEST_P(StrictReadTest, FallsBackToTheDefault) {
     EXPECT_DOUBLE_EQ(ReadSettingNumber(store, c.section, c.key, kPlaces), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, StrictReadTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<StoredCase, 6>("app/cases/settings_read.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Values, StrictReadTest, StoredCase, 6, "app/cases/settings_read.txt");
 
 // Guards against: a parameter written in a text form its reader does not take back.
 TEST(MachineParametersTest, SavedValuesLoadAgain) {

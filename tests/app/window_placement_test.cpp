@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/case_file.h"
-#include "support/param_name.h"
+#include "app/case_lists.h"
 
 namespace quillon {
 namespace {
@@ -23,9 +22,7 @@ class FirstStartTest : public ::testing::TestWithParam<RectCase> {};
 
 TEST_P(FirstStartTest, ThreeQuartersCentred) { EXPECT_EQ(FirstStartPlacement(GetParam().from()), GetParam().to()); }
 
-INSTANTIATE_TEST_SUITE_P(Screens, FirstStartTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<RectCase, 9>("app/cases/first_start.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Screens, FirstStartTest, RectCase, 9, "app/cases/first_start.txt");
 
 // Guards against a dialog or the help window opening partly below or beside the screen, and against a window that fits
 // being moved at all.
@@ -42,9 +39,7 @@ TEST_P(FitInsideTest, LiesWhollyInside) {
   EXPECT_LE(r.y + r.height, kScreen.y + kScreen.height);
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, FitInsideTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<RectCase, 9>("app/cases/fit_inside.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Windows, FitInsideTest, RectCase, 9, "app/cases/fit_inside.txt");
 
 // Guards against a window centred over a main window near the screen's edge being left hanging over it.
 TEST(CentredOverTest, CentresThenFits) {
@@ -71,10 +66,7 @@ TEST_P(StoredGeometryTest, AnyOfTheFourKeys) {
   EXPECT_EQ(HasStoredWindowGeometry(store), GetParam().stored);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, StoredGeometryTest,
-    ::testing::ValuesIn(testing_support::LoadCases<StoredCase, 3>("app/cases/stored_geometry.txt")),
-    testing_support::kRowName);
+QUILLON_CASE_SUITE(Keys, StoredGeometryTest, StoredCase, 3, "app/cases/stored_geometry.txt");
 
 }  // namespace
 }  // namespace quillon

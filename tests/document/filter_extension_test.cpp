@@ -3,8 +3,9 @@
 
 #include <string>
 
+#include "app/case_lists.h"
 #include "document/text_file.h"
-#include "support/case_file.h"
+
 namespace quillon {
 namespace {
 
@@ -23,9 +24,7 @@ TEST_P(FilterExtensionTest, AddsOnlyWhenTheNameHasNone) {
   EXPECT_EQ(WithFilterExtension(GetParam().path, GetParam().patterns), GetParam().saved);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Names, FilterExtensionTest, ::testing::ValuesIn(testing_support::LoadCases<ExtensionCase, 4>("document/cases/filter_extension.txt")), [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+QUILLON_CASE_SUITE(Names, FilterExtensionTest, ExtensionCase, 4, "document/cases/filter_extension.txt");
 
 }  // namespace
 }  // namespace quillon

@@ -10,8 +10,6 @@
 
 #include "app/case_lists.h"
 #include "document/date_text.h"
-#include "support/case_file.h"
-#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -56,10 +54,7 @@ TEST_P(PrintMetricsTest, ComputesPageValues) {
   EXPECT_GE(m.lineAdvance, kMinPrintLineHeightMm);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pages, PrintMetricsTest,
-    ::testing::ValuesIn(testing_support::LoadCases<MetricsCase, 11>("document/cases/print_metrics.txt")),
-    testing_support::kRowName);
+QUILLON_CASE_SUITE(Pages, PrintMetricsTest, MetricsCase, 11, "document/cases/print_metrics.txt");
 
 struct WrapCase {
   std::string name, text, body;  // body: printed lines of page 1, top to bottom, as "text@x,y", '|'-joined
@@ -75,9 +70,7 @@ TEST_P(PrintWrapTest, BreaksLinesAtTheUsableWidth) {
   EXPECT_EQ(Body(l.pages[0]), testing_support::SplitList(GetParam().body));
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, PrintWrapTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<WrapCase, 3>("document/cases/print_wrap.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Lines, PrintWrapTest, WrapCase, 3, "document/cases/print_wrap.txt");
 
 struct PageCase {
   std::string name;
@@ -110,10 +103,7 @@ TEST_P(PrintPageTest, PlacesThePage) {
   EXPECT_EQ(rules, testing_support::SplitList(c.rules));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pages, PrintPageTest,
-    ::testing::ValuesIn(testing_support::LoadCases<PageCase, 15>("document/cases/print_pages.txt")),
-    testing_support::kRowName);
+QUILLON_CASE_SUITE(Pages, PrintPageTest, PageCase, 15, "document/cases/print_pages.txt");
 
 struct MarginCase {
   std::string name, entry;
@@ -125,10 +115,7 @@ class MarginEntryTest : public ::testing::TestWithParam<MarginCase> {};
 
 TEST_P(MarginEntryTest, ReadsWholeMillimetres) { EXPECT_EQ(MarginFromEntry(GetParam().entry), GetParam().value); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, MarginEntryTest,
-    ::testing::ValuesIn(testing_support::LoadCases<MarginCase, 3>("document/cases/margin_entries.txt")),
-    testing_support::kRowName);
+QUILLON_CASE_SUITE(Entries, MarginEntryTest, MarginCase, 3, "document/cases/margin_entries.txt");
 
 struct DateCase {
   std::string name;
@@ -145,9 +132,7 @@ TEST_P(DateTextTest, WritesDotDates) {
   EXPECT_EQ(InsertDateText(date), GetParam().inserted);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dates, DateTextTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<DateCase, 6>("document/cases/dates.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Dates, DateTextTest, DateCase, 6, "document/cases/dates.txt");
 
 }  // namespace
 }  // namespace quillon

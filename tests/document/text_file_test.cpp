@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/case_file.h"
-#include "support/param_name.h"
+#include "app/case_lists.h"
 
 namespace quillon {
 namespace {
@@ -31,10 +30,7 @@ TEST_P(ProgramBytesTest, DecodesAndSaves) {
   EXPECT_EQ(EncodeProgramText(again.text, again.style), c.saved);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, ProgramBytesTest,
-    ::testing::ValuesIn(testing_support::LoadCases<RoundTripCase, 5>("document/cases/program_bytes.txt")),
-    testing_support::kRowName);
+QUILLON_CASE_SUITE(Files, ProgramBytesTest, RoundTripCase, 5, "document/cases/program_bytes.txt");
 
 }  // namespace
 }  // namespace quillon

@@ -6,13 +6,13 @@
 #include <map>
 #include <sstream>
 
+#include "app/case_lists.h"
 #include "geometry/calculator_forms.h"
 #include "geometry/point_line_circle.h"
 #include "geometry/spindle_speed.h"
 #include "numbers/nc_number.h"
 #include "support/case_file.h"
 #include "support/golden_file.h"
-#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -104,9 +104,7 @@ TEST_P(DrawingTest, DrawsTheFigure) {
   EXPECT_EQ(P({v.left, v.top}) + " " + P({v.width, v.height}) + " | " + Drawn(*out.figure), c.drawn);
 }
 
-INSTANTIATE_TEST_SUITE_P(Figures, DrawingTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<DrawingCase, 4>("geometry/cases/drawings.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Figures, DrawingTest, DrawingCase, 4, "geometry/cases/drawings.txt");
 
 struct Slope {
   const char* name;
@@ -154,9 +152,7 @@ TEST_P(LineRPointSlopeTest, CircleTouchesLineAndPassesThroughPoint) {
   EXPECT_LT(away * centreZ[1], away * centreZ[2]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Slopes, LineRPointSlopeTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<Slope, 7>("geometry/cases/slopes.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Slopes, LineRPointSlopeTest, Slope, 7, "geometry/cases/slopes.txt");
 
 struct TriggerCase {
   const char *form, *control;
@@ -231,9 +227,7 @@ TEST_P(RpmTest, EnterInDiameter) {
   EXPECT_EQ(outcome.edit.text, c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, RpmTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<RpmCase, 5>("geometry/cases/rpm.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Cases, RpmTest, RpmCase, 5, "geometry/cases/rpm.txt");
 
 // Guards against: the radius shown instead of the diameter, the sign of the vertical axis, rounding instead of cutting
 // down, and coinciding points giving an empty view.

@@ -6,8 +6,7 @@
 #include <map>
 #include <string>
 
-#include "support/case_file.h"
-#include "support/param_name.h"
+#include "app/case_lists.h"
 
 namespace quillon {
 namespace {
@@ -39,9 +38,7 @@ TEST_P(EntryJudgeTest, JudgesAndReads) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, EntryJudgeTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<EntryCase, 4>("numbers/cases/entries.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Entries, EntryJudgeTest, EntryCase, 4, "numbers/cases/entries.txt");
 
 // Guards against a number too long for a double passing as one: it would read back as infinity or 0, the same silent
 // wrong value as a letter.
@@ -64,10 +61,7 @@ TEST_P(NotANumberMessageTest, NamesFieldAndText) {
   EXPECT_EQ(NotANumberMessage(GetParam().field, GetParam().text), GetParam().message);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Messages, NotANumberMessageTest,
-    ::testing::ValuesIn(testing_support::LoadCases<MessageCase, 4>("numbers/cases/not_a_number_messages.txt")),
-    testing_support::kRowName);
+QUILLON_CASE_SUITE(Messages, NotANumberMessageTest, MessageCase, 4, "numbers/cases/not_a_number_messages.txt");
 
 }  // namespace
 }  // namespace quillon

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "support/case_file.h"
+#include "app/case_lists.h"
 #include "support/param_name.h"
 
 namespace quillon {
@@ -205,9 +205,7 @@ TEST_P(NcNumberTest, ReadsTheNumber) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, NcNumberTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<NumberRow, 5>("program/cases/nc_number.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Forms, NcNumberTest, NumberRow, 5, "program/cases/nc_number.txt");
 
 // Guards against transformations finding the wrong token under an offset (the first byte, a token's last byte, the line
 // end).

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "app/case_lists.h"
 #include "program/outline.h"
 #include "program/program_lines.h"
 #include "support/case_file.h"
-#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -51,9 +51,7 @@ TEST_P(ProgramIndexTest, FindsTheEntries) {
   EXPECT_EQ(Dump(index), GetParam().entries);
 }
 
-INSTANTIATE_TEST_SUITE_P(Programs, ProgramIndexTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<IndexRow, 4>("program/cases/index.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Programs, ProgramIndexTest, IndexRow, 4, "program/cases/index.txt");
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines(1);
@@ -140,10 +138,7 @@ TEST_P(SubprogramScopeTest, FindsTheScopes) {
   EXPECT_EQ(s, GetParam().scopes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Programs, SubprogramScopeTest,
-    ::testing::ValuesIn(testing_support::LoadCases<ScopeRow, 3>("program/cases/subprogram_scopes.txt")),
-    testing_support::kRowName);
+QUILLON_CASE_SUITE(Programs, SubprogramScopeTest, ScopeRow, 3, "program/cases/subprogram_scopes.txt");
 
 struct OutlineRow {
   std::string name, text, names;
@@ -160,9 +155,7 @@ TEST_P(OutlineTest, ListsTheEntries) {
   EXPECT_EQ(FormatOutline(BuildOutline(ProgramIndex(GetParam().text), names.at(GetParam().names))), GetParam().outline);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, OutlineTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<OutlineRow, 4>("program/cases/outline.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Names, OutlineTest, OutlineRow, 4, "program/cases/outline.txt");
 
 struct GoToRow {
   const char* name;
@@ -181,9 +174,7 @@ TEST_P(GoToLineTest, PutsTheCaretAtTheLineStart) {
   EXPECT_EQ(edit.select, (Match{GetParam().caret, 0}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, GoToLineTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<GoToRow, 4>("program/cases/go_to_line.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Lines, GoToLineTest, GoToRow, 4, "program/cases/go_to_line.txt");
 
 }  // namespace
 }  // namespace quillon
