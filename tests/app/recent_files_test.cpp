@@ -3,19 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "support/param_name.h"
+#include "app/case_lists.h"
 
 namespace quillon {
 namespace {
 
-using Pairs = std::vector<std::pair<std::string, std::string>>;
-
 struct ListCase {
-  const char* name;
-  Pairs stored;                     // the store before the list is loaded
-  std::vector<std::string> opened;  // files added after loading, oldest first
-  const char* captions;             // slots 1..5, joined by '|'
-  const char* shown;                // '1' for a visible slot
+  const char *name, *stored, *opened, *captions, *shown;  // see the case file
 };
 
 // Guards against: empty stored values shown as items, slots after a gap lost, the oldest entry kept or the newest not
@@ -25,9 +19,10 @@ class RecentListTest : public ::testing::TestWithParam<ListCase> {};
 
 TEST_P(RecentListTest, LoadsAndShiftsTheWholeList) {
   MemorySettingsStore store;
-  for (const auto& [key, value] : GetParam().stored) store.set(kSectionSettings, key, value);
+  for (const std::string& entry : testing_support::SplitList(GetParam().stored))
+    store.set(kSectionSettings, entry.substr(0, entry.find('=')), entry.substr(entry.find('=') + 1));
   RecentFileList list = LoadRecentFiles(store);
-  for (const std::string& path : GetParam().opened) AddRecentFile(list, path);
+  for (const std::string& path : testing_support::SplitList(GetParam().opened)) AddRecentFile(list, path);
   std::string captions, shown;
   for (const auto& slot : list) {
     captions += (captions.empty() ? "" : "|") + slot.caption;
@@ -37,20 +32,7 @@ TEST_P(RecentListTest, LoadsAndShiftsTheWholeList) {
   EXPECT_EQ(shown, GetParam().shown);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Lists, RecentListTest,
-    ::testing::Values(
-        // name                        stored                                          opened                                captions                                                       shown
-        ListCase{"Empty",              {},                                             {},                                   "RecentFile1|RecentFile2|RecentFile3|RecentFile4|RecentFile5", "00000"},
-        ListCase{"OneAndTwo",          {{"RecentFile1", "/a"}, {"RecentFile2", "/b"}}, {},                                   "/a|/b|RecentFile3|RecentFile4|RecentFile5",                   "11000"},
-        ListCase{"OneAndThree",        {{"RecentFile1", "/a"}, {"RecentFile3", "/c"}}, {},                                   "/a|RecentFile2|/c|RecentFile4|RecentFile5",                   "10100"},
-        ListCase{"EmptyValueHidden",   {{"RecentFile1", ""}, {"RecentFile5", "/e"}},   {},                                   "RecentFile1|RecentFile2|RecentFile3|RecentFile4|/e",          "00001"},
-        ListCase{"SixOpensLeaveFive",  {},                                             {"/1", "/2", "/3", "/4", "/5", "/6"}, "/6|/5|/4|/3|/2",                                              "11111"},
-        ListCase{"SameFileTwice",      {},                                             {"/a", "/a"},                         "/a|/a|RecentFile1|RecentFile2|RecentFile3",                   "11000"},
-        ListCase{"GapMovesDownHidden", {{"RecentFile1", "/a"}, {"RecentFile3", "/c"}}, {"/x"},                               "/x|/a|RecentFile2|/c|RecentFile4",                            "11010"}),
-    testing_support::kRowName);
-// clang-format on
+QUILLON_CASE_SUITE(Lists, RecentListTest, ListCase, 5, "app/cases/recent_files.txt");
 
 // Guards against: design captions written into the store, or an older stored value overwritten by an empty slot.
 TEST(RecentFilesTest, SaveSkipsDesignCaptions) {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/case_lists.h"
 #include "app/machine_parameters.h"
-#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -13,10 +13,7 @@ namespace {
 const SettingPlaces kPlaces{"/opt/quillon", "/home/op"};
 
 struct StoredCase {
-  const char* name;
-  const char* section;
-  const char* key;
-  const char* stored;
+  const char *name, *section, *key, *stored;
   bool flag;  // read as a flag (expected 0 or 1) rather than a number
   double expected;
 };
@@ -34,29 +31,7 @@ TEST_P(StrictReadTest, FallsBackToTheDefault) {
     EXPECT_DOUBLE_EQ(ReadSettingNumber(store, c.section, c.key, kPlaces), c.expected);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Values, StrictReadTest,
-    ::testing::Values(
-        //         name             section      key               stored   flag   expected
-        StoredCase{"Letters",       "Settings",  "MainLeft",       "abc",   false, 1000},
-        StoredCase{"TrailingText",  "Settings",  "ScreenFontSize", "12pt",  false, 14},
-        StoredCase{"Empty",         "Parameter", "MaxS",           "",      false, 2500},
-        StoredCase{"Int16Overflow", "Settings",  "PrintLineNo",    "32768", false, 1},
-        StoredCase{"Int16Largest",  "Settings",  "PrintLineNo",    "32767", false, 32767},
-        StoredCase{"Int32Overflow", "Settings",  "LeftMerge",      "2147483648", false, 10},
-        StoredCase{"Int32Largest",  "Settings",  "LeftMerge",      "2147483647", false, 2147483647},
-        StoredCase{"GoodValue",     "Settings",  "MainTop",        "2400",  false, 2400},
-        StoredCase{"GoodNegative",  "Settings",  "MainLeft",       "-120",  false, -120},
-        StoredCase{"BlanksAround",  "Parameter", "AppZ",           " 30 ",  false, 30},
-        StoredCase{"TooLarge",      "Parameter", "AppZ",           "1e400", false, 50},
-        StoredCase{"TooLargeDigits","Parameter", "HomeX",          "1234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890.5", false, 500},
-        StoredCase{"TooSmallIsZero","Parameter", "AppZ",           "1e-400", false, 0},
-        StoredCase{"FlagMaybe",     "Parameter", "TG",             "maybe", true,  0},
-        StoredCase{"FlagTrue",      "Parameter", "Tallix",         "True",  true,  1},
-        StoredCase{"FlagFalse",     "Parameter", "ZentorQ500",     "False", true,  0}),
-    testing_support::kRowName);
-// clang-format on
+QUILLON_CASE_SUITE(Values, StrictReadTest, StoredCase, 6, "app/cases/settings_read.txt");
 
 // Guards against: a parameter written in a text form its reader does not take back.
 TEST(MachineParametersTest, SavedValuesLoadAgain) {

@@ -3,8 +3,9 @@
 
 #include <string>
 
+#include "app/case_lists.h"
 #include "document/text_file.h"
-#include "support/case_file.h"
+
 namespace quillon {
 namespace {
 
@@ -15,18 +16,15 @@ struct ExtensionCase {
   const char* saved;
 };
 
-// Guards against "part1" saved under "Main File (*.min)" being written as
-// "part1" (a file the open dialog's own filter then hides), an extension
-// doubled or added to a name that has one, and "All Files" adding ".*".
+// Guards against "part1" saved under "Main File (*.min)" being written as "part1" (a file the open dialog's own filter
+// then hides), an extension doubled or added to a name that has one, and "All Files" adding ".*".
 class FilterExtensionTest : public ::testing::TestWithParam<ExtensionCase> {};
 
 TEST_P(FilterExtensionTest, AddsOnlyWhenTheNameHasNone) {
   EXPECT_EQ(WithFilterExtension(GetParam().path, GetParam().patterns), GetParam().saved);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Names, FilterExtensionTest, ::testing::ValuesIn(testing_support::LoadCases<ExtensionCase, 4>("document/cases/filter_extension.txt")), [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+QUILLON_CASE_SUITE(Names, FilterExtensionTest, ExtensionCase, 4, "document/cases/filter_extension.txt");
 
 }  // namespace
 }  // namespace quillon

@@ -4,13 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/case_lists.h"
 #include "document/date_text.h"
-#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -20,10 +19,6 @@ using Texts = std::vector<std::string>;
 constexpr double kCharMm = 2.0;
 const TextWidthMm kFixedPitch = [](std::string_view s) { return kCharMm * static_cast<double>(s.size()); };
 constexpr std::size_t kHeaderItems = 3;
-
-// A small page: 60 x 40 mm printable, 4 mm lines, left margin 10. LineHeight 4, LinesPerPage floor(40/4) = 10,
-// PrintWidth 60, the text starts at y = 4*4 = 16 and a new column/page starts once y > (10-1)*4 = 36.
-PrintPageSetup SmallPage(int printLineNo = 1) { return {60, 40, 4, 10, 0, printLineNo}; }
 
 // The texts of a page from item `from` on, each as "text@x,y".
 Texts Placed(const PrintPage& page, std::size_t from = 0) {
@@ -37,20 +32,11 @@ Texts Placed(const PrintPage& page, std::size_t from = 0) {
 }
 Texts Body(const PrintPage& page) { return Placed(page, kHeaderItems); }
 
-std::string Digits(int n) {
-  std::string s;
-  for (int i = 0; i < n; ++i) s += static_cast<char>('0' + i % 10);
-  return s;
-}
-
-std::string NumberedLines(int count) {
-  std::string t;
-  for (int i = 1; i <= count; ++i) t += (i < 10 ? "L0" : "L") + std::to_string(i) + "\n";
-  return t;
-}
+// A small page: 60 x 40 mm printable, 4 mm lines, left margin 10 (see print_pages.txt).
+const PrintPageSetup kSmallPage{60, 40, 4, 10, 0, 1};
 
 struct MetricsCase {
-  const char* name;
+  std::string name;
   double width, height, textHeight;
   int left, right, lineNo;
   int lineHeight, linesPerPage, printWidth, usable;
@@ -68,39 +54,10 @@ TEST_P(PrintMetricsTest, ComputesPageValues) {
   EXPECT_GE(m.lineAdvance, kMinPrintLineHeightMm);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Pages, PrintMetricsTest,
-    ::testing::Values(
-        //          name                              width  height text  left right cols  line lines print usable
-        MetricsCase{"HalfMillimetreRoundsDownToEven", 190.5, 277,   4.5,  10,  0,    1,    4,   69,   190,  180},  // 4.5 -> 4; floor(277/4) = 69; 190.5 -> 190; 190 - 10
-        MetricsCase{"HalfMillimetreRoundsUpToEven",   191.5, 277,   5.5,  10,  0,    1,    6,   46,   192,  182},  // 5.5 -> 6; floor(277/6) = 46; 191.5 -> 192
-        MetricsCase{"RightMarginComesOffTheWidth",    190,   277,   4,    20,  15,   1,    4,   69,   175,  155},  // 190 - 15 = 175; 175 - 20 = 155
-        MetricsCase{"TwoColumnsHalveTheWidthLessOne", 190,   277,   4,    10,  0,    2,    4,   69,   190,  89},   // (190 - 10) / 2 - 1 = 89
-        MetricsCase{"TwoColumnWidthRoundsHalfToEven", 190,   277,   4,    15,  0,    2,    4,   69,   190,  86},   // (190 - 15) / 2 - 1 = 86.5 -> 86
-        MetricsCase{"TinyFontKeepsOneMillimetre",     60,    40,    0.3,  10,  0,    1,    1,   40,   60,   50}),  // 0.3 would round to 0; held at 1
-    testing_support::kRowName);
-// clang-format on
-
-// Guards against a missing header or rule on a listing with no text.
-TEST(PrintLayoutTest, EmptyDocumentPrintsOnePageWithHeaderAndRule) {
-  const PrintLayout l = LayoutListing(SmallPage(), kFixedPitch, "Untitled1", "2004.07.17", "");
-  ASSERT_EQ(l.pages.size(), 1u);
-  // Date at LeftMerge, y = LineHeight = 4; caption 9 chars = 18 mm at (60 - 18) / 2 + 10 = 31; "Page 1" 6 chars = 12 mm
-  // ends at PrintWidth: 60 - 12 = 48.
-  EXPECT_EQ(Placed(l.pages[0]), (Texts{"2004.07.17@10,4", "Untitled1@31,4", "Page 1@48,4"}));
-  // Rule at 2.2 * 4 = 8.8 from LeftMerge to PrintWidth.
-  ASSERT_EQ(l.pages[0].rules.size(), 1u);
-  const PrintRule& r = l.pages[0].rules[0];
-  EXPECT_EQ((std::vector<double>{r.x1, r.x2}), (std::vector<double>{10, 60}));
-  EXPECT_DOUBLE_EQ(r.y1, 8.8);
-  EXPECT_DOUBLE_EQ(r.y2, 8.8);
-}
+QUILLON_CASE_SUITE(Pages, PrintMetricsTest, MetricsCase, 11, "document/cases/print_metrics.txt");
 
 struct WrapCase {
-  const char* name;
-  std::string text;
-  Texts body;  // printed lines of page 1, top to bottom, as "text@x,y"
+  std::string name, text, body;  // body: printed lines of page 1, top to bottom, as "text@x,y", '|'-joined
 };
 
 // Guards against lines running into the right edge, against losing the character at a break, and against wrapping the
@@ -108,93 +65,48 @@ struct WrapCase {
 class PrintWrapTest : public ::testing::TestWithParam<WrapCase> {};
 
 TEST_P(PrintWrapTest, BreaksLinesAtTheUsableWidth) {
-  const PrintLayout l = LayoutListing(SmallPage(), kFixedPitch, "A", "D", GetParam().text);
+  const PrintLayout l = LayoutListing(kSmallPage, kFixedPitch, "A", "D", GetParam().text);
   ASSERT_EQ(l.pages.size(), 1u);
-  EXPECT_EQ(Body(l.pages[0]), GetParam().body);
+  EXPECT_EQ(Body(l.pages[0]), testing_support::SplitList(GetParam().body));
 }
 
-const std::string kDigits20 = Digits(20), kDigits45 = Digits(45);
+QUILLON_CASE_SUITE(Lines, PrintWrapTest, WrapCase, 3, "document/cases/print_wrap.txt");
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Lines, PrintWrapTest,
-    ::testing::Values(
-        WrapCase{"ShortLinesOneEach",                  "G00\nX1\n",          {"G00@10,16", "X1@10,20"}},
-        WrapCase{"EmptyLineKeepsItsPlace",             "A\n\nB\n",           {"A@10,16", "B@10,24"}},
-        // 2*20 + 10 = 50 is not more than 50: the whole line fits.
-        WrapCase{"LineThatJustFitsIsWhole",            kDigits20 + "\n",     {kDigits20 + "@10,16"}},
-        WrapCase{"OneCharacterTooManyBreaks",          Digits(21) + "\nX\n", {kDigits20 + "@10,16", "0@10,20", "X@10,24"}},
-        // 45 = 20 + 20 + 5, continuing from the first character that did not fit.
-        WrapCase{"LongLineContinuesOnNextLines",       kDigits45 + "\n",     {kDigits20 + "@10,16", kDigits45.substr(20, 20) + "@10,20", kDigits45.substr(40) + "@10,24"}},
-        WrapCase{"LastLineWithoutLineEndIsWhole",      "G00\n" + kDigits45,  {"G00@10,16", kDigits45 + "@10,20"}},
-        // The first pass still breaks; once no line end is left the rest goes whole.
-        WrapCase{"SingleLineWithoutLineEndBreaksOnce", kDigits45,            {kDigits20 + "@10,16", kDigits45.substr(20) + "@10,20"}}),
-    testing_support::kRowName);
-// clang-format on
+struct PageCase {
+  std::string name;
+  double width, height, textHeight;
+  int left, right, columns;
+  std::string caption, date, text;
+  std::size_t pages, page, from;
+  std::string texts, rules;  // see the case file
+};
 
-// Guards against the second column or the next page starting too early or too late: lines start at y = 16, 20, ..., 36
-// (36 is not past the limit 36), so a column holds six lines; column 2 starts at x = 60/2 + 10 + 1 = 41.
-TEST(PrintLayoutTest, TwoColumnsFillColumnOneThenTwoThenANewPage) {
-  const PrintLayout l = LayoutListing(SmallPage(2), kFixedPitch, "A", "D", NumberedLines(14));
-  ASSERT_EQ(l.pages.size(), 2u);
-  Texts first;
-  for (int i = 1; i <= 12; ++i) {
-    const int y = 16 + 4 * ((i - 1) % 6);
-    first.push_back((i < 10 ? "L0" : "L") + std::to_string(i) + (i <= 6 ? "@10," : "@41,") + std::to_string(y));
+// Guards against a header, rule, column or page break in the wrong place, the print loop never moving on, and stored
+// margins overflowing the page arithmetic (each row's reason is in the case file).
+class PrintPageTest : public ::testing::TestWithParam<PageCase> {};
+
+TEST_P(PrintPageTest, PlacesThePage) {
+  const auto& c = GetParam();
+  const PrintLayout l = LayoutListing({c.width, c.height, c.textHeight, c.left, c.right, c.columns}, kFixedPitch,
+                                      c.caption, c.date, c.text);
+  ASSERT_EQ(l.pages.size(), c.pages);
+  const PrintPage& page = l.pages[c.page - 1];
+  EXPECT_EQ(page.number, static_cast<int>(c.page));
+  EXPECT_EQ(Placed(page, c.from), testing_support::SplitList(c.texts));
+  if (c.rules == "-") return;
+  Texts rules;
+  for (const PrintRule& r : page.rules) {
+    std::ostringstream s;
+    s << r.x1 << ',' << r.y1 << '>' << r.x2 << ',' << r.y2;
+    rules.push_back(s.str());
   }
-  EXPECT_EQ(Body(l.pages[0]), first);
-  EXPECT_EQ(Body(l.pages[1]), (Texts{"L13@10,16", "L14@10,20"}));
-  EXPECT_EQ(l.pages[1].texts[2].text, "Page 2");
+  EXPECT_EQ(rules, testing_support::SplitList(c.rules));
 }
 
-// Guards against the page number losing its right alignment as it grows.
-TEST(PrintLayoutTest, ThirdPageHeaderReadsPage3RightAligned) {
-  // One column, six lines a page: 14 lines = 6 + 6 + 2. "O1000.MIN" is 18 mm: (60 - 18) / 2 + 10 = 31; "Page 3" 12 mm
-  // ends at PrintWidth 60.
-  const PrintLayout l = LayoutListing(SmallPage(1), kFixedPitch, "O1000.MIN", "2004.07.17", NumberedLines(14));
-  ASSERT_EQ(l.pages.size(), 3u);
-  EXPECT_EQ(l.pages[2].number, 3);
-  EXPECT_EQ(Placed(l.pages[2]), (Texts{"2004.07.17@10,4", "O1000.MIN@31,4", "Page 3@48,4", "L13@10,16", "L14@10,20"}));
-  EXPECT_EQ(l.pages[2].rules.size(), 1u);
-}
-
-// Guards against the endless print loop: a column narrower than the reserve plus one character, and a font whose line
-// height rounds to 0.
-TEST(PrintLayoutTest, PrintLoopAlwaysMovesOn) {
-  PrintPageSetup narrow = SmallPage();
-  narrow.printableWidthMm = 15;  // W = 15 - 10 = 5, less than the 10 mm reserve: one character a line
-  const PrintLayout n = LayoutListing(narrow, kFixedPitch, "A", "D", "ABC\n");
-  ASSERT_EQ(n.pages.size(), 1u);
-  EXPECT_EQ(Body(n.pages[0]), (Texts{"A@10,16", "B@10,20", "C@10,24"}));
-
-  PrintPageSetup tiny = SmallPage();
-  tiny.textHeightMm = 0.2;
-  // LineHeight 1: lines at y = 4 .. 39 (limit (40-1)*1 = 39), 36 a page; 100 lines = 36 + 36 + 28.
-  std::string text;
-  for (int i = 0; i < 100; ++i) text += "X\n";
-  const PrintLayout t = LayoutListing(tiny, kFixedPitch, "A", "D", text);
-  ASSERT_EQ(t.pages.size(), 3u);
-  EXPECT_EQ(Body(t.pages[0]).size(), 36u);
-  EXPECT_EQ(Body(t.pages[0]).back(), "X@10,39");
-  EXPECT_EQ(Body(t.pages[2]).size(), 28u);
-}
-
-// Guards against margins from an old settings file overflowing the page arithmetic: they are held at +-10000 mm.
-// PrintWidth = 60 - 10000 = -9940, usable width = -9940 - (-10000) = 60, so 2i + 10 <= 60 gives 25 characters a line.
-TEST(PrintLayoutTest, ExtremeStoredMarginsAreHeld) {
-  PrintPageSetup s = SmallPage();
-  s.leftMerge = std::numeric_limits<int>::min();
-  s.rightMerge = std::numeric_limits<int>::max();
-  const PrintLayout m = LayoutListing(s, kFixedPitch, "A", "D", Digits(30) + "\n");
-  EXPECT_EQ(m.metrics.printWidth, -9940);
-  EXPECT_EQ(m.metrics.usableWidth, 60);
-  ASSERT_EQ(m.pages.size(), 1u);
-  EXPECT_EQ(Body(m.pages[0]), (Texts{Digits(25) + "@-10000,16", "56789@-10000,20"}));
-}
+QUILLON_CASE_SUITE(Pages, PrintPageTest, PageCase, 15, "document/cases/print_pages.txt");
 
 struct MarginCase {
-  const char* name;
-  const char* entry;
+  std::string name, entry;
   int value;
 };
 
@@ -203,47 +115,24 @@ class MarginEntryTest : public ::testing::TestWithParam<MarginCase> {};
 
 TEST_P(MarginEntryTest, ReadsWholeMillimetres) { EXPECT_EQ(MarginFromEntry(GetParam().entry), GetParam().value); }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Entries, MarginEntryTest,
-    ::testing::Values(
-        MarginCase{"Whole",             "12",           12},
-        MarginCase{"HalfToEvenDown",    "12.5",         12},
-        MarginCase{"HalfToEvenUp",      "13.5",         14},
-        MarginCase{"Fraction",          "7.6",          8},
-        MarginCase{"LeadingNumberOnly", "7mm",          7},
-        MarginCase{"NotANumber",        "abc",          0},
-        MarginCase{"Empty",             "",             0},
-        // Beyond int once rounded: held at 10 m instead of wrapping around.
-        MarginCase{"HugeHeld",          "99999999999",  10000},
-        MarginCase{"HugeNegativeHeld",  "-99999999999", -10000}),
-    testing_support::kRowName);
-// clang-format on
+QUILLON_CASE_SUITE(Entries, MarginEntryTest, MarginCase, 3, "document/cases/margin_entries.txt");
 
 struct DateCase {
-  const char* name;
-  CalendarDate date;
-  const char* header;
-  const char* inserted;
+  std::string name;
+  int year, month, day;
+  std::string header, inserted;
 };
 
 // Guards against single-digit months and days losing their leading zero.
 class DateTextTest : public ::testing::TestWithParam<DateCase> {};
 
 TEST_P(DateTextTest, WritesDotDates) {
-  EXPECT_EQ(FormatDotDate(GetParam().date), GetParam().header);
-  EXPECT_EQ(InsertDateText(GetParam().date), GetParam().inserted);
+  const CalendarDate date{GetParam().year, GetParam().month, GetParam().day};
+  EXPECT_EQ(FormatDotDate(date), GetParam().header);
+  EXPECT_EQ(InsertDateText(date), GetParam().inserted);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Dates, DateTextTest,
-    ::testing::Values(
-        DateCase{"Summer",          {2004, 7, 17},  "2004.07.17", "DATE : 2004.07.17\n"},
-        DateCase{"FirstOfFebruary", {2004, 2, 1},   "2004.02.01", "DATE : 2004.02.01\n"},
-        DateCase{"YearEnd",         {2025, 12, 31}, "2025.12.31", "DATE : 2025.12.31\n"}),
-    testing_support::kRowName);
-// clang-format on
+QUILLON_CASE_SUITE(Dates, DateTextTest, DateCase, 6, "document/cases/dates.txt");
 
 }  // namespace
 }  // namespace quillon

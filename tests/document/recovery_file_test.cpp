@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/case_file.h"
-#include "support/param_name.h"
+#include "app/case_lists.h"
 
 namespace quillon {
 namespace {
@@ -37,10 +36,7 @@ TEST_P(RecoveryFileTest, ReadsBackOrRefuses) {
   EXPECT_EQ(ReadRecoveryFile(again)->text, c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, RecoveryFileTest,
-    ::testing::ValuesIn(testing_support::LoadCases<FileCase, 9>("document/cases/recovery_files.txt")),
-    testing_support::kRowName);
+QUILLON_CASE_SUITE(Rows, RecoveryFileTest, FileCase, 9, "document/cases/recovery_files.txt");
 
 struct NameCase {
   const char* name;
@@ -59,10 +55,7 @@ TEST_P(RecoveryNameTest, NamesItsRun) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, RecoveryNameTest,
-    ::testing::ValuesIn(testing_support::LoadCases<NameCase, 3>("document/cases/recovery_names.txt")),
-    testing_support::kRowName);
+QUILLON_CASE_SUITE(Rows, RecoveryNameTest, NameCase, 3, "document/cases/recovery_names.txt");
 
 }  // namespace
 }  // namespace quillon

@@ -1,18 +1,18 @@
-// The calculators as functions from entries to results and drawings, run
-// through the form table the dialogs and quillon-nc calc use; the table
-// itself against its dump; the spindle speed and the drawing helpers.
+// The calculators as functions from entries to results and drawings, run through the form table the dialogs and
+// quillon-nc calc use; the table itself against its dump; the spindle speed and the drawing helpers.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <sstream>
 
+#include "app/case_lists.h"
 #include "geometry/calculator_forms.h"
 #include "geometry/point_line_circle.h"
 #include "geometry/spindle_speed.h"
 #include "numbers/nc_number.h"
 #include "support/case_file.h"
 #include "support/golden_file.h"
-#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -57,10 +57,10 @@ struct CalcCase {
   const char* drawing;  // the drawing's text; "-": the drawing stays as it was
 };
 
-// Guards against: a wrong radian constant, quadrant or side; options swapped or centres not mirrored; I written
-// as a diameter difference where it is a radius value (and the reverse); the ten-thousandth nudge missing, added
-// twice or added where it does not belong; negative values cut towards zero; a division by zero writing inf; and
-// a calculation run with an entry empty, or an impossible one writing results instead of saying so.
+// Guards against: a wrong radian constant, quadrant or side; options swapped or centres not mirrored; I written as a
+// diameter difference where it is a radius value (and the reverse); the ten-thousandth nudge missing, added twice or
+// added where it does not belong; negative values cut towards zero; a division by zero writing inf; and a calculation
+// run with an entry empty, or an impossible one writing results instead of saying so.
 class CalculatorTest : public ::testing::TestWithParam<CalcCase> {};
 
 TEST_P(CalculatorTest, WritesItsResultsAndDrawing) {
@@ -71,40 +71,25 @@ TEST_P(CalculatorTest, WritesItsResultsAndDrawing) {
   EXPECT_EQ(out.figure ? out.figure->text : "-", c.drawing);
 }
 
-INSTANTIATE_TEST_SUITE_P(LineAngle, CalculatorTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/line_angle.txt")),
-                         testing_support::kRowName);
+std::vector<CalcCase> CalcCases() {
+  std::vector<CalcCase> all;
+  for (const char* calculator : {"line_angle", "line_r", "line_r_line", "line_r_point", "circle_point"})
+    for (const CalcCase& c :
+         testing_support::LoadCases<CalcCase, 7>(std::string("geometry/cases/") + calculator + ".txt"))
+      all.push_back(c);
+  return all;
+}
 
-INSTANTIATE_TEST_SUITE_P(LineR, CalculatorTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/line_r.txt")),
-                         testing_support::kRowName);
-
-// Line 1 along Z at radius 10 (X20 Z0 A0), line 2 along X through Z-10 (X40 Z-10 A90): they cross at X20 Z-10
-// with a right angle. R = 5: d = R / tan 45 = 5, L = 5 sqrt 2; with m = 45 the centre lies 5 off in radius and in Z.
-INSTANTIATE_TEST_SUITE_P(LineRLine, CalculatorTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/line_r_line.txt")),
-                         testing_support::kRowName);
-
-// Line along the axis (X0 Z0 A0), R 5. P at radius 2 lies q = 2 from the line: the centre is at radius 5, w =
-// sqrt(25 - (5 - 2)^2) = 4 along the line from P, so at Z10 - 4 (option 1) or Z10 + 4 (option 2); it touches the
-// axis straight below, I = 5, K = 0.
-INSTANTIATE_TEST_SUITE_P(
-    LineRPoint, CalculatorTest,
-    ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/line_r_point.txt")),
-    testing_support::kRowName);
-
-INSTANTIATE_TEST_SUITE_P(
-    CirclePoint, CalculatorTest,
-    ::testing::ValuesIn(testing_support::LoadCases<CalcCase, 7>("geometry/cases/circle_point.txt")),
-    testing_support::kRowName);
+INSTANTIATE_TEST_SUITE_P(Forms, CalculatorTest, ::testing::ValuesIn(CalcCases()),
+                         [](const auto& row) { return std::string(row.param.form).substr(3) + "_" + row.param.name; });
 
 struct DrawingCase {
   const char *name, *form, *entries, *drawn;  // drawn: see Drawn()
 };
 
-// Guards against: a view that cuts off the circle or a line point or distorts circles (every view is 8835:4875),
-// a line drawn away from the crossings, marks missing or misplaced (0.001 of the width), an incomplete entry
-// computing with zeros instead of drawing what it has, and the zoom not centring on the circle.
+// Guards against: a view that cuts off the circle or a line point or distorts circles (every view is 8835:4875), a line
+// drawn away from the crossings, marks missing or misplaced (0.001 of the width), an incomplete entry computing with
+// zeros instead of drawing what it has, and the zoom not centring on the circle.
 class DrawingTest : public ::testing::TestWithParam<DrawingCase> {};
 
 TEST_P(DrawingTest, DrawsTheFigure) {
@@ -119,9 +104,7 @@ TEST_P(DrawingTest, DrawsTheFigure) {
   EXPECT_EQ(P({v.left, v.top}) + " " + P({v.width, v.height}) + " | " + Drawn(*out.figure), c.drawn);
 }
 
-INSTANTIATE_TEST_SUITE_P(Figures, DrawingTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<DrawingCase, 4>("geometry/cases/drawings.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Figures, DrawingTest, DrawingCase, 4, "geometry/cases/drawings.txt");
 
 struct Slope {
   const char* name;
@@ -129,9 +112,9 @@ struct Slope {
 };
 void PrintTo(const Slope& s, std::ostream* os) { *os << s.name; }
 
-// Guards against: sloped lines where P lies below the line point or before it giving a circle that misses P or
-// crosses the line, and option 1 not being the circle towards the line's given point. Checked on the written
-// (three-decimal) values, so the tolerance is a few thousandths.
+// Guards against: sloped lines where P lies below the line point or before it giving a circle that misses P or crosses
+// the line, and option 1 not being the circle towards the line's given point. Checked on the written (three-decimal)
+// values, so the tolerance is a few thousandths.
 class LineRPointSlopeTest : public ::testing::TestWithParam<Slope> {};
 
 TEST_P(LineRPointSlopeTest, CircleTouchesLineAndPassesThroughPoint) {
@@ -169,17 +152,15 @@ TEST_P(LineRPointSlopeTest, CircleTouchesLineAndPassesThroughPoint) {
   EXPECT_LT(away * centreZ[1], away * centreZ[2]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Slopes, LineRPointSlopeTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<Slope, 7>("geometry/cases/slopes.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Slopes, LineRPointSlopeTest, Slope, 7, "geometry/cases/slopes.txt");
 
 struct TriggerCase {
   const char *form, *control;
   bool recalculates;
 };
 
-// Guards against: the drawing click recalculating where it should not (and the reverse), and options or the zoom
-// box not redrawing.
+// Guards against: the drawing click recalculating where it should not (and the reverse), and options or the zoom box
+// not redrawing.
 class TriggerTest : public ::testing::TestWithParam<TriggerCase> {};
 
 TEST_P(TriggerTest, RecalculatesOnlyOnItsControls) {
@@ -200,9 +181,9 @@ std::string Boxes(const std::vector<int>& boxes) {
   return s;
 }
 
-// Guards against: an entry or result box dropped or out of Enter / control order, an option or the zoom box lost,
-// a dialog that should stay closing after an insert, and an insert button writing other boxes or words than its
-// caption promises (each pattern is also run: box n holds "#n").
+// Guards against: an entry or result box dropped or out of Enter / control order, an option or the zoom box lost, a
+// dialog that should stay closing after an insert, and an insert button writing other boxes or words than its caption
+// promises (each pattern is also run: box n holds "#n").
 TEST(CalculatorFormsTest, MatchTheirDump) {
   CalculatorFields marked;
   for (int n = 1; n <= kLastBox; ++n) marked.text[n] = "#" + std::to_string(n);
@@ -226,8 +207,13 @@ TEST(CalculatorFormsTest, MatchTheirDump) {
 
 struct RpmCase {
   const char *name, *v, *diameter;
-  RpmStep step;
+  std::string stepName;
   const char* text;
+  RpmStep step() const {
+    static const std::map<std::string, RpmStep> kSteps{
+        {"Insert", RpmStep::Insert}, {"FocusV", RpmStep::FocusV}, {"Stay", RpmStep::Stay}};
+    return kSteps.at(stepName);
+  }
 };
 
 // Guards against: the exact pi instead of 3.14, rounding instead of cutting down, a multiple of 10 lost to binary
@@ -237,25 +223,14 @@ class RpmTest : public ::testing::TestWithParam<RpmCase> {};
 TEST_P(RpmTest, EnterInDiameter) {
   const auto& c = GetParam();
   const RpmOutcome outcome = RpmEnterInDiameter(c.v, c.diameter);
-  EXPECT_EQ(outcome.step, c.step);
+  EXPECT_EQ(outcome.step, c.step());
   EXPECT_EQ(outcome.edit.text, c.text);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cases, RpmTest, ::testing::Values(
-  RpmCase{"Example1590",   "100",  "20", RpmStep::Insert, "1590"},   // 100 * 1000 / 3.14 / 20 = 1592.36 -> 1590
-  RpmCase{"Example950",    "150",  "50", RpmStep::Insert, "950"},    // 150 * 1000 / 3.14 / 50 = 955.41 -> 950
-  RpmCase{"ExactMultiple", "3.14", "1",  RpmStep::Insert, "1000"},   // 1000 exactly, however the division rounds
-  RpmCase{"CutNotRounded", "120",  "38", RpmStep::Insert, "1000"},   // 1005.70 -> 1000 (rounding would give 1010)
-  RpmCase{"ShopPi",        "100",  "1",  RpmStep::Insert, "31840"},  // 31847.13 -> 31840 (the exact pi: 31830)
-  RpmCase{"ZeroSpeed",     "0",    "20", RpmStep::Insert, "0"},
-  RpmCase{"EmptyV",        "",     "20", RpmStep::FocusV, ""},
-  RpmCase{"EmptyDiameter", "100",  "",   RpmStep::Stay,   ""},
-  RpmCase{"ZeroDiameter",  "100",  "0",  RpmStep::Stay,   ""}), testing_support::kRowName);
-// clang-format on
+QUILLON_CASE_SUITE(Cases, RpmTest, RpmCase, 5, "geometry/cases/rpm.txt");
 
-// Guards against: the radius shown instead of the diameter, the sign of the vertical axis, rounding instead of
-// cutting down, and coinciding points giving an empty view.
+// Guards against: the radius shown instead of the diameter, the sign of the vertical axis, rounding instead of cutting
+// down, and coinciding points giving an empty view.
 TEST(FigureTest, MousePositionAndFit) {
   EXPECT_EQ(MousePositionText({3.9999, -7.25678}), "X14.513 Z3.999");    // X = -2 * -7.25678 = 14.51356 -> 14.513
   EXPECT_EQ(MousePositionText({-15.12345, -10.00049}), "X20 Z-15.124");  // -15123.45 -> -15124

@@ -1,5 +1,4 @@
-// The lexer over the dialect's line kinds, over every line the generators
-// write, and over random bytes.
+// The lexer over the dialect's line kinds, over every line the generators write, and over random bytes.
 #include "program/nc_lexer.h"
 
 #include <gtest/gtest.h>
@@ -13,12 +12,46 @@
 #include <string>
 #include <vector>
 
-#include "support/case_file.h"
+#include "app/case_lists.h"
 #include "support/param_name.h"
-#include "token_dump.h"
 
 namespace quillon {
 namespace {
+
+// Codes in the order of TokenKind, ValueKind.
+std::string_view KindCode(TokenKind kind) {
+  static constexpr std::string_view kCodes[] = {
+      "_",  "tab",  "skip",  "seq", "name", "noex", "prog", "cont", "gm", "g", "m",   "xyz",     "fst",  "var", "word",
+      "kw", "call", "label", "id",  "v",    "num",  "op",   "sep",  "[",  "]", "cmt", "opencmt", "head", "%",   "?"};
+  static_assert(std::size(kCodes) == static_cast<std::size_t>(TokenKind::Unknown) + 1);
+  return kCodes[static_cast<std::size_t>(kind)];
+}
+
+std::string_view ValueCode(ValueKind kind) {
+  static constexpr std::string_view kCodes[] = {"none", "n", "v", "e", "bad"};
+  return kCodes[static_cast<std::size_t>(kind)];
+}
+
+// The tokens written out for comparison: kind{text}, address words as kind{address}{value}:value-kind ("=" between
+// them for the "=" forms), then the flags and the bracket depth.
+std::string DumpLine(std::string_view line) {
+  std::string s;
+  for (const Token& t : LexLine(line)) {
+    s += (s.empty() ? "" : " ") + std::string(KindCode(t.kind));
+    if (IsAddressWord(t.kind)) {
+      s += "{" + std::string(AddressText(line, t)) + "}" + (t.has(kTokenHasEquals) ? "=" : "");
+      s += "{" + std::string(ValueText(line, t)) + "}:" + std::string(ValueCode(t.value));
+    } else {
+      s += "{" + std::string(TokenText(line, t)) + "}";
+      if (t.kind == TokenKind::Number) s += ":" + std::string(ValueCode(t.value));
+    }
+    if (t.has(kTokenUnclosed)) s += "!unclosed";
+    if (t.has(kTokenUnmatched)) s += "!unmatched";
+    if (t.has(kTokenJump)) s += "!jump";
+    if (t.depth > 0) s += "@" + std::to_string(t.depth);
+  }
+  return s;
+}
 
 struct LexRow {
   std::string name, line, tokens;
@@ -38,30 +71,27 @@ std::string Unescape(std::string_view text) {
   return out;
 }
 
+std::string TestData() {
+  const char* root = std::getenv("QUILLON_TEST_DATA");
+  return root ? root : "tests";
+}
+
+// One row per [name], then "line: " the line and "tokens: " its tokens (an empty one without the blank).
 std::vector<LexRow> ReadLexRows() {
   std::vector<LexRow> rows;
-  const char* root = std::getenv("QUILLON_TEST_DATA");
-  std::ifstream in(std::string(root ? root : "tests") + "/program/golden/lexer_lines.tokens");
-  std::string l;
-  while (std::getline(in, l)) {
-    if (l.starts_with("["))
-      rows.push_back({l.substr(1, l.size() - 2), "", ""});
-    else if (l.starts_with("line: ") && !rows.empty())
-      rows.back().line = Unescape(l.substr(6));
-    else if (l.starts_with("tokens: ") && !rows.empty())
-      rows.back().tokens = Unescape(l.substr(8));
-    else if (l == "line:" && !rows.empty())
-      rows.back().line.clear();
-    else if (l == "tokens:" && !rows.empty())
-      rows.back().tokens.clear();
+  std::ifstream in(TestData() + "/program/golden/lexer_lines.tokens");
+  for (std::string l; std::getline(in, l);) {
+    if (l.starts_with("[")) rows.push_back({l.substr(1, l.size() - 2), "", ""});
+    if (rows.empty() || !(l.starts_with("line:") || l.starts_with("tokens:"))) continue;
+    std::string value = l.substr(l.find(':') + 1);
+    (l[0] == 'l' ? rows.back().line : rows.back().tokens) = Unescape(value.starts_with(' ') ? value.substr(1) : value);
   }
   return rows;
 }
 
-// Guards against a line kind of the dialect read as other tokens: a word
-// split wrongly between address and value, a label taken for a word, a
-// comment or bracket group ending in the wrong place, a kind the highlighter
-// and the checker would treat wrongly.
+// Guards against a line kind of the dialect read as other tokens: a word split wrongly between address and value, a
+// label taken for a word, a comment or bracket group ending in the wrong place, a kind the highlighter and the checker
+// would treat wrongly.
 class LexLineTest : public ::testing::TestWithParam<LexRow> {};
 
 TEST_P(LexLineTest, GivesTheTokens) { EXPECT_EQ(DumpLine(GetParam().line), GetParam().tokens) << GetParam().line; }
@@ -72,8 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, LexLineTest, ::testing::ValuesIn(ReadLexRows()),
 // Guards against the data file silently not being found or read.
 TEST(LexLineData, HoldsTheCases) { EXPECT_GE(ReadLexRows().size(), 60u); }
 
-// Checks every token of line: contiguous, non-empty, address and value
-// inside the token; returns the concatenation.
+// Checks every token of line: contiguous, non-empty, address and value inside the token; returns the concatenation.
 std::string Rejoin(std::string_view line, const std::vector<Token>& tokens) {
   std::string joined;
   std::uint32_t at = 0;
@@ -89,12 +118,12 @@ std::string Rejoin(std::string_view line, const std::vector<Token>& tokens) {
   return joined;
 }
 
-// Guards against bytes lost, doubled or claimed by two tokens on input no
-// one planned for (the highlighter and every transformation rely on it).
+// Guards against bytes lost, doubled or claimed by two tokens on input no one planned for (the highlighter and every
+// transformation rely on it).
 TEST(LexerProperty, TokensGiveRandomLinesBack) {
   std::mt19937 random(20240611);
-  // Mostly the dialect's own characters, so brackets, comments and words
-  // meet in odd ways; any byte but the line end now and then.
+  // Mostly the dialect's own characters, so brackets, comments and words meet in odd ways; any byte but the line end
+  // now and then.
   const std::string alphabet = "NGXZTMSFOVCAIKLDUW0123456789.+-*/=[](),$%<> \t\rE";
   std::uniform_int_distribution<int> length(0, 60), pick(0, static_cast<int>(alphabet.size()) - 1), anyByte(0, 255),
       chance(0, 9);
@@ -115,9 +144,7 @@ TEST(LexerProperty, TokensGiveRandomLinesBack) {
 std::vector<std::string> GoldenExpectLines(std::size_t& files) {
   namespace fs = std::filesystem;
   std::vector<std::string> lines;
-  const char* root = std::getenv("QUILLON_TEST_DATA");
-  if (!root) return lines;
-  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+  for (const auto& entry : fs::recursive_directory_iterator(TestData())) {
     if (entry.path().extension() != ".golden") continue;
     ++files;
     std::ifstream in(entry.path());
@@ -135,9 +162,8 @@ std::vector<std::string> GoldenExpectLines(std::size_t& files) {
   return lines;
 }
 
-// Guards against the lexer disagreeing with the generators: a line they
-// write coloured as unknown or malformed, or flagged unclosed, would show
-// every generated program as full of mistakes.
+// Guards against the lexer disagreeing with the generators: a line they write coloured as unknown or malformed, or
+// flagged unclosed, would show every generated program as full of mistakes.
 TEST(LexerProperty, GeneratedLinesHoldNoUnknownToken) {
   std::size_t files = 0;
   const std::vector<std::string> lines = GoldenExpectLines(files);
@@ -162,8 +188,8 @@ struct NumberRow {
   int decimals;
 };
 
-// Guards against numbers the controller reads differently: a trailing point,
-// a leading point or a plus sign refused, two points or a bare sign taken.
+// Guards against numbers the controller reads differently: a trailing point, a leading point or a plus sign refused,
+// two points or a bare sign taken.
 class NcNumberTest : public ::testing::TestWithParam<NumberRow> {};
 
 TEST_P(NcNumberTest, ReadsTheNumber) {
@@ -179,12 +205,10 @@ TEST_P(NcNumberTest, ReadsTheNumber) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, NcNumberTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<NumberRow, 5>("program/cases/nc_number.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Forms, NcNumberTest, NumberRow, 5, "program/cases/nc_number.txt");
 
-// Guards against transformations finding the wrong token under an offset
-// (the first byte, a token's last byte, the line end).
+// Guards against transformations finding the wrong token under an offset (the first byte, a token's last byte, the line
+// end).
 TEST(TokenAtTest, FindsTheTokenHoldingAnOffset) {
   const std::string line = "N000 G01 X-12.5";
   const std::vector<Token> tokens = LexLine(line);

@@ -1,18 +1,18 @@
-// The program index: what it finds in a program, how it follows edits, and
-// where subprograms begin and end.
+// The program index: what it finds in a program, how it follows edits, and where subprograms begin and end.
 #include "program/program_index.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/case_lists.h"
 #include "program/outline.h"
 #include "program/program_lines.h"
 #include "support/case_file.h"
-#include "support/param_name.h"
 
 namespace quillon {
 namespace {
@@ -41,9 +41,8 @@ struct IndexRow {
   const char* entries;
 };
 
-// Guards against entries missed, invented or given the wrong line: a tool
-// word inside a comment, an M300 taken for M30, a NOEX line taken for a
-// name, a label a GOTO jumps to not told from a contour a cycle names.
+// Guards against entries missed, invented or given the wrong line: a tool word inside a comment, an M300 taken for M30,
+// a NOEX line taken for a name, a label a GOTO jumps to not told from a contour a cycle names.
 class ProgramIndexTest : public ::testing::TestWithParam<IndexRow> {};
 
 TEST_P(ProgramIndexTest, FindsTheEntries) {
@@ -52,9 +51,7 @@ TEST_P(ProgramIndexTest, FindsTheEntries) {
   EXPECT_EQ(Dump(index), GetParam().entries);
 }
 
-INSTANTIATE_TEST_SUITE_P(Programs, ProgramIndexTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<IndexRow, 4>("program/cases/index.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Programs, ProgramIndexTest, IndexRow, 4, "program/cases/index.txt");
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines(1);
@@ -73,25 +70,18 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
-// Guards against an edit leaving the index out of step with the text: the
-// entries after an edit on the wrong lines, entries of replaced lines left
-// behind, texts mixed up after the text store was compacted.
+// Guards against an edit leaving the index out of step with the text: the entries after an edit on the wrong lines,
+// entries of replaced lines left behind, texts mixed up after the text store was compacted.
 TEST(ProgramIndexEdits, FollowRandomEditsLikeAFreshIndex) {
   // Removed lines leave their entry texts behind until the store is compacted.
   const std::string kLongHeader = "(-----< " + std::string(2000, 'H') + " >-----)";
-  const char* const pool[] = {"N000 G00 X60 Z50 T050505 M41",
-                              "NT05     Z2 G96 S150",
-                              "(-----< OD.FINISH >-----)",
-                              "OSUB",
-                              "NRTS RTS",
-                              "N000 CALL OPCHK",
-                              "N100 GOTO NLAB",
-                              "\t",
-                              "",
-                              "NEND M30",
-                              "NOEX VC1=2",
-                              "N000 G85 NAP1 D2",
-                              kLongHeader.c_str()};
+  struct PoolLine {
+    std::string text;
+  };
+  std::vector<std::string> pool;
+  for (const PoolLine& l : testing_support::LoadCases<PoolLine, 1>("program/cases/edit_pool.txt"))
+    pool.push_back(l.text);
+  pool.push_back(kLongHeader);  // last: the edits the seed draws follow this order
   std::mt19937 random(7);
   std::vector<std::string> lines = {""};
   ProgramIndex index;
@@ -100,7 +90,7 @@ TEST(ProgramIndexEdits, FollowRandomEditsLikeAFreshIndex) {
     const std::size_t first = std::min(at(random), lines.size() - 1);
     const std::size_t removed = std::min(howMany(random), lines.size() - first);
     std::vector<std::string> added(howMany(random) + (removed == lines.size() ? 1 : 0));
-    for (std::string& l : added) l = pool[random() % std::size(pool)];
+    for (std::string& l : added) l = pool[random() % pool.size()];
     const std::vector<std::string_view> views(added.begin(), added.end());
     index.replaceLines(first, removed, views);
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(first),
@@ -111,8 +101,8 @@ TEST(ProgramIndexEdits, FollowRandomEditsLikeAFreshIndex) {
     ASSERT_EQ(Dump(index), Dump(fresh)) << "step " << step;
   }
   EXPECT_EQ(SplitLines(JoinLines(lines)), lines);
-  // About 700 kB of header titles went through the index; compaction keeps
-  // what it holds near what the text still needs.
+  // About 700 kB of header titles went through the index; compaction keeps what it holds near what the text still
+  // needs.
   EXPECT_LT(index.memoryBytes(), 300'000u);
 }
 
@@ -133,8 +123,8 @@ struct ScopeRow {
   const char* scopes;  // name:first-last(closed|open), 1-based
 };
 
-// Guards against labels judged in the wrong subprogram: a scope that runs
-// past its RTS, or one without RTS that swallows the next subprogram.
+// Guards against labels judged in the wrong subprogram: a scope that runs past its RTS, or one without RTS that
+// swallows the next subprogram.
 class SubprogramScopeTest : public ::testing::TestWithParam<ScopeRow> {};
 
 TEST_P(SubprogramScopeTest, FindsTheScopes) {
@@ -148,37 +138,24 @@ TEST_P(SubprogramScopeTest, FindsTheScopes) {
   EXPECT_EQ(s, GetParam().scopes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Programs, SubprogramScopeTest,
-    ::testing::ValuesIn(testing_support::LoadCases<ScopeRow, 3>("program/cases/subprogram_scopes.txt")),
-    testing_support::kRowName);
+QUILLON_CASE_SUITE(Programs, SubprogramScopeTest, ScopeRow, 3, "program/cases/subprogram_scopes.txt");
 
 struct OutlineRow {
-  const char* name;
-  const char* text;
-  OutlineNames names;
-  const char* outline;  // FormatOutline
+  std::string name, text, names;
+  std::string outline;  // FormatOutline
 };
 
-// Guards against the Outline window listing cycle contours and frame labels
-// as processes (or dropping a tool's NT name), and the command line's full
-// list losing names.
+// Guards against the Outline window listing cycle contours and frame labels as processes (or dropping a tool's NT
+// name), and the command line's full list losing names.
 class OutlineTest : public ::testing::TestWithParam<OutlineRow> {};
 
 TEST_P(OutlineTest, ListsTheEntries) {
-  EXPECT_EQ(FormatOutline(BuildOutline(ProgramIndex(GetParam().text), GetParam().names)), GetParam().outline);
+  const std::map<std::string, OutlineNames> names{{"All", OutlineNames::All},
+                                                  {"ProcessStarts", OutlineNames::ProcessStarts}};
+  EXPECT_EQ(FormatOutline(BuildOutline(ProgramIndex(GetParam().text), names.at(GetParam().names))), GetParam().outline);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, OutlineTest,
-    ::testing::Values(
-        // name            text                                         names                        outline
-        OutlineRow{"All", "NT05 G00\nNAP2 G81\nNTOP\nNT\nNEND M02", OutlineNames::All,
-                   "1\tname\tNT05\n2\tname\tNAP2\n3\tname\tNTOP\n4\tname\tNT\n5\tname\tNEND\n5\tend\tM02\n"},
-        OutlineRow{"ProcessStarts", "NT05 G00\nNAP2 G81\nNTOP\nNT\nNEND M02", OutlineNames::ProcessStarts,
-                   "1\tname\tNT05\n5\tend\tM02\n"},
-        OutlineRow{"NoexIsNoName", "NOEX VC1=1\nNT123 T0101", OutlineNames::All, "2\tname\tNT123\n2\ttool\tT0101\n"}),
-    testing_support::kRowName);
+QUILLON_CASE_SUITE(Names, OutlineTest, OutlineRow, 4, "program/cases/outline.txt");
 
 struct GoToRow {
   const char* name;
@@ -187,8 +164,7 @@ struct GoToRow {
   std::size_t caret;
 };
 
-// Guards against Go to line and outline clicks landing a line off, or past
-// the end of the text.
+// Guards against Go to line and outline clicks landing a line off, or past the end of the text.
 class GoToLineTest : public ::testing::TestWithParam<GoToRow> {};
 
 TEST_P(GoToLineTest, PutsTheCaretAtTheLineStart) {
@@ -198,9 +174,7 @@ TEST_P(GoToLineTest, PutsTheCaretAtTheLineStart) {
   EXPECT_EQ(edit.select, (Match{GetParam().caret, 0}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, GoToLineTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<GoToRow, 4>("program/cases/go_to_line.txt")),
-                         testing_support::kRowName);
+QUILLON_CASE_SUITE(Lines, GoToLineTest, GoToRow, 4, "program/cases/go_to_line.txt");
 
 }  // namespace
 }  // namespace quillon
