@@ -1,6 +1,7 @@
 // The rules of the program check, row by row from tests/check/cases/rules.txt, and the rule table against its dump.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -37,9 +38,7 @@ TEST_P(RuleTest, FiresWhereExpected) {
     const std::size_t eq = c.machine.find('=');
     ASSERT_TRUE(SetMachineParameter(machine, c.machine.substr(0, eq), c.machine.substr(eq + 1)));
   }
-  bool known = false;
-  for (const CheckRule& r : CheckRules()) known = known || r.id == c.rule;
-  ASSERT_TRUE(known) << c.rule;
+  ASSERT_TRUE(std::ranges::any_of(CheckRules(), [&](const CheckRule& r) { return r.id == c.rule; })) << c.rule;
   EXPECT_EQ(Positions(CheckProgram(c.program, machine), c.rule), c.expected);
 }
 

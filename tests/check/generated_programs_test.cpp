@@ -61,8 +61,6 @@ std::string Errors(const std::string& text) {
   return s;
 }
 
-std::vector<const ProcessCommand*> Commands() { return AllProcessCommands(); }
-
 // Guards against a generator writing what the check calls an error (an open comment, a jump to nowhere, a G96 the
 // frame's clamp does not cover, a doubled label in one scope), or the check calling a generated block an error.
 class GeneratedProgramTest : public ::testing::TestWithParam<const ProcessCommand*> {};
@@ -73,13 +71,13 @@ TEST_P(GeneratedProgramTest, HasNoError) {
   EXPECT_EQ(Errors(bench.doc.text), "") << bench.doc.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryCommand, GeneratedProgramTest, ::testing::ValuesIn(Commands()),
+INSTANTIATE_TEST_SUITE_P(EveryCommand, GeneratedProgramTest, ::testing::ValuesIn(AllProcessCommands()),
                          [](const auto& row) { return std::string(row.param->name); });
 
 // Guards against blocks that are clean alone clashing once they follow one another (labels, tool names, the clamp).
 TEST(GeneratedProgramSequenceTest, EveryCommandInTurnHasNoError) {
   Workbench bench;
-  for (const ProcessCommand* command : Commands()) {
+  for (const ProcessCommand* command : AllProcessCommands()) {
     if (command->dialog != CommandDialog::MaterialInput) {
       EXPECT_TRUE(bench.run(*command)) << command->name;
     }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_file.h"
 #include "support/golden_file.h"
 #include "support/param_name.h"
 
@@ -10,10 +11,9 @@ namespace quillon {
 namespace {
 
 struct LookupCase {
-  const char* name;
-  const char* control;
+  const char *name, *control;
   int index;
-  std::optional<std::string> expected;
+  std::string expected;  // "-": nothing is inserted
 };
 
 class CodeTemplateLookupTest : public ::testing::TestWithParam<LookupCase> {};
@@ -23,25 +23,12 @@ class CodeTemplateLookupTest : public ::testing::TestWithParam<LookupCase> {};
 TEST_P(CodeTemplateLookupTest, FindsTextByControlAndIndex) {
   const auto& c = GetParam();
   const auto edit = CodeTemplateEdit(c.control, c.index);
-  EXPECT_EQ(edit ? std::optional<std::string>(edit->text) : std::nullopt, c.expected);
+  EXPECT_EQ(edit ? edit->text : "-", c.expected);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Items, CodeTemplateLookupTest,
-    ::testing::Values(
-        //         name                      control           index expected
-        LookupCase{"TurretB",                "mnuGcode",       14,   "G14\n"},
-        LookupCase{"TurretIndexBelowListed", "mnuGcode",       12,   std::nullopt},
-        LookupCase{"TurretIndexZero",        "mnuGcode",       0,    std::nullopt},
-        LookupCase{"CompPastEnd",            "mnuGcodeComp",   7,    std::nullopt},
-        LookupCase{"RaskPastEnd",            "mnuGcodeRask",   10,   std::nullopt},
-        LookupCase{"MapPastEnd",             "mnuGcodeMap",    15,   std::nullopt},
-        LookupCase{"SingleItemGivenAnIndex", "GcodeG71",       1,    std::nullopt},
-        LookupCase{"UnknownControl",         "mnuFileOpen",    0,    std::nullopt},
-        LookupCase{"SubmenuHasNoText",       "GcodeRask",      0,    std::nullopt}),
-    testing_support::kRowName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Items, CodeTemplateLookupTest,
+                         ::testing::ValuesIn(testing_support::LoadCases<LookupCase, 4>("templates/cases/lookup.txt")),
+                         testing_support::kRowName);
 
 // Guards against a template text, its leading blank (an M code extends the block being written) or its line end
 // drifting from the controller's skeletons, and a control typed twice (the second row would never be reached).

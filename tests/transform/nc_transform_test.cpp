@@ -17,8 +17,6 @@
 namespace quillon {
 namespace {
 
-using testing_support::FakeDocument;
-
 struct NcCase {
   const char *name, *verb, *find, *value, *flags;  // flags: k keep targets, o words only, i w r x: search options
   const char *presses, *input, *expected;          // presses "-": no core run (renumber runs from the top)
@@ -46,18 +44,15 @@ TEST_P(NcTransformTest, Core) {
     return;
   }
   if (std::string_view(c.coreMessages) == "-") GTEST_SKIP() << "command line only";
-  FakeDocument doc{c.input, {}, {}};
-  SearchState state;
-  state.findText = c.find;
-  state.replaceText = c.value;
-  state.options = {.matchCase = !Has(c.flags, 'i'),
-                   .wholeWord = Has(c.flags, 'w'),
-                   .regex = Has(c.flags, 'r'),
-                   .wrapAround = Has(c.flags, 'x'),
-                   .shiftWordsOnly = Has(c.flags, 'o')};
-  testing_support::Press(verb == "shift" ? ChangeTool::SizeShift : ChangeTool::Replace, doc, state, c.presses);
-  EXPECT_EQ(doc.text, c.expected);
-  EXPECT_EQ(testing_support::Joined(doc.messages), c.coreMessages);
+  testing_support::Dialog dialog(c.input, c.find, c.value);
+  dialog.state.options = {.matchCase = !Has(c.flags, 'i'),
+                          .wholeWord = Has(c.flags, 'w'),
+                          .regex = Has(c.flags, 'r'),
+                          .wrapAround = Has(c.flags, 'x'),
+                          .shiftWordsOnly = Has(c.flags, 'o')};
+  dialog.press(verb == "shift" ? ChangeTool::SizeShift : ChangeTool::Replace, c.presses);
+  EXPECT_EQ(dialog.doc.text, c.expected);
+  EXPECT_EQ(dialog.messages(), c.coreMessages);
 }
 
 TEST_P(NcTransformTest, CommandLine) {
@@ -91,17 +86,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::ValuesIn(testing_support::LoadCases<NcCase, 11>("transform/cases/nc_transform.txt")),
     testing_support::kRowName);
 
-// The number each line carries and each jump reference, for the property below.
-struct JumpOf {
-  std::size_t line;
-  std::string target;  // the reference's digits without leading zeros
-};
-std::vector<JumpOf> Jumps(const std::vector<std::string>& lines) {
-  std::vector<JumpOf> jumps;
-  for (std::size_t i = 0; i < lines.size(); ++i)
-    for (const Token& t : LexLine(lines[i]))
+// Each jump reference's digits without leading zeros, in text order, for the property below.
+std::vector<std::string> Jumps(const std::vector<std::string>& lines) {
+  std::vector<std::string> jumps;
+  for (const std::string& line : lines)
+    for (const Token& t : LexLine(line))
       if (t.kind == TokenKind::LabelReference && t.has(kTokenJump))
-        if (const auto key = CarriedNumber(TokenText(lines[i], t))) jumps.push_back({i, std::string(*key)});
+        if (const auto key = CarriedNumber(TokenText(line, t))) jumps.emplace_back(*key);
   return jumps;
 }
 std::vector<std::string> Lines(const std::string& text) {
@@ -143,9 +134,9 @@ TEST(KeepTargetsProperty, EveryJumpLandsOnItsLine) {
     for (std::size_t j = 0; j < oldJumps.size(); ++j) {
       std::vector<std::size_t> carriers;
       for (std::size_t i = 0; i < before.size(); ++i)
-        if (CarriedNumber(before[i]) == oldJumps[j].target) carriers.push_back(i);
+        if (CarriedNumber(before[i]) == oldJumps[j]) carriers.push_back(i);
       if (carriers.size() != 1) continue;
-      EXPECT_EQ(CarriedNumber(after[carriers[0]]), newJumps[j].target) << text;
+      EXPECT_EQ(CarriedNumber(after[carriers[0]]), newJumps[j]) << text;
     }
   }
 }

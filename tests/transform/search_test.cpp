@@ -12,9 +12,7 @@
 namespace quillon {
 namespace {
 
-using testing_support::FakeDocument;
-using testing_support::Joined;
-using testing_support::Press;
+using testing_support::Dialog;
 
 struct ReplaceCase {
   const char *name, *text;
@@ -32,15 +30,11 @@ class ReplaceDialogTest : public ::testing::TestWithParam<ReplaceCase> {};
 
 TEST_P(ReplaceDialogTest, StepsThroughTheText) {
   const auto& c = GetParam();
-  FakeDocument doc{c.text, Match{c.searchPos, 0}, {}};
-  SearchState state;
-  state.searchPos = c.searchPos;
-  state.findText = c.find;
-  state.replaceText = c.replace;
-  Press(ChangeTool::Replace, doc, state, c.presses);
-  EXPECT_EQ(doc.text, c.expectedText);
-  EXPECT_EQ(doc.selection, c.expectedSelection);
-  EXPECT_EQ(Joined(doc.messages), c.expectedMessages);
+  Dialog dialog(c.text, c.find, c.replace, c.searchPos);
+  dialog.press(ChangeTool::Replace, c.presses);
+  EXPECT_EQ(dialog.doc.text, c.expectedText);
+  EXPECT_EQ(dialog.doc.selection, c.expectedSelection);
+  EXPECT_EQ(dialog.messages(), c.expectedMessages);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -53,16 +47,13 @@ TEST(ReplaceLongText, PositionsBeyondSixteenBits) {
   std::string text(40000, ' ');
   text.replace(39990, 2, "X5");
   text.replace(32768, 2, "X4");
-  SearchState state;
-  state.findText = "X";
-  state.replaceText = "U";
-  FakeDocument doc{text, {}, {}};
-  Press(ChangeTool::Replace, doc, state, "F");
-  EXPECT_EQ(doc.selection, (Match{32768, 1}));
-  Press(ChangeTool::Replace, doc, state, "^A");
-  EXPECT_EQ(doc.text.substr(39990, 2), "U5");
-  EXPECT_EQ(doc.text.substr(32768, 2), "U4");
-  EXPECT_EQ(Joined(doc.messages), "Replace|2 times replaced.");
+  Dialog dialog(text, "X", "U");
+  dialog.press(ChangeTool::Replace, "F");
+  EXPECT_EQ(dialog.doc.selection, (Match{32768, 1}));
+  dialog.press(ChangeTool::Replace, "^A");
+  EXPECT_EQ(dialog.doc.text.substr(39990, 2), "U5");
+  EXPECT_EQ(dialog.doc.text.substr(32768, 2), "U4");
+  EXPECT_EQ(dialog.messages(), "Replace|2 times replaced.");
 }
 
 struct SpanCase {
@@ -81,16 +72,10 @@ TEST_P(ChangedSpanTest, IsTheNarrowEdit) {
   EXPECT_EQ(ApplyDocumentEdit(c.before, {}, ChangedSpan(c.before, c.after)).text, c.after);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, ChangedSpanTest, ::testing::Values(
-    // name          before         after           edit {start, length, text}
-    SpanCase{"Same",    "G00 X1",    "G00 X1",       6, 0, ""},
-    SpanCase{"Middle",  "G00 X1 Z2", "G00 X80 Z2",   5, 1, "80"},
-    SpanCase{"Grows",   "X",         "XX",           1, 0, "X"},
-    SpanCase{"Empties", "AB",        "",             0, 2, ""},
-    SpanCase{"Head",    "X1\nX2",    "Y1\nX2",       0, 1, "Y"}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ChangedSpanTest,
+    ::testing::ValuesIn(testing_support::LoadCases<SpanCase, 6>("transform/cases/changed_span.txt")),
     testing_support::kRowName);
-// clang-format on
 
 // Guards against the find text reaching a message as raw bytes.
 TEST(Latin1ToUtf8Test, HighBytesBecomeTwoBytes) {

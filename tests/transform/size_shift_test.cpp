@@ -11,9 +11,7 @@
 namespace quillon {
 namespace {
 
-using testing_support::FakeDocument;
-using testing_support::Joined;
-using testing_support::Press;
+using testing_support::Dialog;
 
 struct ShiftCase {
   const char *name, *text, *word, *calculation, *presses;  // presses: see Press()
@@ -28,31 +26,25 @@ class SizeShiftTest : public ::testing::TestWithParam<ShiftCase> {};
 
 TEST_P(SizeShiftTest, ChangesTheWords) {
   const auto &c = GetParam();
-  FakeDocument doc{c.text, {}, {}};
-  SearchState state;
-  state.findText = c.word;
-  state.replaceText = c.calculation;
-  Press(ChangeTool::SizeShift, doc, state, c.presses);
-  EXPECT_EQ(doc.text, c.expectedText);
-  EXPECT_EQ(Joined(doc.messages), c.expectedMessages);
+  Dialog dialog(c.text, c.word, c.calculation);
+  dialog.press(ChangeTool::SizeShift, c.presses);
+  EXPECT_EQ(dialog.doc.text, c.expectedText);
+  EXPECT_EQ(dialog.messages(), c.expectedMessages);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, SizeShiftTest, ::testing::ValuesIn(testing_support::LoadCases<ShiftCase, 7>("transform/cases/size_shift.txt")),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SizeShiftTest,
+    ::testing::ValuesIn(testing_support::LoadCases<ShiftCase, 7>("transform/cases/size_shift.txt")),
     testing_support::kRowName);
-// clang-format on
 
 // Guards against 16-bit positions: a word past character 32,767.
 TEST(SizeShiftLongText, PositionsBeyondSixteenBits) {
   std::string text(40000, ' ');
   text.replace(39000, 4, "X100");
-  FakeDocument doc{text, {}, {}};
-  SearchState state;
-  state.findText = "X";
-  state.replaceText = "*0.5";
-  Press(ChangeTool::SizeShift, doc, state, "CC");
-  EXPECT_EQ(doc.text.substr(39000, 4), "X50 ");
-  EXPECT_EQ(Joined(doc.messages), "DataChange|1 Time DataをChangeしました.");
+  Dialog dialog(text, "X", "*0.5");
+  dialog.press(ChangeTool::SizeShift, "CC");
+  EXPECT_EQ(dialog.doc.text.substr(39000, 4), "X50 ");
+  EXPECT_EQ(dialog.messages(), "DataChange|1 Time DataをChangeしました.");
 }
 
 }  // namespace

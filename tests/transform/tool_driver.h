@@ -2,6 +2,7 @@
 // A document stand-in for the search dialogs' tests: a text and a selection that take a step's outcome the way
 // frmDocument does.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "transform/search_steps.h"
@@ -27,40 +28,25 @@ inline void Press(ChangeTool tool, FakeDocument& doc, SearchState& state, const 
   bool fromTop = false;
   for (std::size_t k = 0; k < presses.size(); ++k) {
     const char p = presses[k];
-    switch (p) {
-      case '@': {
-        std::size_t caret = 0;
-        while (k + 1 < presses.size() && presses[k + 1] >= '0' && presses[k + 1] <= '9')
-          caret = caret * 10 + static_cast<std::size_t>(presses[++k] - '0');
-        doc.selection = Match{caret, 0};
-        continue;
-      }
-      case '#':
-        doc.text.replace(doc.selection.start, doc.selection.length, 1, presses[++k]);
-        doc.selection = Match{doc.selection.start + 1, 0};
-        continue;
-      case '^':
-        fromTop = true;
-        continue;
-      case 'C':
-        doc.apply(ChangeStep(tool, doc.text, doc.selection, state, fromTop));
-        break;
-      case 'S':
-        doc.apply(SkipStep(tool, doc.text, state, fromTop));
-        break;
-      case 'A':
-        doc.apply(AllChangeStep(tool, doc.text, doc.selection.start, state, fromTop));
-        break;
-      case 'F':
-        doc.apply(FindStep(doc.text, state, fromTop));
-        break;
-      case 'N':
-        doc.apply(MenuNextFindStep(doc.text, state, doc.selection.start));
-        break;
-      default:
-        break;
+    if (p == '@') {
+      std::size_t caret = 0;
+      while (k + 1 < presses.size() && presses[k + 1] >= '0' && presses[k + 1] <= '9')
+        caret = caret * 10 + static_cast<std::size_t>(presses[++k] - '0');
+      doc.selection = Match{caret, 0};
+    } else if (p == '#') {
+      doc.text.replace(doc.selection.start, doc.selection.length, 1, presses[++k]);
+      doc.selection = Match{doc.selection.start + 1, 0};
+    } else if (p == '^') {
+      fromTop = true;
+    } else {
+      if (std::string_view("CSAFN").find(p) != std::string_view::npos)
+        doc.apply(p == 'C'   ? ChangeStep(tool, doc.text, doc.selection, state, fromTop)
+                  : p == 'S' ? SkipStep(tool, doc.text, state, fromTop)
+                  : p == 'A' ? AllChangeStep(tool, doc.text, doc.selection.start, state, fromTop)
+                  : p == 'F' ? FindStep(doc.text, state, fromTop)
+                             : MenuNextFindStep(doc.text, state, doc.selection.start));
+      fromTop = false;
     }
-    fromTop = false;
   }
 }
 
@@ -69,5 +55,20 @@ inline std::string Joined(const std::vector<std::string>& messages) {
   for (const auto& m : messages) all += (all.empty() ? "" : " / ") + m;
   return all;
 }
+
+// A dialog opened with the caret at caret, its find and replace (or word and calculation) boxes filled in.
+struct Dialog {
+  FakeDocument doc;
+  SearchState state;
+
+  Dialog(const std::string& text, const std::string& find, const std::string& replace, std::size_t caret = 0)
+      : doc{text, Match{caret, 0}, {}} {
+    state.searchPos = caret;
+    state.findText = find;
+    state.replaceText = replace;
+  }
+  void press(ChangeTool tool, const std::string& presses) { Press(tool, doc, state, presses); }
+  std::string messages() const { return Joined(doc.messages); }
+};
 
 }  // namespace quillon::testing_support
