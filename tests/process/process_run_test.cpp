@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -53,11 +51,6 @@ struct VisibleCase {
   bool visible;
 };
 
-std::vector<std::string> Words(const std::string& text) {
-  std::istringstream in(text);
-  return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
-
 // Guards against B and SZ counting as visible when a set-up does not show them, and against hidden boxes being
 // settable.
 class ProcessBoxVisibleTest : public ::testing::TestWithParam<VisibleCase> {};
@@ -65,8 +58,8 @@ class ProcessBoxVisibleTest : public ::testing::TestWithParam<VisibleCase> {};
 TEST_P(ProcessBoxVisibleTest, FollowsDesignAndSetup) {
   const auto& c = GetParam();
   ProcessDialogSetup setup;
-  setup.hidden = Words(c.hidden);
-  setup.shown = Words(c.shown);
+  setup.hidden = testing_support::Split(c.hidden, ' ');
+  setup.shown = testing_support::Split(c.shown, ' ');
   EXPECT_EQ(ProcessBoxVisible(setup, c.box), c.visible);
 }
 

@@ -45,6 +45,14 @@ inline Boxes ParseBoxes(const std::string& words) {
   return boxes;
 }
 
+// The pieces of text between the separators; "" has none.
+inline std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> pieces;
+  std::istringstream in(text);
+  for (std::string piece; std::getline(in, piece, separator);) pieces.push_back(piece);
+  return pieces;
+}
+
 struct Cell {
   int row, column;
   std::string text;
@@ -53,8 +61,7 @@ struct Cell {
 // "1,3=12|2,6=a, b" as {{1, 3, "12"}, {2, 6, "a, b"}}; "" is no cell.
 inline std::vector<Cell> ParseCells(const std::string& text) {
   std::vector<Cell> cells;
-  std::istringstream in(text);
-  for (std::string cell; std::getline(in, cell, '|');)
+  for (const std::string& cell : Split(text, '|'))
     cells.push_back({std::stoi(cell), std::stoi(cell.substr(cell.find(',') + 1)), cell.substr(cell.find('=') + 1)});
   return cells;
 }
