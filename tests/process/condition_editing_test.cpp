@@ -1,6 +1,5 @@
-// The cutting-condition window's core: writing an edited table back into the
-// material file, which texts a cell takes, and what the window shows as
-// column headings and row uses.
+// The cutting-condition window's core: writing an edited table back into the material file, which texts a cell takes,
+// and what the window shows as column headings and row uses.
 #include "process/condition_editing.h"
 
 #include <gtest/gtest.h>
@@ -27,10 +26,9 @@ const testing_support::Boxes kParts{{"h", "Material\r\nProcess,Tool,T No.\r\n"},
                                     {"1", "Drill,\"HSS D20\", 12 ,0,1,25,0.15,5,0,20,0,0\r\n"},
                                     {"2", "Drill U,U-drill,11,0,1,150,0.08,3,5,25,0,0\r\n"}};
 
-// Guards against Save rewriting rows nobody touched (their blanks, quotes and
-// line ends lost), an edited row losing its quotes or its line end, a text
-// with a comma or quote breaking the record apart, and rows edited past the
-// file's end landing in the wrong row.
+// Guards against Save rewriting rows nobody touched (their blanks, quotes and line ends lost), an edited row losing its
+// quotes or its line end, a text with a comma or quote breaking the record apart, and rows edited past the file's end
+// landing in the wrong row.
 class WriteBackTest : public ::testing::TestWithParam<WriteCase> {};
 
 TEST_P(WriteBackTest, OnlyEditedRowsChange) {

@@ -99,7 +99,8 @@ class ShippedMaterialTest : public ::testing::TestWithParam<const char*> {};
 TEST_P(ShippedMaterialTest, LoadsEveryRowWithNumbers) {
   const char* app = std::getenv("QUILLON_APP_DIR");
   ASSERT_NE(app, nullptr);
-  CuttingConditionLoad load = LoadCuttingConditionTable(std::string(app) + "/ cutting  condition /" + GetParam());
+  CuttingConditionLoad load =
+      LoadCuttingConditionTable(std::string(app) + "/ cutting  condition /" + GetParam() + ".CSV");
   ASSERT_TRUE(load.ok) << load.error;
   for (int row = 1; row <= kCuttingConditionRecords; ++row) {
     for (int column = 3; column <= kCuttingConditionFields; ++column)
@@ -111,15 +112,11 @@ TEST_P(ShippedMaterialTest, LoadsEveryRowWithNumbers) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Materials, ShippedMaterialTest, ::testing::Values("S45C.CSV", "SUS304.CSV", "A5052.CSV"),
-                         [](const auto& row) {
-                           const std::string n = row.param;
-                           return n.substr(0, n.find('.'));
-                         });
+INSTANTIATE_TEST_SUITE_P(Materials, ShippedMaterialTest, ::testing::Values("S45C", "SUS304", "A5052"),
+                         [](const auto& row) { return std::string(row.param); });
 
 struct RowCase {
-  const char* name;
-  const char *column4, *column5;
+  const char *name, *column4, *column5;
   bool spindleCW, coolantOn;
 };
 

@@ -77,8 +77,7 @@ DocumentEdit FailsHalfWay(ProcessContext& ctx) {
 }
 
 struct RunCase {
-  const char* name;
-  const char* command;
+  const char *name, *command;
   bool fails;
   double spindleAfter;
   bool keepsZeroShift;

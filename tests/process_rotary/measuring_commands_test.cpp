@@ -21,8 +21,7 @@ using testing_support::Parts;
 DocumentEdit RunMeasurement(const char* command) {
   ProcessDialogValues values;
   // Sensor 5, offset 3, target D40 at Z-20: TOF1 = two(5 + 10) = 15.
-  values.texts = {{"ToolNumber", "5"}, {"V", "3"},      {"U", "0.02"},    {"W", "0.05"},
-                  {"EndX", "40"},      {"EndZ", "-20"}, {"StartX", "60"}, {"StartZ", "5"}};
+  values.texts = testing_support::ParseBoxes("ToolNumber=5 V=3 U=0.02 W=0.05 EndX=40 EndZ=-20 StartX=60 StartZ=5");
   ProcessContext ctx;
   return RunProcessCommand(*FindProcessCommand(command), values, ctx);
 }

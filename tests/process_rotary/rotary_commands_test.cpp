@@ -27,18 +27,15 @@ constexpr auto kName = testing_support::kRowName;
 
 // Inputs every rotary command accepts; a case overrides what it is about. Drill D10 with V30 gives S = floor(30000 /
 // 3.14 / 10 / 10) * 10 = 950.
-Boxes BaseBoxes() {
-  return {{"ToolNumber", "5"}, {"V", "30"},    {"F", "0.1"},    {"D", "0"},     {"L", "0"},       {"U", "10"},
-          {"W", "0"},          {"C", "1"},     {"B", "45"},     {"SZ", "-30"},  {"StartX", "50"}, {"StartZ", "0"},
-          {"StartC", "0"},     {"EndX", "40"}, {"EndZ", "-20"}, {"EndC", "-12"}};
-}
+const char* const kBaseBoxes =
+    "ToolNumber=5 V=30 F=0.1 D=0 L=0 U=10 W=0 C=1 B=45 SZ=-30 StartX=50 StartZ=0 StartC=0 EndX=40 EndZ=-20 EndC=-12";
 
 std::string Generate(const std::string& command, const Boxes& overrides, ProcessContext& ctx) {
   const ProcessCommand* row = FindProcessCommand(command);
   if (!row) throw std::runtime_error("no row " + command);
   ProcessDialogValues values;
-  values.texts = BaseBoxes();
-  for (const auto& [box, text] : overrides) values.texts[box] = text;
+  values.texts = overrides;
+  values.texts.merge(ParseBoxes(kBaseBoxes));  // the overrides stay
   return testing_support::AtCaret(RunProcessCommand(*row, values, ctx));
 }
 
@@ -67,8 +64,6 @@ TEST_P(CycleLineTest, WritesTheLine) {
   EXPECT_EQ(LineStarting(Generate(c.command, ParseBoxes(c.overrides)), c.prefix), c.expected);
 }
 
-// Face: K = AppZ - StartZ - 2 = 48. Planet: bottom Zb -10.3, feed 10 * 0.1 = 1; first arc Z = Zb + 0.25 * 1, L = R - P
-// = 5 - 1.
 INSTANTIATE_TEST_SUITE_P(Edges, CycleLineTest, (CaseRows<CycleCase, 5>("process_rotary/cases/cycle_line.txt")), kName);
 
 // Guards against: the speed rule skipped for V <= 0 (as turning does), a zero tool diameter dividing without the error,
@@ -92,8 +87,7 @@ TEST_P(RotaryFrameTest, SpeedAndSwitches) {
   EXPECT_EQ(plain.rfind("(-----< ", 0), 0u);
   EXPECT_TRUE(plain.ends_with("\n\t\n"));
 
-  m.ToolFrom = true;
-  m.Tallix = true;
+  m.ToolFrom = m.Tallix = true;
   const std::string tallix = Generate(GetParam(), {}, m);
   EXPECT_NE(tallix.find("N000 MT=503\nN000 M421\n"), std::string::npos);
   EXPECT_NE(tallix.find(" TL=050505"), std::string::npos);
@@ -103,8 +97,7 @@ TEST_P(RotaryFrameTest, SpeedAndSwitches) {
 INSTANTIATE_TEST_SUITE_P(Commands, RotaryFrameTest, ::testing::ValuesIn(kRotaryCommandNames));
 
 struct DepthCase {
-  const char* name;
-  const char *top, *bottom, *step, *zLines;
+  const char *name, *top, *bottom, *step, *zLines;
   int passes;
 };
 
