@@ -6,15 +6,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <vector>
 
-#include "numbers/process_error.h"
-#include "support/case_file.h"
-#include "support/param_name.h"
+#include "process/process_test_support.h"
 
 namespace quillon {
 namespace {
 
+using testing_support::CaseRows;
 constexpr auto kName = testing_support::kRowName;
 
 const std::string kHeadings = "Material X\r\nProcess,Tool,T,Dir,Coolant,V,F,D,L,U,W,C\r\n";
@@ -33,15 +31,17 @@ CuttingConditionTable Loaded(const std::string& bytes) {
   return table;
 }
 
-struct CellCheck {
-  int row, column;
-  const char* text;
-};
+// "{H}" is kHeadings, "{R3}" Records(3) and "{R1@2}" Records(1, 2).
+std::string Bytes(const std::string& text) {
+  testing_support::Boxes parts{{"H", kHeadings}};
+  for (int count : {1, 3, 34, 40})
+    for (int first : {1, 2, 3})
+      parts["R" + std::to_string(count) + (first == 1 ? "" : "@" + std::to_string(first))] = Records(count, first);
+  return testing_support::Substitute(text, parts);
+}
+
 struct LoadCase {
-  const char* name;
-  std::string bytes;
-  const char* error;
-  std::vector<CellCheck> cells;
+  const char *name, *bytes, *error, *cells;  // cells: "row,column=text" apart by '|'
 };
 
 // Guards against records stealing fields from the next line, rows shifted by quoting or blank lines, reading past 34
@@ -50,49 +50,17 @@ class CuttingConditionLoadTest : public ::testing::TestWithParam<LoadCase> {};
 
 TEST_P(CuttingConditionLoadTest, ReadsOrNamesTheLine) {
   const auto& c = GetParam();
-  CuttingConditionLoad load = ParseCuttingConditionTable(c.bytes, "mat.csv");
+  CuttingConditionLoad load = ParseCuttingConditionTable(Bytes(c.bytes), "mat.csv");
   EXPECT_EQ(load.ok, !*c.error);
   EXPECT_EQ(load.error, c.error);
   if (!load.ok) return;
   EXPECT_TRUE(load.table.loaded());
-  for (const auto& cell : c.cells)
+  for (const auto& cell : testing_support::ParseCells(c.cells))
     EXPECT_EQ(load.table.cell(cell.row, cell.column), cell.text) << "row " << cell.row << " column " << cell.column;
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Files, CuttingConditionLoadTest, ::testing::Values(
-  LoadCase{"HeadingsOnly",      kHeadings, "", {{1, 3, ""}, {1, 4, ""}, {34, 12, ""}}},
-  LoadCase{"NothingAtAll",      "",        "", {{1, 3, ""}}},
-  LoadCase{"OneRecordWithoutFinalLineEnd", kHeadings + "P1,Tool,5,1,0,150,0.3,3,0,0.4,0.1,1", "",
-           {{1, 1, "P1"}, {1, 3, "5"}, {1, 4, "1"}, {1, 12, "1"}, {2, 3, ""}}},
-  // Only rows 1..34 come from the file, so a broken record after them is harmless.
-  LoadCase{"FortyRecords",      kHeadings + Records(40), "", {{1, 3, "1"}, {34, 3, "34"}, {34, 1, "P34"}, {35, 3, ""}, {40, 3, ""}}},
-  LoadCase{"BrokenRecordAfterThe34th", kHeadings + Records(34) + "short,record\r\n", "", {{34, 3, "34"}}},
-  LoadCase{"QuotedFields",      kHeadings + "\"Rough, OD\", \"CNMG 120408\" ,5,0,1,\" 150 \",0.3,3,0,0.4,0.1,\"say \"\"hi\"\"\"\r\n", "",
-           {{1, 1, "Rough, OD"}, {1, 2, "CNMG 120408"}, {1, 3, "5"}, {1, 6, " 150 "}, {1, 12, "say \"hi\""}}},
-  LoadCase{"LineEndInsideQuotes", kHeadings + "\"two\r\nlines\",Tool,5,0,1,150,0.3,3,0,0.4,0.1,1\r\n" + Records(1, 2), "",
-           {{1, 1, "two\nlines"}, {1, 3, "5"}, {2, 3, "2"}}},
-  LoadCase{"BlanksAroundUnquotedFieldsDropped", kHeadings + "  P1 ,\tTool\t, 5 ,0,1, 150 ,0.3,3,0,0.4,0.1, 1  \r\n", "",
-           {{1, 1, "P1"}, {1, 2, "Tool"}, {1, 3, "5"}, {1, 6, "150"}, {1, 12, "1"}}},
-  LoadCase{"EmptyFieldsKept",   kHeadings + "P1,,5,0,1,,0.3,3,0,0.4,0.1,\r\n", "", {{1, 2, ""}, {1, 3, "5"}, {1, 6, ""}, {1, 12, ""}}},
-  LoadCase{"BlankLinesAreNoRecords", kHeadings + Records(1) + "\r\n   \r\n" + Records(1, 2), "", {{1, 3, "1"}, {2, 3, "2"}, {3, 3, ""}}},
-  LoadCase{"LfLineEnds",        "h1\nh2\nP1,T,7,1,2,90,0.1,1,0,0,0,0\nP2,T,8,0,1,80,0.1,1,0,0,0,0\n", "", {{1, 3, "7"}, {1, 5, "2"}, {2, 3, "8"}}},
-  LoadCase{"LoneCrLineEnds",    "h1\rh2\rP1,T,7,1,2,90,0.1,1,0,0,0,0\r", "", {{1, 3, "7"}}},
-  // Bytes stay bytes: a Latin-1 name is copied as it stands.
-  LoadCase{"EightBitTextKept",  kHeadings + "Schrupp \xE4u\xDF" "en,T,5,0,1,150,0.3,3,0,0.4,0.1,1\r\n", "", {{1, 1, "Schrupp \xE4u\xDF" "en"}}},
-  LoadCase{"ShortRecord",       kHeadings + Records(1) + "P2,Tool,2,0,1,150,0.3,3,0,0.4,0.1\r\n" + Records(1, 3),
-           "mat.csv, line 4: the record has 11 fields; every record needs 12.", {}},
-  LoadCase{"LongRecord",        kHeadings + "P1,Tool,1,0,1,150,0.3,3,0,0.4,0.1,1,\r\n",
-           "mat.csv, line 3: the record has 13 fields; every record needs 12.", {}},
-  // The line is the one the record starts on, even after a quoted line end.
-  LoadCase{"ShortRecordAfterQuotedLineEnd", kHeadings + "\"a\nb\",T,1,0,1,1,1,1,1,1,1,1\r\nP2,T,2\r\n",
-           "mat.csv, line 5: the record has 3 fields; every record needs 12.", {}},
-  LoadCase{"UnclosedQuote",     kHeadings + Records(1) + "\"P2,Tool,2,0,1,150,0.3,3,0,0.4,0.1,1\r\n",
-           "mat.csv, line 4: a quoted field has no closing quote.", {}},
-  LoadCase{"TextAfterClosingQuote", kHeadings + "\"P1\"x,Tool,1,0,1,150,0.3,3,0,0.4,0.1,1\r\n",
-           "mat.csv, line 3: text follows a closing quote.", {}}),
-  kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Files, CuttingConditionLoadTest, (CaseRows<LoadCase, 4>("process/cases/material_load.txt")),
+                         kName);
 
 // Guards against a failed load leaving a mix of two materials, and rows of the previous material surviving a shorter
 // new file.
@@ -131,7 +99,8 @@ class ShippedMaterialTest : public ::testing::TestWithParam<const char*> {};
 TEST_P(ShippedMaterialTest, LoadsEveryRowWithNumbers) {
   const char* app = std::getenv("QUILLON_APP_DIR");
   ASSERT_NE(app, nullptr);
-  CuttingConditionLoad load = LoadCuttingConditionTable(std::string(app) + "/ cutting  condition /" + GetParam());
+  CuttingConditionLoad load =
+      LoadCuttingConditionTable(std::string(app) + "/ cutting  condition /" + GetParam() + ".CSV");
   ASSERT_TRUE(load.ok) << load.error;
   for (int row = 1; row <= kCuttingConditionRecords; ++row) {
     for (int column = 3; column <= kCuttingConditionFields; ++column)
@@ -143,15 +112,11 @@ TEST_P(ShippedMaterialTest, LoadsEveryRowWithNumbers) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Materials, ShippedMaterialTest, ::testing::Values("S45C.CSV", "SUS304.CSV", "A5052.CSV"),
-                         [](const auto& row) {
-                           const std::string n = row.param;
-                           return n.substr(0, n.find('.'));
-                         });
+INSTANTIATE_TEST_SUITE_P(Materials, ShippedMaterialTest, ::testing::Values("S45C", "SUS304", "A5052"),
+                         [](const auto& row) { return std::string(row.param); });
 
 struct RowCase {
-  const char* name;
-  const char *column4, *column5;
+  const char *name, *column4, *column5;
   bool spindleCW, coolantOn;
 };
 
@@ -170,13 +135,11 @@ TEST_P(CuttingConditionRowTest, ChoosesOptionsAndCopiesTexts) {
   EXPECT_EQ(texts, "5.25|150|0.30|3|1.5|0.4|0.1|C1||");
 }
 
-INSTANTIATE_TEST_SUITE_P(Options, CuttingConditionRowTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<RowCase, 5>("process/cases/condition_row.txt")),
+INSTANTIATE_TEST_SUITE_P(Options, CuttingConditionRowTest, (CaseRows<RowCase, 5>("process/cases/condition_row.txt")),
                          kName);
 
 struct RowErrorCase {
-  const char* name;
-  std::string file;
+  const char *name, *file;
   int row, error;
 };  // file "": no material at all
 
@@ -185,28 +148,12 @@ class CuttingConditionRowErrorTest : public ::testing::TestWithParam<RowErrorCas
 
 TEST_P(CuttingConditionRowErrorTest, Throws) {
   const auto& c = GetParam();
-  const CuttingConditionTable table = c.file.empty() ? CuttingConditionTable{} : Loaded(c.file);
-  try {
-    LoadCuttingConditionRow(table, c.row);
-    FAIL() << "no error";
-  } catch (const ProcessError& e) {
-    EXPECT_EQ(e.number, c.error);
-  }
+  const CuttingConditionTable table = *c.file ? Loaded(Bytes(c.file)) : CuttingConditionTable{};
+  EXPECT_EQ(testing_support::ThrownNumber([&] { LoadCuttingConditionRow(table, c.row); }), c.error);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, CuttingConditionRowErrorTest,
-    ::testing::Values(RowErrorCase{"NoTable", "", 5, kErrCuttingCondition},
-                      RowErrorCase{"HeadingsOnly", kHeadings, 5, kErrCuttingCondition},
-                      RowErrorCase{"RowBeyondTheFile", kHeadings + Records(3), 5, kErrCuttingCondition},
-                      RowErrorCase{"RowZero", kHeadings + Records(3), 0, kErrCuttingCondition},
-                      RowErrorCase{"SpindleText", kHeadings + "P,T,5,CW,1,1,1,1,1,1,1,1\r\n", 1, kErrCuttingCondition},
-                      RowErrorCase{"CoolantEmpty", kHeadings + "P,T,5,0,,1,1,1,1,1,1,1\r\n", 1, kErrCuttingCondition},
-                      RowErrorCase{"SpindleNumberWithText", kHeadings + "P,T,5,1x,1,1,1,1,1,1,1,1\r\n", 1,
-                                   kErrCuttingCondition},
-                      RowErrorCase{"Row51", kHeadings + Records(34), 51, kErrSubscriptOutOfRange},
-                      RowErrorCase{"NegativeRow", kHeadings + Records(34), -1, kErrSubscriptOutOfRange}),
-    kName);
+INSTANTIATE_TEST_SUITE_P(Rows, CuttingConditionRowErrorTest,
+                         (CaseRows<RowErrorCase, 4>("process/cases/condition_row_error.txt")), kName);
 
 }  // namespace
 }  // namespace quillon

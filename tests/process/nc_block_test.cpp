@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "numbers/process_error.h"
-#include "support/case_file.h"
+#include "process/process_test_support.h"
 #include "support/golden_file.h"
-#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
+using testing_support::CaseRows;
 constexpr auto kName = testing_support::kRowName;
 
 ProcessContext Context(double tool, bool tg, bool tallix = false) {
@@ -22,17 +22,10 @@ ProcessContext Context(double tool, bool tg, bool tallix = false) {
   return ctx;
 }
 
-std::string Replace(std::string text, const std::string& from, const std::string& to) {
-  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
-}
-
 struct ToolDataCase {
   const char* name;
   double tool;
-  std::optional<int> angle;
-  const char* expected;
+  const char *angle, *expected;  // angle "": none
 };
 
 // Guards against: the VGR family with tool groups missing a name, a missing or extra VTLA1 word, tool numbers written
@@ -41,29 +34,20 @@ class ToolDataLinesTest : public ::testing::TestWithParam<ToolDataCase> {};
 
 TEST_P(ToolDataLinesTest, WritesTwoLinesInBothFamilies) {
   const auto& c = GetParam();
+  const std::optional<int> angle = *c.angle ? std::optional<int>(std::stoi(c.angle)) : std::nullopt;
   for (bool tg : {false, true}) {
     ProcessContext ctx = Context(c.tool, tg);
     std::string nc;
-    AppendToolDataLines(nc, ctx, ToolData{20, c.angle, {{{"A2", 3}, {"D", 20}, {"W", 2.5}, {"L", 45.5}}}});
-    EXPECT_EQ(nc, tg ? Replace(c.expected, "VTL", "VGR") : c.expected);
+    AppendToolDataLines(nc, ctx, ToolData{20, angle, {{{"A2", 3}, {"D", 20}, {"W", 2.5}, {"L", 45.5}}}});
+    EXPECT_EQ(nc, tg ? testing_support::ReplaceAll(c.expected, "VTL", "VGR") : c.expected);
     ctx.machine.ToolFrom = false;
     std::string none;
-    AppendToolDataLines(none, ctx, ToolData{20, c.angle, {{{"L", 40}}}});
+    AppendToolDataLines(none, ctx, ToolData{20, angle, {{{"L", 40}}}});
     EXPECT_EQ(none, "");
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ToolDataLinesTest,
-    ::testing::Values(
-        ToolDataCase{"WithAngle", 6, 180,
-                     "NOEX VTLIN[6]=20 VTLFN[6]=1 VTLA1[6]=180\nNOEX VTLA2[6]=3 VTLD[6]=20 VTLW[6]=2.5 VTLL[6]=45.5\n"},
-        ToolDataCase{"FractionalTool", 5.25, 55,
-                     "NOEX VTLIN[5.25]=20 VTLFN[5.25]=1 VTLA1[5.25]=55\nNOEX VTLA2[5.25]=3 VTLD[5.25]=20 "
-                     "VTLW[5.25]=2.5 VTLL[5.25]=45.5\n"},
-        ToolDataCase{"NoAngleWord", 7, std::nullopt,
-                     "NOEX VTLIN[7]=20 VTLFN[7]=1\nNOEX VTLA2[7]=3 VTLD[7]=20 VTLW[7]=2.5 VTLL[7]=45.5\n"}),
-    kName);
+INSTANTIATE_TEST_SUITE_P(Rows, ToolDataLinesTest, (CaseRows<ToolDataCase, 4>("process/cases/tool_data.txt")), kName);
 
 struct RequestCase {
   const char* name;
@@ -89,9 +73,8 @@ TEST_P(ToolRequestTest, WritesBothVariants) {
   EXPECT_EQ(rotary, c.rotary);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Machines, ToolRequestTest,
-    ::testing::ValuesIn(testing_support::LoadCases<RequestCase, 8>("process/cases/tool_request.txt")), kName);
+INSTANTIATE_TEST_SUITE_P(Machines, ToolRequestTest, (CaseRows<RequestCase, 8>("process/cases/tool_request.txt")),
+                         kName);
 
 struct ToolWordsCase {
   const char* name;
@@ -110,9 +93,7 @@ TEST_P(ToolWordsTest, Writes) {
   EXPECT_EQ(ToolWords(ctx, c.copies), c.words);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, ToolWordsTest,
-    ::testing::ValuesIn(testing_support::LoadCases<ToolWordsCase, 6>("process/cases/tool_words.txt")), kName);
+INSTANTIATE_TEST_SUITE_P(Forms, ToolWordsTest, (CaseRows<ToolWordsCase, 6>("process/cases/tool_words.txt")), kName);
 
 struct SpeedCase {
   const char* name;
@@ -129,12 +110,7 @@ TEST_P(SpindleSpeedTest, FollowsTheRule) {
   ctx.input.V = c.v;
   ctx.kept.SpindleSpeed = c.before;
   if (c.after < 0) {
-    try {
-      UpdateSpindleSpeed(ctx, c.d);
-      ADD_FAILURE() << "no error";
-    } catch (const ProcessError& e) {
-      EXPECT_EQ(e.number, kErrDivisionByZero);
-    }
+    EXPECT_EQ(testing_support::ThrownNumber([&] { UpdateSpindleSpeed(ctx, c.d); }), kErrDivisionByZero);
     EXPECT_THROW(SpeedFromDiameter(c.v, c.d), ProcessError);
     return;
   }
@@ -147,9 +123,7 @@ TEST_P(SpindleSpeedTest, FollowsTheRule) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rule, SpindleSpeedTest,
-    ::testing::ValuesIn(testing_support::LoadCases<SpeedCase, 5>("process/cases/spindle_speed.txt")), kName);
+INSTANTIATE_TEST_SUITE_P(Rule, SpindleSpeedTest, (CaseRows<SpeedCase, 5>("process/cases/spindle_speed.txt")), kName);
 
 // Guards against a process error reported with another number, title or message, and a number outside the table
 // reported with nothing.

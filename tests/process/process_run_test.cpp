@@ -4,25 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "document/document_edit.h"
 #include "numbers/process_error.h"
+#include "process/process_test_support.h"
 #include "process_rotary/command_table.h"
-#include "support/case_file.h"
-#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
+using testing_support::CaseRows;
 constexpr auto kName = testing_support::kRowName;
 
 const ProcessCommand kRowFive{"ProcessDummy", CommandDialog::Process, 5, nullptr, nullptr};
 const ProcessCommand kNoRow{"ProcessDummy", CommandDialog::Process, 0, nullptr, nullptr};
-
-// A block written at the caret: what goes before the caret, after it, and at the end.
-DocumentEdit Out(const std::string& atCaret, const std::string& afterCaret, const std::string& appendAtEnd) {
-  return InsertAtSelection(atCaret + afterCaret, atCaret.size(), appendAtEnd);
-}
 
 // Guards against the dialog opening without a material (error 13 before it), against a set-up without a row needing
 // one, and against the set-up's pre-fills being overwritten by the row (they come after it).
@@ -43,21 +39,15 @@ TEST(PrepareProcessDialogTest, RowFirstThenPrefill) {
   EXPECT_FALSE(v.spindleCW);
   EXPECT_FALSE(v.coolantOn);
 
-  try {
-    PrepareProcessDialog(kRowFive, setup, CuttingConditionTable{});
-    ADD_FAILURE() << "no error";
-  } catch (const ProcessError& e) {
-    EXPECT_EQ(e.number, kErrCuttingCondition);
-  }
+  EXPECT_EQ(testing_support::ThrownNumber([&] { PrepareProcessDialog(kRowFive, setup, CuttingConditionTable{}); }),
+            kErrCuttingCondition);
   v = PrepareProcessDialog(kNoRow, setup, CuttingConditionTable{});
   EXPECT_EQ(v.text("StartZ"), "0");
   EXPECT_EQ(v.text("ToolNumber"), "");
 }
 
 struct VisibleCase {
-  const char* name;
-  std::vector<std::string> hidden, shown;
-  const char* box;
+  const char *name, *hidden, *shown, *box;  // hidden, shown: box names apart by blanks
   bool visible;
 };
 
@@ -68,18 +58,12 @@ class ProcessBoxVisibleTest : public ::testing::TestWithParam<VisibleCase> {};
 TEST_P(ProcessBoxVisibleTest, FollowsDesignAndSetup) {
   const auto& c = GetParam();
   ProcessDialogSetup setup;
-  setup.hidden = c.hidden;
-  setup.shown = c.shown;
+  setup.hidden = testing_support::Split(c.hidden, ' ');
+  setup.shown = testing_support::Split(c.shown, ' ');
   EXPECT_EQ(ProcessBoxVisible(setup, c.box), c.visible);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, ProcessBoxVisibleTest,
-                         ::testing::Values(VisibleCase{"PlainBox", {}, {}, "StartX", true},
-                                           VisibleCase{"HiddenBox", {"L", "EndC"}, {}, "L", false},
-                                           VisibleCase{"BHiddenByDesign", {}, {}, "B", false},
-                                           VisibleCase{"SZHiddenByDesign", {}, {}, "SZ", false},
-                                           VisibleCase{"BShown", {}, {"B", "SZ"}, "B", true},
-                                           VisibleCase{"SZShownThenHidden", {"SZ"}, {"SZ"}, "SZ", false}),
+INSTANTIATE_TEST_SUITE_P(Boxes, ProcessBoxVisibleTest, (CaseRows<VisibleCase, 5>("process/cases/box_visible.txt")),
                          kName);
 
 // Test generators: one leaves a spindle speed, one fails after changing it.
@@ -93,8 +77,7 @@ DocumentEdit FailsHalfWay(ProcessContext& ctx) {
 }
 
 struct RunCase {
-  const char* name;
-  const char* command;
+  const char *name, *command;
   bool fails;
   double spindleAfter;
   bool keepsZeroShift;
@@ -125,16 +108,13 @@ TEST_P(RunProcessCommandTest, KeepsWhatTheDialogConfirmed) {
   EXPECT_TRUE(!c.keepsZeroShift || shift->second == 12.3);  // as typed, not via single precision
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, RunProcessCommandTest,
-                         ::testing::ValuesIn(testing_support::LoadCases<RunCase, 5>("process/cases/run_command.txt")),
+INSTANTIATE_TEST_SUITE_P(Commands, RunProcessCommandTest, (CaseRows<RunCase, 5>("process/cases/run_command.txt")),
                          kName);
 
 struct ApplyCase {
-  const char* name;
-  const char* text;
+  const char *name, *text;
   std::size_t selStart, selLength;
-  DocumentEdit output;
-  const char* result;
+  const char *atCaret, *afterCaret, *appendAtEnd, *result;
   std::size_t caret;
 };
 
@@ -144,22 +124,15 @@ class ApplyDocumentEditTest : public ::testing::TestWithParam<ApplyCase> {};
 
 TEST_P(ApplyDocumentEditTest, ReplacesSelectionAndAppends) {
   const auto& c = GetParam();
-  AppliedText applied = ApplyDocumentEdit(c.text, {c.selStart, c.selLength}, c.output);
+  // A block written at the caret: what goes before the caret, after it, and at the end.
+  const DocumentEdit output =
+      InsertAtSelection(std::string(c.atCaret) + c.afterCaret, std::string(c.atCaret).size(), c.appendAtEnd);
+  AppliedText applied = ApplyDocumentEdit(c.text, {c.selStart, c.selLength}, output);
   EXPECT_EQ(applied.text, c.result);
   EXPECT_EQ(applied.caret, c.caret);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edits, ApplyDocumentEditTest,
-    ::testing::Values(ApplyCase{"EmptyDocument", "", 0, 0, Out("head\n", "end\n", "sub\n"), "head\nend\nsub\n", 5},
-                      ApplyCase{"CaretInText", "ab\ncd\n", 3, 0, Out("H\n", "E\n", "S\n"), "ab\nH\nE\ncd\nS\n", 5},
-                      ApplyCase{"SelectionReplaced", "ab\nXX\ncd\n", 3, 3, Out("H\n", "", ""), "ab\nH\ncd\n", 5},
-                      ApplyCase{"AppendAfterUnterminatedLastLine", "ab", 0, 0, Out("", "", "\tsub\n"), "ab\tsub\n", 0},
-                      ApplyCase{"BareRequestCaretAfterIt", "x\n", 2, 0, Out("N000 MT=3 TG=", "", ""),
-                                "x\nN000 MT=3 TG=", 15},
-                      ApplyCase{"SelectionPastTheEndCut", "abc", 2, 50, Out("Z", "", ""), "abZ", 3},
-                      ApplyCase{"StartPastTheEndAppends", "abc", 9, 0, Out("Z", "", ""), "abcZ", 4}),
-    kName);
+INSTANTIATE_TEST_SUITE_P(Edits, ApplyDocumentEditTest, (CaseRows<ApplyCase, 9>("process/cases/apply_edit.txt")), kName);
 
 // Guards against threading dividing by (or computing from) a negative reference diameter: only d > 0 recomputes,
 // otherwise the last speed stays.

@@ -5,8 +5,8 @@
 
 #include "process/process_command.h"
 #include "process/process_run.h"
+#include "process/process_test_support.h"
 #include "process_rotary/command_table.h"
-#include "support/case_file.h"
 #include "support/edit_parts.h"
 
 namespace quillon {
@@ -14,21 +14,16 @@ namespace {
 
 using testing_support::AfterCaret;
 using testing_support::AtCaret;
+using testing_support::CaseRows;
+using testing_support::Count;
 using testing_support::Parts;
 
 DocumentEdit RunMeasurement(const char* command) {
   ProcessDialogValues values;
   // Sensor 5, offset 3, target D40 at Z-20: TOF1 = two(5 + 10) = 15.
-  values.texts = {{"ToolNumber", "5"}, {"V", "3"},      {"U", "0.02"},    {"W", "0.05"},
-                  {"EndX", "40"},      {"EndZ", "-20"}, {"StartX", "60"}, {"StartZ", "5"}};
+  values.texts = testing_support::ParseBoxes("ToolNumber=5 V=3 U=0.02 W=0.05 EndX=40 EndZ=-20 StartX=60 StartZ=5");
   ProcessContext ctx;
   return RunProcessCommand(*FindProcessCommand(command), values, ctx);
-}
-
-int Count(const std::string& text, const std::string& piece) {
-  int n = 0;
-  for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++n;
-  return n;
 }
 
 struct PlacementCase {
@@ -55,10 +50,9 @@ TEST_P(MeasurementPlacementTest, CallAtCaretSubprogramAtEnd) {
   EXPECT_EQ(once.text, "N001 A\n" + std::string(c.call) + "N002 B\n" + out.appendAtEnd);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Commands, MeasurementPlacementTest, ::testing::ValuesIn(testing_support::LoadCases<PlacementCase, 3>("process_rotary/cases/measurement_placement.txt")),
-  [](const auto& row) { return std::string(row.param.command).substr(14); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Commands, MeasurementPlacementTest,
+                         (CaseRows<PlacementCase, 3>("process_rotary/cases/measurement_placement.txt")),
+                         [](const auto& row) { return std::string(row.param.command).substr(14); });
 
 // Guards against a second run replacing the first subprogram or putting its call after the subprograms.
 TEST(MeasurementPlacementTest, TwoRunsAppendTwoSubprograms) {

@@ -2,7 +2,6 @@
 // frame switches, the circle's depth steps and the dialog set-ups with their carried-over values.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,32 +9,33 @@
 #include "numbers/process_error.h"
 #include "process/process_command.h"
 #include "process/process_run.h"
+#include "process/process_test_support.h"
 #include "process_rotary/command_table.h"
-#include "support/case_file.h"
 #include "support/edit_parts.h"
-#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
-using Boxes = std::map<std::string, std::string>;
+using testing_support::Boxes;
+using testing_support::CaseRows;
+using testing_support::Count;
+using testing_support::LineStarting;
+using testing_support::ParseBoxes;
+using testing_support::ThrownNumber;
 
 constexpr auto kName = testing_support::kRowName;
 
 // Inputs every rotary command accepts; a case overrides what it is about. Drill D10 with V30 gives S = floor(30000 /
 // 3.14 / 10 / 10) * 10 = 950.
-Boxes BaseBoxes() {
-  return {{"ToolNumber", "5"}, {"V", "30"},    {"F", "0.1"},    {"D", "0"},     {"L", "0"},       {"U", "10"},
-          {"W", "0"},          {"C", "1"},     {"B", "45"},     {"SZ", "-30"},  {"StartX", "50"}, {"StartZ", "0"},
-          {"StartC", "0"},     {"EndX", "40"}, {"EndZ", "-20"}, {"EndC", "-12"}};
-}
+const char* const kBaseBoxes =
+    "ToolNumber=5 V=30 F=0.1 D=0 L=0 U=10 W=0 C=1 B=45 SZ=-30 StartX=50 StartZ=0 StartC=0 EndX=40 EndZ=-20 EndC=-12";
 
 std::string Generate(const std::string& command, const Boxes& overrides, ProcessContext& ctx) {
   const ProcessCommand* row = FindProcessCommand(command);
   if (!row) throw std::runtime_error("no row " + command);
   ProcessDialogValues values;
-  values.texts = BaseBoxes();
-  for (const auto& [box, text] : overrides) values.texts[box] = text;
+  values.texts = overrides;
+  values.texts.merge(ParseBoxes(kBaseBoxes));  // the overrides stay
   return testing_support::AtCaret(RunProcessCommand(*row, values, ctx));
 }
 
@@ -45,30 +45,13 @@ std::string Generate(const std::string& command, const Boxes& overrides = {}, Ma
   return Generate(command, overrides, ctx);
 }
 
-// The first line starting with prefix, or "" when none does.
-std::string LineStarting(const std::string& text, const std::string& prefix) {
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);)
-    if (line.rfind(prefix, 0) == 0) return line;
-  return "";
-}
-
-int Count(const std::string& text, const std::string& piece) {
-  int n = 0;
-  for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++n;
-  return n;
-}
-
 const char* const kRotaryCommandNames[] = {
     "ProcessMDrillFace",   "ProcessMDrillSide",      "ProcessMDrillSlant", "ProcessMTapFace", "ProcessMTapSide",
     "ProcessMTapSlant",    "ProcessMPlanetTapSlant", "ProcessMKeyFace",    "ProcessMKeySide", "ProcessMKeySlant",
     "ProcessMCircleSlant", "ProcessMSouseiFace",     "ProcessMSouseiSide"};
 
 struct CycleCase {
-  const char* name;
-  const char* command;
-  Boxes overrides;
-  const char *prefix, *expected;
+  const char *name, *command, *overrides, *prefix, *expected;  // overrides: "Box=text" apart by blanks
 };
 
 // Guards against: G183 not chosen for a dwell alone, D/L/E words written for negative values, and single-precision
@@ -78,30 +61,10 @@ class CycleLineTest : public ::testing::TestWithParam<CycleCase> {};
 
 TEST_P(CycleLineTest, WritesTheLine) {
   const auto& c = GetParam();
-  EXPECT_EQ(LineStarting(Generate(c.command, c.overrides), c.prefix), c.expected);
+  EXPECT_EQ(LineStarting(Generate(c.command, ParseBoxes(c.overrides)), c.prefix), c.expected);
 }
 
-// Face: K = AppZ - StartZ - 2 = 48. Planet: bottom Zb -10.3, feed 10 * 0.1 = 1; first arc Z = Zb + 0.25 * 1, L = R - P
-// = 5 - 1.
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Edges, CycleLineTest, ::testing::Values(
-  CycleCase{"DrillDwellG183",     "ProcessMDrillFace",      {{"W", "0.5"}},                            "N000 G18",  "N000 G183 C0 X50 Z-20 K48 E0.5 F=SB*0.1"},
-  CycleCase{"DrillNegativeWords", "ProcessMDrillFace",      {{"D", "-1"}, {"L", "-1"}, {"W", "-1"}},   "N000 G18",  "N000 G183 C0 X50 Z-20 K48 F=SB*0.1"},
-  CycleCase{"DrillStepBelowOne",  "ProcessMDrillFace",      {{"L", "0.5"}},                            "N000 G18",  "N000 G181 C0 X50 Z-20 K48 L0.5 F=SB*0.1"},
-  CycleCase{"DrillSlantLength",   "ProcessMDrillSlant",     {{"StartC", "0"}, {"EndC", "-0.3"}},       "NOEX VTLD", "NOEX VTLD[5]=10 VTLL[5]=20.3"},
-  CycleCase{"DrillSlantK",        "ProcessMDrillSlant",     {{"StartC", "47.7"}},                      "N000 G18",  "N000 G181 X50 Y0 Z-12 K0.3 F=SB*0.1"},
-  CycleCase{"TapSlantLength",     "ProcessMTapSlant",       {{"StartC", "0"}, {"EndC", "-0.3"}},       "NOEX VTLD", "NOEX VTLD[5]=10 VTLL[5]=20.3"},
-  CycleCase{"TapSlantK",          "ProcessMTapSlant",       {{"StartC", "47.7"}},                      "N000 G178", "N000 G178 X50 Y0 Z-12 K0.3 F0.1"},
-  CycleCase{"PlanetLength",       "ProcessMPlanetTapSlant", {{"StartC", "0"}, {"EndC", "-0.3"}},       "NOEX VTLD", "NOEX VTLD[5]=10 VTLL[5]=20.3"},
-  CycleCase{"PlanetBottom",       "ProcessMPlanetTapSlant", {{"EndC", "-10.3"}, {"D", "1"}, {"EndX", "5"}, {"StartX", "0"}}, "N000 G01 Z", "N000 G01 Z-10.3 F=SB*1"},
-  CycleCase{"PlanetFirstArc",     "ProcessMPlanetTapSlant", {{"EndC", "-10.3"}, {"D", "1"}, {"EndX", "5"}, {"StartX", "0"}}, "N000 G03",   "N000 G03 X-5 Y0 Z-10.05 L4"},
-  CycleCase{"CircleLength",       "ProcessMCircleSlant",    {{"StartC", "0"}, {"EndC", "-0.3"}},       "NOEX VTLD", "NOEX VTLD[5]=10 VTLL[5]=20.3"},
-  // The tool-data lines write the number as typed; the tool call takes its whole part.
-  CycleCase{"FractionalToolData", "ProcessMDrillFace",      {{"ToolNumber", "5.25"}},                  "NOEX VTLIN", "NOEX VTLIN[5.25]=28 VTLFN[5.25]=1 VTLA1[5.25]=118"},
-  CycleCase{"FractionalToolCall", "ProcessMDrillFace",      {{"ToolNumber", "5.25"}},                  "N000 G94",  "N000 G94 M110 T050505"},
-  CycleCase{"HeaderCutByFloor",   "ProcessMDrillFace",      {{"U", "10.12345"}},                       "(-----<",   "(-----< FACE DRILL D10.123 >-----)"}),
-  kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Edges, CycleLineTest, (CaseRows<CycleCase, 5>("process_rotary/cases/cycle_line.txt")), kName);
 
 // Guards against: the speed rule skipped for V <= 0 (as turning does), a zero tool diameter dividing without the error,
 // the frame switches leaking across the four families (NOEX lines without ToolFrom, tool requests without Tallix, a
@@ -109,12 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Edges, CycleLineTest, ::testing::Values(
 class RotaryFrameTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(RotaryFrameTest, SpeedAndSwitches) {
-  try {
-    Generate(GetParam(), {{"U", "0"}});
-    ADD_FAILURE() << "no error";
-  } catch (const ProcessError& e) {
-    EXPECT_EQ(e.number, kErrDivisionByZero);
-  }
+  EXPECT_EQ(ThrownNumber([&] { Generate(GetParam(), {{"U", "0"}}); }), kErrDivisionByZero);
   ProcessContext ctx;
   ctx.kept.SpindleSpeed = 1230;  // an earlier command's speed must not survive
   EXPECT_NE(Generate(GetParam(), {{"V", "0"}}, ctx).find(" SB=0"), std::string::npos);
@@ -129,8 +87,7 @@ TEST_P(RotaryFrameTest, SpeedAndSwitches) {
   EXPECT_EQ(plain.rfind("(-----< ", 0), 0u);
   EXPECT_TRUE(plain.ends_with("\n\t\n"));
 
-  m.ToolFrom = true;
-  m.Tallix = true;
+  m.ToolFrom = m.Tallix = true;
   const std::string tallix = Generate(GetParam(), {}, m);
   EXPECT_NE(tallix.find("N000 MT=503\nN000 M421\n"), std::string::npos);
   EXPECT_NE(tallix.find(" TL=050505"), std::string::npos);
@@ -140,8 +97,7 @@ TEST_P(RotaryFrameTest, SpeedAndSwitches) {
 INSTANTIATE_TEST_SUITE_P(Commands, RotaryFrameTest, ::testing::ValuesIn(kRotaryCommandNames));
 
 struct DepthCase {
-  const char* name;
-  const char *top, *bottom, *step, *zLines;
+  const char *name, *top, *bottom, *step, *zLines;
   int passes;
 };
 
@@ -153,13 +109,9 @@ class CircleDepthTest : public ::testing::TestWithParam<DepthCase> {};
 TEST_P(CircleDepthTest, StepsDown) {
   const auto& c = GetParam();
   // R10 at X10 Y20, no finish stock.
-  const std::string nc = Generate("ProcessMCircleSlant", {{"D", c.step},
-                                                          {"StartC", c.top},
-                                                          {"EndC", c.bottom},
-                                                          {"EndX", "10"},
-                                                          {"StartX", "10"},
-                                                          {"StartZ", "20"},
-                                                          {"L", "0"}});
+  const std::string nc =
+      Generate("ProcessMCircleSlant", ParseBoxes(std::string("D=") + c.step + " StartC=" + c.top + " EndC=" + c.bottom +
+                                                 " EndX=10 StartX=10 StartZ=20 L=0"));
   std::string zLines;
   std::istringstream in(nc);
   for (std::string line; std::getline(in, line);)
@@ -172,19 +124,16 @@ TEST_P(CircleDepthTest, StepsDown) {
   EXPECT_EQ(Count(nc, " G41"), c.passes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, CircleDepthTest,
-    ::testing::ValuesIn(testing_support::LoadCases<DepthCase, 6>("process_rotary/cases/circle_depth.txt")), kName);
+INSTANTIATE_TEST_SUITE_P(Steps, CircleDepthTest, (CaseRows<DepthCase, 6>("process_rotary/cases/circle_depth.txt")),
+                         kName);
 
 // Guards against a step far below the depth writing passes until memory runs out: 100 / 0.001 = 100000 passes is
 // refused with error 14, nothing written; 10 / 0.001 = 10000 passes (the last one at the bottom) is still written.
 TEST(CircleDepthLimitTest, TooManyPassesIsAnError) {
-  try {
-    Generate("ProcessMCircleSlant", {{"D", "0.001"}, {"StartC", "0"}, {"EndC", "-100"}});
-    FAIL() << "no error";
-  } catch (const ProcessError& e) {
-    EXPECT_EQ(e.number, 14);
-  }
+  EXPECT_EQ(ThrownNumber([] {
+              Generate("ProcessMCircleSlant", {{"D", "0.001"}, {"StartC", "0"}, {"EndC", "-100"}});
+            }),
+            14);
   EXPECT_EQ(
       Count(Generate("ProcessMCircleSlant", {{"D", "0.001"}, {"StartC", "0"}, {"EndC", "-10"}, {"L", "0"}}), " G40"),
       10000);
@@ -193,9 +142,8 @@ TEST(CircleDepthLimitTest, TooManyPassesIsAnError) {
 // Guards against later passes drawing with the unwritten radius: R 10.0007 at X0 Y0, depths -2, -4, -5. The first pass
 // writes X = floor(-10000.7) / 1000 = -10.001 and L10, which cuts R to 10; the passes after it draw with X-10.
 TEST(CircleContourTest, LaterPassesUseTheWrittenRadius) {
-  const std::string nc = Generate(
-      "ProcessMCircleSlant",
-      {{"D", "2"}, {"StartC", "0"}, {"EndC", "-5"}, {"L", "0"}, {"EndX", "10.0007"}, {"StartX", "0"}, {"StartZ", "0"}});
+  const std::string nc =
+      Generate("ProcessMCircleSlant", ParseBoxes("D=2 StartC=0 EndC=-5 L=0 EndX=10.0007 StartX=0 StartZ=0"));
   EXPECT_EQ(LineStarting(nc, "(-----<"), "(-----< SLANT CIRCLE D20.001 >-----)");  // 2 * 10.0007 = 20.0014
   EXPECT_EQ(Count(nc, "N000 G03 X-10.001 Y0 L10\n"), 1);
   EXPECT_EQ(Count(nc, "N000 G03 X-10 Y0 L10\n"), 2);

@@ -7,16 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "app/settings.h"
 #include "numbers/nc_number.h"
 #include "process/process_run.h"
+#include "process/process_test_support.h"
 #include "process_rotary/command_table.h"
 #include "support/edit_parts.h"
 #include "support/golden_file.h"
-#include "support/param_name.h"
 
 namespace quillon {
 namespace {
 
+using testing_support::CaseRows;
 constexpr auto kName = testing_support::kRowName;
 
 bool HasLine(const std::string& text, const std::string& line) {
@@ -24,9 +26,8 @@ bool HasLine(const std::string& text, const std::string& line) {
 }
 
 struct OugcCase {
-  const char* name;
-  const char *od, *id, *jawLength;  // Text5, Text4, Text1; P-Zero 0, length 100, jaw face 10, face drawing on
-  std::vector<std::string> present, absent;
+  const char *name, *od, *id, *jawLength;  // Text5, Text4, Text1; P-Zero 0, length 100, jaw face 10, face drawing on
+  const char *present, *absent;            // lines apart by '|'
 };
 
 // Guards against a negative inside diameter drawn as a bore, and entries read other than leniently ("80mm" is 80, "abc"
@@ -47,27 +48,16 @@ TEST_P(OugcTest, WritesExactlyTheLinesOfItsCase) {
   const std::string text = BuildOugcText(v, d);
   EXPECT_TRUE(text.starts_with("\t\n----------< USER GRAPHIC COMMAND >----------\nOUGC\n")) << text;
   EXPECT_TRUE(text.ends_with("N000 DRAW\nNRTS RTS\n")) << text;
-  for (const auto& line : c.present) EXPECT_TRUE(HasLine(text, line)) << line << "\n" << text;
-  for (const auto& line : c.absent) EXPECT_FALSE(HasLine(text, line)) << line << "\n" << text;
+  for (const auto& line : testing_support::Split(c.present, '|'))
+    EXPECT_TRUE(HasLine(text, line)) << line << "\n" << text;
+  for (const auto& line : testing_support::Split(c.absent, '|'))
+    EXPECT_FALSE(HasLine(text, line)) << line << "\n" << text;
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cases, OugcTest, ::testing::Values(
-  OugcCase{"NegativeIdIsNoBore", "80",   "-5", "20",  {"N000 PF 0,[0,0],80,D"},                          {"N000 PS RC,[0,0],[100,-5],0", "N000 PO [0,-2]"}},
-  OugcCase{"LenientEntries",     "80mm", "0",  "abc", {"NOEX VCHKX=80 VCHKZ=-100", "NOEX VCHKD=10 VCHKL=0"}, {}}),
-  kName);
-// clang-format on
-
-MachineParameters Machine(void (*change)(MachineParameters&)) {
-  MachineParameters m;
-  change(m);
-  return m;
-}
+INSTANTIATE_TEST_SUITE_P(Cases, OugcTest, (CaseRows<OugcCase, 6>("process_rotary/cases/ougc.txt")), kName);
 
 struct FrameCase {
-  const char* name;
-  MachineParameters machine;
-  const char *head, *tail;
+  const char *name, *machine, *head, *tail;  // machine: "Key=value" apart by blanks, as the settings hold them
 };
 
 // Guards against head and end lines that follow the wrong machine flag: the measuring calls belong at the end only, the
@@ -76,28 +66,14 @@ class UgcFrameTest : public ::testing::TestWithParam<FrameCase> {};
 
 TEST_P(UgcFrameTest, HeadAndTail) {
   const auto& c = GetParam();
-  EXPECT_EQ(BuildUgcHead(c.machine), c.head);
-  EXPECT_EQ(BuildUgcTail(c.machine), c.tail);
+  MachineParameters machine;
+  for (const auto& [key, value] : testing_support::ParseBoxes(c.machine))
+    ASSERT_TRUE(SetMachineParameter(machine, key, value)) << key;
+  EXPECT_EQ(BuildUgcHead(machine), c.head);
+  EXPECT_EQ(BuildUgcTail(machine), c.tail);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Machines, UgcFrameTest,
-    ::testing::Values(FrameCase{"MeasureOnlyAtTheEnd", Machine([](MachineParameters& m) { m.Measuer = true; }),
-                                "NMAX G50 S2500\nN000 G00 X500 Z500\nN000 CALL OPCHK (PANEL CHECK)\n"
-                                "N000 CALL OUGC  (GRAPHIC DATA)\n\t\n",
-                                "\t\nN000 CALL OMSSF\nN000 CALL OCNCK\nNEND M02\n"},
-                      // MaxS 2999.9996 is cut to three decimals: 2999.999.
-                      FrameCase{"BturretWithTallixDoorTg", Machine([](MachineParameters& m) {
-                                  m.Bturret = m.Tallix = m.AutoDoor = m.TG = true;
-                                  m.MaxS = 2999.9996;
-                                  m.HomeX = 350.5;
-                                }),
-                                "G13 (-----< A:TURRET >-----)\nNMAX G50 S2999.999\nN000 G21 HP=4 M109 M90\n"
-                                "N000 CALL OPCHK (PANEL CHECK)\nN000 CALL OUGC  (GRAPHIC DATA)\n\t\n",
-                                "\t\n\t\nN000 M100\nN000 TLID\n\t\nG14 (-----< B:TURRET >-----)\nNMAX G50 S2999.999\n"
-                                "N000 G00 X350.5 Z500 M90\nN000 CALL OPCHK (PANEL CHECK)\n\n\n"
-                                "\t\nN000 M100\nN000 TLID\nN000 M91\nNEND M02\n"}),
-    kName);
+INSTANTIATE_TEST_SUITE_P(Machines, UgcFrameTest, (CaseRows<FrameCase, 4>("process_rotary/cases/ugc_frame.txt")), kName);
 
 // Guards against the kept values missing their whole-number rule or not being left for the generators that pre-fill
 // from them.
