@@ -1,12 +1,21 @@
 #pragma once
 // The one fixture of the widget tests: the editor as main() builds it (the workspace, the main window, every feature
 // module bound) over a memory settings store, a scripted Interaction and a temporary application folder, and the few
-// helpers every widget test needs.
+// helpers every widget test needs, with the widget headers most of them use.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 #include <memory>
 #include <string>

@@ -1,11 +1,6 @@
 // The calculator dialogs through the real main window offscreen: typing, leaving boxes, options, the drawing, insert
 // buttons writing into the document the calculator was opened for, the spindle speed dialog and the desktop calculator.
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "EditorPtr.h"
 #include "geometry/calculator_forms.h"

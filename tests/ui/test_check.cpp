@@ -1,8 +1,6 @@
 // The program check in the editor: the Problems dock and its toggle, a double-click on a row, the gutter marks with
 // their tool tips, the re-check after typing stops, and the machine parameters it reads.
 #include <QTimer>
-#include <QTreeWidget>
-#include <QtTest>
 
 #include "EditorPtr.h"
 #include "ui/check/CheckCommands.h"

@@ -1,13 +1,7 @@
 // The cutting-condition window: loading a material file without touching a
 // document, editing cells under the number judge, saving back into the same
 // file, reverting, and the file of the last run offered at start.
-#include <QApplication>
-#include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
-#include <QTest>
 
 #include "EditorPtr.h"
 #include "test_process_support.h"

@@ -1,8 +1,5 @@
 // The editor on the desktop: every command-line file its own document, paths shown as they are, windows that fit the
 // screen, Save As with the filter's extension, files dropped on the window.
-#include <QApplication>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QScreen>
 #include <QUrl>

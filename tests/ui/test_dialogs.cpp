@@ -2,8 +2,6 @@
 // window's menus, toolbar and status bar in each document state, frmProcess in its design state and the changes each
 // command's set-up makes, frmUGC, the parameter dialog, the transformation tools, the calculators, the printer settings
 // and the About box.
-#include <QCheckBox>
-#include <QDialog>
 
 #include "EditorPtr.h"
 #include "WidgetDump.h"

@@ -4,12 +4,7 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPrinter>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <algorithm>
 

@@ -2,11 +2,6 @@
 // marked when the focus leaves it, OK (a calculator's recalculation or
 // insert, Enter in RPM) is refused with a message naming the box by its
 // label, the focus goes back to it, and nothing reaches the document.
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include "EditorPtr.h"
 #include "test_process_support.h"

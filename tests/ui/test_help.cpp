@@ -1,6 +1,5 @@
 // Help menu and About box through the real main window: pages open in the viewer (also from a folder with blanks), a
 // missing page is reported by name, and the system-information button falls back to its message.
-#include <QPushButton>
 #include <QTextBrowser>
 
 #include "EditorPtr.h"

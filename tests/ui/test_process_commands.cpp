@@ -1,9 +1,6 @@
 // The Process menu driven through the main window: the command flow around frmProcess and frmUGC (pre-fill, cancel,
 // errors, caret, undo), with the dialogs answered the way a user would. The blocks themselves are pinned by the golden
 // runs; here the menu must deliver exactly what the core flow makes of the material row and what was typed.
-#include <QAction>
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QMap>
 
 #include "EditorPtr.h"

@@ -1,10 +1,6 @@
 // The process forms on their own: frmProcess, the "Parameter" dialog and "User Graphic Command" driven offscreen (their
 // captions and the set-ups' effect on the controls: test_dialogs.cpp).
-#include <QCheckBox>
 #include <QImage>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "EditorPtr.h"
 #include "process/cutting_conditions.h"

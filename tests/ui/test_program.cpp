@@ -1,21 +1,13 @@
 // The program model in the editor: highlighting by token kind on light and
 // dark palettes, one block re-coloured per keystroke, the line-number gutter,
 // the caret panel, the modified marker, Go to line and the Outline dock.
-#include <QAction>
-#include <QDialog>
 #include <QDockWidget>
 #include <QFile>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
-#include <QTreeWidget>
-#include <QtTest>
 #include <memory>
 
 #include "EditorPtr.h"

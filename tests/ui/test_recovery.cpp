@@ -1,6 +1,4 @@
 // Crash recovery and files changed on disk, driven through the real main window.
-#include <QDialog>
-#include <QTreeWidget>
 
 #include "EditorPtr.h"
 #include "test_process_support.h"

@@ -2,10 +2,7 @@
 // and exit.
 #include <QDate>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QLocale>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>

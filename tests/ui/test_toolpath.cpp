@@ -1,12 +1,9 @@
 // The Toolpath dock: its toggle and kept state, the fit on first show, a
 // click on a segment moving the caret, the caret thickening its line, the
 // pointer readout, following edits, and redraws from the built paths.
-#include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBlock>
-#include <QtTest>
 
 #include "EditorPtr.h"
 #include "ScriptedInteraction.h"

@@ -2,10 +2,6 @@
 // the document's current text and caret, edits that keep the undo history, Next Find, and the automatic N000 words
 // typed through real key events on txtText.
 #include <QAbstractButton>
-#include <QCheckBox>
-#include <QDialog>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 
 #include "EditorPtr.h"
