@@ -48,7 +48,7 @@ TEST_P(IoErrorTest, MessageAndExitCode) {
       GTEST_SKIP() << "no setpriv or no user nobody to run as";
     shell = "setpriv --reuid=nobody --regid=nogroup --clear-groups " + shell;
   }
-  const fs::path dir = fs::temp_directory_path() / ("quillon-io-" + c.name);
+  const fs::path dir = fs::temp_directory_path() / ("quillon-io-" + c.name + "-" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir / "folder");
   fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
