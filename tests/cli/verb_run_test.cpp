@@ -14,6 +14,7 @@ struct RunCase {
   int exit;
   std::string out, err;
 };
+void PrintTo(const RunCase& c, std::ostream* os) { *os << c.verb << " " << c.args; }
 
 class VerbRunTest : public ::testing::TestWithParam<RunCase> {};
 
