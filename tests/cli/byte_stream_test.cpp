@@ -6,6 +6,9 @@
 #include <sstream>
 #include <string>
 
+#include "support/case_file.h"
+#include "support/param_name.h"
+
 namespace quillon::cli {
 namespace {
 
@@ -40,17 +43,9 @@ TEST_P(LineBlockTest, HandsOutWholeLines) {
   EXPECT_EQ(seen, c.lines);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, LineBlockTest, ::testing::Values(
-    // name             input                       block  lines
-    BlockCase{"Empty",        "",                         4,     ""},
-    BlockCase{"NoLineEnd",    "G00",                      4,     "G00|;"},
-    BlockCase{"CrLfAtEdge",   "AB\r\nC\n",                3,     "AB|CRLF;C|LF;"},
-    BlockCase{"LoneCr",       "A\rB\r\r\n",               2,     "A\rB\r|CRLF;"},
-    BlockCase{"LongerThanBlock","X123456789\nY\r\nZ",     2,     "X123456789|LF;Y|CRLF;Z|;"},
-    BlockCase{"EmptyLines",   "\n\r\n\n",                 1,     "|LF;|CRLF;|LF;"}),
-    [](const auto& row) { return std::string(row.param.name); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Rows, LineBlockTest,
+                         ::testing::ValuesIn(testing_support::LoadCases<BlockCase, 4>("cli/cases/line_blocks.txt")),
+                         testing_support::kRowName);
 
 }  // namespace
 }  // namespace quillon::cli

@@ -3,54 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/cli_verbs.h"
+#include "support/cli_run.h"
+#include "support/param_name.h"
 
 namespace quillon::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string TestDataDir() {
-  const char* dir = std::getenv("QUILLON_TEST_DATA");
-  return dir ? dir : "";
-}
-
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
-}
-
-// Blanks separate arguments; double quotes keep blanks inside one.
-std::vector<std::string> SplitArgs(const std::string& line, std::string& problem) {
-  std::vector<std::string> args;
-  std::string current;
-  bool inQuotes = false, any = false;
-  for (char c : line) {
-    if (c == '"') {
-      inQuotes = !inQuotes;
-    } else if ((c == ' ' || c == '\t') && !inQuotes) {
-      if (any) args.push_back(current);
-      current.clear();
-      any = false;
-      continue;
-    } else {
-      current.push_back(c);
-    }
-    any = true;
-  }
-  if (inQuotes) problem = "unclosed quote in args";
-  if (any) args.push_back(current);
-  return args;
-}
+using testing_support::ReplaceAll;
+using testing_support::TestData;
 
 struct GoldenCase {
   std::string path;  // the file
@@ -73,13 +40,12 @@ GoldenCase ReadGoldenFile(const fs::path& file, const fs::path& root) {
     if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
   c.name = rel;
 
-  std::ifstream in(file, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string bytes = testing_support::ReadFile(file.string());
   if (bytes.find('\r') != std::string::npos) {
     c.problem = "golden files keep LF line ends (CR found)";
     return c;
   }
-  const std::string data = TestDataDir();
+  const std::string data = TestData();
   std::istringstream lines(bytes);
   std::string line, argsText;
   bool sawExpect = false, sawEnd = false, sawStderr = false, finalLineEnd = true;
@@ -114,7 +80,7 @@ GoldenCase ReadGoldenFile(const fs::path& file, const fs::path& root) {
     c.problem = "needs \"--- expect\" and \"--- end\" lines";
     return c;
   }
-  c.args = SplitArgs(ReplaceAll(argsText, "{data}", data), c.problem);
+  c.args = testing_support::SplitArgs(ReplaceAll(argsText, "{data}", data), &c.problem);
   if (c.args.empty() && c.problem.empty()) c.problem = "no args";
   for (const auto& l : block) c.expected += l + "\n";
   if (!finalLineEnd && !c.expected.empty()) c.expected.pop_back();
@@ -123,7 +89,7 @@ GoldenCase ReadGoldenFile(const fs::path& file, const fs::path& root) {
 
 std::vector<GoldenCase> DiscoverGoldenCases() {
   std::vector<GoldenCase> cases;
-  const fs::path root = TestDataDir();
+  const fs::path root = TestData();
   std::error_code ec;
   if (root.empty() || !fs::is_directory(root, ec)) return cases;
   for (auto it = fs::recursive_directory_iterator(root, ec); it != fs::recursive_directory_iterator(); ++it) {
@@ -164,8 +130,7 @@ TEST_P(GoldenTest, MatchesTheFile) {
   EXPECT_EQ(ReplaceAll(bytes, "\r\n", "\n"), c.expected) << c.path;
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, GoldenTest, ::testing::ValuesIn(AllCases()),
-                         [](const ::testing::TestParamInfo<GoldenCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Files, GoldenTest, ::testing::ValuesIn(AllCases()), testing_support::kRowName);
 
 // Guards against the discovery silently finding nothing (a moved folder or a missing QUILLON_TEST_DATA would otherwise
 // pass with zero cases).

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/case_file.h"
+#include "support/cli_run.h"
 
 namespace quillon::cli {
 namespace {
@@ -24,15 +24,7 @@ struct IoCase {
   std::string stderrText;
 };
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Fill(std::string& text, const std::string& key, const std::string& value) {
-  for (auto at = text.find(key); at != std::string::npos; at = text.find(key, at + value.size()))
-    text.replace(at, key.size(), value);
-}
+using testing_support::ReadFile;
 
 // Guards against a crash (an uncaught stream exception), a read that never
 // ends, a failure reported as success, or a message that does not name the
@@ -48,7 +40,7 @@ TEST_P(IoErrorTest, MessageAndExitCode) {
       GTEST_SKIP() << "no setpriv or no user nobody to run as";
     shell = "setpriv --reuid=nobody --regid=nogroup --clear-groups " + shell;
   }
-  const fs::path dir = fs::temp_directory_path() / ("quillon-io-" + c.name);
+  const fs::path dir = fs::temp_directory_path() / ("quillon-io-" + c.name + "-" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir / "folder");
   fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
@@ -59,17 +51,17 @@ TEST_P(IoErrorTest, MessageAndExitCode) {
                   ::geteuid() == 0 ? fs::perms::owner_read | fs::perms::owner_write : fs::perms::none);
   const std::string app = std::getenv("QUILLON_APP_DIR");
   for (std::string* text : {&shell, &expected}) {
-    Fill(*text, "{nc}", app + "/quillon-nc");
-    Fill(*text, "{in}", (dir / "in.min").string());
-    Fill(*text, "{dir}", (dir / "folder").string());
-    Fill(*text, "{locked}", (dir / "locked.min").string());
-    Fill(*text, "{mat}", "\" cutting  condition /S45C.CSV\"");
+    *text = testing_support::ReplaceAll(*text, "{nc}", app + "/quillon-nc");
+    *text = testing_support::ReplaceAll(*text, "{in}", (dir / "in.min").string());
+    *text = testing_support::ReplaceAll(*text, "{dir}", (dir / "folder").string());
+    *text = testing_support::ReplaceAll(*text, "{locked}", (dir / "locked.min").string());
+    *text = testing_support::ReplaceAll(*text, "{mat}", "\" cutting  condition /S45C.CSV\"");
   }
   const fs::path err = dir / "err", rc = dir / "rc";
   const std::string run = "cd " + app + " && (" + shell + ") 2>'" + err.string() + "'; echo $? >'" + rc.string() + "'";
   ASSERT_EQ(std::system(run.c_str()), 0);
-  EXPECT_EQ(ReadAll(rc), std::to_string(c.exit) + "\n");
-  EXPECT_EQ(ReadAll(err), expected);
+  EXPECT_EQ(ReadFile(rc), std::to_string(c.exit) + "\n");
+  EXPECT_EQ(ReadFile(err), expected);
   fs::remove_all(dir);
 }
 

@@ -10,6 +10,7 @@
 
 #include "cli/cli_verbs.h"
 #include "process/cutting_conditions.h"
+#include "support/case_file.h"
 #include "support/param_name.h"
 
 namespace quillon {
@@ -60,13 +61,7 @@ TEST_P(MaterialPathTest, Resolves) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, MaterialPathTest,
-                         ::testing::Values(PathCase{"OnlyBesideProgram", " cutting  condition /S45C.CSV",
-                                                    "{app}/ cutting  condition /S45C.CSV"},
-                                           PathCase{"CurrentFolderWins", "here/local.CSV", "here/local.CSV"},
-                                           PathCase{"NowhereKeepsPath", "missing.CSV", "missing.CSV"},
-                                           PathCase{"AbsoluteKept", "/nonexistent/S45C.CSV", "/nonexistent/S45C.CSV"},
-                                           PathCase{"FolderBesideProgramNotTaken", "folder.CSV", "folder.CSV"},
-                                           PathCase{"EmptyKept", "", ""}),
+                         ::testing::ValuesIn(testing_support::LoadCases<PathCase, 3>("cli/cases/material_paths.txt")),
                          testing_support::kRowName);
 
 // Guards against generate still reading the path as given (the table would

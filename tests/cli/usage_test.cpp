@@ -6,40 +6,21 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 
-#include "cli/cli_verbs.h"
+#include "support/case_file.h"
+#include "support/cli_run.h"
 #include "support/param_name.h"
 
 namespace quillon::cli {
 namespace {
 
-std::string Env(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? value : "";
-}
-
 // Runs one verb in-process on empty input; calc gets a form before its options.
 int RunVerb(const std::string& verb, Args args, std::string& err) {
-  std::istringstream in;
-  std::ostringstream out, errStream;
-  int code = -1;
-  if (verb == "generate") code = RunGenerate(args, out, errStream);
-  if (verb == "renumber") code = RunRenumber(args, in, out, errStream);
-  if (verb == "shift") code = RunShift(args, in, out, errStream);
-  if (verb == "replace") code = RunReplace(args, in, out, errStream);
-  if (verb == "outline") code = RunOutline(args, in, out, errStream);
-  if (verb == "check") code = RunCheck(args, in, out, errStream);
-  if (verb == "plot") code = RunPlot(args, in, out, errStream);
-  if (verb == "calc") {
-    args.insert(args.begin(), "frmLineR");
-    code = RunCalc(args, out, errStream);
-  }
-  err = errStream.str();
-  return code;
+  if (verb == "calc") args.insert(args.begin(), "frmLineR");
+  const testing_support::VerbRun run = testing_support::RunVerb(verb, args);
+  err = run.err;
+  return run.exit;
 }
 
 // Guards against the help drifting from the parsers: an option the help
@@ -64,9 +45,8 @@ TEST(VerbHelpTable, OptionsMatchWhatTheVerbsAccept) {
 
 // Guards against a verb or option that the man page does not document.
 TEST(VerbHelpTable, ManPageNamesEveryVerbAndOption) {
-  std::ifstream file(Env("QUILLON_TEST_DATA") + "/../dist/man/quillon-nc.1.scd");
-  ASSERT_TRUE(file.is_open());
-  const std::string page(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>{});
+  const std::string page = testing_support::ReadFile(testing_support::TestData() + "/../dist/man/quillon-nc.1.scd");
+  ASSERT_FALSE(page.empty());
   for (const VerbUsage& usage : VerbUsages()) {
     EXPECT_NE(page.find(std::string("## ") + usage.verb), std::string::npos) << usage.verb;
     for (const OptionUsage& option : usage.options)
@@ -75,9 +55,7 @@ TEST(VerbHelpTable, ManPageNamesEveryVerbAndOption) {
 }
 
 struct HelpScanCase {
-  const char* name;
-  const char* verb;
-  Args args;
+  std::string name, verb, args;
   bool help;
 };
 
@@ -89,30 +67,18 @@ TEST_P(AsksForHelpTest, FindsOnlyAFreeHelpFlag) {
   const auto& c = GetParam();
   const VerbUsage* usage = FindVerbUsage(c.verb);
   ASSERT_NE(usage, nullptr);
-  EXPECT_EQ(AsksForHelp(*usage, c.args), c.help);
+  EXPECT_EQ(AsksForHelp(*usage, testing_support::SplitArgs(c.args)), c.help);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scan, AsksForHelpTest,
-    ::testing::Values(HelpScanCase{"Alone", "renumber", {"--help"}, true},
-                      HelpScanCase{"AfterOptions", "renumber", {"--digits", "4", "--stop-m02", "--help"}, true},
-                      HelpScanCase{"AfterFile", "shift", {"--word", "X", "a.min", "--help"}, true},
-                      HelpScanCase{"ValueOfFind", "replace", {"--find", "--help", "--with", "x"}, false},
-                      HelpScanCase{"ValueOfWith", "replace", {"--find", "M08", "--with", "--help"}, false},
-                      HelpScanCase{"AfterInlineValue", "replace", {"--find=M08", "--help"}, true},
-                      HelpScanCase{"InlineValueIsHelp", "replace", {"--find=--help"}, false},
-                      HelpScanCase{"ValueOfLeave", "calc", {"frmLineR", "--leave", "--help"}, false},
-                      HelpScanCase{"BeforeForm", "calc", {"--help"}, true},
-                      HelpScanCase{"ValueOfMaterial", "generate", {"ProcessMT1", "--material", "--help"}, false},
-                      HelpScanCase{"NoHelp", "generate", {"ProcessMT1", "--list"}, false},
-                      HelpScanCase{"Empty", "generate", {}, false}),
-    testing_support::kRowName);
+INSTANTIATE_TEST_SUITE_P(Scan, AsksForHelpTest,
+                         ::testing::ValuesIn(testing_support::LoadCases<HelpScanCase, 4>("cli/cases/help_scan.txt")),
+                         testing_support::kRowName);
 
 struct ProgramCase {
   const char* name;
   const char* arguments;  // for the shell
   int exitCode;
-  const char* start;  // how the help starts; nullptr when no help is due
+  const char* start;  // how the help starts; "" when no help is due
 };
 
 // Guards against --help going to standard error or failing, and against it
@@ -121,7 +87,8 @@ class ProgramHelpTest : public ::testing::TestWithParam<ProgramCase> {};
 
 TEST_P(ProgramHelpTest, PrintsOnStandardOutput) {
   const auto& c = GetParam();
-  const std::string command = "'" + Env("QUILLON_APP_DIR") + "/quillon-nc' " + c.arguments + " </dev/null 2>/dev/null";
+  const std::string command =
+      "'" + std::string(std::getenv("QUILLON_APP_DIR")) + "/quillon-nc' " + c.arguments + " </dev/null 2>/dev/null";
   FILE* pipe = popen(command.c_str(), "r");
   ASSERT_NE(pipe, nullptr);
   std::string out;
@@ -130,21 +97,15 @@ TEST_P(ProgramHelpTest, PrintsOnStandardOutput) {
   const int status = pclose(pipe);
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), c.exitCode);
-  if (c.start)
+  if (*c.start)
     EXPECT_EQ(out.rfind(c.start, 0), 0u) << out;
   else
     EXPECT_EQ(out.find("Usage:"), std::string::npos) << out;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Runs, ProgramHelpTest,
-    ::testing::Values(ProgramCase{"Program", "--help", 0, "Usage: quillon-nc VERB"},
-                      ProgramCase{"Generate", "generate --help", 0, "Usage: quillon-nc generate COMMAND"},
-                      ProgramCase{"Renumber", "renumber --digits 4 --help", 0, "Usage: quillon-nc renumber"},
-                      ProgramCase{"Calc", "calc --help", 0, "Usage: quillon-nc calc FORM"},
-                      ProgramCase{"ReplaceFindsHelpText", "replace --find --help --with x", 0, nullptr},
-                      ProgramCase{"UnknownVerb", "frobnicate --help", 2, nullptr}),
-    testing_support::kRowName);
+INSTANTIATE_TEST_SUITE_P(Runs, ProgramHelpTest,
+                         ::testing::ValuesIn(testing_support::LoadCases<ProgramCase, 4>("cli/cases/program_help.txt")),
+                         testing_support::kRowName);
 
 }  // namespace
 }  // namespace quillon::cli

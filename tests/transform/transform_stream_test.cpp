@@ -1,18 +1,18 @@
-// quillon-nc renumber / shift / replace as streams: mixed line ends, runs that
-// change nothing, standard input against a named file over many blocks, and
-// failures of reading and writing.
+// quillon-nc renumber / shift / replace as streams: standard input against a named file over many blocks, and failures
+// of reading and writing (mixed line ends and runs that change nothing: tests/cli/cases/stream_runs.txt).
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/cli_verbs.h"
 #include "document/text_file.h"
+#include "support/case_file.h"
+#include "support/cli_run.h"
+#include "support/param_name.h"
 #include "transform/replace.h"
 #include "transform/sequence_numbers.h"
 #include "transform/size_shift.h"
@@ -21,62 +21,7 @@ namespace quillon::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string DataPath(const std::string& name) {
-  const char* root = std::getenv("QUILLON_TEST_DATA");
-  return std::string(root ? root : "tests") + "/transform/golden/" + name;
-}
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  EXPECT_TRUE(file) << path;
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-using Verb = int (*)(const Args&, std::istream&, std::ostream&, std::ostream&);
-
-struct StreamGoldenCase {
-  const char* name;
-  Verb verb;
-  std::vector<std::string> args;  // the input file is appended
-  const char *input, *expected;   // expected: golden output file; nullptr: no output
-  const char* message;            // standard error
-  int exitCode;
-};
-
-// Guards against line ends made uniform (each line keeps its own), a lone CR
-// taken for a line end, a run that changes nothing not writing its input back
-// byte for byte, and a failing calculation writing part of the output.
-class StreamGoldenTest : public ::testing::TestWithParam<StreamGoldenCase> {};
-
-TEST_P(StreamGoldenTest, MatchesTheGoldenFile) {
-  const auto& c = GetParam();
-  Args args = c.args;
-  args.push_back(DataPath(c.input));
-  std::istringstream in;
-  std::ostringstream out, err;
-  EXPECT_EQ(c.verb(args, in, out, err), c.exitCode) << err.str();
-  EXPECT_EQ(out.str(), c.expected ? ReadBytes(DataPath(c.expected)) : "");
-  EXPECT_EQ(err.str(), c.message);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Golden, StreamGoldenTest, ::testing::Values(
-    // name                   verb         args                              input                   expected                   stderr                   exit
-    // M02 on the label line restarts at 1; "X\r40" is one line
-    StreamGoldenCase{"RenumberMixed",  RunRenumber, {},                                "mixed_ends.min",       "mixed_renumber.expected", "",                      0},
-    // X followed by a lone CR has no number
-    StreamGoldenCase{"ShiftMixed",     RunShift,    {"--word", "X", "--calc", "*2"},   "mixed_ends.min",       "mixed_shift.expected",    "4 times size shifted.\n", 0},
-    StreamGoldenCase{"ReplaceMixed",   RunReplace,  {"--find", "X", "--with", "U"},    "mixed_ends.min",       "mixed_replace.expected",  "6 times replaced.\n",   0},
-    StreamGoldenCase{"RenumberNothing",RunRenumber, {},                                "unnumbered_mixed.min", "unnumbered_mixed.min",    "",                      0},
-    StreamGoldenCase{"AfterLastLine",  RunRenumber, {"--after-line", "99"},            "mixed_ends.min",       "mixed_ends.min",          "",                      0},
-    StreamGoldenCase{"ShiftNothing",   RunShift,    {"--word", "Q", "--calc", "1"},    "mixed_ends.min",       "mixed_ends.min",          "\"Q\" not find.\n",     0},
-    StreamGoldenCase{"ReplaceNothing", RunReplace,  {"--find", "Q", "--with", "R"},    "mixed_ends.min",       "mixed_ends.min",          "\"Q\" not find.\n",     0},
-    // 10 * 1e14 reaches 1e15: nothing is written
-    StreamGoldenCase{"ShiftTooLarge",  RunShift,    {"--word", "X", "--calc", "*1e14"},"mixed_ends.min",       nullptr,
-                     "Line 2: \"X10.\" cannot be calculated with \"*1e14\". Nothing changed.\n",                                                            3}),
-    [](const auto& row) { return std::string(row.param.name); });
-// clang-format on
+using testing_support::ReadFile;
 
 // A program of about 3 MB (more than ten read blocks) with program ends, long
 // lines, lone CRs and words on both sides of every block edge.
@@ -99,8 +44,7 @@ const std::string& BigProgram() {
 }
 
 struct BigCase {
-  const char* name;
-  std::vector<std::string> args;  // the verb first
+  std::string name, command;  // the verb first
 };
 
 std::string Quoted(const std::vector<std::string>& args) {
@@ -128,37 +72,29 @@ class BigStreamTest : public ::testing::TestWithParam<BigCase> {};
 
 TEST_P(BigStreamTest, StandardInputMatchesTheFileRun) {
   const auto& c = GetParam();
-  const fs::path dir = fs::temp_directory_path() / ("quillon-stream-" + std::string(c.name));
+  const Args args = testing_support::SplitArgs(c.command);
+  const fs::path dir = fs::temp_directory_path() / ("quillon-stream-" + c.name + "-" + std::to_string(::getpid()));
   fs::create_directories(dir);
   const std::string bytes = BigProgram();
   std::ofstream((dir / "in.min").string(), std::ios::binary) << bytes;
-  const std::string nc = std::string(std::getenv("QUILLON_APP_DIR")) + "/quillon-nc" + Quoted(c.args);
+  const std::string nc = std::string(std::getenv("QUILLON_APP_DIR")) + "/quillon-nc" + Quoted(args);
   const std::string in = (dir / "in.min").string();
   ASSERT_EQ(std::system(("cat '" + in + "' |" + nc + " >'" + in + ".piped' 2>/dev/null").c_str()), 0);
   ASSERT_EQ(std::system((nc + " '" + in + "' >'" + in + ".file' 2>/dev/null").c_str()), 0);
-  const std::string piped = ReadBytes(in + ".piped");
+  const std::string piped = ReadFile(in + ".piped");
   EXPECT_NE(piped, bytes);
-  EXPECT_TRUE(piped == ReadBytes(in + ".file"));
-  EXPECT_TRUE(piped == WholeTextRun(c.args, bytes));
+  EXPECT_TRUE(piped == ReadFile(in + ".file"));
+  EXPECT_TRUE(piped == WholeTextRun(args, bytes));
   fs::remove_all(dir);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Verbs, BigStreamTest, ::testing::Values(
-    BigCase{"Renumber",     {"renumber"}},
-    BigCase{"RenumberStop", {"renumber", "--stop-m02"}},
-    BigCase{"Shift",        {"shift", "--word", "X", "--calc", "*0.8"}},
-    BigCase{"ShiftDeferred",{"shift", "--word", "Z", "--calc", "*1e6"}},
-    BigCase{"Replace",      {"replace", "--find", "X", "--with", "XX"}},
-    BigCase{"ReplaceCr",    {"replace", "--find", "X\r", "--with", "Q"}},
-    BigCase{"ReplaceIntoLf",{"replace", "--find", "M08", "--with", "M08\nG04"}},
-    BigCase{"ReplaceLf",    {"replace", "--find", "1\n", "--with", "1\nN"}}),
-    [](const auto& row) { return std::string(row.param.name); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Verbs, BigStreamTest,
+                         ::testing::ValuesIn(testing_support::LoadCases<BigCase, 2>("cli/cases/big_stream.txt")),
+                         testing_support::kRowName);
 
 struct FailureCase {
   const char* name;
-  const char* shell;    // {nc} is quillon-nc, {in} a small program
+  const char* shell;    // {nc} is quillon-nc, {in} a program of about 3 MB
   const char* message;  // how standard error starts
 };
 
@@ -168,32 +104,26 @@ class StreamFailureTest : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(StreamFailureTest, ReportedWithExitOne) {
   const auto& c = GetParam();
-  const fs::path dir = fs::temp_directory_path() / ("quillon-fail-" + std::string(c.name));
+  const fs::path dir =
+      fs::temp_directory_path() / ("quillon-fail-" + std::string(c.name) + "-" + std::to_string(::getpid()));
   fs::create_directories(dir);
   std::ofstream((dir / "in.min").string(), std::ios::binary) << BigProgram();
-  std::string shell = c.shell;
-  const auto put = [&shell](const std::string& key, const std::string& value) {
-    for (auto at = shell.find(key); at != std::string::npos; at = shell.find(key)) shell.replace(at, key.size(), value);
-  };
-  put("{nc}", std::string(std::getenv("QUILLON_APP_DIR")) + "/quillon-nc");
-  put("{in}", (dir / "in.min").string());
-  put("{dir}", dir.string());
+  using testing_support::ReplaceAll;
+  const std::string shell =
+      ReplaceAll(ReplaceAll(ReplaceAll(c.shell, "{nc}", std::string(std::getenv("QUILLON_APP_DIR")) + "/quillon-nc"),
+                            "{in}", (dir / "in.min").string()),
+                 "{dir}", dir.string());
   const std::string rc = (dir / "rc").string(), err = (dir / "err").string();
   ASSERT_EQ(std::system(("(" + shell + " 2>'" + err + "'; echo $? >'" + rc + "') | true").c_str()), 0);
-  EXPECT_EQ(ReadBytes(rc), "1\n");
-  EXPECT_EQ(ReadBytes(err).substr(0, std::string(c.message).size()), c.message);
+  EXPECT_EQ(ReadFile(rc), "1\n");
+  EXPECT_EQ(ReadFile(err).substr(0, std::string(c.message).size()), c.message);
   fs::remove_all(dir);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, StreamFailureTest, ::testing::Values(
-    FailureCase{"DiskFull",     "{nc} replace --find X --with Y {in} >/dev/full", "cannot write standard output: "},
-    FailureCase{"ClosedPipe",   "{nc} renumber {in}",                              "cannot write standard output: "},
-    FailureCase{"Directory",    "{nc} shift --word X --calc 1 {dir} >/dev/null",  "cannot read "},
-    FailureCase{"ClosedStdin",  "{nc} renumber <&- >/dev/null",                    "cannot read standard input: "},
-    FailureCase{"VersionFull",  "{nc} --version >/dev/full",                       "cannot write standard output"}),
-    [](const auto& row) { return std::string(row.param.name); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StreamFailureTest,
+    ::testing::ValuesIn(testing_support::LoadCases<FailureCase, 3>("cli/cases/stream_failures.txt")),
+    testing_support::kRowName);
 
 }  // namespace
 }  // namespace quillon::cli
