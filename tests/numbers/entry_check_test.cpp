@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/case_lists.h"
+#include "numbers/nc_number.h"
 
 namespace quillon {
 namespace {
@@ -47,6 +48,14 @@ TEST(EntryJudgeEdgeTest, DigitsBeyondADoubleAreRefused) {
   EXPECT_EQ(JudgeEntry(huge), EntryKind::NotANumber);
   const std::string large(300, '9');
   EXPECT_EQ(JudgeEntry(large), EntryKind::Number);
+}
+
+// Guards against an exponent misread when telling a number too large for a double (none) from one too close to 0
+// (0): 1e310 written as 3410 digits and e-3100, and 1e-390 as the same digits and e-3800.
+TEST(StrictNumberEdgeTest, ExponentDecidesTooLargeOrZero) {
+  const std::string digits = "1" + std::string(3409, '0');
+  EXPECT_EQ(ParseStrictNumber(digits + "e-3100"), std::nullopt);
+  EXPECT_EQ(ParseStrictNumber(digits + "e-3800"), 0.0);
 }
 
 struct MessageCase {

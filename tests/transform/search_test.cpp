@@ -56,6 +56,14 @@ TEST(ReplaceLongText, PositionsBeyondSixteenBits) {
   EXPECT_EQ(dialog.messages(), "Replace|2 times replaced.");
 }
 
+// Guards against a run that cannot start (no find text, or a start past the end) moving the caret or the text.
+TEST(ReplaceAllEdgeTest, NothingToDoKeepsTheCaret) {
+  for (const auto& [find, from] : {std::pair{"", std::size_t{0}}, {"X", std::size_t{9}}}) {
+    const ReplaceRun run = ReplaceAll("X1 X2", from, find, "Y", 3);
+    EXPECT_EQ(run.text + "|" + std::to_string(run.caret) + "|" + std::to_string(run.count), "X1 X2|3|0") << find;
+  }
+}
+
 struct SpanCase {
   const char *name, *before, *after;
   std::size_t start, length;
