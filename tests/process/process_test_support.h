@@ -66,12 +66,6 @@ inline std::vector<Cell> ParseCells(const std::string& text) {
   return cells;
 }
 
-inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
-}
-
 // text with every "{key}" replaced by its value.
 inline std::string Substitute(std::string text, const Boxes& values) {
   for (const auto& [key, value] : values) text = ReplaceAll(text, "{" + key + "}", value);

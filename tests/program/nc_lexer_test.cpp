@@ -18,6 +18,8 @@
 namespace quillon {
 namespace {
 
+using testing_support::TestData;
+
 // Codes in the order of TokenKind, ValueKind.
 std::string_view KindCode(TokenKind kind) {
   static constexpr std::string_view kCodes[] = {
@@ -69,11 +71,6 @@ std::string Unescape(std::string_view text) {
     }
   }
   return out;
-}
-
-std::string TestData() {
-  const char* root = std::getenv("QUILLON_TEST_DATA");
-  return root ? root : "tests";
 }
 
 // One row per [name], then "line: " the line and "tokens: " its tokens (an empty one without the blank).

@@ -25,6 +25,19 @@ struct CaseField {
   operator bool() const { return *text == "true"; }           // NOLINT(google-explicit-constructor)
 };
 
+// The tests/ folder of the source tree (QUILLON_TEST_DATA), "tests" when unset.
+inline std::string TestData() {
+  const char* dir = std::getenv("QUILLON_TEST_DATA");
+  return dir ? dir : "tests";
+}
+
+// text with every from replaced by to (the replacements are not searched again).
+inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); !from.empty() && at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
 [[noreturn]] inline void CaseFileError(const std::string& where, const std::string& what) {
   std::fprintf(stderr, "%s: %s\n", where.c_str(), what.c_str());
   std::abort();
@@ -80,8 +93,7 @@ inline std::vector<std::string> CaseFields(const std::string& line, const std::s
 template <class Case, std::size_t N>
 std::vector<Case> LoadCases(const std::string& relPath) {
   static std::deque<std::string> storage;  // the fields outlive the test program's registration
-  const char* root = std::getenv("QUILLON_TEST_DATA");
-  const std::string path = std::string(root ? root : "tests") + "/" + relPath;
+  const std::string path = TestData() + "/" + relPath;
   std::ifstream in(path, std::ios::binary);
   if (!in) CaseFileError(path, "missing");
   std::vector<Case> cases;

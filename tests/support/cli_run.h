@@ -8,20 +8,9 @@
 #include <string>
 
 #include "cli/cli_verbs.h"
+#include "support/case_file.h"
 
 namespace quillon::testing_support {
-
-// The tests/ folder of the source tree (QUILLON_TEST_DATA), "tests" when unset.
-inline std::string TestData() {
-  const char* dir = std::getenv("QUILLON_TEST_DATA");
-  return dir ? dir : "tests";
-}
-
-inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); !from.empty() && at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
-}
 
 inline std::string WithData(const std::string& text) { return ReplaceAll(text, "{data}", TestData()); }
 

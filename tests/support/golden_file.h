@@ -9,12 +9,13 @@
 #include <string>
 #include <string_view>
 
+#include "support/case_file.h"
+
 namespace quillon::testing_support {
 
 // "" when text equals tests/<relPath>, otherwise the first line that differs.
 inline std::string GoldenMismatch(const std::string& relPath, const std::string& text) {
-  const char* root = std::getenv("QUILLON_TEST_DATA");
-  const std::string path = std::string(root ? root : "tests") + "/" + relPath;
+  const std::string path = TestData() + "/" + relPath;
   if (const char* update = std::getenv("QUILLON_UPDATE_GOLDEN"); update && std::string_view(update) == "1") {
     std::ofstream(path, std::ios::binary) << text;
     return "";
