@@ -30,18 +30,6 @@ void CompareWithDump(const QString& form, const QString& dump) {
   QVERIFY2(mismatch.empty(), mismatch.c_str());
 }
 
-struct ToolRow {
-  const char *name, *command;  // name: the form
-};
-// clang-format off
-const ToolRow kTools[] = {
-  {"frmFind",        "mnuSearchFind"},   {"frmReplace",    "mnuSearchReplace"}, {"frmSizeShift",   "mnuToolsSizeShift"},
-  {"frmNumberArrange", "mnuToolsNumberArrange"}, {"frmLineAngle", "LineAngle"},  {"frmLineR",       "LineR"},
-  {"frmLineRLine",   "LineCircleLine"},  {"frmLineRPoint", "PointLineCircle"},  {"frmCirclePoint", "CirclrLine"},
-  {"RPM",            "mnuToolsrpm"},     {"PrintSetting",  "mnuFilePrinterSetup"},
-};
-// clang-format on
-
 }  // namespace
 
 class DialogsTest : public QObject {
@@ -109,15 +97,15 @@ class DialogsTest : public QObject {
 
   // Guards against: a modeless tool of the menus (search, size shift, renumbering, calculators, printer settings)
   // renamed or recaptioned, or opening with other options, boxes or buttons available.
-  void toolDialogs_data() { AddRows(kTools); }
+  void toolDialogs_data() { AddCases("dialogs_tools.txt"); }
   void toolDialogs() {
-    const ToolRow& r = CurrentRow(kTools);
+    const QString form = CurrentCase()["name"];
     EditorSession s;
     QVERIFY(s.document());
-    s.run(r.command);
-    auto* dialog = Child<QWidget>(s.main.get(), r.name);
-    QVERIFY2(dialog && dialog->isVisible(), r.name);
-    CompareWithDump(r.name, WidgetTree(*dialog));
+    s.run(CurrentCase()["command"]);
+    auto* dialog = Child<QWidget>(s.main.get(), form);
+    QVERIFY2(dialog && dialog->isVisible(), qPrintable(form));
+    CompareWithDump(form, WidgetTree(*dialog));
   }
 
   // Guards against: the About box without its version, title or texts.

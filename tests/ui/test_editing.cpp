@@ -51,16 +51,6 @@ std::string LongProgram() {
 // The hooks' fixed date: a one-digit month and day show the leading zeros.
 constexpr quillon::CalendarDate kToday{2004, 2, 1};
 
-// Guards against the old one-level undo: cut text coming back at the caret, undo after paste deleting a later
-// selection, and generated blocks taking several steps to undo. Each edit is one step of the history.
-struct UndoRow {
-  const char *name, *edited;  // "N001 G00 X100 Z5\n" after the edit; "X100" is at 9..13
-};
-const UndoRow kUndos[] = {{"cut", "N001 G00  Z5\n"},
-                          {"paste", "N001 G00 X100 Z5\nM08"},
-                          {"generated block", "N001 G00 X100 Z5\nN000 G85 NAP1 D U W F\n"},
-                          {"typing", "N001 G00 X100 Z5\nT"}};
-
 }  // namespace
 
 class TestEditing : public QObject {
@@ -106,10 +96,11 @@ class TestEditing : public QObject {
     }
   }
 
-  void undoRedo_data() { AddRows(kUndos); }
+  // Guards against the old one-level undo: cut text coming back at the caret, undo after paste deleting a later
+  // selection, and generated blocks taking several steps to undo. Each edit is one step of the history.
+  void undoRedo_data() { AddCases("editing_undo.txt"); }
   void undoRedo() {
-    const UndoRow& r = CurrentRow(kUndos);
-    const QString original = "N001 G00 X100 Z5\n", edit = r.name;
+    const QString original = "N001 G00 X100 Z5\n", edit = CurrentCase()["name"], edited = CurrentCase()["edited"];
     EditorSession s;
     frmDocument* doc = s.document(original.toStdString(), 17, 0);
     QVERIFY(!Enabled(s, "mnuEditUndo") && !Enabled(s, "mnuEditRedo"));
@@ -130,7 +121,7 @@ class TestEditing : public QObject {
     for (const QString step : {"", "mnuEditUndo", "mnuEditRedo"}) {
       if (!step.isEmpty()) s.run(step);
       const bool undone = step == "mnuEditUndo";
-      QCOMPARE(Bytes(doc->text()), undone ? original : QString(r.edited));
+      QCOMPARE(Bytes(doc->text()), undone ? original : edited);
       QCOMPARE(Enabled(s, "mnuEditUndo"), !undone);
       QCOMPARE(Enabled(s, "mnuEditRedo"), undone);
     }
