@@ -116,9 +116,9 @@ class CuttingConditionsTest : public QObject {
   // reported as success or losing the edit.
   void refusedLoadsAndSaves_data() { AddCases("cutting_refused.txt"); }
   void refusedLoadsAndSaves() {
-    const Case c = CurrentCase();
-    const QByteArray bytes = c["bytes"].toLatin1();
-    const bool readOnlyFolder = c.yes("readOnlyFolder");
+    const Case row = CurrentCase();
+    const QByteArray bytes = row["bytes"].toLatin1();
+    const bool readOnlyFolder = row.yes("readOnlyFolder");
     const QString file = readOnlyFolder ? "/proc/self/quillon.csv" : m_dir.filePath("bad.csv");
     QFile::remove(m_dir.filePath("bad.csv"));
     if (!bytes.isEmpty() && !readOnlyFolder) WriteFile(file, bytes);
