@@ -42,6 +42,12 @@ void Fill(CalculatorDialog* dialog, const QString& entries) {
     dialog->box(e.section('=', 0, 0).mid(4).toInt())->setText(e.section('=', 1));
 }
 
+// Writes "#n" into box n: texts no calculation accepts.
+void Mark(CalculatorDialog* dialog) {
+  for (int n = 1; n <= quillon::kLastBox; ++n)
+    if (QLineEdit* box = dialog->box(n)) box->setText(QString("#%1").arg(n));
+}
+
 // Saves what a dialog looks like when QUILLON_SHOT_DIR names a folder.
 void Shot(QWidget* dialog, const QString& name) {
   const QString dir = qEnvironmentVariable("QUILLON_SHOT_DIR");
@@ -115,9 +121,8 @@ class CalculatorsTest : public QObject {
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("Command1"));
       }
       quillon::CalculatorFields marked;
-      for (int n = 1; n <= quillon::kLastBox; ++n)
-        if (QLineEdit* box = dialog->box(n))
-          box->setText(QString("#%1").arg(n)), marked.text[n] = "#" + std::to_string(n);
+      for (int n = 1; n <= quillon::kLastBox; ++n) marked.text[n] = "#" + std::to_string(n);
+      Mark(dialog);
       for (const quillon::InsertButton& b : form.buttons) {
         doc->loadText("AB");
         doc->setSelection(1, 0);
@@ -127,9 +132,7 @@ class CalculatorsTest : public QObject {
         QCOMPARE(Q(doc->text()), "A" + inserted + "B");
         QCOMPARE(doc->selStart(), 1 + static_cast<int>(inserted.size()));
         if (form.insertCloses) QTRY_VERIFY(!alive);
-        if (form.insertCloses) dialog = Open(s, MenuItemOf(form.name), Q(form.name));
-        for (int n = 1; form.insertCloses && n <= quillon::kLastBox; ++n)
-          if (QLineEdit* box = dialog->box(n)) box->setText(QString("#%1").arg(n));
+        if (form.insertCloses) Mark(dialog = Open(s, MenuItemOf(form.name), Q(form.name)));
         if (!form.insertCloses) QVERIFY(alive && alive->isVisible());
       }
     }
@@ -146,8 +149,7 @@ class CalculatorsTest : public QObject {
     w->setFocus(Qt::TabFocusReason);
     QCOMPARE(QApplication::focusWidget(), w);
     // The markers are no numbers: set after the focus moved, so no box is left holding one.
-    for (int n = 1; n <= quillon::kLastBox; ++n)
-      if (QLineEdit* box = dialog->box(n)) box->setText(QString("#%1").arg(n));
+    Mark(dialog);
     Enter(w);
     QCOMPARE(Q(doc->text()), "A" + c["inserted"] + "B");
   }

@@ -7,13 +7,11 @@
 #include "ui/check/DocumentCheck.h"
 #include "ui/check/ProblemsDock.h"
 #include "ui/documents/LineNumberGutter.h"
-#include "ui/documents/frmDocument.h"
 
 namespace {
 
 struct Session : EditorSession {
   Session() : EditorSession(false) { start({}, true); }
-  frmDocument* document(const std::string& text) { return EditorSession::document(text); }
   ProblemsDock* dock() const { return CheckProblemsDock(*main); }
   // "LINE MESSAGE [RULE]" per row.
   QStringList rows() const {

@@ -1,18 +1,12 @@
-// The cutting-condition window: loading a material file without touching a
-// document, editing cells under the number judge, saving back into the same
-// file, reverting, and the file of the last run offered at start.
+// The cutting-condition window: loading a material file without touching a document, editing cells under the number
+// judge, saving back into the same file, reverting, and the file of the last run offered at start.
 #include <QTableWidget>
 
 #include "EditorPtr.h"
 #include "test_process_support.h"
-#include "ui/documents/frmDocument.h"
 #include "ui/process/frmCuttingConditions.h"
 
 namespace {
-
-QString ShippedMaterial() {
-  return QString::fromLocal8Bit(qgetenv("QUILLON_TEST_DATA")) + "/../data/ cutting  condition /S45C.CSV";
-}
 
 // The editor shown, over its own store; nothing opened.
 struct Session : EditorSession {
@@ -45,7 +39,7 @@ class CuttingConditionsTest : public QObject {
   void openEditSaveAndPrefill() {
     const QString file = m_dir.filePath("S45C.CSV");
     QFile::remove(file);
-    QVERIFY(QFile::copy(ShippedMaterial(), file));
+    QVERIFY(QFile::copy(TestData("../data/ cutting  condition /S45C.CSV"), file));
     QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
     const QByteArray original = ReadFile(file);
     Session s;
@@ -88,8 +82,7 @@ class CuttingConditionsTest : public QObject {
     QCOMPARE(saved.count('\n'), original.count('\n'));
     for (int row = -1; row <= 34; ++row)
       if (row != 5) QCOMPARE(Record(saved, row), Record(original, row));
-    QByteArray expected = Record(original, 5);
-    QList<QByteArray> fields = expected.split(',');
+    QList<QByteArray> fields = Record(original, 5).split(',');
     fields[5] = "175";
     QCOMPARE(Record(saved, 5), fields.join(','));
     QVERIFY(!c->edited());
@@ -118,20 +111,13 @@ class CuttingConditionsTest : public QObject {
     QCOMPARE(again.main->ActiveDocument()->text(), std::string());
   }
 
-  // clang-format off
-  void refusedLoadsAndSaves_data() {
-    QTest::addColumn<QByteArray>("bytes");  // the material file; empty: the file does not exist
-    QTest::addColumn<bool>("readOnlyFolder");
-    QTest::newRow("missing file") << QByteArray() << false;
-    QTest::newRow("record with 3 fields") << QByteArray("M\r\nH\r\na,b,c\r\n") << false;
-    QTest::newRow("save cannot replace the file") << QByteArray("M\r\nH\r\na,b,1,0,1,2,3,4,5,6,7,8\r\n") << true;
-  }
-  // clang-format on
-  // Guards against a file that does not load replacing the table in use or the remembered name, and a failed
-  // save reported as success or losing the edit.
+  // Guards against a file that does not load replacing the table in use or the remembered name, and a failed save
+  // reported as success or losing the edit.
+  void refusedLoadsAndSaves_data() { AddCases("cutting_refused.txt"); }
   void refusedLoadsAndSaves() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, readOnlyFolder);
+    const Case row = CurrentCase();
+    const QByteArray bytes = row["bytes"].toLatin1();
+    const bool readOnlyFolder = row.yes("readOnlyFolder");
     const QString file = readOnlyFolder ? "/proc/self/quillon.csv" : m_dir.filePath("bad.csv");
     QFile::remove(m_dir.filePath("bad.csv"));
     if (!bytes.isEmpty() && !readOnlyFolder) WriteFile(file, bytes);

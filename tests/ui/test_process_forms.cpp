@@ -34,35 +34,27 @@ std::unique_ptr<frmProcess> ProcessDialog(const QString& command) {
   return dialog;
 }
 
-// Guards against: OK storing other values than the dialog shows, a non-number making trouble instead of 0, or keys
-// written out of order.
-struct ParameterRow {
-  const char *name, *storedMacro, *choose, *maxS, *macro, *storedMaxS;  // choose: option clicked, "" none
-};
-// The speed is read by ReadNumber (its forms: the core tests); one row proves the box goes through it.
-const ParameterRow kParameters[] = {
-    {"M441 chosen", "M421", "M441", "3000", "M441", "3000"},
-    {"M321 chosen", "M421", "M321", "3000", "M321", "3000"},
-    {"unknown macro stored shows as M441", "M999", "", "3000", "M441", "3000"},
-};
-
 }  // namespace
 
 class ProcessFormsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Guards against: Enter walking to the wrong box, skipping a box the command hides, or moving the focus where it
-  // should stay (or closing the dialog).
+  // Guards against: Enter walking to the wrong box, skipping a box the command hides, moving the focus where it should
+  // stay (or closing the dialog), and Enter in the jaw length jumping on while it is still empty.
   void enterMovesTheFocus_data() { AddCases("process_enter.txt"); }
   void enterMovesTheFocus() {
     const Case c = CurrentCase();
-    auto dialog = ProcessDialog(c["command"]);
+    Forms forms;
+    const bool ugc = c["command"] == "User Graphic Command";
+    std::unique_ptr<QDialog> dialog = ugc ? forms.make(c["command"]) : ProcessDialog(c["command"]);
     QVERIFY(dialog);
     ShowActive(*dialog);
-    dialog->box(c["from"])->setFocus();
-    QTest::keyClick(dialog->box(c["from"]), Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), dialog->box(c["to"]));
+    auto* from = Child<QLineEdit>(dialog.get(), c["from"]);
+    if (ugc) from->setText(c["text"]);
+    from->setFocus();
+    QTest::keyClick(from, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), Child(dialog.get(), c["to"]));
     QVERIFY(dialog->isVisible());
   }
 
@@ -132,27 +124,29 @@ class ProcessFormsTest : public QObject {
     }
   }
 
-  void parameterOkStoresTheDialog_data() { AddRows(kParameters); }
+  // Guards against: OK storing other values than the dialog shows, a non-number making trouble instead of 0, or keys
+  // written out of order.
+  void parameterOkStoresTheDialog_data() { AddCases("process_parameter.txt"); }
   void parameterOkStoresTheDialog() {
-    const ParameterRow& r = CurrentRow(kParameters);
+    const Case r = CurrentCase();
     Forms f;
-    f.machine.AtcMacroType = r.storedMacro;
+    f.machine.AtcMacroType = r["storedMacro"].toStdString();
     f.machine.Tallix = true;  // the macro options take input only with Tallix
     frmProcessSetup dialog(f.machine, f.store);
-    if (*r.choose) Child<QRadioButton>(&dialog, r.choose)->click();
-    Child<QLineEdit>(&dialog, "txtMaxS")->setText(r.maxS);
+    if (!r["choose"].isEmpty()) Child<QRadioButton>(&dialog, r["choose"])->click();
+    Child<QLineEdit>(&dialog, "txtMaxS")->setText(r["maxS"]);
     Child<QCheckBox>(&dialog, "ChkDoor")->click();
     Child<QRadioButton>(&dialog, "H1")->click();
     Child<QPushButton>(&dialog, "Command1")->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(f.machine.AtcMacroType, std::string(r.macro));
+    QCOMPARE(Q(f.machine.AtcMacroType), r["macro"]);
     QString stored;
     for (const auto& [n, key] : f.store.writeOrder())
       stored += QString::fromStdString(key.second + "=" + *f.store.get(key.first, key.second)) + " ";
     QCOMPARE(stored, QString("MaxS=%1 HomeX=500 HomeZ=500 AppX=200 AppZ=50 TG=False ZentorQ500=True Tallix=True "
                              "Bturret=False Measuer=False PanelChk=True AutoDoor=True TurretType=1 AtcMacroType=%2 "
                              "ToolFrom=True LoadMoniter=False ")
-                         .arg(r.storedMaxS, r.macro));
+                         .arg(r["storedMaxS"], r["macro"]));
   }
 
   // Guards against: Cancel leaking what was clicked into the record or the store.
@@ -224,21 +218,6 @@ class ProcessFormsTest : public QObject {
     QCOMPARE(tinted, run);
     for (int y = 0; box == 0 && y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x) QVERIFY(image.pixel(x, y) != magenta);
-  }
-
-  // Guards against: Enter in the jaw length jumping on while it is still empty.
-  void enterAfterJawLength() {
-    for (const char* text : {"30", ""}) {
-      Forms f;
-      frmUGC dialog(f.machine, f.table, f.ui);
-      ShowActive(dialog);
-      auto* jaw = Child<QLineEdit>(&dialog, "Text1");
-      jaw->setText(text);
-      jaw->setFocus();
-      QTest::keyClick(jaw, Qt::Key_Return);
-      QCOMPARE(QApplication::focusWidget()->objectName(), QString(*text ? "Text2" : "Text1"));
-      QVERIFY(dialog.isVisible());
-    }
   }
 
   // Guards against: the material picker starting elsewhere, losing the choice, not reloading the table, or swallowing a

@@ -1,13 +1,10 @@
-// The Toolpath dock: its toggle and kept state, the fit on first show, a
-// click on a segment moving the caret, the caret thickening its line, the
-// pointer readout, following edits, and redraws from the built paths.
+// The Toolpath dock (its toggle and kept state: test_program.cpp): the fit on first show, a click on a segment moving
+// the caret, the caret thickening its line, the pointer readout, following edits, and redraws from the built paths.
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTextBlock>
 
 #include "EditorPtr.h"
-#include "ScriptedInteraction.h"
-#include "app/settings.h"
 #include "ui/toolpath/ToolpathCommands.h"
 #include "ui/toolpath/ToolpathDock.h"
 #include "ui/toolpath/ToolpathView.h"
@@ -24,7 +21,6 @@ struct Session : EditorSession {
     main->resize(1200, 800);
     main->show();
   }
-  frmDocument* document(const std::string& text) { return EditorSession::document(text); }
   ToolpathDock* dock() const { return ToolpathDockOf(*main); }
   ToolpathView* view() const { return dock()->viewToolpath; }
   // The middle of the first segment of line (1-based) in the view.
@@ -49,21 +45,8 @@ struct Session : EditorSession {
 class TestToolpath : public QObject {
   Q_OBJECT
  private slots:
-  // Guards against a dock that forgets its state or shows without its menu tick.
-  void toggleKeptInSettings() {
-    Session s;
-    QVERIFY(!s.dock()->isVisible());
-    s.main->action("mnuViewToolpath")->trigger();
-    QVERIFY(s.dock()->isVisible());
-    QVERIFY(s.main->workspace().settings.ToolpathVisible);
-    s.dock()->close();
-    QVERIFY(!s.main->action("mnuViewToolpath")->isChecked());
-    QVERIFY(!s.main->workspace().settings.ToolpathVisible);
-  }
-
-  // Guards against the link between drawing and text broken either way: a
-  // click on a segment puts the caret on its line, and moving the caret
-  // thickens that line's segments.
+  // Guards against the link between drawing and text broken either way: a click on a segment puts the caret on its
+  // line, and moving the caret thickens that line's segments.
   void clickMovesCaretAndCaretThickens() {
     Session s;
     frmDocument* doc = s.document(kProgram);
@@ -103,9 +86,8 @@ class TestToolpath : public QObject {
     QVERIFY(std::abs(m.captured(2).toDouble() + 30) <= pixel);
   }
 
-  // Guards against a drawing that lags behind typing or redraws by
-  // re-interpreting: an edit shows within 200 ms; zoom, pan and Fit reuse
-  // the paths built for the toolpath.
+  // Guards against a drawing that lags behind typing or redraws by re-interpreting: an edit shows within 200 ms; zoom,
+  // pan and Fit reuse the paths built for the toolpath.
   void followsEditsAndRedrawsFromCache() {
     Session s;
     frmDocument* doc = s.document(kProgram);
