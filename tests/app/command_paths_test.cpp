@@ -1,8 +1,8 @@
 // Each argument of the editor's command line names one file.
 #include <gtest/gtest.h>
 
-#include "app/case_lists.h"
 #include "app/command_line.h"
+#include "support/case_suite.h"
 
 namespace quillon {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/case_lists.h"
 #include "app/machine_parameters.h"
+#include "support/case_suite.h"
 
 namespace quillon {
 namespace {

@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string>
 
-#include "app/case_lists.h"
 #include "app/menu_tree.h"
 #include "app/settings.h"
+#include "support/case_suite.h"
 #include "support/golden_file.h"
 
 namespace quillon {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/case_lists.h"
+#include "support/case_suite.h"
 
 namespace quillon {
 namespace {

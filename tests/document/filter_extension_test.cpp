@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/case_lists.h"
 #include "document/text_file.h"
+#include "support/case_suite.h"
 
 namespace quillon {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/case_lists.h"
 #include "document/date_text.h"
+#include "support/case_suite.h"
 
 namespace quillon {
 namespace {

@@ -6,12 +6,12 @@
 #include <map>
 #include <sstream>
 
-#include "app/case_lists.h"
 #include "geometry/calculator_forms.h"
 #include "geometry/point_line_circle.h"
 #include "geometry/spindle_speed.h"
 #include "numbers/nc_number.h"
 #include "support/case_file.h"
+#include "support/case_suite.h"
 #include "support/golden_file.h"
 
 namespace quillon {

@@ -6,8 +6,8 @@
 #include <map>
 #include <string>
 
-#include "app/case_lists.h"
 #include "numbers/nc_number.h"
+#include "support/case_suite.h"
 
 namespace quillon {
 namespace {

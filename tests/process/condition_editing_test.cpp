@@ -14,9 +14,6 @@
 namespace quillon {
 namespace {
 
-using testing_support::CaseRows;
-constexpr auto kName = testing_support::kRowName;
-
 struct WriteCase {
   const char *name, *bytes, *edits, *written;
 };
@@ -49,7 +46,7 @@ TEST_P(WriteBackTest, OnlyEditedRowsChange) {
       EXPECT_EQ(reread.table.cell(row, column), after.cell(row, column)) << row << "," << column;
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, WriteBackTest, (CaseRows<WriteCase, 4>("process/cases/write_back.txt")), kName);
+QUILLON_CASE_SUITE(Files, WriteBackTest, WriteCase, 4, "process/cases/write_back.txt");
 
 // Guards against Save writing over a file it cannot read back (it would lose the rows it did not understand).
 TEST(WriteBackTest, RefusesTextThatDoesNotParse) {
@@ -73,7 +70,8 @@ TEST_P(CellTextTest, JudgedByColumn) {
       << GetParam().column << " '" << GetParam().text << "'";
 }
 
-INSTANTIATE_TEST_SUITE_P(Cells, CellTextTest, (CaseRows<CellCase, 3>("process/cases/cell_text.txt")));
+INSTANTIATE_TEST_SUITE_P(Cells, CellTextTest,
+                         ::testing::ValuesIn(testing_support::LoadCases<CellCase, 3>("process/cases/cell_text.txt")));
 
 // Guards against a heading naming the wrong column, a column pre-filling another box than the one it
 // names, and a row's tool tip naming commands that do not read it (checked against the dump, which says

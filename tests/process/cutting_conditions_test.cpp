@@ -12,9 +12,6 @@
 namespace quillon {
 namespace {
 
-using testing_support::CaseRows;
-constexpr auto kName = testing_support::kRowName;
-
 const std::string kHeadings = "Material X\r\nProcess,Tool,T,Dir,Coolant,V,F,D,L,U,W,C\r\n";
 
 // Records of 12 fields whose tool number is their row, so shifts show up.
@@ -59,8 +56,7 @@ TEST_P(CuttingConditionLoadTest, ReadsOrNamesTheLine) {
     EXPECT_EQ(load.table.cell(cell.row, cell.column), cell.text) << "row " << cell.row << " column " << cell.column;
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, CuttingConditionLoadTest, (CaseRows<LoadCase, 4>("process/cases/material_load.txt")),
-                         kName);
+QUILLON_CASE_SUITE(Files, CuttingConditionLoadTest, LoadCase, 4, "process/cases/material_load.txt");
 
 // Guards against a failed load leaving a mix of two materials, and rows of the previous material surviving a shorter
 // new file.
@@ -135,8 +131,7 @@ TEST_P(CuttingConditionRowTest, ChoosesOptionsAndCopiesTexts) {
   EXPECT_EQ(texts, "5.25|150|0.30|3|1.5|0.4|0.1|C1||");
 }
 
-INSTANTIATE_TEST_SUITE_P(Options, CuttingConditionRowTest, (CaseRows<RowCase, 5>("process/cases/condition_row.txt")),
-                         kName);
+QUILLON_CASE_SUITE(Options, CuttingConditionRowTest, RowCase, 5, "process/cases/condition_row.txt");
 
 struct RowErrorCase {
   const char *name, *file;
@@ -152,8 +147,7 @@ TEST_P(CuttingConditionRowErrorTest, Throws) {
   EXPECT_EQ(testing_support::ThrownNumber([&] { LoadCuttingConditionRow(table, c.row); }), c.error);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CuttingConditionRowErrorTest,
-                         (CaseRows<RowErrorCase, 4>("process/cases/condition_row_error.txt")), kName);
+QUILLON_CASE_SUITE(Rows, CuttingConditionRowErrorTest, RowErrorCase, 4, "process/cases/condition_row_error.txt");
 
 }  // namespace
 }  // namespace quillon

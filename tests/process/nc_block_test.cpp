@@ -11,9 +11,6 @@
 namespace quillon {
 namespace {
 
-using testing_support::CaseRows;
-constexpr auto kName = testing_support::kRowName;
-
 ProcessContext Context(double tool, bool tg, bool tallix = false) {
   ProcessContext ctx;
   ctx.input.ToolNumber = tool;
@@ -47,7 +44,7 @@ TEST_P(ToolDataLinesTest, WritesTwoLinesInBothFamilies) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ToolDataLinesTest, (CaseRows<ToolDataCase, 4>("process/cases/tool_data.txt")), kName);
+QUILLON_CASE_SUITE(Rows, ToolDataLinesTest, ToolDataCase, 4, "process/cases/tool_data.txt");
 
 struct RequestCase {
   const char* name;
@@ -73,8 +70,7 @@ TEST_P(ToolRequestTest, WritesBothVariants) {
   EXPECT_EQ(rotary, c.rotary);
 }
 
-INSTANTIATE_TEST_SUITE_P(Machines, ToolRequestTest, (CaseRows<RequestCase, 8>("process/cases/tool_request.txt")),
-                         kName);
+QUILLON_CASE_SUITE(Machines, ToolRequestTest, RequestCase, 8, "process/cases/tool_request.txt");
 
 struct ToolWordsCase {
   const char* name;
@@ -93,7 +89,7 @@ TEST_P(ToolWordsTest, Writes) {
   EXPECT_EQ(ToolWords(ctx, c.copies), c.words);
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, ToolWordsTest, (CaseRows<ToolWordsCase, 6>("process/cases/tool_words.txt")), kName);
+QUILLON_CASE_SUITE(Forms, ToolWordsTest, ToolWordsCase, 6, "process/cases/tool_words.txt");
 
 struct SpeedCase {
   const char* name;
@@ -123,7 +119,7 @@ TEST_P(SpindleSpeedTest, FollowsTheRule) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rule, SpindleSpeedTest, (CaseRows<SpeedCase, 5>("process/cases/spindle_speed.txt")), kName);
+QUILLON_CASE_SUITE(Rule, SpindleSpeedTest, SpeedCase, 5, "process/cases/spindle_speed.txt");
 
 // Guards against a process error reported with another number, title or message, and a number outside the table
 // reported with nothing.

@@ -7,9 +7,6 @@
 namespace quillon {
 namespace {
 
-using testing_support::CaseRows;
-constexpr auto kName = testing_support::kRowName;
-
 struct FormatCase {
   const char* name;
   double value;
@@ -29,8 +26,7 @@ TEST_P(FormatNcNumberTest, WritesAndCutsTheCallersVariable) {
   EXPECT_EQ(FormatNcNumber(c.value + 0.0), c.text);  // the computed-value overload
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, FormatNcNumberTest, (CaseRows<FormatCase, 4>("process/cases/format_number.txt")),
-                         kName);
+QUILLON_CASE_SUITE(Edges, FormatNcNumberTest, FormatCase, 4, "process/cases/format_number.txt");
 
 // Guards against the float overload capturing whole-number arguments (an ambiguous call or a float-rounded 16777217).
 TEST(FormatNcNumberTest, WholeNumbersStayDouble) { EXPECT_EQ(FormatNcNumber(16777217), "16777217"); }
@@ -53,8 +49,7 @@ TEST_P(SinglePrecisionTest, WritesWhatWasTyped) {
   EXPECT_EQ(WidenSingle(value), c.wide);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, SinglePrecisionTest, (CaseRows<SingleCase, 4>("process/cases/single_precision.txt")),
-                         kName);
+QUILLON_CASE_SUITE(Boxes, SinglePrecisionTest, SingleCase, 4, "process/cases/single_precision.txt");
 
 struct TwoDigitCase {
   const char* name;
@@ -71,7 +66,7 @@ TEST_P(FormatTwoDigitTest, WritesAndCuts) {
   EXPECT_EQ(n, std::stod(GetParam().text));
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, FormatTwoDigitTest, (CaseRows<TwoDigitCase, 3>("process/cases/two_digit.txt")), kName);
+QUILLON_CASE_SUITE(Edges, FormatTwoDigitTest, TwoDigitCase, 3, "process/cases/two_digit.txt");
 
 struct ReadCase {
   const char *name, *text;
@@ -84,7 +79,7 @@ class ReadNumberTest : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadNumberTest, ReadsTheLeadingNumber) { EXPECT_DOUBLE_EQ(ReadNumber(GetParam().text), GetParam().value); }
 
-INSTANTIATE_TEST_SUITE_P(Lenient, ReadNumberTest, (CaseRows<ReadCase, 3>("process/cases/read_number.txt")), kName);
+QUILLON_CASE_SUITE(Lenient, ReadNumberTest, ReadCase, 3, "process/cases/read_number.txt");
 
 }  // namespace
 }  // namespace quillon

@@ -14,9 +14,6 @@
 namespace quillon {
 namespace {
 
-using testing_support::CaseRows;
-constexpr auto kName = testing_support::kRowName;
-
 const ProcessCommand kRowFive{"ProcessDummy", CommandDialog::Process, 5, nullptr, nullptr};
 const ProcessCommand kNoRow{"ProcessDummy", CommandDialog::Process, 0, nullptr, nullptr};
 
@@ -58,13 +55,12 @@ class ProcessBoxVisibleTest : public ::testing::TestWithParam<VisibleCase> {};
 TEST_P(ProcessBoxVisibleTest, FollowsDesignAndSetup) {
   const auto& c = GetParam();
   ProcessDialogSetup setup;
-  setup.hidden = testing_support::Split(c.hidden, ' ');
-  setup.shown = testing_support::Split(c.shown, ' ');
+  setup.hidden = testing_support::SplitList(c.hidden, ' ');
+  setup.shown = testing_support::SplitList(c.shown, ' ');
   EXPECT_EQ(ProcessBoxVisible(setup, c.box), c.visible);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, ProcessBoxVisibleTest, (CaseRows<VisibleCase, 5>("process/cases/box_visible.txt")),
-                         kName);
+QUILLON_CASE_SUITE(Boxes, ProcessBoxVisibleTest, VisibleCase, 5, "process/cases/box_visible.txt");
 
 // Test generators: one leaves a spindle speed, one fails after changing it.
 DocumentEdit Succeeds(ProcessContext& ctx) {
@@ -108,8 +104,7 @@ TEST_P(RunProcessCommandTest, KeepsWhatTheDialogConfirmed) {
   EXPECT_TRUE(!c.keepsZeroShift || shift->second == 12.3);  // as typed, not via single precision
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, RunProcessCommandTest, (CaseRows<RunCase, 5>("process/cases/run_command.txt")),
-                         kName);
+QUILLON_CASE_SUITE(Commands, RunProcessCommandTest, RunCase, 5, "process/cases/run_command.txt");
 
 struct ApplyCase {
   const char *name, *text;
@@ -132,7 +127,7 @@ TEST_P(ApplyDocumentEditTest, ReplacesSelectionAndAppends) {
   EXPECT_EQ(applied.caret, c.caret);
 }
 
-INSTANTIATE_TEST_SUITE_P(Edits, ApplyDocumentEditTest, (CaseRows<ApplyCase, 9>("process/cases/apply_edit.txt")), kName);
+QUILLON_CASE_SUITE(Edits, ApplyDocumentEditTest, ApplyCase, 9, "process/cases/apply_edit.txt");
 
 // Guards against threading dividing by (or computing from) a negative reference diameter: only d > 0 recomputes,
 // otherwise the last speed stays.

@@ -9,18 +9,11 @@
 #include <vector>
 
 #include "numbers/process_error.h"
-#include "support/case_file.h"
-#include "support/param_name.h"
+#include "support/case_suite.h"
 
 namespace quillon::testing_support {
 
 using Boxes = std::map<std::string, std::string>;
-
-// The rows of tests/<relPath> as the parameters of a suite.
-template <class Case, std::size_t N>
-auto CaseRows(const std::string& relPath) {
-  return ::testing::ValuesIn(LoadCases<Case, N>(relPath));
-}
 
 inline int Count(const std::string& text, const std::string& piece) {
   int n = 0;
@@ -45,14 +38,6 @@ inline Boxes ParseBoxes(const std::string& words) {
   return boxes;
 }
 
-// The pieces of text between the separators; "" has none.
-inline std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> pieces;
-  std::istringstream in(text);
-  for (std::string piece; std::getline(in, piece, separator);) pieces.push_back(piece);
-  return pieces;
-}
-
 struct Cell {
   int row, column;
   std::string text;
@@ -61,7 +46,7 @@ struct Cell {
 // "1,3=12|2,6=a, b" as {{1, 3, "12"}, {2, 6, "a, b"}}; "" is no cell.
 inline std::vector<Cell> ParseCells(const std::string& text) {
   std::vector<Cell> cells;
-  for (const std::string& cell : Split(text, '|'))
+  for (const std::string& cell : SplitList(text))
     cells.push_back({std::stoi(cell), std::stoi(cell.substr(cell.find(',') + 1)), cell.substr(cell.find('=') + 1)});
   return cells;
 }

@@ -14,7 +14,6 @@ namespace {
 
 using testing_support::AfterCaret;
 using testing_support::AtCaret;
-using testing_support::CaseRows;
 using testing_support::Count;
 using testing_support::Parts;
 
@@ -50,9 +49,10 @@ TEST_P(MeasurementPlacementTest, CallAtCaretSubprogramAtEnd) {
   EXPECT_EQ(once.text, "N001 A\n" + std::string(c.call) + "N002 B\n" + out.appendAtEnd);
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, MeasurementPlacementTest,
-                         (CaseRows<PlacementCase, 3>("process_rotary/cases/measurement_placement.txt")),
-                         [](const auto& row) { return std::string(row.param.command).substr(14); });
+INSTANTIATE_TEST_SUITE_P(
+    Commands, MeasurementPlacementTest,
+    ::testing::ValuesIn(testing_support::LoadCases<PlacementCase, 3>("process_rotary/cases/measurement_placement.txt")),
+    [](const auto& row) { return std::string(row.param.command).substr(14); });
 
 // Guards against a second run replacing the first subprogram or putting its call after the subprograms.
 TEST(MeasurementPlacementTest, TwoRunsAppendTwoSubprograms) {

@@ -17,13 +17,10 @@ namespace quillon {
 namespace {
 
 using testing_support::Boxes;
-using testing_support::CaseRows;
 using testing_support::Count;
 using testing_support::LineStarting;
 using testing_support::ParseBoxes;
 using testing_support::ThrownNumber;
-
-constexpr auto kName = testing_support::kRowName;
 
 // Inputs every rotary command accepts; a case overrides what it is about. Drill D10 with V30 gives S = floor(30000 /
 // 3.14 / 10 / 10) * 10 = 950.
@@ -64,7 +61,7 @@ TEST_P(CycleLineTest, WritesTheLine) {
   EXPECT_EQ(LineStarting(Generate(c.command, ParseBoxes(c.overrides)), c.prefix), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, CycleLineTest, (CaseRows<CycleCase, 5>("process_rotary/cases/cycle_line.txt")), kName);
+QUILLON_CASE_SUITE(Edges, CycleLineTest, CycleCase, 5, "process_rotary/cases/cycle_line.txt");
 
 // Guards against: the speed rule skipped for V <= 0 (as turning does), a zero tool diameter dividing without the error,
 // the frame switches leaking across the four families (NOEX lines without ToolFrom, tool requests without Tallix, a
@@ -124,8 +121,7 @@ TEST_P(CircleDepthTest, StepsDown) {
   EXPECT_EQ(Count(nc, " G41"), c.passes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, CircleDepthTest, (CaseRows<DepthCase, 6>("process_rotary/cases/circle_depth.txt")),
-                         kName);
+QUILLON_CASE_SUITE(Steps, CircleDepthTest, DepthCase, 6, "process_rotary/cases/circle_depth.txt");
 
 // Guards against a step far below the depth writing passes until memory runs out: 100 / 0.001 = 100000 passes is
 // refused with error 14, nothing written; 10 / 0.001 = 10000 passes (the last one at the bottom) is still written.

@@ -18,9 +18,6 @@
 namespace quillon {
 namespace {
 
-using testing_support::CaseRows;
-constexpr auto kName = testing_support::kRowName;
-
 bool HasLine(const std::string& text, const std::string& line) {
   return ("\n" + text).find("\n" + line + "\n") != std::string::npos;
 }
@@ -48,13 +45,13 @@ TEST_P(OugcTest, WritesExactlyTheLinesOfItsCase) {
   const std::string text = BuildOugcText(v, d);
   EXPECT_TRUE(text.starts_with("\t\n----------< USER GRAPHIC COMMAND >----------\nOUGC\n")) << text;
   EXPECT_TRUE(text.ends_with("N000 DRAW\nNRTS RTS\n")) << text;
-  for (const auto& line : testing_support::Split(c.present, '|'))
+  for (const auto& line : testing_support::SplitList(c.present, '|'))
     EXPECT_TRUE(HasLine(text, line)) << line << "\n" << text;
-  for (const auto& line : testing_support::Split(c.absent, '|'))
+  for (const auto& line : testing_support::SplitList(c.absent, '|'))
     EXPECT_FALSE(HasLine(text, line)) << line << "\n" << text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, OugcTest, (CaseRows<OugcCase, 6>("process_rotary/cases/ougc.txt")), kName);
+QUILLON_CASE_SUITE(Cases, OugcTest, OugcCase, 6, "process_rotary/cases/ougc.txt");
 
 struct FrameCase {
   const char *name, *machine, *head, *tail;  // machine: "Key=value" apart by blanks, as the settings hold them
@@ -73,7 +70,7 @@ TEST_P(UgcFrameTest, HeadAndTail) {
   EXPECT_EQ(BuildUgcTail(machine), c.tail);
 }
 
-INSTANTIATE_TEST_SUITE_P(Machines, UgcFrameTest, (CaseRows<FrameCase, 4>("process_rotary/cases/ugc_frame.txt")), kName);
+QUILLON_CASE_SUITE(Machines, UgcFrameTest, FrameCase, 4, "process_rotary/cases/ugc_frame.txt");
 
 // Guards against the kept values missing their whole-number rule or not being left for the generators that pre-fill
 // from them.

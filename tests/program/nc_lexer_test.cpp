@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/case_lists.h"
+#include "support/case_suite.h"
 #include "support/param_name.h"
 
 namespace quillon {

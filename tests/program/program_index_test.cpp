@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/case_lists.h"
 #include "program/outline.h"
 #include "program/program_lines.h"
 #include "support/case_file.h"
+#include "support/case_suite.h"
 
 namespace quillon {
 namespace {

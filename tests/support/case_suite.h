@@ -1,6 +1,5 @@
 #pragma once
-// Case-file helpers of the app, document, numbers, geometry and program tests: a suite over the rows of a case file,
-// and a list column split into its items.
+// Case-file helpers of the core tests: a suite over the rows of a case file, and a list column split into its items.
 #include <gtest/gtest.h>
 
 #include <string>
