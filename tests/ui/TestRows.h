@@ -4,25 +4,12 @@
 #include <QString>
 #include <QVariantMap>
 #include <QtTest>
-#include <cstddef>
 #include <string>
 #include <string_view>
 
 // Document bytes as a QString, one character per byte, for QCOMPARE.
 inline QString Bytes(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 inline QString Q(std::string_view s) { return Bytes(s); }
-
-// QtTest rows from a table: each row is named by its first field.
-template <class Row, std::size_t N>
-void AddRows(const Row (&rows)[N]) {
-  QTest::addColumn<int>("row");
-  for (std::size_t i = 0; i < N; ++i) QTest::newRow(rows[i].name) << static_cast<int>(i);
-}
-template <class Row, std::size_t N>
-const Row& CurrentRow(const Row (&rows)[N]) {
-  QFETCH(int, row);
-  return rows[row];
-}
 
 // One row of a case file: its fields by column name.
 struct Case {
