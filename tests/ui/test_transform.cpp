@@ -71,7 +71,9 @@ class TestTransform : public QObject {
   // Guards against a modal tool, Continue usable while the run stops at M02, the find box not taking the selection, the
   // selection not following the search, a missing end message, "from top" not restarting or staying ticked, the tools
   // writing back a copy taken when they opened or rewriting what stands at a moved caret, Next Find not continuing
-  // after the selection or resetting the run's count, and typed keys not moving the place the next search starts.
+  // after the selection or resetting the run's count, typed keys not moving the place the next search starts, size
+  // shift's Change / Skip / All Change wired to the wrong step, an unhandled division by zero or the dialog closing,
+  // and entries or a calculation that make no sense being run (the tool says why and the text stays).
   void stepsThroughTheTools_data() { AddCases("transform_steps.txt"); }
   void stepsThroughTheTools() {
     const Case c = CurrentCase();
@@ -132,22 +134,6 @@ class TestTransform : public QObject {
     QCOMPARE(Bytes(doc->text()), "(A)" + text);
     doc->txtText->undo();
     QCOMPARE(Bytes(doc->text()), text);
-  }
-
-  // Guards against Change / Skip / All Change of size shift wired to the wrong step, an unhandled division by zero, and
-  // the dialog closing.
-  void sizeShiftThroughTheDialog_data() { AddCases("transform_size_shift.txt"); }
-  void sizeShiftThroughTheDialog() {
-    const Case c = CurrentCase();
-    EditorSession s;
-    frmDocument* doc = s.document(c["text"].toStdString());
-    s.run("mnuToolsSizeShift");
-    Type(s, "frmSizeShift", c["entries"]);
-    for (QChar p : c["presses"])
-      Button(s, "frmSizeShift", p == 'C' ? "Change" : p == 'S' ? "NextFind" : "AllChange")->click();
-    QCOMPARE(Bytes(doc->text()), c["expected"]);
-    QCOMPARE(LastMessage(s), c["message"]);
-    QVERIFY(Form(s, "frmSizeShift")->isVisible());
   }
 
   // Guards against Enter in an entry box running the tool early instead of walking the boxes, and O  K acting as a
@@ -211,22 +197,6 @@ class TestTransform : public QObject {
     QVERIFY(s.document("X1"));
     s.run(command);
     QVERIFY(Control<QCheckBox>(s, form, box)->isChecked());
-  }
-
-  // Guards against renumber entries or a calculation that make no sense being run: the tool says why and the text
-  // stays.
-  void nonsenseValuesRefused_data() { AddCases("transform_refused.txt"); }
-  void nonsenseValuesRefused() {
-    const Case c = CurrentCase();
-    const QString form = c["form"];
-    EditorSession s;
-    frmDocument* doc = s.document("G00 X5");
-    s.run(c["command"]);
-    if (form == "frmReplace") Control<QCheckBox>(s, form, "RegularExpression")->click();
-    Type(s, form, c["entries"]);
-    Button(s, form, c["button"])->click();
-    QCOMPARE(LastMessage(s), c["message"]);
-    QCOMPARE(Bytes(doc->text()), QString("G00 X5"));
   }
 
   // Guards against the toggle and its toolbar button drifting apart.
