@@ -48,12 +48,6 @@ void Mark(CalculatorDialog* dialog) {
     if (QLineEdit* box = dialog->box(n)) box->setText(QString("#%1").arg(n));
 }
 
-// Saves what a dialog looks like when QUILLON_SHOT_DIR names a folder.
-void Shot(QWidget* dialog, const QString& name) {
-  const QString dir = qEnvironmentVariable("QUILLON_SHOT_DIR");
-  if (!dir.isEmpty()) dialog->grab().save(dir + "/" + name + ".png");
-}
-
 // The menu item of each calculator form.
 QString MenuItemOf(const std::string& form) {
   static const QMap<QString, QString> items{{"frmLineAngle", "LineAngle"},
@@ -91,7 +85,6 @@ class CalculatorsTest : public QObject {
       for (const auto& circle : picture->figure().circles)
         QVERIFY(picture->rect().contains(picture->toWidget(circle.centre).toPoint()));
     }
-    Shot(dialog, form);
     QPointer<QWidget> alive(dialog);
     QTest::mouseClick(Child<QPushButton>(dialog, c["button"]), Qt::LeftButton);
     QCOMPARE(Q(doc->text()), expected);
@@ -171,7 +164,6 @@ class CalculatorsTest : public QObject {
     QTest::mouseClick(check, Qt::LeftButton);
     QVERIFY(check->isChecked());
     QCOMPARE(dialog->drawing()->figure().view.width, 25.0);  // 5 R
-    Shot(dialog, "frmLineRLine-zoom");
     Type(dialog, "Text9", "");
     Enter(Child(dialog, "Text9"));
     QVERIFY(!check->isEnabled());
@@ -189,7 +181,6 @@ class CalculatorsTest : public QObject {
     QCOMPARE(picture->cursor().shape(), Qt::CrossCursor);
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(picture->figure().text, std::string("Calculation is impossible!!"));
-    Shot(dialog, "frmLineR-impossible");
     dialog->box(4)->setText("20");
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(10, 10));
     QVERIFY(picture->figure().text.empty());

@@ -28,6 +28,14 @@ void Type(const EditorSession& s, const QString& form, const QString& entries) {
 QString LastMessage(const EditorSession& s) {
   return s.ui.messages.empty() ? QString() : s.ui.messages.back().title + "|" + s.ui.messages.back().text;
 }
+// Real key events on txtText: \t TAB, \b Backspace, \r Enter, any other character typed.
+void Keys(frmDocument* doc, const QString& keys) {
+  static const QMap<QChar, Qt::Key> kKeys{{'\t', Qt::Key_Tab}, {'\b', Qt::Key_Backspace}, {'\r', Qt::Key_Return}};
+  for (QChar k : keys) {
+    if (kKeys.contains(k)) QTest::keyClick(doc->txtText, kKeys[k]);
+    if (!kKeys.contains(k)) QTest::keyClicks(doc->txtText, QString(k));
+  }
+}
 
 }  // namespace
 
@@ -35,16 +43,6 @@ class TestTransform : public QObject {
   Q_OBJECT
 
  private slots:
-  // Guards against a modal tool (the user could not go on typing while it is open).
-  void toolsAreModeless() {
-    EditorSession s;
-    QVERIFY(s.document("G00 X1\n"));
-    for (const char* command : {"mnuSearchFind", "mnuSearchReplace", "mnuToolsSizeShift", "mnuToolsNumberArrange"})
-      s.run(command);
-    for (const char* form : {"frmFind", "frmReplace", "frmSizeShift", "frmNumberArrange"})
-      QVERIFY2(Form(s, form) && Form(s, form)->isVisible() && !Form(s, form)->isModal(), form);
-  }
-
   // Guards against action buttons usable with an empty box, and Change not being the default button exactly while both
   // boxes hold text.
   void buttonsFollowTheBoxes_data() { AddCases("transform_buttons.txt"); }
@@ -70,75 +68,43 @@ class TestTransform : public QObject {
     expect(false);
   }
 
-  // Guards against Continue staying usable while the run stops at M02.
-  void stopM02DisablesContinue() {
+  // Guards against a modal tool, Continue usable while the run stops at M02, the find box not taking the selection, the
+  // selection not following the search, a missing end message, "from top" not restarting or staying ticked, the tools
+  // writing back a copy taken when they opened or rewriting what stands at a moved caret, Next Find not continuing
+  // after the selection or resetting the run's count, typed keys not moving the place the next search starts, size
+  // shift's Change / Skip / All Change wired to the wrong step, an unhandled division by zero or the dialog closing,
+  // and entries or a calculation that make no sense being run (the tool says why and the text stays).
+  void stepsThroughTheTools_data() { AddCases("transform_steps.txt"); }
+  void stepsThroughTheTools() {
+    const Case c = CurrentCase();
     EditorSession s;
-    QVERIFY(s.document("G00\n"));
-    s.run("mnuToolsNumberArrange");
-    auto* stop = Control<QCheckBox>(s, "frmNumberArrange", "StopM02");
-    auto* cont = Control<QCheckBox>(s, "frmNumberArrange", "Continue");
-    for (bool stopped : {true, false}) {
-      stop->click();
-      QCOMPARE(cont->isEnabled(), !stopped);
+    frmDocument* doc = s.document(c["text"].toStdString());
+    static const QStringList kVerbs = QString(
+                                          "run type click close select keys =sel =text =msg =box =checked =enabled "
+                                          "=modeless =searchPos")
+                                          .split(' ');
+    for (const QString& step : c["steps"].split(" ; ")) {
+      const QString verb = step.section(' ', 0, 0), form = step.section(' ', 1, 1), after = step.section(' ', 2);
+      QString rest = step.section(' ', 1);
+      if (rest.size() >= 2 && rest.startsWith('"') && rest.endsWith('"')) rest = rest.mid(1, rest.size() - 2);
+      const auto yes = [&] { return step.section(' ', 3) == "yes"; };
+      QVERIFY2(kVerbs.contains(verb), qPrintable(step));
+      if (verb == "run") s.run(rest);
+      if (verb == "type") Type(s, form, after);
+      if (verb == "click") Control<QAbstractButton>(s, form, after)->click();
+      if (verb == "close") Form(s, form)->close();
+      if (verb == "select") doc->setSelection(form.toInt(), after.toInt());
+      if (verb == "keys") Keys(doc, rest);
+      if (verb == "=sel") QCOMPARE(QString("%1 %2").arg(doc->selStart()).arg(doc->selLength()), rest);
+      if (verb == "=text") QCOMPARE(Bytes(doc->text()), rest);
+      if (verb == "=msg") QCOMPARE(LastMessage(s), rest);
+      if (verb == "=box") QCOMPARE(Control<QLineEdit>(s, form, after.section(' ', 0, 0))->text(), step.section(' ', 3));
+      if (verb == "=checked") QCOMPARE(Control<QAbstractButton>(s, form, after.section(' ', 0, 0))->isChecked(), yes());
+      if (verb == "=enabled") QCOMPARE(Control(s, form, after.section(' ', 0, 0))->isEnabled(), yes());
+      for (const QString& f : verb == "=modeless" ? rest.split(' ') : QStringList())
+        QVERIFY2(Form(s, f) && Form(s, f)->isVisible() && !Form(s, f)->isModal(), qPrintable(f));
+      if (verb == "=searchPos") QCOMPARE(TransformSearchState(*s.main).searchPos, std::size_t(rest.toInt()));
     }
-  }
-
-  // Guards against the find box not taking the document's selection.
-  void openingTakesSelection() {
-    EditorSession s;
-    QVERIFY(s.document("G00 X100.\n", 4, 1));
-    s.run("mnuSearchReplace");
-    QCOMPARE(Control<QLineEdit>(s, "frmReplace", "txtFind")->text(), QString("X"));
-    s.main->ActiveDocument()->setSelection(0, 0);
-    s.run("mnuSearchReplace");
-    QCOMPARE(Control<QLineEdit>(s, "frmReplace", "txtFind")->text(), QString());
-  }
-
-  // Guards against the selection not following the search, a missing end message, and "from top" not restarting or
-  // staying ticked.
-  void findSelectsInTheDocument() {
-    EditorSession s;
-    frmDocument* doc = s.document("NOEX MAX x X1");
-    s.run("mnuSearchFind");
-    Type(s, "frmFind", "txtFind=X");
-    QPushButton* next = Button(s, "frmFind", "NextFind");
-    for (int start : {3, 7, 11}) {
-      next->click();
-      QCOMPARE(doc->selStart(), start);
-      QCOMPARE(doc->selLength(), 1);
-    }
-    QVERIFY(s.ui.messages.empty());
-    next->click();
-    QCOMPARE(LastMessage(s), QString("Find|\"X\" not find."));
-    Control<QCheckBox>(s, "frmFind", "Check1")->setChecked(true);
-    next->click();
-    QCOMPARE(doc->selStart(), 3);
-    QVERIFY(!Control<QCheckBox>(s, "frmFind", "Check1")->isChecked());
-  }
-
-  // Guards against the modeless tools writing back a copy taken when the dialog opened (text typed meanwhile lost) and
-  // against rewriting what stands at a moved caret.
-  void replaceFollowsTheCurrentText() {
-    EditorSession s;
-    frmDocument* doc = s.document("X1 X2 X3");
-    s.run("mnuSearchReplace");
-    Type(s, "frmReplace", "txtFind=X txtReplace=U");
-    QPushButton* change = Button(s, "frmReplace", "Change");
-    change->click();  // selects X at 0
-    QCOMPARE(doc->selStart(), 0);
-    doc->setSelection(8, 0);
-    QTest::keyClicks(doc->txtText, " G00");  // typed at the end meanwhile
-    QCOMPARE(Bytes(doc->text()), QString("X1 X2 X3 G00"));
-    // the caret no longer stands on X: nothing is rewritten, the search goes on from the caret
-    change->click();
-    QCOMPARE(Bytes(doc->text()), QString("X1 X2 X3 G00"));
-    QCOMPARE(LastMessage(s), QString("Character列Change|\"X\" 見つかりませんでした."));
-    Control<QCheckBox>(s, "frmReplace", "Check1")->setChecked(true);
-    change->click();  // from the top: selects X at 0
-    change->click();  // changes it, selects X at 3
-    QCOMPARE(Bytes(doc->text()), QString("U1 X2 X3 G00"));
-    QCOMPARE(doc->selStart(), 3);
-    QCOMPARE(doc->selLength(), 1);
   }
 
   // Guards against All Change throwing away the undo history and the scroll position by replacing the whole widget
@@ -168,22 +134,6 @@ class TestTransform : public QObject {
     QCOMPARE(Bytes(doc->text()), "(A)" + text);
     doc->txtText->undo();
     QCOMPARE(Bytes(doc->text()), text);
-  }
-
-  // Guards against Change / Skip / All Change of size shift wired to the wrong step, an unhandled division by zero, and
-  // the dialog closing.
-  void sizeShiftThroughTheDialog_data() { AddCases("transform_size_shift.txt"); }
-  void sizeShiftThroughTheDialog() {
-    const Case c = CurrentCase();
-    EditorSession s;
-    frmDocument* doc = s.document(c["text"].toStdString());
-    s.run("mnuToolsSizeShift");
-    Type(s, "frmSizeShift", c["entries"]);
-    for (QChar p : c["presses"])
-      Button(s, "frmSizeShift", p == 'C' ? "Change" : p == 'S' ? "NextFind" : "AllChange")->click();
-    QCOMPARE(Bytes(doc->text()), c["expected"]);
-    QCOMPARE(LastMessage(s), c["message"]);
-    QVERIFY(Form(s, "frmSizeShift")->isVisible());
   }
 
   // Guards against Enter in an entry box running the tool early instead of walking the boxes, and O  K acting as a
@@ -249,36 +199,6 @@ class TestTransform : public QObject {
     QVERIFY(Control<QCheckBox>(s, form, box)->isChecked());
   }
 
-  // Guards against renumber entries or a calculation that make no sense being run: the tool says why and the text
-  // stays.
-  void nonsenseValuesRefused_data() { AddCases("transform_refused.txt"); }
-  void nonsenseValuesRefused() {
-    const Case c = CurrentCase();
-    const QString form = c["form"];
-    EditorSession s;
-    frmDocument* doc = s.document("G00 X5");
-    s.run(c["command"]);
-    if (form == "frmReplace") Control<QCheckBox>(s, form, "RegularExpression")->click();
-    Type(s, form, c["entries"]);
-    Button(s, form, c["button"])->click();
-    QCOMPARE(LastMessage(s), c["message"]);
-    QCOMPARE(Bytes(doc->text()), QString("G00 X5"));
-  }
-
-  // Guards against Next Find not continuing after the selection or resetting the run's count (its F3 key: the frmMain
-  // dump of test_dialogs.cpp).
-  void nextFindCommand() {
-    EditorSession s;
-    frmDocument* doc = s.document("X1 X2 X3", 3, 1);
-    s.run("mnuSearchFind");  // the find text is now "X"
-    Form(s, "frmFind")->close();
-    s.run("mnuSearchNextFind");
-    QCOMPARE(doc->selStart(), 6);
-    s.run("mnuSearchNextFind");
-    QCOMPARE(LastMessage(s), QString(" Fund |\"X\"は見つかりませんでした . "));
-    QCOMPARE(doc->selStart(), 6);
-  }
-
   // Guards against the toggle and its toolbar button drifting apart.
   void autoNumberToggle() {
     EditorSession s;
@@ -301,30 +221,8 @@ class TestTransform : public QObject {
     EditorSession s;
     frmDocument* doc = s.document(c["text"].toStdString(), c.number("caret"));
     if (c.yes("on")) s.run("mnuToolsAutoNo");
-    static const QMap<QChar, Qt::Key> kKeys{{'\t', Qt::Key_Tab}, {'\b', Qt::Key_Backspace}, {'\r', Qt::Key_Return}};
-    for (QChar k : c["keys"]) {
-      if (kKeys.contains(k)) QTest::keyClick(doc->txtText, kKeys[k]);
-      if (!kKeys.contains(k)) QTest::keyClicks(doc->txtText, QString(k));
-    }
+    Keys(doc, c["keys"]);
     QCOMPARE(Bytes(doc->text()), c["expected"]);
-  }
-
-  // Guards against typed keys not moving the place the next search starts.
-  void typedKeyMovesSearchPos() {
-    EditorSession s;
-    frmDocument* doc = s.document("X1 X2\nX3\n");
-    s.run("mnuSearchFind");
-    Type(s, "frmFind", "txtFind=X");
-    s.run("mnuToolsAutoNo");
-    doc->setSelection(6, 0);  // start of the second line
-    QTest::keyClicks(doc->txtText, "G");
-    // "N000 " went in at 6 before the key; the search starts at the caret the key saw
-    QCOMPARE(TransformSearchState(*s.main).searchPos, std::size_t{6});
-    QTest::keyClick(doc->txtText, Qt::Key_Backspace);  // not examined: removes G, caret 11
-    QCOMPARE(TransformSearchState(*s.main).searchPos, std::size_t{6});
-    QTest::keyClicks(doc->txtText, "1");
-    QCOMPARE(TransformSearchState(*s.main).searchPos, std::size_t{11});
-    QCOMPARE(Bytes(doc->text()), QString("X1 X2\nN000 1X3\n"));
   }
 };
 
