@@ -74,21 +74,33 @@ class TestEditing : public QObject {
     EditorSession s;
     frmDocument* doc = s.document(c["before"].toStdString(), c.number("start"), c.number("length"));
     const QString control = c["control"];
-    if (control.startsWith("text:"))
-      QVERIFY(s.main->documentHost().apply(quillon::InsertAtSelection(control.mid(5).toStdString())));
-    else
+    const QStringList text = control.mid(5).split('|');  // the text, then the caret in it and the text for the end
+    if (!control.startsWith("text:"))
       s.run(control);
+    else if (text.size() == 1)
+      QVERIFY(s.main->documentHost().apply(quillon::InsertAtSelection(text[0].toStdString())));
+    else
+      QVERIFY(s.main->documentHost().apply(
+          quillon::InsertAtSelection(text[0].toStdString(), text[1].toUInt(), text[2].toStdString())));
     QCOMPARE(Bytes(doc->text()), c["after"]);
     QCOMPARE(doc->selStart(), c.number("caret"));
     QCOMPARE(doc->selLength(), 0);
     QVERIFY(doc->DataChanged() && s.ui.messages.empty());
+    doc->txtText->undo();  // one step
+    QCOMPARE(Bytes(doc->text()), c["before"]);
   }
 
-  // Guards against a command without a document inserting somewhere or failing silently.
+  // Guards against a command or process output without a document inserting somewhere or failing silently, and a
+  // report of no error showing a message.
   void noDocumentWarns() {
-    for (const auto& [control, index] : {std::pair{"GcodeG71", 0}, {"mnuGcodeRask", 2}, {"mnuInsertDate", 0}}) {
+    for (const auto& [control, index] :
+         {std::pair{"GcodeG71", 0}, {"mnuGcodeRask", 2}, {"mnuInsertDate", 0}, {"", 0}}) {
       EditorSession s;
-      s.run(control, index);
+      if (*control)
+        s.run(control, index);
+      else  // process output
+        QVERIFY(!s.main->documentHost().apply(quillon::InsertAtSelection("AB", 1, "C")));
+      s.main->documentHost().ReportProcessError(0);
       QCOMPARE(s.ui.messages.size(), std::size_t{1});
       QCOMPARE(s.ui.messages[0].title + "|" + s.ui.messages[0].text,
                QString(" 91 error |Not file open. Can not insert."));
