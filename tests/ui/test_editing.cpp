@@ -208,29 +208,6 @@ class TestEditing : public QObject {
     QVERIFY(s.ui.messages.empty() && s.main->documents().isEmpty());
   }
 
-  void insertSubProgram_data() { AddCases("editing_sub_program.txt"); }
-  void insertSubProgram() {
-    const Case c = CurrentCase();
-    const int size = c.number("size");
-    EditorSession s;
-    s.ws().settings.InsertPathName = "/start/folder";
-    frmDocument* doc = s.document("X");
-    const QString folder = s.path("subs"), path = folder + "/O9000.ssb",
-                  message = c["message"].contains("%1") ? c["message"].arg(path) : c["message"];
-    QDir().mkpath(folder);
-    if (size > 0) WriteFile(path, QByteArray(size - 2, 'A') + "\r\n");  // size - 2 bytes of "A" and one CR LF
-    if (size != 0) s.ui.openAnswers.push_back(ScriptedInteraction::pick(path));
-    s.run("mnuInsertFile");
-    QCOMPARE(s.ui.openStartFolders, std::vector<QString>{"/start/folder"});
-    QCOMPARE(s.ui.openFilters[0], QString("All Files (*.*)|*.*|LIB File (*.lib)|*.lib|System Sub (*.ssb)|*.ssb"));
-    QCOMPARE(QString::fromStdString(s.ws().settings.InsertPathName), size == 0 ? "/start/folder" : folder);
-    const bool inserted = size == 65000;
-    QCOMPARE(Bytes(doc->text()), inserted ? QString(size - 2, 'A') + "\nX" : QString("X"));
-    QCOMPARE(doc->selStart(), inserted ? size - 1 : 0);
-    QCOMPARE(s.ui.messages.size(), std::size_t{message.isEmpty() ? 0u : 1u});
-    if (!message.isEmpty()) QCOMPARE(s.ui.messages[0].text, message);
-  }
-
   // Guards against writing into the application folder and against the shipped comment being inserted with its file's
   // line ends.
   void fixComment() {

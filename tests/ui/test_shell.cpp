@@ -223,25 +223,33 @@ class ShellTest : public QObject {
     QVERIFY(!QFile::exists(last->caption().toUpper()) || last->caption() == last->caption().toUpper());
   }
 
-  void open_data() { AddCases("shell_open.txt"); }
-  void open() {
+  // Guards against: the size rule off by one, the folder not remembered, a cancelled dialog or a vanished file doing
+  // anything, and line ends of an inserted file leaking into the document.
+  void openAndInsert_data() { AddCases("shell_open.txt"); }
+  void openAndInsert() {
     const Case r = CurrentCase();
     const int size = r.number("size");
-    const QString message = r["message"];
+    const bool insert = r["command"] == "mnuInsertFile", done = size == 65000;
     EditorSession s;
-    const QString file = s.path(QStringLiteral("open%1.min").arg(size));
-    if (size > 0) WriteFile(file, QByteArray(size, 'X'));
+    std::string& folderKept = insert ? s.ws().settings.InsertPathName : s.ws().settings.OpenPathName;
+    const QString start = insert ? "/start/folder" : s.tmp.path();  // an open starts in the home folder
+    if (insert) folderKept = start.toStdString();
+    frmDocument* doc = insert ? s.document("X") : nullptr;
+    const QString folder = s.path("subs"), file = folder + "/O9000.ssb", message = r["message"].replace("%1", file);
+    QDir().mkpath(folder);
+    if (size > 0) WriteFile(file, QByteArray(size - 2, 'A') + "\r\n");  // size - 2 bytes of "A" and one CR LF
     if (size != 0) s.ui.openAnswers.push_back(ScriptedInteraction::pick(file));
-    s.run("mnuFileOpen");
-    QCOMPARE(s.ui.openFilters.at(0), "All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb");
-    QCOMPARE(s.ui.openStartFolders.at(0), s.tmp.path());
-    const bool opens = size == 65000;
-    QCOMPARE(s.main->documents().size(), opens ? 1 : 0);
-    if (opens) QCOMPARE(s.main->ActiveDocument()->text().size(), size_t(65000));
-    QCOMPARE(s.main->action("Gcode")->isVisible(), opens);
+    s.run(r["command"]);
+    QCOMPARE(s.ui.openFilters, std::vector<QString>{r["filter"]});
+    QCOMPARE(s.ui.openStartFolders, std::vector<QString>{start});
+    QCOMPARE(Q(folderKept), size == 0 ? start : folder);
+    QCOMPARE(s.main->documents().size(), insert || done ? 1 : 0);
+    doc = s.main->ActiveDocument();
+    QCOMPARE(Bytes(doc ? doc->text() : ""), (done ? QString(size - 2, 'A') + "\n" : "") + (insert ? "X" : ""));
+    if (insert) QCOMPARE(doc->selStart(), done ? size - 1 : 0);
+    QCOMPARE(s.main->action("Gcode")->isVisible(), insert || done);
     QCOMPARE(s.ui.messages.size(), size_t(message.isEmpty() ? 0 : 1));
     if (!message.isEmpty()) QCOMPARE(s.ui.messages[0].text + "|" + s.ui.messages[0].title, message + "|Quillon");
-    if (size > 0) QCOMPARE(s.ws().settings.OpenPathName, s.tmp.path().toStdString());
     QCOMPARE(QFile::exists(file), size > 0);
   }
 
