@@ -152,30 +152,6 @@ class ShellTest : public QObject {
              std::string(minimized ? "/old/S45C.CSV" : "/new/S50C.CSV"));
   }
 
-  // Guards against: exit going ahead after a document said Cancel, and one document's text saved under another's name
-  // on exit.
-  void exitAsksPerChangedDocument() {
-    EditorSession s;
-    const QString a = s.path("exitA.min"), b = s.path("exitB.min");
-    WriteFile(a, "A\r\n");
-    WriteFile(b, "B\r\n");
-    s.main->OpenDocumentFile(a)->applyEdit(quillon::ReplaceSpan(0, 0, "1", 1));
-    s.main->OpenDocumentFile(b)->applyEdit(quillon::ReplaceSpan(0, 0, "2", 1));
-    s.ui.answers = {Answer::Cancel};
-    QVERIFY(!s.main->close());
-    QCOMPARE(s.main->documents().size(), 2);
-    QCOMPARE(Stored(s, "MainLeft"), std::string("<none>"));
-    s.ui.answers = {Answer::Yes, Answer::Yes};
-    QVERIFY(s.main->close());
-    QCOMPARE(s.ui.questions.size(), size_t(3));
-    QCOMPARE(s.ui.questions[1].text, "[" + a + "] is changed,\n Do you want save ?");
-    QCOMPARE(s.ui.questions[1].title, kTitle);
-    QCOMPARE(s.ui.questions[1].icon, MessageIcon::Exclamation);
-    QCOMPARE(s.ui.questions[2].text, "[" + b + "] is changed,\n Do you want save ?");
-    QCOMPARE(ReadFile(a), QByteArray("1A\r\n"));
-    QCOMPARE(ReadFile(b), QByteArray("2B\r\n"));
-  }
-
   // Guards against: command-line files opened into other documents than named, in another order or changed, a document
   // not told its file, the size rule skipped or stopping the files after it, the recent list or the tiling missing the
   // files opened before the window was shown, and Save writing another file than the one opened.
@@ -305,24 +281,30 @@ class ShellTest : public QObject {
     QCOMPARE(s.ws().settings.SavePathName, (dialogCancelled ? s.tmp.path() : QDir::currentPath()).toStdString());
   }
 
-  // Guards against: the Close command asking twice when the answer is No.
-  void closeCommand_data() { AddCases("shell_close.txt"); }
-  void closeCommand() {
+  // Guards against: the Close command asking twice when the answer is No, exit going ahead after a document said
+  // Cancel, and one document's text saved under another's name.
+  void saveQuery_data() { AddCases("shell_close.txt"); }
+  void saveQuery() {
     static const QMap<QString, Answer> kAnswers{{"No", Answer::No}, {"Cancel", Answer::Cancel}, {"Yes", Answer::Yes}};
-    const Answer answer = kAnswers.value(CurrentCase()["answer"]);
-    const int windowsLeft = CurrentCase().number("windowsLeft");
+    const Case r = CurrentCase();
     EditorSession s;
-    const QString file = s.path("close.min");
-    WriteFile(file, "A\r\n");
-    s.main->OpenDocumentFile(file);
-    s.main->documentHost().apply(quillon::InsertAtSelection("B"));
-    s.ui.answers = {answer, Answer::No};
-    s.run("mnuFileClose");
-    QCOMPARE(s.ui.questions.size(), size_t(1));
-    QCOMPARE(s.ui.questions[0].text + "|" + s.ui.questions[0].title, kChangedQuery + "|Quillon");
-    QCOMPARE(s.ui.questions[0].icon, MessageIcon::Exclamation);
-    QCOMPARE(s.main->documents().size(), windowsLeft);
-    QCOMPARE(ReadFile(file), answer == Answer::Yes ? QByteArray("BA\r\n") : QByteArray("A\r\n"));
+    const QString a = s.path("A.min"), b = s.path("B.min");
+    for (const QString& file : {a, b}) {
+      WriteFile(file, QFileInfo(file).baseName().toLatin1() + "\r\n");
+      s.main->OpenDocumentFile(file)->applyEdit(quillon::ReplaceSpan(0, 0, file == a ? "1" : "2", 1));
+    }
+    for (const QString& answer : r["answers"].split(' ')) s.ui.answers.push_back(kAnswers.value(answer));
+    if (r["command"] == "close window") QCOMPARE(s.main->close(), r.number("windowsLeft") == 0);
+    if (r["command"] != "close window") s.run(r["command"]);
+    QString asked;
+    for (const auto& q : s.ui.questions) {
+      QCOMPARE(q.icon, MessageIcon::Exclamation);
+      asked += q.text + "@" + q.title + ";";
+    }
+    QCOMPARE(asked, r["questions"].replace("%a", a).replace("%b", b));
+    QCOMPARE(s.main->documents().size(), r.number("windowsLeft"));
+    QCOMPARE(ReadFile(a) + ReadFile(b), r["files"].toLatin1());
+    if (r.number("windowsLeft") > 0) QCOMPARE(Stored(s, "MainLeft"), std::string("<none>"));
   }
 
   // Guards against: opening a missing path creating a file on disk, and an empty window left under the name of a file
