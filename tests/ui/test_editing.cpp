@@ -48,6 +48,15 @@ std::string LongProgram() {
   return text;
 }
 
+// A font dialog's answer: bold and underlined, at a size between whole points.
+std::optional<QFont> ChosenFont(double size) {
+  QFont f("DejaVu Sans Mono");
+  f.setPointSizeF(size);
+  f.setBold(true);
+  f.setUnderline(true);
+  return f;
+}
+
 // The hooks' fixed date: a one-digit month and day show the leading zeros.
 constexpr quillon::CalendarDate kToday{2004, 2, 1};
 
@@ -235,9 +244,7 @@ class TestEditing : public QObject {
     s.document();
     frmDocument* middle = s.document();
     s.document();
-    QVERIFY(s.main->action("mnuWindowTileVertical")->isChecked());
-    const QRect area = s.main->mdiArea()->viewport()->rect();
-    QCOMPARE(Windows(s)[0]->width(), area.width() / 3);
+    const QRect area = s.main->mdiArea()->viewport()->rect();  // tiled side by side: DesktopTest::dropFiles
     Activate(s, middle);
     s.run("mnuFileClose");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -278,11 +285,7 @@ class TestEditing : public QObject {
     EditingPlatformHooks().choosePrinterOrientation = [](QWidget*, int preset) {
       return std::optional<int>(preset == 1 ? 2 : 1);
     };
-    EditingPlatformHooks().chooseFont = [](QWidget*, const QFont&) {
-      QFont f("DejaVu Sans Mono");
-      f.setPointSizeF(10.5);  // 10.5 -> 10 (halves to even)
-      return std::optional<QFont>(f);
-    };
+    EditingPlatformHooks().chooseFont = [](QWidget*, const QFont&) { return ChosenFont(10.5); };  // 10 (halves to even)
     s.run("mnuFilePrinterSetup");
     auto* form = Child<PrintSetting>(s.main.get(), "PrintSetting");
     QVERIFY(form && form->isVisible() && !form->isModal());
@@ -309,11 +312,7 @@ class TestEditing : public QObject {
       const QFont before = doc->txtText->font();
       const std::string nameBefore = s.ws().settings.ScreenFontName;
       EditingPlatformHooks().chooseFont = [chosen](QWidget*, const QFont&) {
-        QFont f("DejaVu Sans Mono");
-        f.setPointSizeF(11.6);  // -> 12
-        f.setBold(true);
-        f.setUnderline(true);
-        return chosen ? std::optional<QFont>(f) : std::nullopt;
+        return chosen ? ChosenFont(11.6) : std::nullopt;  // 11.6 -> 12
       };
       s.run("mnuFileFont");
       const QFont after = doc->txtText->font();
