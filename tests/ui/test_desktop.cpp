@@ -10,10 +10,6 @@
 
 namespace {
 
-bool Inside(const QRect& inner, const QRect& outer) {
-  return outer.contains(inner.topLeft()) && outer.contains(inner.bottomRight());
-}
-
 // Drops the files on target as a file manager would.
 void DropFiles(QWidget* target, const QStringList& files) {
   QMimeData data;
@@ -53,16 +49,15 @@ class DesktopTest : public QObject {
     w->runCommand("GcodeHelp");
     auto* help = w->findChild<HelpWindow*>("HelpWindow");
     QVERIFY(help && help->isVisible());
-    QVERIFY(Inside(help->frameGeometry(), area));
+    QVERIFY(area.contains(help->frameGeometry()));
     w->runCommand("mnuToolsrpm");
     QWidget* rpm = w->findChild<QWidget*>("RPM");
-    QVERIFY(rpm);
-    QTRY_VERIFY(Inside(rpm->frameGeometry(), area));
+    QTRY_VERIFY(rpm && area.contains(rpm->frameGeometry()));
     // Larger than the screen: shrunk to it.
     help->hide();
     help->resize(area.width() + 300, area.height() + 300);
     help->show();
-    QVERIFY(Inside(help->frameGeometry(), area));
+    QVERIFY(area.contains(help->frameGeometry()));
   }
 
   // Guards against Save As writing "part1" when "Main File (*.min)" was chosen (the open dialog's own filter then hides

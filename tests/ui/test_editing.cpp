@@ -22,14 +22,6 @@ void Activate(const EditorSession& s, frmDocument* doc) {
   s.main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(doc->parentWidget()));
 }
 
-// The document windows still shown, oldest first.
-QList<QMdiSubWindow*> Windows(const EditorSession& s) {
-  QList<QMdiSubWindow*> shown;
-  for (QMdiSubWindow* w : s.main->mdiArea()->subWindowList(QMdiArea::CreationOrder))
-    if (w->isVisible()) shown << w;
-  return shown;
-}
-
 int PdfPageCount(const QString& path) {
   // Each page object says "/Type /Page"; the page tree says "/Type /Pages".
   static const QRegularExpression kPage(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
@@ -249,7 +241,7 @@ class TestEditing : public QObject {
     s.run("mnuFileClose");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-    QList<QMdiSubWindow*> left = Windows(s);
+    QList<QMdiSubWindow*> left = s.main->mdiArea()->subWindowList(QMdiArea::CreationOrder);
     QCOMPARE(left.size(), 2);
     // Vertical tiling: two columns side by side, each the full height.
     QCOMPARE(left[0]->geometry(), QRect(0, 0, area.width() / 2, area.height()));
@@ -264,7 +256,7 @@ class TestEditing : public QObject {
       checked += s.main->action(mode)->isChecked();
     QVERIFY(checked == 1 && s.main->action("mnuWindowCascade")->isChecked());
     s.document();
-    const QList<QMdiSubWindow*> all = Windows(s);
+    const QList<QMdiSubWindow*> all = s.main->mdiArea()->subWindowList(QMdiArea::CreationOrder);
     QCOMPARE(all.size(), 3);
     // Cascaded: each window below and right of the one before.
     QVERIFY(all[1]->y() > all[0]->y() && all[1]->x() >= all[0]->x());
