@@ -103,9 +103,9 @@ class TestRecovery : public QObject {
     QCOMPARE(ReadFile(s.path("A.MIN")), row["onDisk"].toLatin1());
     QCOMPARE(ReadFile(s.path("B.MIN")), row["savedAs"].toLatin1());
     QCOMPARE(doc->DataChanged(), row.yes("changed"));
-    if (row["answer"] != "Yes") return;
-    QTest::keyClicks(doc->txtText, "X");
-    QVERIFY(s.main->SaveDocumentFile(doc, s.path("A.MIN")));
+    if (typed) return;  // still watched after the answer, and not asked about its own save
+    if (row["answer"] == "Yes") QTest::keyClicks(doc->txtText, "X");
+    if (row["answer"] == "Yes") QVERIFY(s.main->SaveDocumentFile(doc, s.path("A.MIN")));
     QTest::qWait(500);  // the watcher hears the save: no question follows
     QCOMPARE(s.ui.questions.size(), std::size_t(1));
     QFile::remove(s.path("A.MIN"));
