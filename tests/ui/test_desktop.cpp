@@ -10,10 +10,6 @@
 
 namespace {
 
-bool Inside(const QRect& inner, const QRect& outer) {
-  return outer.contains(inner.topLeft()) && outer.contains(inner.bottomRight());
-}
-
 // Drops the files on target as a file manager would.
 void DropFiles(QWidget* target, const QStringList& files) {
   QMimeData data;
@@ -53,46 +49,59 @@ class DesktopTest : public QObject {
     w->runCommand("GcodeHelp");
     auto* help = w->findChild<HelpWindow*>("HelpWindow");
     QVERIFY(help && help->isVisible());
-    QVERIFY2(Inside(help->frameGeometry(), area),
-             qPrintable(QString("%1,%2 %3x%4").arg(help->x()).arg(help->y()).arg(help->width()).arg(help->height())));
+    QVERIFY(area.contains(help->frameGeometry()));
     w->runCommand("mnuToolsrpm");
     QWidget* rpm = w->findChild<QWidget*>("RPM");
-    QVERIFY(rpm);
-    QTRY_VERIFY(Inside(rpm->frameGeometry(), area));
+    QTRY_VERIFY(rpm && area.contains(rpm->frameGeometry()));
     // Larger than the screen: shrunk to it.
     help->hide();
     help->resize(area.width() + 300, area.height() + 300);
     help->show();
-    QVERIFY(Inside(help->frameGeometry(), area));
+    QVERIFY(area.contains(help->frameGeometry()));
   }
 
   // Guards against Save As writing "part1" when "Main File (*.min)" was chosen (the open dialog's own filter then hides
-  // the file), an extension added twice, and the added extension overwriting an existing file without a question (the
-  // dialog's filter with its library entry: ShellTest::saveUntitledThenSaveAgain).
+  // the file), an extension added twice, the added extension overwriting an existing file without a question, Save
+  // writing over another file than the one saved (the caption is upper-cased) or asking again, the recent list, caption
+  // or save folder not following Save As, the save dialog without the library filter, and toolbar buttons that do not
+  // share their menu item's command (their state: the frmMain dump).
   void saveAsExtension_data() { AddCases("desktop_save_as.txt"); }
   void saveAsExtension() {
     const Case c = CurrentCase();
-    const QString typed = c["typed"], saved = c["saved"], existing = c["existing"];
+    const QString typed = c["typed"], file = c["saved"], existing = c["existing"];
     const bool replaces = existing.isEmpty() || c.yes("replace");
     EditorSession d(false);
     d.start({}, true);
-    if (!existing.isEmpty()) WriteFile(d.path(saved), existing.toLatin1());
-    d.main->runCommand("mnuFileNew");
+    const QString saved = d.path(file);
+    if (!existing.isEmpty()) WriteFile(saved, existing.toLatin1());
+    d.main->toolbarAction(1)->trigger();  // " New "
     d.main->ActiveDocument()->txtText->insertPlainText("G00");
     FileDialogResult answer = ScriptedInteraction::pick(d.path(typed));
     answer.filter = c["filter"];
     d.ui.saveAnswers.push_back(answer);
     d.ui.answers = {replaces ? Answer::Yes : Answer::No};
-    d.main->runCommand("mnuFileSaveAs");
+    if (c.yes("toolbar")) d.main->toolbarAction(3)->trigger();  // " Save " on an untitled document
+    if (!c.yes("toolbar")) d.main->runCommand("mnuFileSaveAs");
+    QCOMPARE(d.ui.saveDefaultNames, (std::vector<QString>{QString()}));
+    QCOMPARE(d.ui.saveFilters[0],
+             "Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|LIB File (*.lib)|*.lib|All Files (*.*)|*.*");
+    QCOMPARE(d.ui.saveStartFolders[0], d.tmp.path());
     QCOMPARE(d.ui.questions.size(), size_t(existing.isEmpty() ? 0 : 1));
-    if (!existing.isEmpty()) QVERIFY(d.ui.questions[0].text.startsWith(d.path(saved)));
-    QCOMPARE(ReadFile(d.path(saved)), replaces ? QByteArray("G00\r\n") : existing.toLatin1());
+    if (!existing.isEmpty()) QVERIFY(d.ui.questions[0].text.startsWith(saved));
+    QCOMPARE(ReadFile(saved), replaces ? QByteArray("G00\r\n") : existing.toLatin1());
     QCOMPARE(d.main->ActiveDocument()->DataChanged(), !replaces);
-    if (saved != typed) QVERIFY(!QFile::exists(d.path(typed)));
+    if (file != typed) QVERIFY(!QFile::exists(d.path(typed)));
     QVERIFY(d.ui.messages.empty());
     if (!replaces) return;
-    QCOMPARE(d.main->ActiveDocument()->caption(), d.path(saved));
-    QCOMPARE(d.main->action("mnuFileRecentFile", 1)->text(), d.path(saved));
+    QCOMPARE(d.main->ActiveDocument()->caption(), saved);
+    QCOMPARE(d.main->action("mnuFileRecentFile", 1)->text(), saved);
+    QVERIFY(!d.main->action("mnuFileRecentFile", 2)->isVisible());
+    QCOMPARE(d.ws().settings.SavePathName, d.tmp.path().toStdString());
+    d.main->documentHost().apply(quillon::InsertAtSelection("\n(X)\n"));
+    d.main->runCommand("mnuFileSave");
+    QCOMPARE(d.ui.saveDefaultNames.size(), size_t(1));  // no dialog the second time
+    QCOMPARE(ReadFile(saved), QByteArray("G00\r\n(X)\r\n"));
+    QVERIFY(!QFile::exists(saved.toUpper()) || saved == saved.toUpper());
   }
 
   void dropFiles_data() { AddCases("desktop_drop.txt"); }
@@ -113,8 +122,7 @@ class DesktopTest : public QObject {
     QApplication::processEvents();
     QCOMPARE(d.captions(), (QStringList{"Untitled1", d.path("drop1.min"), d.path("drop2.ssb")}));
     QCOMPARE(first->text(), std::string());
-    QCOMPARE(d.ui.messages.size(), size_t(1));
-    QVERIFY(d.main->action("Gcode")->isVisible());
+    QCOMPARE(d.ui.messages.size(), size_t(1));  // the document menus shown: ShellTest::openAndInsert
     // Tiled side by side (the start mode): three equal columns over the whole area.
     const QRect area = d.main->mdiArea()->viewport()->rect();
     const QList<QMdiSubWindow*> windows = d.main->mdiArea()->subWindowList(QMdiArea::CreationOrder);

@@ -22,14 +22,6 @@ void Activate(const EditorSession& s, frmDocument* doc) {
   s.main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(doc->parentWidget()));
 }
 
-// The document windows still shown, oldest first.
-QList<QMdiSubWindow*> Windows(const EditorSession& s) {
-  QList<QMdiSubWindow*> shown;
-  for (QMdiSubWindow* w : s.main->mdiArea()->subWindowList(QMdiArea::CreationOrder))
-    if (w->isVisible()) shown << w;
-  return shown;
-}
-
 int PdfPageCount(const QString& path) {
   // Each page object says "/Type /Page"; the page tree says "/Type /Pages".
   static const QRegularExpression kPage(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
@@ -46,6 +38,15 @@ std::string LongProgram() {
                 .arg(i)
                 .toStdString();
   return text;
+}
+
+// A font dialog's answer: bold and underlined, at a size between whole points.
+std::optional<QFont> ChosenFont(double size) {
+  QFont f("DejaVu Sans Mono");
+  f.setPointSizeF(size);
+  f.setBold(true);
+  f.setUnderline(true);
+  return f;
 }
 
 // The hooks' fixed date: a one-digit month and day show the leading zeros.
@@ -74,21 +75,33 @@ class TestEditing : public QObject {
     EditorSession s;
     frmDocument* doc = s.document(c["before"].toStdString(), c.number("start"), c.number("length"));
     const QString control = c["control"];
-    if (control.startsWith("text:"))
-      QVERIFY(s.main->documentHost().apply(quillon::InsertAtSelection(control.mid(5).toStdString())));
-    else
+    const QStringList text = control.mid(5).split('|');  // the text, then the caret in it and the text for the end
+    if (!control.startsWith("text:"))
       s.run(control);
+    else if (text.size() == 1)
+      QVERIFY(s.main->documentHost().apply(quillon::InsertAtSelection(text[0].toStdString())));
+    else
+      QVERIFY(s.main->documentHost().apply(
+          quillon::InsertAtSelection(text[0].toStdString(), text[1].toUInt(), text[2].toStdString())));
     QCOMPARE(Bytes(doc->text()), c["after"]);
     QCOMPARE(doc->selStart(), c.number("caret"));
     QCOMPARE(doc->selLength(), 0);
     QVERIFY(doc->DataChanged() && s.ui.messages.empty());
+    doc->txtText->undo();  // one step
+    QCOMPARE(Bytes(doc->text()), c["before"]);
   }
 
-  // Guards against a command without a document inserting somewhere or failing silently.
+  // Guards against a command or process output without a document inserting somewhere or failing silently, and a
+  // report of no error showing a message.
   void noDocumentWarns() {
-    for (const auto& [control, index] : {std::pair{"GcodeG71", 0}, {"mnuGcodeRask", 2}, {"mnuInsertDate", 0}}) {
+    for (const auto& [control, index] :
+         {std::pair{"GcodeG71", 0}, {"mnuGcodeRask", 2}, {"mnuInsertDate", 0}, {"", 0}}) {
       EditorSession s;
-      s.run(control, index);
+      if (*control)
+        s.run(control, index);
+      else  // process output
+        QVERIFY(!s.main->documentHost().apply(quillon::InsertAtSelection("AB", 1, "C")));
+      s.main->documentHost().ReportProcessError(0);
       QCOMPARE(s.ui.messages.size(), std::size_t{1});
       QCOMPARE(s.ui.messages[0].title + "|" + s.ui.messages[0].text,
                QString(" 91 error |Not file open. Can not insert."));
@@ -196,29 +209,6 @@ class TestEditing : public QObject {
     QVERIFY(s.ui.messages.empty() && s.main->documents().isEmpty());
   }
 
-  void insertSubProgram_data() { AddCases("editing_sub_program.txt"); }
-  void insertSubProgram() {
-    const Case c = CurrentCase();
-    const int size = c.number("size");
-    EditorSession s;
-    s.ws().settings.InsertPathName = "/start/folder";
-    frmDocument* doc = s.document("X");
-    const QString folder = s.path("subs"), path = folder + "/O9000.ssb",
-                  message = c["message"].contains("%1") ? c["message"].arg(path) : c["message"];
-    QDir().mkpath(folder);
-    if (size > 0) WriteFile(path, QByteArray(size - 2, 'A') + "\r\n");  // size - 2 bytes of "A" and one CR LF
-    if (size != 0) s.ui.openAnswers.push_back(ScriptedInteraction::pick(path));
-    s.run("mnuInsertFile");
-    QCOMPARE(s.ui.openStartFolders, std::vector<QString>{"/start/folder"});
-    QCOMPARE(s.ui.openFilters[0], QString("All Files (*.*)|*.*|LIB File (*.lib)|*.lib|System Sub (*.ssb)|*.ssb"));
-    QCOMPARE(QString::fromStdString(s.ws().settings.InsertPathName), size == 0 ? "/start/folder" : folder);
-    const bool inserted = size == 65000;
-    QCOMPARE(Bytes(doc->text()), inserted ? QString(size - 2, 'A') + "\nX" : QString("X"));
-    QCOMPARE(doc->selStart(), inserted ? size - 1 : 0);
-    QCOMPARE(s.ui.messages.size(), std::size_t{message.isEmpty() ? 0u : 1u});
-    if (!message.isEmpty()) QCOMPARE(s.ui.messages[0].text, message);
-  }
-
   // Guards against writing into the application folder and against the shipped comment being inserted with its file's
   // line ends.
   void fixComment() {
@@ -246,14 +236,12 @@ class TestEditing : public QObject {
     s.document();
     frmDocument* middle = s.document();
     s.document();
-    QVERIFY(s.main->action("mnuWindowTileVertical")->isChecked());
-    const QRect area = s.main->mdiArea()->viewport()->rect();
-    QCOMPARE(Windows(s)[0]->width(), area.width() / 3);
+    const QRect area = s.main->mdiArea()->viewport()->rect();  // tiled side by side: DesktopTest::dropFiles
     Activate(s, middle);
     s.run("mnuFileClose");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-    QList<QMdiSubWindow*> left = Windows(s);
+    QList<QMdiSubWindow*> left = s.main->mdiArea()->subWindowList(QMdiArea::CreationOrder);
     QCOMPARE(left.size(), 2);
     // Vertical tiling: two columns side by side, each the full height.
     QCOMPARE(left[0]->geometry(), QRect(0, 0, area.width() / 2, area.height()));
@@ -268,7 +256,7 @@ class TestEditing : public QObject {
       checked += s.main->action(mode)->isChecked();
     QVERIFY(checked == 1 && s.main->action("mnuWindowCascade")->isChecked());
     s.document();
-    const QList<QMdiSubWindow*> all = Windows(s);
+    const QList<QMdiSubWindow*> all = s.main->mdiArea()->subWindowList(QMdiArea::CreationOrder);
     QCOMPARE(all.size(), 3);
     // Cascaded: each window below and right of the one before.
     QVERIFY(all[1]->y() > all[0]->y() && all[1]->x() >= all[0]->x());
@@ -289,11 +277,7 @@ class TestEditing : public QObject {
     EditingPlatformHooks().choosePrinterOrientation = [](QWidget*, int preset) {
       return std::optional<int>(preset == 1 ? 2 : 1);
     };
-    EditingPlatformHooks().chooseFont = [](QWidget*, const QFont&) {
-      QFont f("DejaVu Sans Mono");
-      f.setPointSizeF(10.5);  // 10.5 -> 10 (halves to even)
-      return std::optional<QFont>(f);
-    };
+    EditingPlatformHooks().chooseFont = [](QWidget*, const QFont&) { return ChosenFont(10.5); };  // 10 (halves to even)
     s.run("mnuFilePrinterSetup");
     auto* form = Child<PrintSetting>(s.main.get(), "PrintSetting");
     QVERIFY(form && form->isVisible() && !form->isModal());
@@ -320,11 +304,7 @@ class TestEditing : public QObject {
       const QFont before = doc->txtText->font();
       const std::string nameBefore = s.ws().settings.ScreenFontName;
       EditingPlatformHooks().chooseFont = [chosen](QWidget*, const QFont&) {
-        QFont f("DejaVu Sans Mono");
-        f.setPointSizeF(11.6);  // -> 12
-        f.setBold(true);
-        f.setUnderline(true);
-        return chosen ? std::optional<QFont>(f) : std::nullopt;
+        return chosen ? ChosenFont(11.6) : std::nullopt;  // 11.6 -> 12
       };
       s.run("mnuFileFont");
       const QFont after = doc->txtText->font();
